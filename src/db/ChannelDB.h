@@ -1,0 +1,147 @@
+#pragma once
+// CChannelDB: the stateless access object for the receiver's database. Every table
+// operation is a member function working on the one process-wide connection g_db;
+// views and dialogs each embed their own instance. Operations return 0 (writes), a
+// row count (reads) or a new id, the negated SQLite code on failure, and -7 when a
+// result list cannot be allocated. No operation ever shows anything to the user.
+#include "DbRecords.h"
+#include "DbStatement.h"
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <new>
+
+// The one open connection of the process, or null while no file is open.
+extern sqlite3* g_db;
+// 1 while the database holds changes not yet saved to the user's file.
+extern int16_t g_dbModified;
+
+// The schema revision this editor understands.
+inline constexpr const char* kSchemaRevision = "$Revision: 1.9 $";
+
+// Receives each composed diagnostic line; null discards them (the default unless
+// ORVANE_DB_TRACE is set in the environment, which sends them to stderr).
+using DbDiagnosticSink = void (*)(const char* line);
+void SetDbDiagnosticSink(DbDiagnosticSink sink);
+
+class CChannelDB {
+public:
+    CChannelDB() = default;
+    virtual ~CChannelDB() = default;
+
+    // Connection and schema.
+    int BeginTransaction();
+    int CommitTransaction();
+    int CheckSchemaRevision();
+    void LogDbError(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    // Satellites.
+    int InsertSatInfo(const SatRecord& sat);
+    int UpdateSatInfo(int16_t satId, const SatRecord& sat);
+    int GetNewSatId();
+    int GetNewSatSeq();
+    int GetSatList(SatRecord** list);
+    int GetSatInfo(int16_t satId, SatRecord& sat);
+    int DeleteSat(int16_t satId);
+    int SwapSatSeq(uint16_t seqA, uint16_t seqB);
+
+    // Transponders.
+    int GetTpParams(int16_t nitId, NitRecord& nit);
+    int GetNitListBySat(int16_t satId, NitRecord** list);
+    int GetNitInfo(int16_t nitId, NitRecord& nit);
+    int GetNewNitId();
+    int UpdateNitInfo(int16_t nitId, const NitRecord& nit);
+    int InsertNitInfo(NitRecord& nit);
+    int DeleteNit(int32_t nitId);
+
+    // LNB settings.
+    int GetLnbList(int16_t tunerId, LnbRecord** list);
+    int DeleteAllLnb();
+    int InsertLnbInfo(const LnbRecord& lnb);
+
+    // Channels and providers.
+    int GetChannelList(ChannelRecord** list);
+    int GetChannelInfo(int16_t chId, ChannelRecord& channel);
+    int UpdateChannelInfo(int16_t chId, const ChannelRecord& channel);
+    int InsertChannelInfo(const ChannelRecord& channel);
+    int GetNewChannelId();
+    int DeleteChannel(uint16_t chId);
+    int GetNewSdtId();
+    int GetSdtInfo(int16_t sdtId, ProviderRecord& provider);
+    int FindSdtByName(const char* providerName, ProviderRecord& provider);
+    int InsertSdtInfo(const ProviderRecord& provider);
+
+    // Favourites.
+    int GetFavGroupList(FavGroupRecord** list);
+    int InsertFavGroup(const char* name);
+    int RenameFavGroup(const char* name, uint16_t groupId);
+    int DeleteFavGroup(uint16_t groupId);
+    int SwapFavGroupSeq(uint16_t groupA, uint16_t groupB);
+    int GetFavList(uint16_t groupId, FavEntryRecord** list);
+    int AddFavEntry(uint16_t chId, uint16_t groupId);
+    int FindFavEntry(uint16_t chId, uint16_t groupId);
+    int MoveFavEntry(uint16_t entryA, uint16_t entryB);
+    int DeleteFavEntry(uint16_t groupId, uint16_t entryId);
+    int RenameFavEntries(uint16_t chId, const char* name);
+
+    // Receiver options.
+    int GetOptionInfo(OptionRecord& option, int16_t optionId);
+    int SaveOptionInfo(const OptionRecord& option);
+    int EnsureOptionInfo(OptionRecord* option);
+
+    // Ending a caller's transaction after a failure; the layer itself has no
+    // rollback operation in its contract, this only spares callers the raw call.
+    static void Rollback();
+
+protected:
+    static constexpr const char* kSqliteError = "sqlite3 error : %d\n";
+
+    // Runs a write; on failure composes `diagnostic` (null: none) with the SQLite
+    // code and returns the negated code, else 0.
+    int ExecSql(const char* sql, const char* diagnostic = kSqliteError);
+    // Runs a query into `table`; same result convention as ExecSql.
+    int QuerySql(dbutil::ResultTable& table, const char* sql, const char* diagnostic = kSqliteError);
+
+    template <typename... Args> int Execute(const char* diagnostic, const char* format, Args... args) {
+        if constexpr (sizeof...(Args) == 0) {
+            return ExecSql(format, diagnostic);
+        } else {
+            dbutil::SqlStatement sql(format, args...);
+            return ExecSql(sql.Text(), diagnostic);
+        }
+    }
+    template <typename... Args>
+    int Query(dbutil::ResultTable& table, const char* diagnostic, const char* format, Args... args) {
+        if constexpr (sizeof...(Args) == 0) {
+            return QuerySql(table, format, diagnostic);
+        } else {
+            dbutil::SqlStatement sql(format, args...);
+            return QuerySql(table, sql.Text(), diagnostic);
+        }
+    }
+
+    // "coalesce(max(x),0)+1" lookups: the value, `noRowValue` when no row comes
+    // back, or the negated code.
+    int QueryNextId(const char* sql, int noRowValue);
+
+    // Allocates one block of table.Rows() records and fills each with
+    // fill(record, row). Returns the row count, leaving *list untouched when it is
+    // 0, or -7 ("no memory.\n") when the block cannot be allocated.
+    template <typename Record, typename Fill> int ReadList(const dbutil::ResultTable& table, Record** list, Fill fill) {
+        const int rows = table.Rows();
+        if (rows == 0) {
+            return 0;
+        }
+        Record* block = new (std::nothrow) Record[rows]();
+        if (block == nullptr) {
+            LogDbError("no memory.\n");
+            return -7;
+        }
+        for (int row = 0; row < rows; ++row) {
+            fill(block[row], row);
+        }
+        *list = block;
+        return rows;
+    }
+};

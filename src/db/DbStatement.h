@@ -1,0 +1,70 @@
+#pragma once
+// RAII wrappers for the two SQLite resources every operation handles: the text of a
+// statement formatted by sqlite3_mprintf, and the result array of sqlite3_get_table.
+// Both are released on every path, so no early return can leak them.
+#include <sqlite3.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace dbutil {
+
+// C atoi semantics (blanks, sign, digits; anything else ends the number; no digits
+// gives 0), without atoi's undefined behaviour on overflow: the value keeps its low
+// 32 bits. NULL reads as 0.
+int32_t ReadInt(const char* text);
+
+// Copies at most size - 1 characters into a zero-filled buffer; NULL reads as empty.
+void CopyFixedText(char* buffer, size_t size, const char* text);
+
+template <size_t N> void CopyFixedText(char (&buffer)[N], const char* text) {
+    CopyFixedText(buffer, N, text);
+}
+
+// A statement text made by sqlite3_mprintf ('%q' doubles apostrophes).
+class SqlStatement {
+public:
+    template <typename... Args>
+    explicit SqlStatement(const char* format, Args... args) : m_text(sqlite3_mprintf(format, args...)) {}
+
+    const char* Text() const { return m_text.get(); }
+
+private:
+    struct Free {
+        void operator()(char* text) const { sqlite3_free(text); }
+    };
+    std::unique_ptr<char, Free> m_text;
+};
+
+// The result of sqlite3_get_table, read by position. Row 0 is the first data row;
+// the header row of column names is skipped.
+class ResultTable {
+public:
+    ResultTable() = default;
+    ResultTable(const ResultTable&) = delete;
+    ResultTable& operator=(const ResultTable&) = delete;
+    ~ResultTable() { Release(); }
+
+    // Runs the query; returns the SQLite result code.
+    int Run(sqlite3* db, const char* sql);
+
+    int Rows() const { return m_rows; }
+    int Cols() const { return m_cols; }
+    const char* Value(int row, int col) const { return m_values[(row + 1) * m_cols + col]; }
+    int32_t Int(int row, int col) const { return ReadInt(Value(row, col)); }
+    template <size_t N> void Text(int row, int col, char (&buffer)[N]) const {
+        CopyFixedText(buffer, N, Value(row, col));
+    }
+    // The value right after a one-name header, as the single-value lookups read it.
+    const char* FirstValue() const { return m_rows > 0 ? m_values[1] : nullptr; }
+
+private:
+    void Release();
+
+    char** m_values = nullptr;
+    int m_rows = 0;
+    int m_cols = 0;
+};
+
+} // namespace dbutil

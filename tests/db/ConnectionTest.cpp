@@ -1,0 +1,116 @@
+// The connection conventions: schema check, transactions, diagnostics and the
+// shared reading helpers.
+#include "DbTestSupport.h"
+
+#include <fstream>
+
+using fixtures::FixtureDb;
+using fixtures::SchemaOptions;
+
+namespace {
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const auto& line : lines) {
+        all += line;
+    }
+    return all;
+}
+} // namespace
+
+class SchemaCheck : public DbTest {
+protected:
+    int CheckFile(const SchemaOptions& schema) {
+        const std::string path = TempPath("check.dat");
+        { FixtureDb db(path, schema); }
+        OpenDb(path);
+        return m_db.CheckSchemaRevision();
+    }
+};
+
+TEST_F(SchemaCheck, AcceptsTheOneRevision) {
+    EXPECT_EQ(CheckFile({}), 0);
+    EXPECT_TRUE(Diagnostics().empty());
+}
+
+TEST_F(SchemaCheck, RefusesARevisionRowTwiceWithTheCounts) {
+    SchemaOptions schema;
+    schema.revisionRows = 2;
+    EXPECT_EQ(CheckFile(schema), 1);
+    EXPECT_EQ(Joined(Diagnostics()), "unexpected row., col. number.(2,1)\n");
+}
+
+TEST_F(SchemaCheck, RefusesNoRevisionRow) {
+    SchemaOptions schema;
+    schema.revisionRows = 0;
+    EXPECT_EQ(CheckFile(schema), 1);
+    EXPECT_EQ(Joined(Diagnostics()), "unexpected row., col. number.(0,0)\n");
+}
+
+TEST_F(SchemaCheck, RefusesAFileWithoutOptionsTable) {
+    SchemaOptions schema;
+    schema.withOptionsTable = false;
+    EXPECT_EQ(CheckFile(schema), 1);
+    EXPECT_EQ(Joined(Diagnostics()), "sqlite3 error : 1\n");
+}
+
+TEST_F(SchemaCheck, RefusesRevisionsDifferingInCaseOrSpacing) {
+    for (const char* revision : {"$revision: 1.9 $", "$Revision: 1.9$", "$Revision:  1.9 $", "$Revision: 1.8 $"}) {
+        Diagnostics().clear();
+        SchemaOptions schema;
+        schema.revision = revision;
+        EXPECT_NE(CheckFile(schema), 0) << revision;
+        EXPECT_EQ(Joined(Diagnostics()),
+                  std::string("\"") + revision + "\" is not mine.\nexpecting \"$Revision: 1.9 $\".\n");
+    }
+}
+
+TEST_F(SchemaCheck, RefusesAFileThatIsNoDatabase) {
+    const std::string path = TempPath("text.dat");
+    std::ofstream(path) << "this is a text file, not a receiver database, and it is long enough to matter\n";
+    OpenDb(path);
+    EXPECT_EQ(m_db.CheckSchemaRevision(), 1);
+    ASSERT_EQ(Diagnostics().size(), 1u);
+    EXPECT_EQ(Diagnostics()[0], "sqlite3 error : 26\n");
+}
+
+TEST_F(DbTest, LongDiagnosticIsCutAtItsBuffer) {
+    const std::string longText(600, 'x');
+    m_db.LogDbError("\"%s\" is not mine.\n", longText.c_str());
+    ASSERT_EQ(Diagnostics().size(), 1u);
+    EXPECT_EQ(Diagnostics()[0].size(), 255u);
+    EXPECT_EQ(Diagnostics()[0], "\"" + std::string(254, 'x'));
+}
+
+TEST_F(DbTest, TransactionsReportSqliteCodes) {
+    const std::string path = TempPath("tx.dat");
+    { FixtureDb db(path); }
+    OpenDb(path);
+    EXPECT_EQ(m_db.BeginTransaction(), 0);
+    // SQLite transactions do not nest.
+    EXPECT_EQ(m_db.BeginTransaction(), -SQLITE_ERROR);
+    EXPECT_EQ(m_db.CommitTransaction(), 0);
+    EXPECT_EQ(m_db.CommitTransaction(), -SQLITE_ERROR);
+    EXPECT_EQ(Joined(Diagnostics()), "sqlite3 error : 1\nsqlite3 error : 1\n");
+}
+
+TEST(DbReading, IntegersFollowAtoiWithoutOverflow) {
+    EXPECT_EQ(dbutil::ReadInt(nullptr), 0);
+    EXPECT_EQ(dbutil::ReadInt(""), 0);
+    EXPECT_EQ(dbutil::ReadInt("  -42xyz"), -42);
+    EXPECT_EQ(dbutil::ReadInt("+7"), 7);
+    EXPECT_EQ(dbutil::ReadInt("abc"), 0);
+    EXPECT_EQ(dbutil::ReadInt("12.9"), 12);
+    // Past 32 bits the low 32 bits are kept instead of undefined behaviour.
+    EXPECT_EQ(dbutil::ReadInt("4294967297"), 1);
+}
+
+TEST(DbReading, TextIsCutAndTerminated) {
+    char buffer[16];
+    dbutil::CopyFixedText(buffer, "an overlong satellite name");
+    EXPECT_STREQ(buffer, "an overlong sat");
+    dbutil::CopyFixedText(buffer, nullptr);
+    EXPECT_STREQ(buffer, "");
+    for (char c : buffer) {
+        EXPECT_EQ(c, '\0');
+    }
+}
