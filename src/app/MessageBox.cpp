@@ -1,0 +1,90 @@
+#include "MessageBox.h"
+
+#include "AppTitle.h"
+
+#include <QMessageBox>
+#include <QQueue>
+
+namespace MessageBox {
+
+namespace {
+
+struct Script {
+    bool scripted = false;
+    QQueue<Answer> answers;
+    QList<Shown> shown;
+};
+
+Script& TheScript() {
+    static Script script;
+    return script;
+}
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+Answer ScriptedAnswer(Buttons buttons) {
+    Script& script = TheScript();
+    if (!script.answers.isEmpty()) {
+        return script.answers.dequeue();
+    }
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+}
+
+} // namespace
+
+Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon, const QString& caption) {
+    const QString title = caption.isEmpty() ? QString::fromUtf8(kAppTitle) : caption;
+    if (TheScript().scripted) {
+        TheScript().shown.append({text, title, buttons, icon});
+        return ScriptedAnswer(buttons);
+    }
+    QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, parent);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (buttons == Buttons::Ok) {
+        return Answer::Ok;
+    }
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+bool AskYesNo(QWidget* parent, const QString& text, Icon icon) {
+    return Show(parent, text, Buttons::YesNo, icon) == Answer::Yes;
+}
+
+void SetScripted(bool scripted) {
+    Script& script = TheScript();
+    script.scripted = scripted;
+    script.answers.clear();
+    script.shown.clear();
+}
+
+bool IsScripted() {
+    return TheScript().scripted;
+}
+
+void QueueAnswer(Answer answer) {
+    TheScript().answers.enqueue(answer);
+}
+
+QList<Shown> TakeShown() {
+    QList<Shown> shown;
+    shown.swap(TheScript().shown);
+    return shown;
+}
+
+} // namespace MessageBox

@@ -1,0 +1,42 @@
+#pragma once
+// Every message box of the program goes through MessageBox::Show. In a test the box
+// is scripted instead of shown: answers are taken from a queue and every box that
+// would have appeared is recorded, so no test ever waits on a real modal window.
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace MessageBox {
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { Exclamation, Question, Information };
+enum class Answer { Ok, Yes, No };
+
+// Modal box with the application title as caption unless another is given.
+Answer Show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::Exclamation,
+            const QString& caption = QString());
+
+// Convenience for the common OK box with the exclamation icon.
+inline void Tell(QWidget* parent, const QString& text) {
+    Show(parent, text);
+}
+// Yes/No question; true for Yes.
+bool AskYesNo(QWidget* parent, const QString& text, Icon icon = Icon::Exclamation);
+
+// What a scripted box recorded.
+struct Shown {
+    QString text;
+    QString caption;
+    Buttons buttons;
+    Icon icon;
+};
+
+// Test scripting. While scripted, Show never opens a window: it records the box and
+// returns the next queued answer, or Ok/No when the queue is empty.
+void SetScripted(bool scripted);
+bool IsScripted();
+void QueueAnswer(Answer answer);
+QList<Shown> TakeShown();
+
+} // namespace MessageBox

@@ -1,0 +1,73 @@
+#pragma once
+// COrvaneDoc: the one document, standing for one receiver database file. It decides
+// which file g_db edits (always a working copy, the opened path + ".bak"), when the
+// user's file is replaced by the edited contents, and when the user is asked about
+// unsaved changes. Views join it and receive its updates.
+#include "db/ChannelDB.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class CDocView;
+class QWidget;
+
+class COrvaneDoc : public QObject {
+    Q_OBJECT
+public:
+    explicit COrvaneDoc(QObject* parent = nullptr);
+    ~COrvaneDoc() override;
+
+    // The document steps.
+    bool OnNewDocument();
+    bool OnOpenDocument(const QString& path);
+    bool OnSaveDocument(const QString& target);
+    bool SaveModified();
+
+    // The commands as the menu runs them: each includes the steps around it (the
+    // save prompt before replacing the document, the chooser, title and recent list).
+    void FileNew();
+    void FileOpen();
+    bool OpenDocumentFile(const QString& path);
+    void FileSave();
+    void FileSaveAs();
+    void OnUsbDownload();
+    void OnUsbUpload();
+
+    // Views.
+    void AddView(CDocView* view);
+    void RemoveView(CDocView* view);
+    void UpdateAllViews(CDocView* sender, int hint);
+    void InitialUpdateAllViews();
+
+    QString GetPathName() const { return m_pathName; }
+    void SetPathName(const QString& path, bool addToRecent = true);
+    QString GetTitle() const { return m_title; }
+    void SetTitle(const QString& title);
+
+    QString WorkPath() const { return m_strWorkPath; }
+    QString OrigPath() const { return m_strOrigPath; }
+
+    // Parent of the boxes and choosers the document opens.
+    void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
+    QWidget* DialogParent() const { return m_dialogParent; }
+
+signals:
+    void titleChanged(const QString& title);
+    // A path the recent-file list takes: after an open, a Save As or an upload.
+    void recentFileUsed(const QString& path);
+    // After an upload the editing area shows the channel container.
+    void channelContainerWanted();
+
+private:
+    bool CopyWorkingCopyTo(const QString& target);
+    void ClearPaths();
+
+    QString m_strWorkPath;
+    QString m_strOrigPath;
+    QString m_pathName;
+    QString m_title;
+    CChannelDB m_db;
+    QList<CDocView*> m_views;
+    QWidget* m_dialogParent = nullptr;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// Helpers every GUI test uses: a temporary folder with fresh fixture files, fresh
+// per-test settings, scripted message boxes and file choosers, and named actions.
+#include "app/FileChooser.h"
+#include "app/MessageBox.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+class QWidget;
+
+namespace testsupport {
+
+// Puts settings into test mode, scripts every message box and file chooser, and
+// empties the settings store. Call from initTestCase() and init().
+void ResetEnvironment();
+
+// A fresh temporary folder holding fixture files made on demand.
+class FixtureFolder {
+public:
+    FixtureFolder();
+    QString Path(const QString& name) const;
+    // Writes a fixture set ("demo", "empty", "large") under `name` and returns its path.
+    QString Write(const QString& kind, const QString& name);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Opens g_db on `path` directly (closing any open one), for tests of views without a
+// document open step.
+bool OpenDbDirect(const QString& path);
+void CloseDbDirect();
+
+// Triggers the enabled action named `name` under `root`; false when it is missing
+// or disabled.
+bool TriggerAction(QWidget* root, const QString& name);
+
+} // namespace testsupport
