@@ -1,3 +1,15 @@
-int main() {
-    return 0;
+#include "app/OrvaneApp.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    COrvaneApp::SelectSettingsStore();
+    COrvaneApp app;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    if (!app.InitInstance(arguments)) {
+        return 1;
+    }
+    return QApplication::exec();
 }
