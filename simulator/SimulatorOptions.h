@@ -1,0 +1,31 @@
+#pragma once
+// What the receiver simulator is told on its command line: where to register, which
+// database it holds, where it logs, and how it misbehaves for a test.
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+
+struct SimulatorOptions {
+    std::string baseDir;                   // --dir: the device folder's base (as KIVRA_DEVICE_DIR)
+    std::string deviceName = "receiver0";  // --name: the socket's name in the class folder
+    std::string dbPath;                    // --db: the receiver's database file
+    std::string logPath;                   // --log: one line per request; empty for stderr
+    uint8_t firmware = 0x12;               // --firmware: the probe's answer
+    std::set<uint32_t> refusedCodes;       // --refuse N (repeatable)
+    std::optional<uint64_t> failPipeAfter; // --fail-pipe-after K: pipe bytes moved per transfer
+    bool zeroReads = false;                // --zero-reads: pipe reads succeed with 0 bytes
+    uint32_t chunkDelayMs = 0;             // --chunk-delay-ms M
+    bool unplugged = false;                // --unplugged: no device interface at all
+    std::optional<uint32_t> unplugAfter;   // --unplug-after N: unregister once request N is answered
+    bool busyWhilePipeOpen = false;        // --busy-while-pipe-open: refuse device opens then
+};
+
+inline constexpr const char* kSimulatorUsage =
+    "usage: kivra-simulator --db FILE [--dir DIR] [--name NAME] [--log FILE] [--firmware N]\n"
+    "                       [--refuse CODE]... [--fail-pipe-after BYTES] [--zero-reads]\n"
+    "                       [--chunk-delay-ms MS] [--unplugged] [--unplug-after CODE]\n"
+    "                       [--busy-while-pipe-open]\n";
+
+// Parses the arguments after the program name; false with a message in `error`.
+bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& options, std::string& error);
