@@ -64,6 +64,8 @@ public:
     int GetChannelList(ChannelRecord** list);
     int GetChannelInfo(int16_t chId, ChannelRecord& channel);
     int UpdateChannelInfo(int16_t chId, const ChannelRecord& channel);
+    // Refuses a ch_id of 20000 or more (ids the editor neither lists nor allocates, so
+    // GetNewChannelId's 20000 means the ids are used up): -SQLITE_FULL, nothing stored.
     int InsertChannelInfo(const ChannelRecord& channel);
     int GetNewChannelId();
     int DeleteChannel(uint16_t chId);
