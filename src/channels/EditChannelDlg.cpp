@@ -1,0 +1,368 @@
+#include "EditChannelDlg.h"
+
+#include "SelectNitDlg.h"
+#include "app/MessageBox.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace {
+
+const char* const kEnterAllMessage = "Enter the data in all fields!";
+const char* const kNoFreeIdMessage = "No channel number below 20000 is free.\nThe channel is not added.";
+const char* const kProviderFailedMessage = "The provider could not be stored in the DB.\nNothing has been changed.";
+const char* const kChannelFailedMessage = "The channel could not be stored in the DB.\nNothing has been changed.";
+
+// The receiver ignores channels numbered 20000 and above.
+constexpr int kFirstInvalidChannelId = 20000;
+
+constexpr int kNameLimit = 15;
+constexpr int kServiceIdLimit = 10;
+constexpr int kProviderLimit = 30;
+
+// UTF-8 of `text` cut to at most `maxBytes` bytes on a character boundary, so a name
+// that fills its fixed buffer never ends in half a character.
+QByteArray FitUtf8(const QString& text, qsizetype maxBytes) {
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > maxBytes) {
+        qsizetype end = maxBytes;
+        while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        bytes.truncate(end);
+    }
+    return bytes;
+}
+
+template <size_t N> void CopyText(char (&buffer)[N], const QString& text) {
+    dbutil::CopyFixedText(buffer, FitUtf8(text, N - 1).constData());
+}
+
+// Leading digits with an optional sign; anything else gives 0, as the receiver's
+// own tools read numbers.
+int32_t IntValue(const QLineEdit* edit) {
+    return dbutil::ReadInt(edit->text().toUtf8().constData());
+}
+
+void ShowInt(QLineEdit* edit, int32_t value) {
+    edit->setText(QString::number(value));
+}
+
+void AddRow(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setObjectName(field->objectName().replace(QLatin1String("Edit"), QLatin1String("Label")));
+    label->setBuddy(field);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1);
+}
+
+// maxLength 0: no limit.
+QLineEdit* NewEdit(const char* objectName, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(objectName));
+    if (maxLength > 0) {
+        edit->setMaxLength(maxLength);
+    }
+    return edit;
+}
+
+QCheckBox* NewCheckBox(const QString& caption, const char* objectName, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(objectName));
+    return box;
+}
+
+QRadioButton* NewRadioButton(const QString& caption, const char* objectName, QWidget* parent) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QLatin1String(objectName));
+    return button;
+}
+
+QGroupBox* NewGroup(const QString& title, const char* objectName, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(objectName));
+    return group;
+}
+
+} // namespace
+
+CEditChannelDlg::CEditChannelDlg(int chId, QWidget* parent) : QDialog(parent), m_chId(chId) {
+    setObjectName(QStringLiteral("editChannelDialog"));
+    setWindowTitle(QStringLiteral("Edit Channel"));
+
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    connect(okButton, &QPushButton::clicked, this, &CEditChannelDlg::OnOk);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildSettingGroup());
+    layout->addWidget(BuildServiceGroup());
+    layout->addWidget(BuildFlagGroup());
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const QList<QWidget*> tabChain{
+        m_nitInfoButton, m_chNameEdit,    m_serviceIdEdit,    m_providerEdit,   m_videoPidEdit,
+        m_audioPidEdit,  m_pcrPidEdit,    m_pmtPidEdit,       m_lockedCheckBox, m_scrambledCheckBox,
+        m_hideCheckBox,  m_tvRadioButton, m_radioRadioButton, okButton,         cancelButton};
+    for (qsizetype i = 1; i < tabChain.size(); ++i) {
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+    }
+    m_chNameEdit->setFocus();
+
+    LoadChannel();
+}
+
+QGroupBox* CEditChannelDlg::BuildSettingGroup() {
+    auto* group = NewGroup(QStringLiteral("Setting"), "settingGroupBox", this);
+    m_satNameEdit = NewEdit("satNameEdit", kNameLimit, group);
+    m_satNameEdit->setEnabled(false);
+    m_nitInfoButton = new QPushButton(QStringLiteral("N&IT Info"), group);
+    m_nitInfoButton->setObjectName(QStringLiteral("nitInfoButton"));
+    m_nitInfoButton->setAutoDefault(false);
+    connect(m_nitInfoButton, &QPushButton::clicked, this, &CEditChannelDlg::OnNitInfo);
+
+    auto* grid = new QGridLayout(group);
+    AddRow(grid, 0, 0, QStringLiteral("SAT Name :"), m_satNameEdit);
+    grid->addWidget(m_nitInfoButton, 0, 2);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QGroupBox* CEditChannelDlg::BuildServiceGroup() {
+    auto* group = NewGroup(QStringLiteral("Service"), "serviceGroupBox", this);
+    auto* grid = new QGridLayout(group);
+    const auto add = [&](QLineEdit*& edit, const char* name, int limit, int row, int column, const char* caption) {
+        edit = NewEdit(name, limit, group);
+        AddRow(grid, row, column, QString::fromLatin1(caption), edit);
+    };
+    add(m_chNameEdit, "chNameEdit", kNameLimit, 0, 0, "CH &Name :");
+    add(m_chNoEdit, "chNoEdit", 0, 1, 0, "CH No :");
+    m_chNoEdit->setEnabled(false);
+    add(m_serviceIdEdit, "serviceIdEdit", kServiceIdLimit, 2, 0, "Service I&D :");
+    add(m_providerEdit, "providerEdit", kProviderLimit, 3, 0, "&Provider :");
+    add(m_videoPidEdit, "videoPidEdit", 0, 0, 2, "&V-Pid :");
+    add(m_audioPidEdit, "audioPidEdit", 0, 1, 2, "&A-Pid :");
+    add(m_pcrPidEdit, "pcrPidEdit", 0, 2, 2, "P&CR-PID :");
+    add(m_pmtPidEdit, "pmtPidEdit", 0, 3, 2, "P&MT-Pid :");
+    m_providerEdit->setMinimumWidth(m_providerEdit->fontMetrics().averageCharWidth() * kProviderLimit);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+QGroupBox* CEditChannelDlg::BuildFlagGroup() {
+    auto* group = NewGroup(QStringLiteral("Flag"), "flagGroupBox", this);
+    m_lockedCheckBox = NewCheckBox(QStringLiteral("&Locked(L)"), "lockedCheckBox", group);
+    m_scrambledCheckBox = NewCheckBox(QStringLiteral("&Scrambled(S)"), "scrambledCheckBox", group);
+    m_hideCheckBox = NewCheckBox(QStringLiteral("&Hide(H)"), "hideCheckBox", group);
+    m_tvRadioButton = NewRadioButton(QStringLiteral("&TV"), "tvRadioButton", group);
+    m_radioRadioButton = NewRadioButton(QStringLiteral("&Radio"), "radioRadioButton", group);
+    // The ids are the stored media_mode; checkedId() gives -1 when neither is chosen.
+    m_mediaGroup = new QButtonGroup(group);
+    m_mediaGroup->setObjectName(QStringLiteral("mediaButtonGroup"));
+    m_mediaGroup->addButton(m_tvRadioButton, 0);
+    m_mediaGroup->addButton(m_radioRadioButton, 1);
+
+    auto* row = new QHBoxLayout(group);
+    for (QWidget* widget : {static_cast<QWidget*>(m_lockedCheckBox), static_cast<QWidget*>(m_scrambledCheckBox),
+                            static_cast<QWidget*>(m_hideCheckBox)}) {
+        row->addWidget(widget);
+    }
+    row->addSpacing(24);
+    row->addWidget(m_tvRadioButton);
+    row->addWidget(m_radioRadioButton);
+    row->addStretch();
+    return group;
+}
+
+void CEditChannelDlg::LoadChannel() {
+    if (IsNew()) {
+        m_record.sat_id = -1;
+        m_record.nit_id = -1;
+        m_tvRadioButton->setChecked(true);
+        return;
+    }
+    m_rowRead = m_db.GetChannelInfo(static_cast<int16_t>(m_chId), m_record) > 0;
+    m_satId = m_record.sat_id;
+    m_nitId = m_record.nit_id;
+    std::memcpy(m_nameAtOpen, m_record.name, sizeof m_nameAtOpen);
+
+    m_chNameEdit->setText(QString::fromUtf8(m_record.name));
+    ShowInt(m_chNoEdit, m_record.ch_order);
+    ShowInt(m_serviceIdEdit, m_record.pg_id);
+    ShowInt(m_videoPidEdit, m_record.video_pid);
+    ShowInt(m_audioPidEdit, m_record.audio_pid);
+    ShowInt(m_pcrPidEdit, m_record.pcr_pid);
+    ShowInt(m_pmtPidEdit, m_record.pmt_pid);
+    m_scrambledCheckBox->setChecked(m_record.cas_type != 0);
+    m_lockedCheckBox->setChecked(m_record.lock != 0);
+    m_hideCheckBox->setChecked(m_record.hide != 0);
+    if (QAbstractButton* media = m_mediaGroup->button(m_record.media_mode)) {
+        media->setChecked(true);
+    }
+    ShowSatelliteName();
+    ProviderRecord provider{};
+    m_db.GetSdtInfo(static_cast<int16_t>(m_record.sdt_id), provider);
+    m_providerEdit->setText(QString::fromUtf8(provider.provider_name));
+}
+
+void CEditChannelDlg::ShowSatelliteName() {
+    SatRecord sat{};
+    m_db.GetSatInfo(static_cast<int16_t>(m_satId), sat);
+    m_satNameEdit->setText(QString::fromUtf8(sat.name));
+}
+
+void CEditChannelDlg::OnNitInfo() {
+    // The dialog moves the record's own pair with every click; the chosen pair
+    // follows only an OK.
+    CSelectNitDlg dlg(m_record.sat_id, m_record.nit_id, this);
+    if (dlg.exec() != QDialog::Accepted) {
+        return;
+    }
+    m_satId = m_record.sat_id;
+    m_nitId = m_record.nit_id;
+    ShowSatelliteName();
+}
+
+bool CEditChannelDlg::AllFieldsFilled() const {
+    for (const QLineEdit* edit : {m_chNameEdit, m_serviceIdEdit, m_videoPidEdit, m_audioPidEdit, m_pcrPidEdit,
+                                  m_pmtPidEdit, m_satNameEdit, m_providerEdit}) {
+        if (edit->text().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CEditChannelDlg::FillRecord(ChannelRecord& record) const {
+    record.nit_id = m_nitId;
+    CopyText(record.name, m_chNameEdit->text());
+    record.pg_id = IntValue(m_serviceIdEdit);
+    record.sat_id = m_satId;
+    // The receiver reads any non-zero value as scrambled; 65535 is what it writes.
+    record.cas_type = m_scrambledCheckBox->isChecked() ? 65535 : 0;
+    record.media_mode = m_mediaGroup->checkedId();
+    record.video_pid = IntValue(m_videoPidEdit);
+    record.audio_pid = IntValue(m_audioPidEdit);
+    record.pcr_pid = IntValue(m_pcrPidEdit);
+    record.pmt_pid = IntValue(m_pmtPidEdit);
+    record.lock = m_lockedCheckBox->isChecked() ? 1 : 0;
+    record.hide = m_hideCheckBox->isChecked() ? 1 : 0;
+}
+
+void CEditChannelDlg::OnOk() {
+    if (!AllFieldsFilled()) {
+        MessageBox::Tell(this, QString::fromLatin1(kEnterAllMessage));
+        return;
+    }
+    // A channel that vanished since the list was shown must not be reported as stored.
+    if (!IsNew() && !m_rowRead) {
+        TellFault(StoreFault::Channel);
+        return;
+    }
+    int newId = -1;
+    if (IsNew()) {
+        newId = m_db.GetNewChannelId();
+        if (newId <= 0 || newId >= kFirstInvalidChannelId) {
+            TellFault(newId <= 0 ? StoreFault::Channel : StoreFault::NoFreeId);
+            return;
+        }
+    }
+    ChannelRecord record = m_record;
+    FillRecord(record);
+    if (const StoreFault fault = Store(record, newId); fault != StoreFault::None) {
+        TellFault(fault);
+        return;
+    }
+    m_record = record;
+    if (IsNew()) {
+        m_chId = newId;
+    }
+    accept();
+}
+
+// One transaction, so a failure leaves neither a provider without its channel nor a
+// channel whose favourite entries keep the old name; OK can then simply be retried.
+CEditChannelDlg::StoreFault CEditChannelDlg::Store(ChannelRecord& record, int newId) {
+    if (m_db.BeginTransaction() != 0) {
+        return StoreFault::Channel;
+    }
+    StoreFault fault = StoreRows(record, newId);
+    if (fault == StoreFault::None && m_db.CommitTransaction() != 0) {
+        fault = StoreFault::Channel;
+    }
+    if (fault != StoreFault::None) {
+        CChannelDB::Rollback();
+    }
+    return fault;
+}
+
+CEditChannelDlg::StoreFault CEditChannelDlg::StoreRows(ChannelRecord& record, int newId) {
+    if (const StoreFault fault = FindOrCreateProvider(record.sdt_id); fault != StoreFault::None) {
+        return fault;
+    }
+    if (IsNew()) {
+        record.ch_id = newId;
+        record.ch_order = newId;
+        return m_db.InsertChannelInfo(record) == 0 ? StoreFault::None : StoreFault::Channel;
+    }
+    if (m_db.UpdateChannelInfo(static_cast<int16_t>(m_chId), record) != 0) {
+        return StoreFault::Channel;
+    }
+    // Favourite entries carry a copy of the channel's name.
+    if (std::strcmp(record.name, m_nameAtOpen) != 0 &&
+        m_db.RenameFavEntries(static_cast<uint16_t>(m_chId), record.name) != 0) {
+        return StoreFault::Channel;
+    }
+    return StoreFault::None;
+}
+
+CEditChannelDlg::StoreFault CEditChannelDlg::FindOrCreateProvider(int32_t& sdtId) {
+    // Looked up exactly as it will be stored, so a name cut to the buffer is found
+    // again next time instead of being created once more.
+    char name[sizeof(ProviderRecord::provider_name)];
+    CopyText(name, m_providerEdit->text());
+    ProviderRecord provider{};
+    const int found = m_db.FindSdtByName(name, provider);
+    if (found < 0) {
+        return StoreFault::Provider;
+    }
+    if (found == 0) {
+        std::memcpy(provider.provider_name, name, sizeof name);
+        provider.sdt_id = m_db.GetNewSdtId();
+        if (provider.sdt_id <= 0 || m_db.InsertSdtInfo(provider) != 0) {
+            return StoreFault::Provider;
+        }
+    }
+    sdtId = provider.sdt_id;
+    return StoreFault::None;
+}
+
+void CEditChannelDlg::TellFault(StoreFault fault) {
+    const char* text = kChannelFailedMessage;
+    if (fault == StoreFault::NoFreeId) {
+        text = kNoFreeIdMessage;
+    } else if (fault == StoreFault::Provider) {
+        text = kProviderFailedMessage;
+    }
+    MessageBox::Tell(this, QString::fromLatin1(text));
+}

@@ -1,0 +1,148 @@
+#include "SelectNitDlg.h"
+
+#include "app/MessageBox.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+const char* const kSelectTpMessage = "Select TP Information in the list.";
+
+// "11778 / 27500 / H": MHz by integer division, symbol rate, polarisation.
+QString TpLineText(const NitRecord& nit) {
+    return QStringLiteral("%1 / %2 / %3")
+        .arg(nit.frequency / 1000)
+        .arg(nit.symbol_rate)
+        .arg(nit.pol != 0 ? QLatin1Char('H') : QLatin1Char('V'));
+}
+
+void AddLine(QListWidget* list, const QString& text, int32_t value) {
+    auto* item = new QListWidgetItem(text, list);
+    item->setData(Qt::UserRole, value);
+}
+
+int32_t LineValue(const QListWidget* list, int row) {
+    return list->item(row)->data(Qt::UserRole).toInt();
+}
+
+// Makes the line holding `value` current, or none; returns whether there was one.
+bool SelectLine(QListWidget* list, int32_t value) {
+    for (int row = 0; row < list->count(); ++row) {
+        if (LineValue(list, row) == value) {
+            list->setCurrentRow(row);
+            return true;
+        }
+    }
+    list->setCurrentRow(-1);
+    return false;
+}
+
+QListWidget* NewList(const char* objectName, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(objectName));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QGroupBox* NewGroup(const QString& title, const char* objectName, QWidget* content, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(objectName));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(content);
+    return group;
+}
+
+} // namespace
+
+CSelectNitDlg::CSelectNitDlg(int32_t& satId, int32_t& nitId, QWidget* parent)
+    : QDialog(parent), m_satId(satId), m_nitId(nitId) {
+    setObjectName(QStringLiteral("selectNitDialog"));
+    setWindowTitle(QStringLiteral("Select NIT"));
+    BuildControls();
+    FillSatellites();
+    FillTransponders();
+    // Connected only now: the lines selected while filling are not user choices.
+    connect(m_satList, &QListWidget::currentRowChanged, this, &CSelectNitDlg::OnSatelliteChanged);
+    connect(m_tpList, &QListWidget::currentRowChanged, this, &CSelectNitDlg::OnTransponderChanged);
+}
+
+void CSelectNitDlg::BuildControls() {
+    m_satList = NewList("satelliteList", this);
+    m_tpList = NewList("tpList", this);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    connect(okButton, &QPushButton::clicked, this, &CSelectNitDlg::OnOk);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(NewGroup(QStringLiteral("&Satellites"), "satellitesGroupBox", m_satList, this), 1);
+    lists->addWidget(NewGroup(QStringLiteral("&TP List"), "tpListGroupBox", m_tpList, this), 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lists);
+    layout->addLayout(buttons);
+    setTabOrder(m_satList, m_tpList);
+    setTabOrder(m_tpList, okButton);
+    setTabOrder(okButton, cancelButton);
+    resize(440, 320);
+}
+
+void CSelectNitDlg::FillSatellites() {
+    SatRecord* block = nullptr;
+    const int count = m_db.GetSatList(&block);
+    const std::unique_ptr<SatRecord[]> sats(block);
+    for (int i = 0; i < count; ++i) {
+        AddLine(m_satList, QString::fromUtf8(sats[i].name), sats[i].sat_id);
+    }
+    SelectLine(m_satList, m_satId);
+}
+
+void CSelectNitDlg::FillTransponders() {
+    const QSignalBlocker blocker(m_tpList);
+    m_tpList->clear();
+    NitRecord* block = nullptr;
+    const int count = m_db.GetNitListBySat(static_cast<int16_t>(m_satId), &block);
+    const std::unique_ptr<NitRecord[]> nits(block);
+    for (int i = 0; i < count; ++i) {
+        AddLine(m_tpList, TpLineText(nits[i]), nits[i].nit_id);
+    }
+    if (!SelectLine(m_tpList, m_nitId)) {
+        m_nitId = -1;
+    }
+}
+
+void CSelectNitDlg::OnSatelliteChanged(int row) {
+    if (row < 0) {
+        return;
+    }
+    m_satId = LineValue(m_satList, row);
+    FillTransponders();
+}
+
+void CSelectNitDlg::OnTransponderChanged(int row) {
+    if (row >= 0) {
+        m_nitId = LineValue(m_tpList, row);
+    }
+}
+
+void CSelectNitDlg::OnOk() {
+    if (m_nitId == -1) {
+        MessageBox::Show(this, QString::fromLatin1(kSelectTpMessage), MessageBox::Buttons::Ok,
+                         MessageBox::Icon::Exclamation);
+        return;
+    }
+    accept();
+}
