@@ -16,6 +16,7 @@ template <typename T> bool ParseNumber(std::string_view text, T& value) {
 } // namespace
 
 bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& options, std::string& error) {
+    options = SimulatorOptions{};
     options.baseDir = platform::DeviceBaseFolder();
     for (int i = 1; i < argc; ++i) {
         const std::string_view flag = argv[i];

@@ -27,5 +27,5 @@ inline constexpr const char* kSimulatorUsage =
     "                       [--chunk-delay-ms MS] [--unplugged] [--unplug-after CODE]\n"
     "                       [--busy-while-pipe-open]\n";
 
-// Parses the arguments after the program name; false with a message in `error`.
+// Parses the arguments after the program name into fresh options; false with a message in `error`.
 bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& options, std::string& error);
