@@ -1,0 +1,450 @@
+#include "RecordListCtrl.h"
+
+#include "ListGrid.h"
+#include "RecordLookup.h"
+#include "RowFormat.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const QColor kGridColour(226, 216, 208);
+// Drawn under the row images of a drag and made transparent afterwards.
+const QColor kDragKeyColour(0, 255, 0);
+
+// Owns a list block that a CChannelDB read returned.
+template <typename Record> using RecordBlock = std::unique_ptr<Record[]>;
+
+template <typename Record, typename Read> std::pair<int, RecordBlock<Record>> ReadBlock(Read read) {
+    Record* list = nullptr;
+    const int count = read(&list);
+    return {count, RecordBlock<Record>(count > 0 ? list : nullptr)};
+}
+
+} // namespace
+
+CRecordListCtrl::CRecordListCtrl(QWidget* parent)
+    : QTreeView(parent), m_model(new CRecordListModel(this)), m_header(new CRecordListHeader(this)) {
+    setObjectName(QStringLiteral("recordList"));
+    setHeader(m_header);
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSortingEnabled(false);
+    setDragEnabled(false);
+    connect(m_header, &QHeaderView::sectionClicked, this, &CRecordListCtrl::HeaderClicked);
+}
+
+CRecordListCtrl::~CRecordListCtrl() = default;
+
+// Columns.
+
+void CRecordListCtrl::InsertColumns(int kind) {
+    for (const ListColumn& column : ListColumnsOf(kind)) {
+        InsertColumn(ColumnCount(), QString::fromLatin1(column.caption), column.width, column.alignment);
+    }
+}
+
+void CRecordListCtrl::InsertColumn(int index, const QString& caption, int width, Qt::Alignment alignment) {
+    index = std::clamp(index, 0, ColumnCount());
+    m_model->InsertColumn(index, caption, alignment);
+    m_header->resizeSection(index, width);
+}
+
+int CRecordListCtrl::ColumnCount() const {
+    return m_model->columnCount();
+}
+
+// Fills.
+
+int CRecordListCtrl::FillList(int kind) {
+    switch (kind) {
+    case kChannelList:
+        return FillChannelList();
+    case kSatList:
+        return FillSatList();
+    default:
+        return 0;
+    }
+}
+
+int CRecordListCtrl::FillChannelList() {
+    auto [count, channels] =
+        ReadBlock<ChannelRecord>([this](ChannelRecord** list) { return m_db.GetChannelList(list); });
+    if (count <= 0) {
+        return 0;
+    }
+    // Channels share few satellites, transponders and providers: one lookup per
+    // distinct id for this fill instead of three queries per channel.
+    CRecordLookup lookup(m_db, true);
+    std::vector<CRecordListModel::Row> rows;
+    rows.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const ChannelRecord& channel = channels[static_cast<size_t>(i)];
+        rows.push_back({channel.ch_id, ChannelRowTexts(channel, lookup.LinksOf(channel))});
+    }
+    m_model->AppendRows(std::move(rows));
+    return 1;
+}
+
+int CRecordListCtrl::FillSatList() {
+    auto [count, sats] = ReadBlock<SatRecord>([this](SatRecord** list) { return m_db.GetSatList(list); });
+    for (int i = 0; i < count; ++i) {
+        AddSatRow(sats[static_cast<size_t>(i)]);
+    }
+    return count > 0 ? 1 : 0;
+}
+
+int CRecordListCtrl::FillTpList(int satId) {
+    auto [count, nits] = ReadBlock<NitRecord>(
+        [this, satId](NitRecord** list) { return m_db.GetNitListBySat(static_cast<int16_t>(satId), list); });
+    for (int i = 0; i < count; ++i) {
+        AddTpRow(nits[static_cast<size_t>(i)]);
+    }
+    return count > 0 ? 1 : 0;
+}
+
+int CRecordListCtrl::FillFavList(int groupId) {
+    auto [count, entries] = ReadBlock<FavEntryRecord>(
+        [this, groupId](FavEntryRecord** list) { return m_db.GetFavList(static_cast<uint16_t>(groupId), list); });
+    if (count < 0) {
+        return 0;
+    }
+    for (int i = 0; i < count; ++i) {
+        const FavEntryRecord& entry = entries[static_cast<size_t>(i)];
+        CRowTexts texts;
+        texts.AppendField(entry.name);
+        if (AppendRow(entry.favlist_id, std::move(texts)) < 0) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+// Rows from records.
+
+int CRecordListCtrl::AppendRow(int32_t id, CRowTexts texts) {
+    return m_model->InsertRow(RowCount(), {id, std::move(texts)});
+}
+
+int CRecordListCtrl::AddChannelRow(const ChannelRecord& channel) {
+    CRecordLookup lookup(m_db, false);
+    return AppendRow(channel.ch_id, ChannelRowTexts(channel, lookup.LinksOf(channel)));
+}
+
+int CRecordListCtrl::AddSatRow(const SatRecord& sat) {
+    return AppendRow(sat.sat_id, SatRowTexts(sat));
+}
+
+int CRecordListCtrl::AddTpRow(const NitRecord& nit) {
+    return AppendRow(nit.nit_id, TpRowTexts(nit));
+}
+
+int CRecordListCtrl::AddLnbRow(int slot, const LnbRecord& lnb) {
+    QString satName;
+    if (lnb.present != 0) {
+        CRecordLookup lookup(m_db, false);
+        satName = lookup.SatName(lnb.sat_id);
+    }
+    return AppendRow(0, LnbRowTexts(slot, lnb, satName));
+}
+
+void CRecordListCtrl::SetChannelRowTexts(int row, const ChannelRecord& channel) {
+    if (row < 0 || row >= RowCount()) {
+        return;
+    }
+    CRecordLookup lookup(m_db, false);
+    m_model->SetRowTexts(row, ChannelRowTexts(channel, lookup.LinksOf(channel)));
+}
+
+// Rows in general.
+
+int CRecordListCtrl::RowCount() const {
+    return m_model->rowCount();
+}
+
+int32_t CRecordListCtrl::RowId(int row) const {
+    return m_model->RowId(row);
+}
+
+void CRecordListCtrl::SetRowId(int row, int32_t id) {
+    m_model->SetRowId(row, id);
+}
+
+QString CRecordListCtrl::CellText(int row, int column) const {
+    return m_model->CellText(row, column);
+}
+
+void CRecordListCtrl::SetCellText(int row, int column, const QString& text) {
+    m_model->SetCellText(row, column, text);
+}
+
+QStringList CRecordListCtrl::RowTexts(int row) const {
+    return m_model->RowTexts(row);
+}
+
+void CRecordListCtrl::SetRowTexts(int row, const QStringList& texts) {
+    m_model->SetRowTexts(row, CRowTexts::FromList(texts));
+}
+
+int CRecordListCtrl::InsertRow(int index, int32_t id, const QStringList& texts) {
+    return m_model->InsertRow(index, {id, CRowTexts::FromList(texts)});
+}
+
+bool CRecordListCtrl::DeleteRow(int row) {
+    return m_model->RemoveRow(row);
+}
+
+void CRecordListCtrl::DeleteRows(const QList<int>& rows) {
+    m_model->RemoveRows(rows);
+}
+
+void CRecordListCtrl::DeleteAllRows() {
+    m_model->Clear();
+}
+
+void CRecordListCtrl::MoveRowsAsBlock(const QList<int>& rows, int dropRow) {
+    const int count = RowCount();
+    std::vector<char> moved(static_cast<size_t>(count), 0);
+    for (const int row : rows) {
+        if (row >= 0 && row < count) {
+            moved[static_cast<size_t>(row)] = 1;
+        }
+    }
+    dropRow = std::clamp(dropRow, 0, count);
+    std::vector<int> order;
+    order.reserve(static_cast<size_t>(count));
+    auto take = [&](int from, int to, char which) {
+        for (int row = from; row < to; ++row) {
+            if (moved[static_cast<size_t>(row)] == which) {
+                order.push_back(row);
+            }
+        }
+    };
+    take(0, dropRow, 0);
+    take(0, count, 1);
+    take(dropRow, count, 0);
+    m_model->Permute(order);
+}
+
+void CRecordListCtrl::SwapRows(int a, int b) {
+    if (a == b || a < 0 || b < 0 || a >= RowCount() || b >= RowCount()) {
+        return;
+    }
+    std::vector<int> order(static_cast<size_t>(RowCount()));
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = static_cast<int>(i);
+    }
+    std::swap(order[static_cast<size_t>(a)], order[static_cast<size_t>(b)]);
+    m_model->Permute(order);
+}
+
+// Selection and geometry.
+
+QList<int> CRecordListCtrl::SelectedRows() const {
+    QList<int> rows;
+    if (selectionModel() == nullptr) {
+        return rows;
+    }
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.append(row);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int CRecordListCtrl::FirstSelectedRow() const {
+    const QList<int> rows = SelectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
+}
+
+void CRecordListCtrl::SetRowSelected(int row, bool selected) {
+    if (row < 0 || row >= RowCount() || ColumnCount() == 0) {
+        return;
+    }
+    selectionModel()->select(m_model->index(row, 0),
+                             (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                                 QItemSelectionModel::Rows);
+}
+
+int CRecordListCtrl::RowHeight() const {
+    if (RowCount() > 0 && ColumnCount() > 0) {
+        const int height = rowHeight(m_model->index(0, 0));
+        if (height > 0) {
+            return height;
+        }
+        const int hint = sizeHintForRow(0);
+        if (hint > 0) {
+            return hint;
+        }
+    }
+    return fontMetrics().height() + 4;
+}
+
+int CRecordListCtrl::FirstVisibleRow() const {
+    const int row = RowAt(QPoint(0, 0));
+    return row < 0 ? 0 : row;
+}
+
+int CRecordListCtrl::RowsPerPage() const {
+    return viewport()->height() / RowHeight();
+}
+
+int CRecordListCtrl::RowAt(const QPoint& point) const {
+    if (ColumnCount() == 0) {
+        return -1;
+    }
+    // Hit-test in the first column on screen, so a point right of the last column
+    // or over a narrow gap still finds the row of its band.
+    const int column = std::max(0, columnAt(0));
+    const int x = std::max(0, columnViewportPosition(column));
+    const QModelIndex index = indexAt(QPoint(x, point.y()));
+    return index.isValid() ? index.row() : -1;
+}
+
+QRect CRecordListCtrl::RowBounds(int row) const {
+    if (row < 0 || row >= RowCount() || ColumnCount() == 0) {
+        return {};
+    }
+    const QRect first = visualRect(m_model->index(row, 0));
+    return QRect(-horizontalOffset(), first.top(), m_header->length(), RowHeight());
+}
+
+void CRecordListCtrl::EnsureRowVisible(int row) {
+    if (row < 0 || row >= RowCount() || ColumnCount() == 0) {
+        return;
+    }
+    // Only the vertical position may change, as when the list scrolls by itself.
+    const int horizontal = horizontalScrollBar()->value();
+    scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+    horizontalScrollBar()->setValue(horizontal);
+}
+
+// Header.
+
+void CRecordListCtrl::SetSortMark(int column, bool ascending) {
+    for (int i = 0; i < ColumnCount(); ++i) {
+        m_model->SetHeaderAlignment(i, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    m_header->SetSortMark(column > 0 ? column : -1, ascending ? SortMark::Up : SortMark::Down);
+}
+
+void CRecordListCtrl::ClearSortMark() {
+    m_header->SetSortMark(-1, SortMark::None);
+}
+
+SortMark CRecordListCtrl::SortMarkOf(int column) const {
+    return m_header->SortMarkOf(column);
+}
+
+// Drag image.
+
+QPixmap CRecordListCtrl::CreateSelectionDragImage(QPoint* origin) const {
+    const QList<int> selected = SelectedRows();
+    if (selected.isEmpty()) {
+        return {};
+    }
+    const int first = FirstVisibleRow();
+    const int last = std::min(first + RowsPerPage() - 1, RowCount() - 1);
+    const int width = viewport()->width();
+    std::vector<std::pair<int, QRect>> shown;
+    QRect united;
+    for (const int row : selected) {
+        if (row < first || row > last) {
+            continue;
+        }
+        QRect bounds = RowBounds(row);
+        bounds.setLeft(std::max(bounds.left(), 0));
+        bounds.setRight(std::min(bounds.right(), width - 1));
+        if (bounds.isEmpty()) {
+            continue;
+        }
+        shown.emplace_back(row, bounds);
+        united = united.united(bounds);
+    }
+    if (united.isEmpty()) {
+        return {};
+    }
+    QPixmap image(united.size());
+    image.fill(kDragKeyColour);
+    {
+        QPainter painter(&image);
+        for (const auto& [row, bounds] : shown) {
+            painter.drawPixmap(bounds.topLeft() - united.topLeft(), viewport()->grab(bounds));
+        }
+    }
+    image.setMask(image.createMaskFromColor(kDragKeyColour, Qt::MaskInColor));
+    if (origin != nullptr) {
+        *origin = united.topLeft();
+    }
+    return image;
+}
+
+void CRecordListCtrl::SetRowDragging(bool enabled) {
+    setDragEnabled(enabled);
+    setDragDropMode(enabled ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+}
+
+// Events.
+
+void CRecordListCtrl::mousePressEvent(QMouseEvent* event) {
+    m_pressedRow = RowAt(event->position().toPoint());
+    QTreeView::mousePressEvent(event);
+}
+
+void CRecordListCtrl::keyPressEvent(QKeyEvent* event) {
+    emit KeyPressed(event->key(), event->modifiers());
+    QTreeView::keyPressEvent(event);
+}
+
+void CRecordListCtrl::startDrag(Qt::DropActions) {
+    if (m_pressedRow >= 0) {
+        emit BeginDrag(m_pressedRow);
+    }
+}
+
+void CRecordListCtrl::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    PaintGrid();
+}
+
+void CRecordListCtrl::PaintGrid() {
+    GridGeometry geometry;
+    geometry.headerHeight = m_header->isHidden() ? 0 : m_header->height();
+    geometry.clientHeight = geometry.headerHeight + viewport()->height();
+    geometry.clientWidth = viewport()->width();
+    geometry.firstVisible = FirstVisibleRow();
+    geometry.perPage = RowsPerPage();
+    geometry.rowCount = RowCount();
+    geometry.scrollX = horizontalScrollBar()->value();
+    for (int visual = 0; visual < m_header->count(); ++visual) {
+        geometry.columnWidths.push_back(m_header->sectionSize(m_header->logicalIndex(visual)));
+    }
+    const std::vector<GridLine> lines = ComputeGridLines(geometry);
+    if (lines.empty()) {
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(QPen(kGridColour, 1));
+    // The grid is laid out in client coordinates with the header on top; the rows
+    // area starts below it.
+    painter.translate(0, -geometry.headerHeight);
+    for (const GridLine& line : lines) {
+        const auto sign = [](int d) { return (d > 0) - (d < 0); };
+        const QPoint step(sign(line.to.x() - line.from.x()), sign(line.to.y() - line.from.y()));
+        painter.drawLine(line.from, line.to - step);
+    }
+}
