@@ -32,6 +32,16 @@ int32_t LineValue(const QListWidget* list, int row) {
     return list->item(row)->data(Qt::UserRole).toInt();
 }
 
+// The value of the selected line, if one is selected.
+bool SelectedValue(const QListWidget* list, int32_t& value) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) {
+        return false;
+    }
+    value = selected.first()->data(Qt::UserRole).toInt();
+    return true;
+}
+
 // Makes the line holding `value` current, or none; returns whether there was one.
 bool SelectLine(QListWidget* list, int32_t value) {
     for (int row = 0; row < list->count(); ++row) {
@@ -68,9 +78,11 @@ CSelectNitDlg::CSelectNitDlg(int32_t& satId, int32_t& nitId, QWidget* parent)
     BuildControls();
     FillSatellites();
     FillTransponders();
-    // Connected only now: the lines selected while filling are not user choices.
-    connect(m_satList, &QListWidget::currentRowChanged, this, &CSelectNitDlg::OnSatelliteChanged);
-    connect(m_tpList, &QListWidget::currentRowChanged, this, &CSelectNitDlg::OnTransponderChanged);
+    // Connected only now: the lines selected while filling are not user choices. The
+    // selection, not the current line, is followed: a list taking the focus makes its
+    // first line current without anyone choosing it.
+    connect(m_satList, &QListWidget::itemSelectionChanged, this, &CSelectNitDlg::OnSatelliteChanged);
+    connect(m_tpList, &QListWidget::itemSelectionChanged, this, &CSelectNitDlg::OnTransponderChanged);
 }
 
 void CSelectNitDlg::BuildControls() {
@@ -124,18 +136,14 @@ void CSelectNitDlg::FillTransponders() {
     }
 }
 
-void CSelectNitDlg::OnSatelliteChanged(int row) {
-    if (row < 0) {
-        return;
+void CSelectNitDlg::OnSatelliteChanged() {
+    if (SelectedValue(m_satList, m_satId)) {
+        FillTransponders();
     }
-    m_satId = LineValue(m_satList, row);
-    FillTransponders();
 }
 
-void CSelectNitDlg::OnTransponderChanged(int row) {
-    if (row >= 0) {
-        m_nitId = LineValue(m_tpList, row);
-    }
+void CSelectNitDlg::OnTransponderChanged() {
+    SelectedValue(m_tpList, m_nitId);
 }
 
 void CSelectNitDlg::OnOk() {

@@ -26,8 +26,8 @@ private:
     // Fills "TP List" for the current satellite and selects the current TP, which
     // becomes -1 when the satellite does not carry it.
     void FillTransponders();
-    void OnSatelliteChanged(int row);
-    void OnTransponderChanged(int row);
+    void OnSatelliteChanged();
+    void OnTransponderChanged();
     void OnOk();
 
     int32_t& m_satId;
