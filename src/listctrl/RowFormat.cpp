@@ -19,18 +19,19 @@ constexpr const char* kDiseqc10Words[] = {"-", "A", "B", "C", "D", "mini A", "mi
 constexpr const char* kDiseqc11Words[] = {"-", "A", "B", "C", "D"};
 constexpr const char* kToneWords[] = {"OFF", "ON", "AUTO"};
 
-QString FlagText(const ChannelRecord& channel) {
-    QString flags;
+// The flag letters in their fixed order L, S, H, written into `letters`.
+QStringView FlagText(const ChannelRecord& channel, char16_t (&letters)[3]) {
+    qsizetype count = 0;
     if (channel.lock != 0) {
-        flags += u'L';
+        letters[count++] = u'L';
     }
     if (channel.cas_type != 0) {
-        flags += u'S';
+        letters[count++] = u'S';
     }
     if (channel.hide != 0) {
-        flags += u'H';
+        letters[count++] = u'H';
     }
-    return flags;
+    return QStringView(letters, count);
 }
 
 } // namespace
@@ -68,6 +69,7 @@ QString DiseqcText(const LnbRecord& lnb) {
 
 CRowTexts ChannelRowTexts(const ChannelRecord& channel, const ChannelLinks& links) {
     CRowTexts row;
+    row.Reserve(96);
     row.AppendNumber(channel.ch_order);
     row.AppendField(channel.name);
     row.Append(channel.media_mode != 0 ? u"Radio" : u"TV");
@@ -80,7 +82,8 @@ CRowTexts ChannelRowTexts(const ChannelRecord& channel, const ChannelLinks& link
     row.AppendNumber(channel.audio_pid);
     row.AppendNumber(channel.pcr_pid);
     row.AppendNumber(channel.pmt_pid);
-    row.Append(FlagText(channel));
+    char16_t letters[3];
+    row.Append(FlagText(channel, letters));
     row.Append(links.providerName);
     return row;
 }

@@ -1,5 +1,8 @@
 #include "RowTexts.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 constexpr QChar kSeparator = QChar(u'\0');
 }
@@ -21,20 +24,49 @@ void CRowTexts::StartCell() {
 
 void CRowTexts::Append(QStringView cell) {
     StartCell();
+    const qsizetype start = m_joined.size();
+    m_joined.append(cell);
     // A text holding the separator itself would shift every later cell.
-    for (QChar c : cell) {
-        m_joined.append(c == kSeparator ? QChar(u' ') : c);
+    if (cell.contains(kSeparator)) {
+        for (qsizetype i = start; i < m_joined.size(); ++i) {
+            if (m_joined[i] == kSeparator) {
+                m_joined[i] = QChar(u' ');
+            }
+        }
     }
 }
 
 void CRowTexts::AppendNumber(qint64 value) {
     StartCell();
-    m_joined.append(QString::number(value));
+    // Digits written in place: a full channel row has ten numbers, and a temporary
+    // string for each would be most of the cost of formatting a large list.
+    char16_t digits[24];
+    char16_t* end = digits + std::size(digits);
+    char16_t* p = end;
+    const bool negative = value < 0;
+    quint64 magnitude = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    do {
+        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) {
+        *--p = u'-';
+    }
+    m_joined.append(QStringView(p, end));
 }
 
 void CRowTexts::AppendUtf8(const char* text, qsizetype length) {
     StartCell();
-    m_joined.append(QString::fromUtf8(text, length));
+    const QByteArrayView bytes(text, length);
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        m_joined.append(QLatin1StringView(text, length));
+    } else {
+        m_joined.append(QString::fromUtf8(text, length));
+    }
+}
+
+void CRowTexts::Reserve(qsizetype characters) {
+    m_joined.reserve(characters);
 }
 
 QStringView CRowTexts::Cell(int column) const {

@@ -18,6 +18,8 @@ public:
     template <qsizetype N> void AppendField(const char (&field)[N]) { AppendUtf8(field, qstrnlen(field, N)); }
     void AppendUtf8(const char* text, qsizetype length);
 
+    void Reserve(qsizetype characters);
+
     int Count() const { return m_count; }
     // Empty for a cell the row does not have.
     QStringView Cell(int column) const;
