@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "FixtureBuilder.h"
+#include "app/ModalDialog.h"
 #include "db/ChannelDB.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@ void ResetEnvironment() {
     QStandardPaths::setTestModeEnabled(true);
     MessageBox::SetScripted(true);
     FileChooser::SetScripted(true);
+    ModalDialog::SetScripted(true);
     QSettings().clear();
 }
 
