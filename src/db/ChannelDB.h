@@ -69,6 +69,10 @@ public:
     int InsertChannelInfo(const ChannelRecord& channel);
     int GetNewChannelId();
     int DeleteChannel(uint16_t chId);
+    // Removes every channel row the editor lists (ids below 20000) and nothing else:
+    // not the receiver's own channels, providers, or other tables' rows of a channel.
+    // Renumbering stores the listed channels again right after, in one transaction.
+    int DeleteListedChannels();
     int GetNewSdtId();
     int GetSdtInfo(int16_t sdtId, ProviderRecord& provider);
     int FindSdtByName(const char* providerName, ProviderRecord& provider);

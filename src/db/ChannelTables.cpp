@@ -105,6 +105,10 @@ int CChannelDB::DeleteChannel(uint16_t chId) {
     return 0;
 }
 
+int CChannelDB::DeleteListedChannels() {
+    return Execute(kSqliteError, "DELETE FROM ChannelInfo WHERE ch_id < 20000");
+}
+
 // Providers.
 
 int CChannelDB::GetNewSdtId() {

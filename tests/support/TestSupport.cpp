@@ -2,6 +2,7 @@
 
 #include "FixtureBuilder.h"
 #include "app/ModalDialog.h"
+#include "app/PopupMenu.h"
 #include "db/ChannelDB.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@ void ResetEnvironment() {
     MessageBox::SetScripted(true);
     FileChooser::SetScripted(true);
     ModalDialog::SetScripted(true);
+    PopupMenu::SetScripted(true);
     QSettings().clear();
 }
 
