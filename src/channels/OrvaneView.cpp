@@ -1,18 +1,516 @@
 #include "OrvaneView.h"
 
+#include "ChannelDropTargets.h"
+#include "EditChannelDlg.h"
+#include "app/MessageBox.h"
+#include "app/ModalDialog.h"
+#include "app/OrvaneDoc.h"
+#include "app/PopupMenu.h"
+#include "app/WaitCursor.h"
+#include "listctrl/DragImage.h"
+#include "listctrl/ListColumns.h"
+#include "listctrl/ListSorter.h"
 #include "listctrl/RecordListCtrl.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+const char* const kExceedMessage = "exceed valid number!";
+const char* const kDeleteQuestion = "Do you want to delete this channel from DB?";
+const char* const kAlreadyInGroupMessage = "You already insert same channel!";
+const char* const kAlreadyInListMessage = "You already insert \"%1\" channel!";
+const char* const kJobCanceledMessage = "Error! Your job is canceled.";
+const char* const kDeleteFailedMessage = "The channels could not be deleted from the DB.\nNothing has been deleted.";
+const char* const kRenumberMismatchMessage =
+    "The list does not show the channels stored in the DB.\nReopen the file and renumber again.";
+const char* const kRenumberFailedMessage = "The new numbers could not be stored in the DB.\nNothing has been changed.";
+
+// The last number the receiver accepts for a channel.
+constexpr int kLastChannelNumber = 19999;
+constexpr int kAutoScrollMs = 33;
+// A downward drag lands after the row under the pointer once the pointer is this
+// close to that row's bottom.
+constexpr int kDownwardDropSlack = 10;
+const QPoint kDragHotSpot(8, 8);
+
+// The ancestor of `widget` (itself included) that is a `T`, null when none.
+template <typename T> T* AncestorOfKind(QWidget* widget) {
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (T* found = dynamic_cast<T*>(w)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+bool IsAncestorOf(const QWidget* ancestor, const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every channel the editor lists, keyed by id.
+class CListedChannels {
+public:
+    explicit CListedChannels(CChannelDB& db) {
+        ChannelRecord* list = nullptr;
+        m_count = db.GetChannelList(&list);
+        m_block.reset(m_count > 0 ? list : nullptr);
+        for (int i = 0; i < m_count; ++i) {
+            m_byId.emplace(m_block[static_cast<size_t>(i)].ch_id, &m_block[static_cast<size_t>(i)]);
+        }
+    }
+    bool ReadFailed() const { return m_count < 0; }
+    int Count() const { return std::max(m_count, 0); }
+    const ChannelRecord* Find(int32_t chId) const {
+        const auto it = m_byId.find(chId);
+        return it == m_byId.end() ? nullptr : it->second;
+    }
+
+private:
+    int m_count = 0;
+    std::unique_ptr<ChannelRecord[]> m_block;
+    std::unordered_map<int32_t, const ChannelRecord*> m_byId;
+};
+
+} // namespace
+
 COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
-    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)) {
-    setObjectName("channelView");
-    m_list->setObjectName("channelList");
+    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_dragImage(std::make_unique<CDragImage>()) {
+    setObjectName(QStringLiteral("channelView"));
+    m_list->setObjectName(QStringLiteral("channelList"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->SetRowDragging(true);
+    m_list->installEventFilter(this);
+
+    connect(m_list, &QWidget::customContextMenuRequested, this, &COrvaneView::ShowContextMenu);
+    connect(m_list, &QAbstractItemView::doubleClicked, this, [this] { OnEditEdit(); });
+    connect(m_list, &CRecordListCtrl::HeaderClicked, this, &COrvaneView::SortByColumn);
+    connect(m_list, &CRecordListCtrl::BeginDrag, this, &COrvaneView::BeginDrag);
+
+    m_scrollUpTimer.setInterval(kAutoScrollMs);
+    m_scrollDownTimer.setInterval(kAutoScrollMs);
+    connect(&m_scrollUpTimer, &QTimer::timeout, this, [this] { ScrollTick(true); });
+    connect(&m_scrollDownTimer, &QTimer::timeout, this, [this] { ScrollTick(false); });
 }
 
 COrvaneView::~COrvaneView() = default;
 
-void COrvaneView::OnInitialUpdate() {}
-void COrvaneView::OnUpdate(CDocView*, int) {}
-void COrvaneView::OnEditAdd() {}
-void COrvaneView::OnEditEdit() {}
-void COrvaneView::OnEditDelete() {}
-void COrvaneView::OnRenumber() {}
+// Document updates.
+
+void COrvaneView::OnInitialUpdate() {
+    m_list->DeleteAllRows();
+    if (m_firstTime) {
+        m_list->InsertColumns(kChannelList);
+        m_firstTime = false;
+    }
+    if (g_db != nullptr) {
+        m_list->FillList(kChannelList);
+    }
+}
+
+void COrvaneView::OnUpdate(CDocView*, int hint) {
+    if (hint != 0 && g_db != nullptr) {
+        m_favGroupId = hint;
+    }
+}
+
+void COrvaneView::resizeEvent(QResizeEvent*) {
+    // The list's border lies outside the view.
+    m_list->setGeometry(-2, -2, width() + 4, height() + 4);
+}
+
+// Commands.
+
+void COrvaneView::ShowContextMenu(const QPoint& listPoint) {
+    QMenu menu(this);
+    const bool open = g_db != nullptr;
+    QAction* add = menu.addAction(QStringLiteral("Add"));
+    QAction* edit = menu.addAction(QStringLiteral("Edit\tSpace"));
+    QAction* remove = menu.addAction(QStringLiteral("Delete\tDel"));
+    menu.addSeparator();
+    QAction* renumber = menu.addAction(QStringLiteral("Renumber"));
+    add->setObjectName(QStringLiteral("actionEditAdd"));
+    edit->setObjectName(QStringLiteral("actionEditEdit"));
+    remove->setObjectName(QStringLiteral("actionEditDelete"));
+    renumber->setObjectName(QStringLiteral("actionRenumber"));
+    for (QAction* action : {add, edit, remove, renumber}) {
+        action->setEnabled(open);
+    }
+    QAction* chosen = PopupMenu::Exec(menu, m_list->mapToGlobal(listPoint));
+    if (chosen == add) {
+        OnEditAdd();
+    } else if (chosen == edit) {
+        OnEditEdit();
+    } else if (chosen == remove) {
+        OnEditDelete();
+    } else if (chosen == renumber) {
+        OnRenumber();
+    }
+}
+
+void COrvaneView::OnEditAdd() {
+    if (g_db == nullptr) {
+        return;
+    }
+    const int rows = m_list->RowCount();
+    if (rows > 0 && m_list->CellText(rows - 1, kChannelNoColumn).toInt() >= kLastChannelNumber) {
+        MessageBox::Tell(this, QString::fromLatin1(kExceedMessage));
+        return;
+    }
+    OpenNewChannel();
+}
+
+void COrvaneView::OpenNewChannel() {
+    CEditChannelDlg dlg(-1, this);
+    if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
+        return;
+    }
+    ChannelRecord channel{};
+    // The dialog stores before it closes with OK; a row is shown only for a channel
+    // that is really there.
+    if (m_db.GetChannelInfo(static_cast<int16_t>(dlg.ChannelId()), channel) <= 0) {
+        return;
+    }
+    m_list->AddChannelRow(channel);
+    g_dbModified = true;
+}
+
+void COrvaneView::OnEditEdit() {
+    if (g_db == nullptr) {
+        return;
+    }
+    const int row = m_list->FirstSelectedRow();
+    if (row < 0) {
+        OpenNewChannel();
+        return;
+    }
+    CEditChannelDlg dlg(m_list->RowId(row), this);
+    if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
+        return;
+    }
+    ChannelRecord channel{};
+    if (m_db.GetChannelInfo(static_cast<int16_t>(m_list->RowId(row)), channel) > 0) {
+        m_list->SetChannelRowTexts(row, channel);
+    }
+    GetDocument()->UpdateAllViews(this, 0);
+    g_dbModified = true;
+}
+
+void COrvaneView::OnEditDelete() {
+    if (g_db == nullptr) {
+        return;
+    }
+    if (!MessageBox::AskYesNo(this, QString::fromLatin1(kDeleteQuestion), MessageBox::Icon::Question)) {
+        return;
+    }
+    CWaitCursor wait;
+    const QList<int> rows = m_list->SelectedRows();
+    // Every row stays on screen until the whole delete is stored, so a failure
+    // that rolls the delete back leaves the list showing what is stored.
+    bool stored = m_db.BeginTransaction() == 0;
+    for (int i = 0; stored && i < rows.size(); ++i) {
+        stored = m_db.DeleteChannel(static_cast<uint16_t>(m_list->RowId(rows[i]))) == 0;
+    }
+    stored = stored && m_db.CommitTransaction() == 0;
+    if (!stored) {
+        CChannelDB::Rollback();
+        MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+        return;
+    }
+    m_list->DeleteRows(rows);
+    if (!rows.isEmpty()) {
+        g_dbModified = true;
+    }
+    GetDocument()->UpdateAllViews(this, 0);
+}
+
+// Renumber: the shown order becomes the channels' numbers. Rows are matched to
+// their channels by row id, and all listed channels are replaced in one
+// transaction, so no channel can be lost or stored twice.
+void COrvaneView::OnRenumber() {
+    if (g_db == nullptr) {
+        return;
+    }
+    CWaitCursor wait;
+    if (RenumberListedChannels()) {
+        g_dbModified = true;
+    }
+}
+
+bool COrvaneView::RenumberListedChannels() {
+    const CListedChannels channels(m_db);
+    const int rows = m_list->RowCount();
+    std::vector<const ChannelRecord*> byRow(static_cast<size_t>(rows), nullptr);
+    std::unordered_map<int32_t, int> seen;
+    for (int row = 0; row < rows; ++row) {
+        byRow[static_cast<size_t>(row)] = channels.Find(m_list->RowId(row));
+        if (byRow[static_cast<size_t>(row)] == nullptr || !seen.emplace(m_list->RowId(row), row).second) {
+            MessageBox::Tell(this, QString::fromLatin1(kRenumberMismatchMessage));
+            return false;
+        }
+    }
+    if (channels.ReadFailed() || channels.Count() != rows) {
+        MessageBox::Tell(this, QString::fromLatin1(kRenumberMismatchMessage));
+        return false;
+    }
+    bool stored = m_db.BeginTransaction() == 0 && m_db.DeleteListedChannels() == 0;
+    for (int row = 0; stored && row < rows; ++row) {
+        ChannelRecord channel = *byRow[static_cast<size_t>(row)];
+        channel.ch_order = static_cast<decltype(channel.ch_order)>(row + 1);
+        stored = m_db.InsertChannelInfo(channel) == 0;
+    }
+    stored = stored && m_db.CommitTransaction() == 0;
+    if (!stored) {
+        CChannelDB::Rollback();
+        MessageBox::Tell(this, QString::fromLatin1(kRenumberFailedMessage));
+        return false;
+    }
+    for (int row = 0; row < rows; ++row) {
+        m_list->SetCellText(row, kChannelNoColumn, QString::number(row + 1));
+    }
+    return true;
+}
+
+// Sorting by a header: only the display order changes.
+
+void COrvaneView::SortByColumn(int column) {
+    m_sortAscending = column == m_sortColumn ? !m_sortAscending : true;
+    m_sortColumn = column;
+    {
+        CListSorter sorter(*m_list, column, ColumnLooksNumeric(column));
+        sorter.Sort(m_sortAscending);
+    }
+    m_list->SetSortMark(column, m_sortAscending);
+}
+
+bool COrvaneView::ColumnLooksNumeric(int column) const {
+    if (m_list->RowCount() == 0) {
+        return true;
+    }
+    const QString text = m_list->CellText(0, column);
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Keys and mouse.
+
+bool COrvaneView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            OnEditEdit();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            OnEditDelete();
+            return true;
+        }
+    }
+    // While a drag lasts every mouse event is the drag's: the capture sends them to
+    // the list, and the application-wide filter also sees those sent elsewhere.
+    if (m_drag.active && watched->isWidgetType()) {
+        if (event->type() == QEvent::MouseMove) {
+            DragMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            DragRelease(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Dragging rows.
+
+void COrvaneView::BeginDrag(int row) {
+    QPoint origin;
+    const QPixmap image = m_list->CreateSelectionDragImage(&origin);
+    m_drag = DragState{};
+    m_drag.active = true;
+    m_drag.startRow = row;
+    m_drag.window.widget = m_list;
+    m_drag.window.channelList = true;
+    m_dragImage->Begin(image, kDragHotSpot, QCursor::pos());
+    m_list->viewport()->grabMouse();
+    qApp->installEventFilter(this);
+}
+
+COrvaneView::DropWindow COrvaneView::DropWindowAt(const QPoint& globalPos) const {
+    DropWindow found;
+    QWidget* under = QApplication::widgetAt(globalPos);
+    if (under == nullptr) {
+        return found;
+    }
+    if (IsAncestorOf(m_list, under)) {
+        found.widget = m_list;
+        found.channelList = true;
+    } else if (CGroupDropTree* tree = AncestorOfKind<CGroupDropTree>(under)) {
+        found.widget = dynamic_cast<QWidget*>(tree);
+        found.tree = tree;
+    } else if (CFavDropList* favList = AncestorOfKind<CFavDropList>(under)) {
+        found.widget = dynamic_cast<QWidget*>(favList);
+        found.favList = favList;
+    }
+    return found;
+}
+
+void COrvaneView::DragMove(const QPoint& globalPos) {
+    m_dragImage->hide();
+    m_dragImage->MoveTo(globalPos);
+    const DropWindow under = DropWindowAt(globalPos);
+    if (under.widget != m_drag.window.widget) {
+        if (m_drag.window.tree != nullptr) {
+            m_drag.window.tree->ClearDropHighlight();
+        }
+        m_drag.dropRow = -1;
+        if (m_drag.window.channelList) {
+            StopAutoScroll();
+        }
+        m_drag.window = under;
+    }
+    if (under.tree != nullptr) {
+        under.tree->HighlightDropItemAt(globalPos);
+    } else if (under.favList != nullptr) {
+        CRecordListCtrl* list = under.favList->DropList();
+        m_drag.dropRow = list->RowAt(list->viewport()->mapFromGlobal(globalPos));
+    } else if (under.channelList) {
+        m_drag.lastPoint = m_list->viewport()->mapFromGlobal(globalPos);
+        m_drag.dropRow = m_list->RowAt(m_drag.lastPoint);
+        UpdateAutoScroll();
+    }
+    if (m_dragImage->Active()) {
+        m_dragImage->show();
+    }
+}
+
+void COrvaneView::UpdateAutoScroll() {
+    const int first = m_list->FirstVisibleRow();
+    const int lastFull = first + m_list->RowsPerPage() - 1;
+    const bool up = m_drag.dropRow >= 0 && m_drag.dropRow == first && first != 0;
+    const bool down = m_drag.dropRow >= 0 && m_drag.dropRow == lastFull && lastFull != m_list->RowCount() - 1;
+    up ? m_scrollUpTimer.start() : m_scrollUpTimer.stop();
+    down ? m_scrollDownTimer.start() : m_scrollDownTimer.stop();
+}
+
+void COrvaneView::StopAutoScroll() {
+    m_scrollUpTimer.stop();
+    m_scrollDownTimer.stop();
+}
+
+void COrvaneView::ScrollTick(bool up) {
+    if (!m_drag.active) {
+        return;
+    }
+    const int first = m_list->FirstVisibleRow();
+    const int target = up ? first - 1 : first + m_list->RowsPerPage();
+    if (target >= 0 && target < m_list->RowCount()) {
+        m_list->EnsureRowVisible(target);
+    }
+    m_list->viewport()->update();
+}
+
+void COrvaneView::DragRelease(const QPoint& globalPos) {
+    m_list->viewport()->releaseMouse();
+    qApp->removeEventFilter(this);
+    m_dragImage->End();
+    StopAutoScroll();
+    m_drag.active = false;
+    DragMove(globalPos);
+    const DropWindow target = m_drag.window;
+    if (target.tree != nullptr) {
+        DropOnGroupTree(*target.tree);
+    } else if (target.favList != nullptr) {
+        DropOnFavList(*target.favList);
+    } else if (target.channelList) {
+        DropOnChannelList();
+    }
+    StopAutoScroll();
+    m_drag = DragState{};
+}
+
+// Drops.
+
+void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
+    const int groupId = tree.DropGroupId();
+    tree.ClearDropHighlight();
+    if (groupId < 0 || g_db == nullptr) {
+        return;
+    }
+    CWaitCursor wait;
+    m_db.BeginTransaction();
+    for (const int row : m_list->SelectedRows()) {
+        const int rc = m_db.AddFavEntry(static_cast<uint16_t>(m_list->RowId(row)), static_cast<uint16_t>(groupId));
+        if (rc == 1) {
+            MessageBox::Tell(this, QString::fromLatin1(kAlreadyInGroupMessage));
+        } else if (rc < 0) {
+            CChannelDB::Rollback();
+            MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
+            return;
+        }
+    }
+    m_db.CommitTransaction();
+    if (groupId == m_favGroupId) {
+        GetDocument()->UpdateAllViews(this, 0);
+    }
+    g_dbModified = true;
+}
+
+void COrvaneView::DropOnFavList(CFavDropList& target) {
+    CRecordListCtrl* favList = target.DropList();
+    if (m_favGroupId == -1 || g_db == nullptr || favList == nullptr || favList->ColumnCount() != 1) {
+        return;
+    }
+    CWaitCursor wait;
+    favList->clearSelection();
+    int insertAt = favList->RowCount();
+    const auto groupId = static_cast<uint16_t>(m_favGroupId);
+    m_db.BeginTransaction();
+    for (const int row : m_list->SelectedRows()) {
+        const auto chId = static_cast<uint16_t>(m_list->RowId(row));
+        const QString name = m_list->CellText(row, kChannelServiceColumn);
+        const int rc = m_db.AddFavEntry(chId, groupId);
+        if (rc == 1) {
+            MessageBox::Tell(this, QString::fromLatin1(kAlreadyInListMessage).arg(name));
+        } else if (rc < 0) {
+            CChannelDB::Rollback();
+            MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
+            // The rows appended so far were rolled back with the rest.
+            target.ReloadDropList();
+            return;
+        } else {
+            favList->InsertRow(insertAt++, m_db.FindFavEntry(chId, groupId), {name});
+        }
+    }
+    m_db.CommitTransaction();
+    g_dbModified = true;
+}
+
+void COrvaneView::DropOnChannelList() {
+    int dropRow = m_drag.dropRow;
+    if (dropRow >= 0 && m_drag.startRow < dropRow) {
+        dropRow = m_list->RowAt(m_drag.lastPoint + QPoint(0, kDownwardDropSlack));
+    }
+    if (dropRow < 0) {
+        dropRow = m_list->RowCount();
+    }
+    CWaitCursor wait;
+    m_list->MoveRowsAsBlock(m_list->SelectedRows(), dropRow);
+    m_list->clearSelection();
+}

@@ -1,11 +1,28 @@
 #pragma once
-// COrvaneView: the channel editing screen, one channel list covering the view.
+// COrvaneView: the channel editing screen, one channel list covering the view. It
+// adds, edits and deletes channels, sorts the list by a column, reorders rows by
+// dragging them, stores the shown order as the channels' numbers (Renumber), and
+// drops dragged channels into a favourite group (onto the group tree or onto the
+// favourite list, see ChannelDropTargets.h).
+//
+// A drag is done by hand so that plain mouse events drive it: the list reports the
+// start, the view captures the mouse on the list's viewport, follows the moves and
+// acts on the release, by the kind of window that was last under the pointer.
 #include "app/DocView.h"
 #include "db/ChannelDB.h"
 
+#include <QPoint>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
+class CDragImage;
+class CFavDropList;
+class CGroupDropTree;
 class CRecordListCtrl;
+class QMenu;
 
 class COrvaneView : public QWidget, public CDocView, public CEditCommands {
     Q_OBJECT
@@ -24,9 +41,56 @@ public:
 
     CRecordListCtrl* List() const { return m_list; }
     int CurrentFavGroup() const { return m_favGroupId; }
+    int SortColumn() const { return m_sortColumn; }
+    bool SortAscending() const { return m_sortAscending; }
+    bool Dragging() const { return m_drag.active; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What lies under the pointer during a drag.
+    struct DropWindow {
+        QWidget* widget = nullptr; // the pane or list found; null for anything else
+        CGroupDropTree* tree = nullptr;
+        CFavDropList* favList = nullptr;
+        bool channelList = false;
+    };
+    struct DragState {
+        bool active = false;
+        int startRow = -1;
+        int dropRow = -1;
+        DropWindow window;
+        QPoint lastPoint; // in the channel list's viewport, when over it
+    };
+
+    void ShowContextMenu(const QPoint& listPoint);
+    void OpenNewChannel();
+    void SortByColumn(int column);
+    bool ColumnLooksNumeric(int column) const;
+    bool RenumberListedChannels();
+
+    void BeginDrag(int row);
+    void DragMove(const QPoint& globalPos);
+    void DragRelease(const QPoint& globalPos);
+    DropWindow DropWindowAt(const QPoint& globalPos) const;
+    void UpdateAutoScroll();
+    void StopAutoScroll();
+    void ScrollTick(bool up);
+
+    void DropOnGroupTree(CGroupDropTree& tree);
+    void DropOnFavList(CFavDropList& target);
+    void DropOnChannelList();
+
     CRecordListCtrl* m_list;
     CChannelDB m_db;
+    bool m_firstTime = true;
+    int m_sortColumn = -1;
+    bool m_sortAscending = true;
     int m_favGroupId = -1;
+    DragState m_drag;
+    std::unique_ptr<CDragImage> m_dragImage;
+    QTimer m_scrollUpTimer;
+    QTimer m_scrollDownTimer;
 };

@@ -41,6 +41,9 @@ CRecordListCtrl::CRecordListCtrl(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSortingEnabled(false);
+    // Turning the view's own sorting off also makes the header unclickable; views
+    // sort by clicked headers themselves.
+    m_header->setSectionsClickable(true);
     setDragEnabled(false);
     connect(m_header, &QHeaderView::sectionClicked, this, &CRecordListCtrl::HeaderClicked);
 }
