@@ -26,6 +26,8 @@ QMessageBox::Icon ToQtIcon(Icon icon) {
         return QMessageBox::Question;
     case Icon::Information:
         return QMessageBox::Information;
+    case Icon::Error:
+        return QMessageBox::Critical;
     case Icon::Exclamation:
         break;
     }

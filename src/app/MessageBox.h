@@ -10,7 +10,7 @@ class QWidget;
 namespace MessageBox {
 
 enum class Buttons { Ok, YesNo };
-enum class Icon { Exclamation, Question, Information };
+enum class Icon { Exclamation, Question, Information, Error };
 enum class Answer { Ok, Yes, No };
 
 // Modal box with the application title as caption unless another is given.

@@ -5,9 +5,14 @@
 #include "DocView.h"
 #include "FileChooser.h"
 #include "MessageBox.h"
+#include "ModalDialog.h"
+#include "transfer/UsbDownloadDlg.h"
+#include "transfer/UsbUploadDlg.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <array>
 
 namespace {
 
@@ -189,9 +194,24 @@ void COrvaneDoc::FileSaveAs() {
     }
 }
 
-void COrvaneDoc::OnUsbDownload() {}
+void COrvaneDoc::OnUsbDownload() {
+    // The working copy is sent as it stands; the connection stays open on it.
+    CUsbDownloadDlg dlg(nullptr, m_strWorkPath);
+    ModalDialog::Exec(dlg);
+}
 
-void COrvaneDoc::OnUsbUpload() {}
+void COrvaneDoc::OnUsbUpload() {
+    std::array<char, kUploadPathSize> received{};
+    CUsbUploadDlg dlg(nullptr, received);
+    if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
+        return;
+    }
+    // Through the save prompt: the received file replaces the open one, and its
+    // unsaved changes would otherwise be left behind in a working copy nobody reopens.
+    if (OpenDocumentFile(QFile::decodeName(received.data()))) {
+        emit channelContainerWanted();
+    }
+}
 
 // ---- views and names ----------------------------------------------------------
 

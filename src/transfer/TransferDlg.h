@@ -1,0 +1,70 @@
+#pragma once
+// CTransferDlg: what the USB Download and USB Upload dialogs share: the progress bar,
+// Start and Cancel, and the one worker thread of a transfer. The dialog owns the worker
+// and joins it before it lets go of the state the worker reads: while a worker runs,
+// Start, Cancel and the dialog's inputs are disabled and closing the window is refused.
+// The worker never touches a widget; it posts progress and its end to this dialog,
+// which handles them on the user-interface thread.
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <thread>
+
+class QBoxLayout;
+class QProgressBar;
+class QPushButton;
+
+class CTransferDlg : public QDialog {
+    Q_OBJECT
+public:
+    ~CTransferDlg() override;
+
+    bool IsTransferring() const { return m_transferring; }
+
+    // How a worker ends: the messages to show, in order, then the dialog either ends
+    // with `result` or, with kStayOpen, returns to idle.
+    static constexpr int kStayOpen = -1;
+    struct WorkerEnd {
+        QStringList messages;
+        int result = kStayOpen;
+    };
+
+    // Called by the worker. Progress reaches the user-interface thread only when the
+    // percentage changes, so a fast transfer does not flood it.
+    void PostProgress(uint64_t done, uint64_t total);
+    void PostEnd(WorkerEnd end);
+
+public slots:
+    void reject() override;
+
+protected:
+    CTransferDlg(QWidget* parent, const QString& title);
+
+    // Adds the progress label and bar, Start and Cancel under the dialog's own controls.
+    void AddProgressAndButtons(QBoxLayout* layout, const QString& progressCaption);
+    // Runs `work` on a new worker thread with the dialog's controls disabled.
+    void StartWorker(std::function<void()> work);
+    // Joins a worker that is still running; derived dialogs call it from their
+    // destructor, since the worker reads their members.
+    void JoinWorker();
+
+    virtual void OnStart() = 0;
+    // Enables or disables the dialog's own inputs (not Start and Cancel).
+    virtual void EnableInputs(bool enable) = 0;
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void EnableControls(bool enable);
+    void FinishWorker(const WorkerEnd& end);
+
+    QProgressBar* m_progressBar = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    std::thread m_worker;
+    bool m_transferring = false;
+    int m_lastPosted = 0; // worker side only: the percentage posted last
+};

@@ -1,0 +1,30 @@
+#pragma once
+// Steps both transfer dialogs take: the announcement through Kivra, files opened for
+// the workers, and the texts the dialogs show.
+#include "usblib/platform/UniqueFd.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace transfer {
+
+inline constexpr const char* kNotConnected = "USB is not connected. Try again!";
+
+// Announces a transfer with request `code` and a header naming `name` and `size`;
+// true when the receiver took it.
+bool Announce(uint32_t code, const char* name, uint32_t size);
+
+// The file's size, or nothing when it does not open for reading or does not fit the
+// receiver's 32-bit size field.
+std::optional<uint32_t> FileSize(const std::string& path);
+
+// Opens `path` for reading (every other reader and writer may keep it open).
+platform::CUniqueFd OpenForReading(const std::string& path);
+
+// The path as the file system takes it.
+std::string Native(const QString& path);
+
+} // namespace transfer
