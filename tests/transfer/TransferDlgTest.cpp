@@ -1,0 +1,518 @@
+// The USB Download and Upload dialogs against the receiver simulator: what reaches the
+// receiver, the files left on the PC, every failure message, and the document's two
+// USB commands.
+#include "FixtureBuilder.h"
+#include "TestSupport.h"
+#include "TransferTestSupport.h"
+#include "app/ModalDialog.h"
+#include "app/OrvaneDoc.h"
+#include "db/ChannelDB.h"
+#include "transfer/UsbDownloadDlg.h"
+#include "transfer/UsbUploadDlg.h"
+#include "usblib/UsbRecords.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+using Tweak = std::function<void(SimulatorOptions&)>;
+Q_DECLARE_METATYPE(Tweak)
+
+namespace {
+
+QList<int> ProgressValues(const QSignalSpy& spy) {
+    QList<int> values;
+    for (const QList<QVariant>& args : spy) {
+        values << args.at(0).toInt();
+    }
+    return values;
+}
+
+QStringList ChunkLengths(const CTestReceiver& receiver, uint32_t code) {
+    QStringList chunks;
+    for (const QString& line : receiver.Requests(QStringLiteral("control code=%1 dir=write length=6").arg(code))) {
+        chunks << line.section(QStringLiteral("chunk="), 1);
+    }
+    return chunks;
+}
+
+const QString kNotConnected = QStringLiteral("USB is not connected. Try again!");
+const QString kConfirm = QStringLiteral("If you download this DB file, then the existing DB in the STB will be "
+                                        "deleted. is deleted. Are you sure to continue?");
+
+} // namespace
+
+class TransferDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void downloadSendsTheOpenWorkingCopyByteForByte();
+    void downloadOfAChosenFileGoesInChunksUnderEditDbDat();
+    void downloadOfAnEmptyFileEndsAtOnce();
+    void downloadNoAtTheConfirmationSendsNothing();
+    void downloadWithoutAFileSendsNothing();
+    void downloadFailures_data();
+    void downloadFailures();
+    void whileAWorkerRunsTheDialogCannotBeLeft();
+
+    void uploadTakesTheFirstFreeNameOfTheSeries();
+    void uploadGoesInChunksIntoAnEmptyDbDat();
+    void uploadOfASizeOfZeroEndsAtOnce();
+    void uploadFailures_data();
+    void uploadFailures();
+    void uploadRefusesAPathThatDoesNotFitTheBuffer();
+    void uploadBrowseAndTheCheckBoxSetTheFolder();
+
+    void documentOpensAnUploadedFileAndShowsTheChannels();
+    void documentDoesNotOpenAPartlyUploadedFile();
+
+private:
+    // A download dialog that sends `file`, chosen with File(&F) (no database open).
+    std::unique_ptr<CUsbDownloadDlg> DownloadOf(const QString& file);
+    std::unique_ptr<CUsbUploadDlg> UploadInto(const QString& folder);
+
+    std::unique_ptr<CTestReceiver> m_receiver;
+    std::array<char, kUploadPathSize> m_result{};
+};
+
+void TransferDlgTest::init() {
+    testsupport::ResetEnvironment();
+    testsupport::CloseDbDirect();
+    m_receiver = std::make_unique<CTestReceiver>();
+    m_result.fill('\0');
+}
+
+void TransferDlgTest::cleanup() {
+    m_receiver.reset();
+    testsupport::CloseDbDirect();
+}
+
+std::unique_ptr<CUsbDownloadDlg> TransferDlgTest::DownloadOf(const QString& file) {
+    auto dlg = std::make_unique<CUsbDownloadDlg>(nullptr, QString());
+    FileChooser::QueueFileName(file);
+    dlg->findChild<QPushButton*>(QStringLiteral("fileButton"))->click();
+    return dlg;
+}
+
+std::unique_ptr<CUsbUploadDlg> TransferDlgTest::UploadInto(const QString& folder) {
+    auto dlg = std::make_unique<CUsbUploadDlg>(nullptr, m_result);
+    FileChooser::QueueFileName(folder);
+    dlg->findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
+    return dlg;
+}
+
+// ---- download ----------------------------------------------------------------
+
+void TransferDlgTest::downloadSendsTheOpenWorkingCopyByteForByte() {
+    QVERIFY(m_receiver->Plug());
+    const QString file = m_receiver->PcPath(QStringLiteral("mine.dat"));
+    fixtures::WriteLargeDb(file.toStdString(), 300);
+    COrvaneDoc doc;
+    QVERIFY(doc.OpenDocumentFile(file));
+    // A change made so far travels with the working copy.
+    QCOMPARE(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'Changed' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    ModalDialog::QueueScript([](QDialog& dialog) {
+        auto& dlg = static_cast<CUsbDownloadDlg&>(dialog);
+        QVERIFY(!dlg.findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->isChecked());
+        QVERIFY(!dlg.findChild<QGroupBox*>(QStringLiteral("localFileGroupBox"))->isEnabled());
+        StartAndWait(dlg);
+    });
+    doc.OnUsbDownload();
+    QCOMPARE(ShownTexts(), QStringList{kConfirm});
+    QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(doc.WorkPath()));
+    QVERIFY(ReadFileBytes(doc.WorkPath()) != ReadFileBytes(file));
+    QCOMPARE(m_receiver->Requests(QStringLiteral("install")).size(), 1);
+}
+
+void TransferDlgTest::downloadOfAChosenFileGoesInChunksUnderEditDbDat() {
+    QVERIFY(m_receiver->Plug());
+    const QString file = m_receiver->PcPath(QStringLiteral("anything.dat"));
+    WriteDbOfSize(file, 20000);
+    auto dlg = DownloadOf(file);
+    QVERIFY(dlg->findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->isChecked());
+    QVERIFY(dlg->findChild<QGroupBox*>(QStringLiteral("localFileGroupBox"))->isEnabled());
+    QCOMPARE(dlg->findChild<QLineEdit*>(QStringLiteral("filePathEdit"))->text(), file);
+    const QList<FileChooser::Asked> asked = FileChooser::TakeAsked();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked[0].suggestedOrFilter, QStringLiteral("DB File(*.dat);;All Files(*.*)"));
+
+    QSignalSpy progress(dlg->findChild<QProgressBar*>(QStringLiteral("progressBar")), &QProgressBar::valueChanged);
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    StartAndWait(*dlg);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
+    QCOMPARE(ShownTexts(), QStringList{kConfirm});
+    QCOMPARE(ProgressValues(progress), (QList<int>{40, 81, 100}));
+    QCOMPARE(ChunkLengths(*m_receiver, kRequestChunkToReceiver), (QStringList{"8192", "8192", "3616"}));
+    QCOMPARE(m_receiver->Requests(QStringLiteral("control code=0 ")).size(), 1);
+    QVERIFY(m_receiver->Requests(QStringLiteral("control code=0 "))[0].contains("name=edit_db.dat size=20000"));
+    QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(file));
+}
+
+void TransferDlgTest::downloadOfAnEmptyFileEndsAtOnce() {
+    QVERIFY(m_receiver->Plug());
+    const QByteArray before = ReadFileBytes(m_receiver->DbPath());
+    const QString file = m_receiver->PcPath(QStringLiteral("empty.dat"));
+    WriteFileBytes(file, {});
+    auto dlg = DownloadOf(file);
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    StartAndWait(*dlg);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
+    QVERIFY(m_receiver->Requests(QStringLiteral("control code=0 "))[0].contains("name=edit_db.dat size=0"));
+    QVERIFY(ChunkLengths(*m_receiver, kRequestChunkToReceiver).isEmpty());
+    QCOMPARE(ReadFileBytes(m_receiver->DbPath()), before);
+}
+
+void TransferDlgTest::downloadNoAtTheConfirmationSendsNothing() {
+    QVERIFY(m_receiver->Plug());
+    auto dlg = DownloadOf(m_receiver->PcPath(QStringLiteral("other.dat")));
+    WriteDbOfSize(dlg->FilePath(), 8192);
+    MessageBox::QueueAnswer(MessageBox::Answer::No);
+    StartAndWait(*dlg);
+    QCOMPARE(ShownTexts(), QStringList{kConfirm});
+    QCOMPARE(m_receiver->Requests(), QStringList());
+    QVERIFY(dlg->isEnabled() && dlg->result() == 0);
+}
+
+void TransferDlgTest::downloadWithoutAFileSendsNothing() {
+    QVERIFY(m_receiver->Plug());
+    const QString file = m_receiver->PcPath(QStringLiteral("open.dat"));
+    fixtures::WriteDemoDb(file.toStdString());
+    QVERIFY(testsupport::OpenDbDirect(file));
+    CUsbDownloadDlg dlg(nullptr, file);
+    // Regression: checked with no file chosen went on to open an empty path after the question.
+    dlg.findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->click();
+    QVERIFY(dlg.FromFile());
+    QVERIFY(dlg.findChild<QGroupBox*>(QStringLiteral("localFileGroupBox"))->isEnabled());
+    StartAndWait(dlg);
+    testsupport::CloseDbDirect();
+    CUsbDownloadDlg nothingOpen(nullptr, QString());
+    StartAndWait(nothingOpen);
+    const QString message = QStringLiteral("Please open or select your DB file first.");
+    QCOMPARE(ShownTexts(), (QStringList{message, message}));
+    QCOMPARE(m_receiver->Requests(), QStringList());
+}
+
+void TransferDlgTest::downloadFailures_data() {
+    QTest::addColumn<Tweak>("tweak");
+    QTest::addColumn<bool>("removeFile");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("unplugged") << Tweak([](SimulatorOptions& o) { o.unplugged = true; }) << false << kNotConnected
+                               << false;
+    QTest::newRow("probe refused") << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestFirmware}; }) << false
+                                   << kNotConnected << false;
+    QTest::newRow("announcement refused")
+        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestAnnounceDownload}; }) << false << kNotConnected
+        << false;
+    QTest::newRow("file gone") << Tweak([](SimulatorOptions&) {}) << true << QStringLiteral("File Opened failed!")
+                               << false;
+    QTest::newRow("unplugged after the announcement")
+        << Tweak([](SimulatorOptions& o) { o.unplugAfter = kRequestAnnounceDownload; }) << false
+        << QStringLiteral("Open driver failed! Can't write to PIPE03.") << false;
+    QTest::newRow("device busy") << Tweak([](SimulatorOptions& o) { o.busyWhilePipeOpen = true; }) << false
+                                 << QStringLiteral("Open device handle failed! Can't write to PIPE03.") << false;
+    QTest::newRow("chunk request refused")
+        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestChunkToReceiver}; }) << false
+        << QStringLiteral("Requesting data transfer on PIPE03 failed!") << true;
+    QTest::newRow("pipe fails") << Tweak([](SimulatorOptions& o) { o.failPipeAfter = 8192; }) << false
+                                << QStringLiteral("Writing PIPE03 failed!") << true;
+}
+
+void TransferDlgTest::downloadFailures() {
+    QFETCH(Tweak, tweak);
+    QFETCH(bool, removeFile);
+    QFETCH(QString, message);
+    QFETCH(bool, ends);
+    SimulatorOptions options = m_receiver->Options();
+    tweak(options);
+    QVERIFY(m_receiver->Plug(options));
+    const QByteArray before = ReadFileBytes(m_receiver->DbPath());
+    const QString file = m_receiver->PcPath(QStringLiteral("send.dat"));
+    WriteDbOfSize(file, 20000);
+    auto dlg = DownloadOf(file);
+    if (removeFile) {
+        QVERIFY(QFile::remove(file));
+    }
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    StartAndWait(*dlg);
+    QCOMPARE(ShownTexts(), (QStringList{kConfirm, message}));
+    QCOMPARE(finished.size(), ends ? 1 : 0);
+    if (!ends) {
+        QVERIFY(dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->isEnabled());
+        QVERIFY(dlg->findChild<QPushButton*>(QStringLiteral("cancelButton"))->isEnabled());
+    }
+    QCOMPARE(ReadFileBytes(m_receiver->DbPath()), before);
+    QCOMPARE(m_receiver->Requests(QStringLiteral("recover pipe=PIPE03")).size(), options.failPipeAfter ? 1 : 0);
+}
+
+void TransferDlgTest::whileAWorkerRunsTheDialogCannotBeLeft() {
+    SimulatorOptions options = m_receiver->Options();
+    options.chunkDelayMs = 20;
+    QVERIFY(m_receiver->Plug(options));
+    const QString file = m_receiver->PcPath(QStringLiteral("send.dat"));
+    WriteDbOfSize(file, 20000);
+    auto dlg = DownloadOf(file);
+    dlg->show();
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    auto* start = dlg->findChild<QPushButton*>(QStringLiteral("startButton"));
+    auto* cancel = dlg->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+    // Until the user-interface thread hears of the end, the worker is running.
+    start->click();
+    QVERIFY(dlg->IsTransferring());
+    QVERIFY(!start->isEnabled() && !cancel->isEnabled());
+    QVERIFY(!dlg->findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->isEnabled());
+    QVERIFY(!dlg->findChild<QPushButton*>(QStringLiteral("fileButton"))->isEnabled());
+    dlg->reject();
+    QVERIFY(!dlg->close());
+    QTest::keyClick(dlg.get(), Qt::Key_Escape);
+    QVERIFY(dlg->isVisible());
+    QCOMPARE(finished.size(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
+    QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(file));
+}
+
+// ---- upload --------------------------------------------------------------------
+
+void TransferDlgTest::uploadTakesTheFirstFreeNameOfTheSeries() {
+    QVERIFY(m_receiver->Plug());
+    const QString folder = m_receiver->PcPath(QString());
+    WriteFileBytes(folder + "db.dat", "full");
+    WriteFileBytes(folder + "db1.dat", "full");
+    auto dlg = UploadInto(folder);
+    // Cleared: the transfer completes, the dialog ends with Cancel and hands on nothing.
+    dlg->findChild<QCheckBox*>(QStringLiteral("openUploadCheckBox"))->click();
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    StartAndWait(*dlg);
+    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(QFileInfo(dlg->FullPath()).fileName(), QStringLiteral("db2.dat"));
+    QCOMPARE(ReadFileBytes(folder + "db2.dat"), ReadFileBytes(m_receiver->DbPath()));
+    QCOMPARE(ReadFileBytes(folder + "db.dat"), QByteArray("full"));
+    QVERIFY(m_receiver->Requests(QStringLiteral("control code=3 "))[0].contains(
+        QStringLiteral("name=db.dat size=%1").arg(QFileInfo(m_receiver->DbPath()).size())));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toInt(), int(QDialog::Rejected));
+    QCOMPARE(m_result[0], '\0');
+}
+
+void TransferDlgTest::uploadGoesInChunksIntoAnEmptyDbDat() {
+    WriteDbOfSize(m_receiver->DbPath(), 20000);
+    QVERIFY(m_receiver->Plug());
+    const QString folder = m_receiver->PcPath(QString());
+    WriteFileBytes(folder + "db.dat", {});
+    auto dlg = UploadInto(folder);
+    QSignalSpy progress(dlg->findChild<QProgressBar*>(QStringLiteral("progressBar")), &QProgressBar::valueChanged);
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    StartAndWait(*dlg);
+    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(ProgressValues(progress), (QList<int>{40, 81, 100}));
+    QCOMPARE(ChunkLengths(*m_receiver, kRequestChunkFromReceiver), (QStringList{"8192", "8192", "3616"}));
+    QCOMPARE(ReadFileBytes(folder + "db.dat"), ReadFileBytes(m_receiver->DbPath()));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromUtf8(m_result.data()), QDir(folder).filePath("db.dat"));
+}
+
+void TransferDlgTest::uploadOfASizeOfZeroEndsAtOnce() {
+    WriteFileBytes(m_receiver->DbPath(), {});
+    QVERIFY(m_receiver->Plug());
+    const QString folder = m_receiver->PcPath(QString());
+    auto dlg = UploadInto(folder);
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    StartAndWait(*dlg);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
+    QVERIFY(ChunkLengths(*m_receiver, kRequestChunkFromReceiver).isEmpty());
+    QVERIFY(QFileInfo::exists(folder + "db.dat"));
+    QCOMPARE(QFileInfo(folder + "db.dat").size(), 0);
+}
+
+void TransferDlgTest::uploadFailures_data() {
+    const QString partial = QStringLiteral("The DB file was not received completely: %1 of 20000 bytes arrived. They "
+                                           "are kept in %2, which is not opened.");
+    QTest::addColumn<Tweak>("tweak");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<qint64>("received"); // bytes in db.dat afterwards, -1 for no file
+    QTest::newRow("unplugged") << Tweak([](SimulatorOptions& o) { o.unplugged = true; }) << QStringList{kNotConnected}
+                               << false << qint64(-1);
+    QTest::newRow("size refused") << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestDatabaseSize}; })
+                                  << QStringList{"Can not get file size from STB!"} << false << qint64(0);
+    QTest::newRow("announcement refused")
+        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestAnnounceUpload}; }) << QStringList{kNotConnected}
+        << false << qint64(0);
+    QTest::newRow("unplugged after the announcement")
+        << Tweak([](SimulatorOptions& o) { o.unplugAfter = kRequestAnnounceUpload; })
+        << QStringList{"Open driver failed! Can't write to PIPE02."} << false << qint64(0);
+    QTest::newRow("device busy") << Tweak([](SimulatorOptions& o) { o.busyWhilePipeOpen = true; })
+                                 << QStringList{"Open device handle failed! Can't write to PIPE02."} << false
+                                 << qint64(0);
+    QTest::newRow("chunk request refused")
+        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestChunkFromReceiver}; })
+        << QStringList{"Requesting data transfer on PIPE02 failed!", partial.arg(0)} << true << qint64(0);
+    QTest::newRow("pipe fails") << Tweak([](SimulatorOptions& o) { o.failPipeAfter = 8192; })
+                                << QStringList{"Reading PIPE02 failed!", partial.arg(8192)} << true << qint64(8192);
+    // Regression: a read that brought no bytes was asked again without end.
+    QTest::newRow("reads bring nothing") << Tweak([](SimulatorOptions& o) { o.zeroReads = true; })
+                                         << QStringList{"Reading PIPE02 failed!", partial.arg(0)} << true << qint64(0);
+}
+
+void TransferDlgTest::uploadFailures() {
+    QFETCH(Tweak, tweak);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, ends);
+    QFETCH(qint64, received);
+    WriteDbOfSize(m_receiver->DbPath(), 20000);
+    SimulatorOptions options = m_receiver->Options();
+    tweak(options);
+    QVERIFY(m_receiver->Plug(options));
+    const QString folder = m_receiver->PcPath(QString());
+    const QString target = QDir(folder).filePath("db.dat");
+    for (QString& message : messages) {
+        if (message.contains(QLatin1String("%2"))) {
+            message = message.arg(target);
+        }
+    }
+    auto dlg = UploadInto(folder);
+    QSignalSpy finished(dlg.get(), &QDialog::finished);
+    StartAndWait(*dlg);
+    QCOMPARE(ShownTexts(), messages);
+    QCOMPARE(finished.size(), ends ? 1 : 0);
+    if (ends) {
+        // A part of the database is never handed to the document.
+        QCOMPARE(finished[0][0].toInt(), int(QDialog::Rejected));
+        QCOMPARE(m_result[0], '\0');
+    } else {
+        QVERIFY(dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->isEnabled());
+    }
+    QCOMPARE(QFileInfo::exists(target), received >= 0);
+    if (received >= 0) {
+        QCOMPARE(QFileInfo(target).size(), received);
+        QCOMPARE(ReadFileBytes(target), ReadFileBytes(m_receiver->DbPath()).left(received));
+    }
+    if (options.zeroReads) {
+        QCOMPARE(m_receiver->Requests(QStringLiteral("pipe name=PIPE02 op=read")).size(), 3);
+        QCOMPARE(m_receiver->Requests(QStringLiteral("recover pipe=PIPE02")).size(), 1);
+    }
+}
+
+void TransferDlgTest::uploadRefusesAPathThatDoesNotFitTheBuffer() {
+    QVERIFY(m_receiver->Plug());
+    // A folder that leaves room for "db.dat" in the receiver editor's 256-byte buffer
+    // but not for "db1.dat".
+    QString folder = m_receiver->PcPath(QString());
+    const int room = int(kUploadPathSize) - 1 - int(QFile::encodeName(folder).size()) - int(qstrlen("/db.dat"));
+    folder += QString(room, QLatin1Char('f'));
+    QVERIFY(QDir().mkpath(folder));
+    const QString fits = folder + "/db.dat";
+    QCOMPARE(QFile::encodeName(fits).size(), qsizetype(kUploadPathSize - 1));
+    WriteFileBytes(fits, "full");
+    auto dlg = UploadInto(folder);
+    QCOMPARE(dlg->Folder(), folder);
+    StartAndWait(*dlg);
+    const QString tooLong = folder + "/db1.dat";
+    QCOMPARE(ShownTexts(),
+             QStringList{QStringLiteral("The path %1 is too long; it must be shorter than 256 bytes.").arg(tooLong)});
+    QVERIFY(!QFileInfo::exists(tooLong));
+    QVERIFY(m_receiver->Requests(QStringLiteral("control code=6")).isEmpty());
+}
+
+void TransferDlgTest::uploadBrowseAndTheCheckBoxSetTheFolder() {
+    QVERIFY(m_receiver->Plug());
+    CUsbUploadDlg dlg(nullptr, m_result);
+    auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("folderEdit"));
+    auto* browse = dlg.findChild<QPushButton*>(QStringLiteral("browseButton"));
+    StartAndWait(dlg);
+    QCOMPARE(ShownTexts(), QStringList{"Please select the folder first."});
+
+    FileChooser::QueueFileName(m_receiver->PcPath(QStringLiteral("absent")));
+    browse->click();
+    const QList<MessageBox::Shown> shown = MessageBox::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("Can not return a path for the selected item!"));
+    QCOMPARE(shown[0].caption, QStringLiteral("Error Message"));
+    QCOMPARE(shown[0].icon, MessageBox::Icon::Error);
+    QVERIFY(dlg.Folder().isEmpty());
+    browse->click(); // cancelled
+    QCOMPARE(ShownTexts(), QStringList());
+    const QList<FileChooser::Asked> asked = FileChooser::TakeAsked();
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked[0].caption, QStringLiteral("Selecte the folder to save file."));
+
+    // Typed text counts from the next click on the check box on.
+    edit->setText(m_receiver->PcPath(QString()));
+    QVERIFY(dlg.Folder().isEmpty());
+    dlg.findChild<QCheckBox*>(QStringLiteral("openUploadCheckBox"))->click();
+    QCOMPARE(dlg.Folder(), m_receiver->PcPath(QString()));
+    WriteFileBytes(m_receiver->PcPath("db.dat"), "full");
+    QVERIFY(QDir().mkpath(m_receiver->PcPath("db1.dat")));
+    StartAndWait(dlg);
+    QCOMPARE(ShownTexts(), QStringList{"Can't open file."});
+}
+
+// ---- the document --------------------------------------------------------------
+
+void TransferDlgTest::documentOpensAnUploadedFileAndShowsTheChannels() {
+    QVERIFY(m_receiver->Plug());
+    const QString folder = m_receiver->PcPath(QString());
+    COrvaneDoc doc;
+    QSignalSpy container(&doc, &COrvaneDoc::channelContainerWanted);
+    QSignalSpy recent(&doc, &COrvaneDoc::recentFileUsed);
+    FileChooser::QueueFileName(folder);
+    ModalDialog::QueueScript([](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
+        StartAndWait(static_cast<CTransferDlg&>(dialog));
+    });
+    doc.OnUsbUpload();
+    const QString received = QDir(folder).filePath("db.dat");
+    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(container.size(), 1);
+    QCOMPARE(doc.GetPathName(), QFileInfo(received).absoluteFilePath());
+    QCOMPARE(recent.size(), 1);
+    QVERIFY(g_db != nullptr);
+    QCOMPARE(doc.WorkPath(), received + ".bak");
+    QCOMPARE(ReadFileBytes(received), ReadFileBytes(m_receiver->DbPath()));
+}
+
+void TransferDlgTest::documentDoesNotOpenAPartlyUploadedFile() {
+    SimulatorOptions options = m_receiver->Options();
+    options.failPipeAfter = 8192;
+    QVERIFY(m_receiver->Plug(options));
+    const QString folder = m_receiver->PcPath(QString());
+    COrvaneDoc doc;
+    QSignalSpy container(&doc, &COrvaneDoc::channelContainerWanted);
+    FileChooser::QueueFileName(folder);
+    ModalDialog::QueueScript([](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
+        StartAndWait(static_cast<CTransferDlg&>(dialog));
+    });
+    doc.OnUsbUpload();
+    QCOMPARE(ShownTexts().value(0), QStringLiteral("Reading PIPE02 failed!"));
+    QCOMPARE(container.size(), 0);
+    QVERIFY(g_db == nullptr);
+    QVERIFY(doc.GetPathName().isEmpty());
+    QCOMPARE(QFileInfo(QDir(folder).filePath("db.dat")).size(), 8192);
+}
+
+QTEST_MAIN(TransferDlgTest)
+#include "TransferDlgTest.moc"

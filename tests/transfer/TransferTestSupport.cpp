@@ -1,0 +1,88 @@
+#include "TransferTestSupport.h"
+
+#include "FixtureBuilder.h"
+#include "app/MessageBox.h"
+#include "transfer/TransferDlg.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QtTest>
+
+#include <cstdlib>
+
+CTestReceiver::CTestReceiver() {
+    QDir(m_dir.path()).mkpath(QStringLiteral("receiver"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("pc"));
+    fixtures::WriteDemoDb(DbPath().toStdString());
+    ::setenv("KIVRA_DEVICE_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("devices"))).constData(), 1);
+}
+
+CTestReceiver::~CTestReceiver() {
+    m_simulator.reset();
+    ::unsetenv("KIVRA_DEVICE_DIR");
+}
+
+SimulatorOptions CTestReceiver::Options() const {
+    SimulatorOptions options;
+    options.baseDir = m_dir.filePath(QStringLiteral("devices")).toStdString();
+    options.dbPath = DbPath().toStdString();
+    options.logPath = m_dir.filePath(QStringLiteral("simulator.log")).toStdString();
+    return options;
+}
+
+bool CTestReceiver::Plug(const SimulatorOptions& options) {
+    m_simulator.reset();
+    m_simulator = std::make_unique<CSimulatorThread>(options);
+    return m_simulator->Started();
+}
+
+QString CTestReceiver::DbPath() const {
+    return m_dir.filePath(QStringLiteral("receiver/db.dat"));
+}
+
+QString CTestReceiver::PcPath(const QString& name) const {
+    return m_dir.filePath(QStringLiteral("pc/") + name);
+}
+
+QStringList CTestReceiver::Requests(const QString& prefix) const {
+    QStringList lines;
+    const QString log = QString::fromUtf8(ReadFileBytes(m_dir.filePath(QStringLiteral("simulator.log"))));
+    for (const QString& line : log.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (!line.startsWith(QLatin1String("ready")) && line.startsWith(prefix)) {
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void WriteDbOfSize(const QString& path, qint64 size) {
+    fixtures::WriteDemoDb(path.toStdString());
+    QVERIFY(QFileInfo(path).size() >= size);
+    QVERIFY(QFile::resize(path, size));
+}
+
+QStringList ShownTexts() {
+    QStringList texts;
+    for (const MessageBox::Shown& shown : MessageBox::TakeShown()) {
+        texts << shown.text;
+    }
+    return texts;
+}
+
+void StartAndWait(CTransferDlg& dlg) {
+    auto* start = dlg.findChild<QPushButton*>(QStringLiteral("startButton"));
+    QVERIFY(start != nullptr && start->isEnabled());
+    start->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg.IsTransferring(), 30000);
+}
