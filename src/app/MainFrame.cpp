@@ -2,15 +2,113 @@
 
 #include "AboutDlg.h"
 #include "AppTitle.h"
+#include "CloseCommand.h"
+#include "DocView.h"
+#include "MenuBar.h"
+#include "MessageBox.h"
 #include "OrvaneDoc.h"
 #include "RecentFileList.h"
+#include "SplitterView.h"
+#include "db/ChannelDB.h"
+#include "lnb/LNBView.h"
+#include "satellites/NITView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <utility>
+
+namespace {
+
+QIcon ToolIcon(const char* name) {
+    return QIcon(QStringLiteral(":/icons/tool_%1.svg").arg(QLatin1String(name)));
+}
+
+// The CAP, NUM and SCRL panes of the status bar. Qt offers no query of the lock
+// keys, so the panes follow the key events: on X11 every key event carries the lock
+// state in its modifier mask (Lock; Mod2 is Num Lock on every common keymap),
+// elsewhere a press of the lock key toggles its pane. Key events are watched where
+// they reach a window, before they are passed (and possibly re-sent) to widgets.
+class CKeyLockIndicators : public QObject {
+public:
+    explicit CKeyLockIndicators(QStatusBar* bar) : QObject(bar) {
+        for (const auto& [caption, name] : {std::pair{"CAP", "capsLockLabel"}, std::pair{"NUM", "numLockLabel"},
+                                            std::pair{"SCRL", "scrollLockLabel"}}) {
+            auto* label = new QLabel(bar);
+            label->setObjectName(QLatin1String(name));
+            label->setProperty("caption", QLatin1String(caption));
+            label->setAlignment(Qt::AlignCenter);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+            bar->addPermanentWidget(label);
+            m_labels.append(label);
+        }
+        qApp->installEventFilter(this);
+        Show();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && watched->isWindowType()) {
+            Follow(*static_cast<QKeyEvent*>(event));
+        }
+        return false;
+    }
+
+private:
+    static constexpr quint32 kX11LockMask = 1u << 1;
+    static constexpr quint32 kX11NumLockMask = 1u << 4;
+
+    void Follow(const QKeyEvent& key) {
+        if (key.isAutoRepeat()) {
+            return;
+        }
+        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        const quint32 mask = key.nativeModifiers(); // the state before this key
+        switch (key.key()) {
+        case Qt::Key_CapsLock:
+            m_on[0] = x11 ? (mask & kX11LockMask) == 0 : !m_on[0];
+            break;
+        case Qt::Key_NumLock:
+            m_on[1] = x11 ? (mask & kX11NumLockMask) == 0 : !m_on[1];
+            break;
+        case Qt::Key_ScrollLock:
+            m_on[2] = !m_on[2];
+            break;
+        default:
+            if (x11) {
+                m_on[0] = (mask & kX11LockMask) != 0;
+                m_on[1] = (mask & kX11NumLockMask) != 0;
+            }
+            break;
+        }
+        Show();
+    }
+
+    void Show() {
+        // A pane whose lock is off stays in place, empty, as the receiver editor's did.
+        for (int i = 0; i < m_labels.size(); ++i) {
+            m_labels[i]->setText(m_on[i] ? m_labels[i]->property("caption").toString() : QString());
+        }
+    }
+
+    QList<QLabel*> m_labels;
+    bool m_on[3] = {false, false, false};
+};
+
+} // namespace
 
 CMainFrame::CMainFrame(COrvaneDoc* doc, CRecentFileList* recentFiles, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_recentFiles(recentFiles) {
@@ -18,7 +116,9 @@ CMainFrame::CMainFrame(COrvaneDoc* doc, CRecentFileList* recentFiles, QWidget* p
     setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.svg")));
     resize(1100, 700);
     BuildMenus();
-    SetEditingView(new QWidget);
+    BuildToolBar();
+    BuildStatusBar();
+    BuildClientArea();
 
     m_doc->SetDialogParent(this);
     connect(m_doc, &COrvaneDoc::titleChanged, this, &CMainFrame::UpdateTitle);
@@ -26,12 +126,29 @@ CMainFrame::CMainFrame(COrvaneDoc* doc, CRecentFileList* recentFiles, QWidget* p
         m_recentFiles->Add(path);
         RebuildRecentFiles();
     });
+    connect(m_doc, &COrvaneDoc::channelContainerWanted, this, [this] { SwitchView(kChannelContainer); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
     UpdateTitle(m_doc->GetTitle());
+    UpdateCommandStates();
 }
+
+CMainFrame::~CMainFrame() {
+    // The views go while the frame's members still stand, and no focus change on the
+    // way reaches the half-destroyed frame.
+    disconnect(qApp, nullptr, this, nullptr);
+    if (m_activeView != nullptr) {
+        disconnect(m_activeView, nullptr, this, nullptr);
+    }
+    delete m_editingView.data();
+    delete m_menuBar;
+}
+
+// ---- menus, toolbar, status bar -------------------------------------------------
 
 QAction* CMainFrame::AddAction(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut) {
     auto* action = new QAction(text, this);
     action->setObjectName(name);
+    action->setIconVisibleInMenu(false);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
     }
@@ -40,31 +157,316 @@ QAction* CMainFrame::AddAction(QMenu* menu, const QString& text, const QString& 
 }
 
 void CMainFrame::BuildMenus() {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    connect(AddAction(m_fileMenu, QStringLiteral("&New"), QStringLiteral("actionFileNew"), QKeySequence::New),
-            &QAction::triggered, m_doc, &COrvaneDoc::FileNew);
-    connect(AddAction(m_fileMenu, QStringLiteral("&Open..."), QStringLiteral("actionFileOpen"), QKeySequence::Open),
-            &QAction::triggered, m_doc, &COrvaneDoc::FileOpen);
-    m_fileMenu->addSeparator();
-    connect(AddAction(m_fileMenu, QStringLiteral("&Save"), QStringLiteral("actionFileSave"), QKeySequence::Save),
-            &QAction::triggered, m_doc, &COrvaneDoc::FileSave);
-    connect(AddAction(m_fileMenu, QStringLiteral("Save &As..."), QStringLiteral("actionFileSaveAs")),
-            &QAction::triggered, m_doc, &COrvaneDoc::FileSaveAs);
-    m_fileMenu->addSeparator();
-    // The receiver transfers are not available yet.
-    AddAction(m_fileMenu, QStringLiteral("USB &Upload"), QStringLiteral("actionUsbUpload"))->setEnabled(false);
-    AddAction(m_fileMenu, QStringLiteral("USB &Download"), QStringLiteral("actionUsbDownload"))->setEnabled(false);
-    m_recentSeparator = m_fileMenu->addSeparator();
-    m_exitSeparator = m_fileMenu->addSeparator();
-    connect(AddAction(m_fileMenu, QStringLiteral("E&xit"), QStringLiteral("actionFileExit")), &QAction::triggered,
-            this, &QWidget::close);
+    BuildFileMenu();
+    BuildEditMenu();
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    connect(AddAction(tools, QStringLiteral("&Setting"), QStringLiteral("actionToolsSetting")), &QAction::triggered,
+            this, &CMainFrame::OnSetting);
+
+    // Nothing handles the Format and Language items, so they stay disabled.
+    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    format->setObjectName(QStringLiteral("formatMenu"));
+    QMenu* import = format->addMenu(QStringLiteral("&Import"));
+    import->setObjectName(QStringLiteral("importMenu"));
+    import->menuAction()->setObjectName(QStringLiteral("actionFormatImport"));
+    AddAction(import, QStringLiteral("From SatcoDX"), QStringLiteral("actionImportSatcoDX"))->setEnabled(false);
+    import->menuAction()->setEnabled(false);
+    AddAction(format, QStringLiteral("&Export"), QStringLiteral("actionFormatExport"))->setEnabled(false);
+    QMenu* language = menuBar()->addMenu(QStringLiteral("&Language"));
+    language->setObjectName(QStringLiteral("languageMenu"));
+    AddAction(language, QStringLiteral("&English"), QStringLiteral("actionLanguageEnglish"))->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    connect(AddAction(help, QStringLiteral("&About Orvane..."), QStringLiteral("actionAppAbout")), &QAction::triggered,
-            this, &CMainFrame::ShowAbout);
+    QAction* about = AddAction(help, QStringLiteral("&About Orvane"), QStringLiteral("actionAppAbout"));
+    about->setIcon(ToolIcon("about"));
+    about->setToolTip(QStringLiteral("About"));
+    about->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
+    connect(about, &QAction::triggered, this, &CMainFrame::ShowAbout);
+}
+
+void CMainFrame::BuildFileMenu() {
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    struct Command {
+        const char* text;
+        const char* name;
+        QKeySequence shortcut;
+        const char* icon; // toolbar picture; with a tooltip and a status prompt
+        const char* tip;
+        const char* prompt;
+        void (COrvaneDoc::*run)();
+        bool separatorAfter;
+    };
+    const Command commands[] = {
+        {"&New", "actionFileNew", QKeySequence(Qt::CTRL | Qt::Key_N), "new", "New", "Create a new document",
+         &COrvaneDoc::FileNew, false},
+        {"&Open", "actionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O), "open", "Open", "Open an existing document",
+         &COrvaneDoc::FileOpen, false},
+        {"&Close", "actionFileClose", {}, nullptr, nullptr, nullptr, nullptr, true},
+        {"&Save", "actionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S), "save", "Save", "Save the active document",
+         &COrvaneDoc::FileSave, false},
+        {"Save &As...", "actionFileSaveAs", {}, nullptr, nullptr, nullptr, &COrvaneDoc::FileSaveAs, true},
+        {"USB &Upload",
+         "actionUsbUpload",
+         {},
+         "upload",
+         "Upload",
+         "Transfer DB file from Settop",
+         &COrvaneDoc::OnUsbUpload,
+         false},
+        {"USB &Download",
+         "actionUsbDownload",
+         {},
+         "download",
+         "Download",
+         "Transfer DB file to Settop",
+         &COrvaneDoc::OnUsbDownload,
+         true},
+    };
+    for (const Command& command : commands) {
+        QAction* action =
+            AddAction(m_fileMenu, QLatin1String(command.text), QLatin1String(command.name), command.shortcut);
+        if (command.icon != nullptr) {
+            action->setIcon(ToolIcon(command.icon));
+            action->setToolTip(QLatin1String(command.tip));
+            action->setStatusTip(QLatin1String(command.prompt));
+        }
+        if (command.run != nullptr) {
+            connect(action, &QAction::triggered, m_doc, command.run);
+        }
+        if (command.separatorAfter) {
+            m_fileMenu->addSeparator();
+        }
+    }
+    m_closeAction = findChild<QAction*>(QStringLiteral("actionFileClose"), Qt::FindDirectChildrenOnly);
+    connect(m_closeAction, &QAction::triggered, this, &CMainFrame::OnFileClose);
+
+    // Shown greyed while the list is empty, as the receiver editor did.
+    m_recentPlaceholder = AddAction(m_fileMenu, QStringLiteral("Recent File"), QStringLiteral("actionRecentFile"));
+    m_recentPlaceholder->setEnabled(false);
+    m_exitSeparator = m_fileMenu->addSeparator();
+    connect(AddAction(m_fileMenu, QStringLiteral("E&xit"), QStringLiteral("actionFileExit")), &QAction::triggered, this,
+            &QWidget::close);
     RebuildRecentFiles();
+}
+
+void CMainFrame::BuildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    QAction* add = AddAction(edit, QStringLiteral("&Add"), QStringLiteral("actionEditAdd"));
+    QAction* change = AddAction(edit, QStringLiteral("&Edit"), QStringLiteral("actionEditEdit"), Qt::Key_Space);
+    QAction* remove = AddAction(edit, QStringLiteral("&Delete"), QStringLiteral("actionEditDelete"), Qt::Key_Delete);
+    connect(add, &QAction::triggered, this, [this] {
+        if (CEditCommands* view = ActiveCommands()) {
+            view->OnEditAdd();
+        }
+    });
+    connect(change, &QAction::triggered, this, [this] {
+        if (CEditCommands* view = ActiveCommands()) {
+            view->OnEditEdit();
+        }
+    });
+    connect(remove, &QAction::triggered, this, [this] {
+        if (CEditCommands* view = ActiveCommands()) {
+            view->OnEditDelete();
+        }
+    });
+    m_editActions = {add, change, remove};
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+}
+
+void CMainFrame::BuildToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const auto action = [this](const char* name) {
+        return findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    };
+    m_toolBar->addAction(action("actionFileNew"));
+    m_toolBar->addAction(action("actionFileOpen"));
+    m_toolBar->addAction(action("actionFileSave"));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action("actionUsbUpload"));
+    m_toolBar->addAction(action("actionUsbDownload"));
+
+    // Renumber has neither tooltip nor prompt; without a text the button shows none.
+    m_renumberAction = new QAction(ToolIcon("renumber"), QString(), this);
+    m_renumberAction->setObjectName(QStringLiteral("actionRenumber"));
+    connect(m_renumberAction, &QAction::triggered, this, [this] {
+        CEditCommands* view = ActiveCommands();
+        if (view != nullptr && view->CanRenumber()) {
+            view->OnRenumber();
+        }
+    });
+    m_toolBar->addAction(m_renumberAction);
+    m_toolBar->widgetForAction(m_renumberAction)->setAccessibleName(QStringLiteral("Renumber"));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action("actionAppAbout"));
+    for (QAction* toolAction : m_toolBar->actions()) {
+        if (QWidget* button = m_toolBar->widgetForAction(toolAction)) {
+            button->setObjectName(toolAction->objectName().mid(6) + QStringLiteral("ToolButton"));
+        }
+    }
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("mainStatusBar"));
+    // The message pane: a prompt covers this label while it shows.
+    auto* ready = new QLabel(QStringLiteral("Ready"), bar);
+    ready->setObjectName(QStringLiteral("readyLabel"));
+    bar->addWidget(ready, 1);
+    m_keyLocks = new CKeyLockIndicators(bar);
+}
+
+void CMainFrame::BuildClientArea() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("outerSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_menuBar = new CMenuBar(m_doc, m_splitter);
+    connect(m_menuBar, &CMenuBar::switchViewWanted, this, &CMainFrame::SwitchView);
+    connect(m_menuBar, &CMenuBar::settingWanted, this, &CMainFrame::OnSetting);
+
+    m_editingArea = new QWidget(m_splitter);
+    m_editingArea->setObjectName(QStringLiteral("editingAreaWidget"));
+    auto* layout = new QHBoxLayout(m_editingArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    // The layout is fixed: the bar keeps its width and the editing area takes the rest.
+    m_splitter->handle(1)->setEnabled(false);
+    setCentralWidget(m_splitter);
+
+    // Space and Del belong to the editing views; elsewhere (the bar, the toolbar)
+    // those keys keep their usual meaning.
+    for (QAction* action : m_editActions) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_editingArea->addAction(action);
+    }
+
+    m_editingView = CreateEditingView(kChannelContainer);
+    layout->addWidget(m_editingView);
+    // The container, not its first pane, has the focus at start-up: no pane is active
+    // until the user clicks into one.
+    m_editingView->setFocus();
+}
+
+// ---- the editing area -------------------------------------------------------------
+
+QWidget* CMainFrame::CreateEditingView(int viewType) {
+    switch (viewType) {
+    case kChannelContainer:
+        return new CSplitterView(m_doc, m_editingArea);
+    case kSatelliteView:
+        return new CNITView(m_doc, m_editingArea);
+    case kLnbView:
+        return new CLNBView(m_doc, m_editingArea);
+    default:
+        return nullptr;
+    }
+}
+
+void CMainFrame::SwitchView(int viewType) {
+    if (m_editingView == nullptr) {
+        MessageBox::Tell(this, QString::fromLatin1(kNoViewMessage));
+        return;
+    }
+    if (viewType < kChannelContainer || viewType > kLnbView) {
+        return;
+    }
+    // Always a fresh view, also of the same kind: its lists are read again and its
+    // selection and scroll position start over. The database holds every change.
+    m_activeView = nullptr;
+    delete m_editingView.data();
+    QWidget* view = CreateEditingView(viewType);
+    m_editingView = view;
+    m_editingArea->layout()->addWidget(view);
+    view->show();
+    dynamic_cast<CDocView*>(view)->OnInitialUpdate();
+
+    // The new view becomes the active one, as its pane does; the container passes the
+    // Edit commands on to whichever of its panes the user then clicks into.
+    view->setFocus();
+    SetActiveView(dynamic_cast<CEditCommands*>(view) != nullptr ? view : nullptr);
+}
+
+QWidget* CMainFrame::EditingPaneOf(QWidget* widget) const {
+    QWidget* pane = nullptr;
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (pane == nullptr && dynamic_cast<CEditCommands*>(w) != nullptr) {
+            pane = w;
+        }
+        if (w == m_editingView) {
+            return pane;
+        }
+        if (w->isWindow()) {
+            break;
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::OnFocusChanged(QWidget* now) {
+    // Focus elsewhere (the bar, the toolbar, a dialog) leaves the active view as it is.
+    if (QWidget* pane = EditingPaneOf(now)) {
+        SetActiveView(pane);
+    }
+}
+
+void CMainFrame::SetActiveView(QWidget* view) {
+    if (m_activeView == view) {
+        UpdateCommandStates();
+        return;
+    }
+    if (m_activeView != nullptr) {
+        disconnect(m_activeView, &QObject::destroyed, this, nullptr);
+    }
+    m_activeView = view;
+    if (view != nullptr) {
+        connect(view, &QObject::destroyed, this, [this] {
+            m_activeView = nullptr;
+            UpdateCommandStates();
+        });
+    }
+    UpdateCommandStates();
+}
+
+CEditCommands* CMainFrame::ActiveCommands() const {
+    // While a pane is being destroyed its own parts are gone and the cast finds none.
+    return dynamic_cast<CEditCommands*>(m_activeView.data());
+}
+
+void CMainFrame::UpdateCommandStates() {
+    CEditCommands* view = ActiveCommands();
+    for (QAction* action : m_editActions) {
+        action->setEnabled(view != nullptr);
+    }
+    // Only the channel list renumbers; the button adds no rule of its own.
+    m_renumberAction->setEnabled(view != nullptr && view->CanRenumber());
+    m_closeAction->setEnabled(dynamic_cast<CCloseCommand*>(m_editingView.data()) != nullptr);
+}
+
+// ---- commands -----------------------------------------------------------------------
+
+void CMainFrame::OnFileClose() {
+    if (auto* view = dynamic_cast<CCloseCommand*>(m_editingView.data())) {
+        view->OnFileClose();
+    }
+}
+
+void CMainFrame::OnSetting() {
+    if (g_db == nullptr) {
+        MessageBox::Tell(this, QString::fromLatin1(CMenuBar::kNoDbMessage));
+        return;
+    }
+    if (s_runSettingsDialog) {
+        s_runSettingsDialog();
+    }
 }
 
 void CMainFrame::RebuildRecentFiles() {
@@ -79,7 +481,7 @@ void CMainFrame::RebuildRecentFiles() {
         m_fileMenu->insertAction(m_exitSeparator, action);
         m_recentActions.append(action);
     }
-    m_recentSeparator->setVisible(!files.isEmpty());
+    m_recentPlaceholder->setVisible(files.isEmpty());
 }
 
 void CMainFrame::OpenRecentFile(const QString& path) {
@@ -91,13 +493,6 @@ void CMainFrame::OpenRecentFile(const QString& path) {
         return;
     }
     m_doc->OpenDocumentFile(path);
-}
-
-void CMainFrame::SetEditingView(QWidget* view) {
-    QWidget* old = takeCentralWidget();
-    delete old;
-    m_editingView = view;
-    setCentralWidget(view);
 }
 
 void CMainFrame::UpdateTitle(const QString& documentTitle) {

@@ -1,30 +1,67 @@
 #pragma once
-// CMainFrame: the main window. It carries the menu, and the editing area in which
-// the document's views are shown; the title follows the document's title.
+// CMainFrame: the main window. It carries the menu, the toolbar and the status bar;
+// its client area holds the navigation bar on the left and the editing area, which
+// shows one editing view at a time, on the right. The title follows the document's.
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
+#include <functional>
+
+class CEditCommands;
+class CMenuBar;
 class COrvaneDoc;
 class CRecentFileList;
 class QAction;
+class QLabel;
 class QMenu;
+class QSplitter;
+class QToolBar;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(COrvaneDoc* doc, CRecentFileList* recentFiles, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // What SwitchView shows in the editing area.
+    enum ViewType { kChannelContainer = 0, kSatelliteView = 1, kLnbView = 2 };
+    // Replaces the editing view by a fresh one of the type and runs its initial update.
+    void SwitchView(int viewType);
+
+    // The Setting command's dialog, run while a database is open. The settings dialog
+    // fills this in; while it is empty the command stops after its check.
+    static inline std::function<void()> s_runSettingsDialog;
 
     COrvaneDoc* Document() const { return m_doc; }
-    // Puts `view` into the editing area, deleting the one shown before.
-    void SetEditingView(QWidget* view);
+    CMenuBar* NavigationBar() const { return m_menuBar; }
     QWidget* EditingView() const { return m_editingView; }
+    // The editing pane whose Edit commands run: the one that last took the focus.
+    QWidget* ActiveView() const { return m_activeView; }
+
+    static constexpr const char* kNoViewMessage = "Error in load view";
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildEditMenu();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildClientArea();
     QAction* AddAction(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {});
+
+    QWidget* CreateEditingView(int viewType);
+    QWidget* EditingPaneOf(QWidget* widget) const;
+    void OnFocusChanged(QWidget* now);
+    void SetActiveView(QWidget* view);
+    CEditCommands* ActiveCommands() const;
+    void UpdateCommandStates();
+
+    void OnFileClose();
+    void OnSetting();
     void UpdateTitle(const QString& documentTitle);
     void RebuildRecentFiles();
     void OpenRecentFile(const QString& path);
@@ -33,8 +70,17 @@ private:
     COrvaneDoc* m_doc;
     CRecentFileList* m_recentFiles;
     QMenu* m_fileMenu = nullptr;
-    QAction* m_recentSeparator = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
     QAction* m_exitSeparator = nullptr;
     QList<QAction*> m_recentActions;
-    QWidget* m_editingView = nullptr;
+    QAction* m_closeAction = nullptr;
+    QList<QAction*> m_editActions; // Add, Edit, Delete
+    QAction* m_renumberAction = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QSplitter* m_splitter = nullptr;
+    CMenuBar* m_menuBar = nullptr;
+    QWidget* m_editingArea = nullptr;
+    QPointer<QWidget> m_editingView;
+    QPointer<QWidget> m_activeView;
+    QObject* m_keyLocks = nullptr;
 };

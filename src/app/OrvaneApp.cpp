@@ -4,7 +4,8 @@
 #include "MainFrame.h"
 #include "OrvaneDoc.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 
 COrvaneApp::COrvaneApp() = default;
 
@@ -17,10 +18,13 @@ COrvaneApp::~COrvaneApp() {
 void COrvaneApp::SelectSettingsStore() {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsCompany));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    // Names the installed .desktop file, through which desktops find the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.melvex400.orvane"));
 }
 
 bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow) {
     m_recentFiles.Load();
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.svg")));
     m_doc = std::make_unique<COrvaneDoc>();
     m_frame = std::make_unique<CMainFrame>(m_doc.get(), &m_recentFiles);
 

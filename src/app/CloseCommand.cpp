@@ -1,0 +1,18 @@
+#include "CloseCommand.h"
+
+#include "OrvaneDoc.h"
+#include "db/ChannelDB.h"
+
+void CloseDatabaseInViews(COrvaneDoc& doc, const std::function<void()>& emptyViews) {
+    // The save prompt runs while the database is still open: closing it first would
+    // silence the prompt and drop every unsaved edit without a word.
+    doc.SaveModified();
+    if (g_db != nullptr) {
+        sqlite3_close(g_db);
+        g_db = nullptr;
+    }
+    emptyViews();
+    doc.OnNewDocument();
+    // The new-document step names the document "Untitled"; a closed file reads "No Title".
+    doc.SetTitle(QStringLiteral("No Title"));
+}

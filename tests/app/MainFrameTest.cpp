@@ -1,0 +1,523 @@
+// The main window: its menu, toolbar and status bar, the navigation bar, switching
+// the editing area, the channel container and its Close command.
+#include "app/MainFrame.h"
+#include "TestSupport.h"
+#include "app/MenuBar.h"
+#include "app/ModalDialog.h"
+#include "app/OrvaneApp.h"
+#include "app/OrvaneDoc.h"
+#include "app/SplitterView.h"
+#include "channels/OrvaneView.h"
+#include "db/ChannelDB.h"
+#include "favourites/FavGrpView.h"
+#include "favourites/FavListView.h"
+#include "listctrl/RecordListCtrl.h"
+#include "lnb/LNBView.h"
+#include "satellites/NITView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kNoDb = QStringLiteral("It has no DB. First open your DB!");
+
+QStringList ShownTexts() {
+    QStringList texts;
+    for (const auto& shown : MessageBox::TakeShown()) {
+        texts << shown.text;
+    }
+    return texts;
+}
+
+// "text|shortcut" per item, "-" for a separator, "(off)" after a disabled item and
+// "{...}" around a submenu.
+QStringList Describe(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isVisible()) {
+            continue;
+        }
+        if (action->isSeparator()) {
+            items << QStringLiteral("-");
+            continue;
+        }
+        QString item = action->text();
+        if (!action->shortcut().isEmpty()) {
+            item += QLatin1Char('|') + action->shortcut().toString();
+        }
+        if (!action->isEnabled()) {
+            item += QStringLiteral("(off)");
+        }
+        if (action->menu() != nullptr) {
+            item += QStringLiteral("{") + Describe(action->menu()).join(QLatin1Char(',')) + QStringLiteral("}");
+        }
+        items << item;
+    }
+    return items;
+}
+
+void Hover(QWidget* widget, bool enter) {
+    if (enter) {
+        QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(widget, &event);
+    } else {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { COrvaneApp::SelectSettingsStore(); }
+    void init();
+    void cleanup();
+
+    void menuTree();
+    void toolBarOrderTipsAndStates();
+    void statusPromptsAndReady();
+    void keyLockIndicatorsFollowTheLockKeys();
+    void editCommandsAndRenumberFollowTheActiveView();
+    void usbCommandsRunTheTransferDialogs();
+    void navigationBarLook();
+    void navigationWithoutAFile();
+    void navigationWithAFile();
+    void switchingRebuildsAndReloads();
+    void errorInLoadViewWithoutAView();
+    void channelContainerPanes();
+    void closeEmptiesThePanes();
+    void closeAsksAboutUnsavedChanges();
+    void uploadShowsTheChannelContainer();
+    void navigationBarKeepsItsWidth();
+
+private:
+    void Start(const QString& fixture = QString());
+    CMainFrame* Frame() const { return m_app->MainFrame(); }
+    CSplitterView* Container() const { return qobject_cast<CSplitterView*>(Frame()->EditingView()); }
+    QPushButton* NavButton(const char* name) const { return Frame()->findChild<QPushButton*>(QLatin1String(name)); }
+    QAction* Action(const char* name) const { return Frame()->findChild<QAction*>(QLatin1String(name)); }
+    void ClickInto(QWidget* widget);
+
+    std::unique_ptr<testsupport::FixtureFolder> m_folder;
+    std::unique_ptr<COrvaneApp> m_app;
+};
+
+void MainFrameTest::init() {
+    testsupport::ResetEnvironment();
+    CMainFrame::s_runSettingsDialog = nullptr;
+    m_folder = std::make_unique<testsupport::FixtureFolder>();
+}
+
+void MainFrameTest::cleanup() {
+    m_app.reset();
+    testsupport::CloseDbDirect();
+    m_folder.reset();
+    CMainFrame::s_runSettingsDialog = nullptr;
+}
+
+// Starts the editor, on a fresh copy of a fixture set when one is named, with the
+// window shown and active so that focus changes take place.
+void MainFrameTest::Start(const QString& fixture) {
+    QStringList arguments;
+    if (!fixture.isEmpty()) {
+        arguments << m_folder->Write(fixture, QStringLiteral("db.dat"));
+    }
+    m_app = std::make_unique<COrvaneApp>();
+    QVERIFY(m_app->InitInstance(arguments, false));
+    Frame()->resize(1200, 800);
+    Frame()->show();
+    QApplication::setActiveWindow(Frame());
+    QVERIFY(QTest::qWaitForWindowActive(Frame()));
+    MessageBox::TakeShown();
+}
+
+void MainFrameTest::ClickInto(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QApplication::processEvents();
+}
+
+void MainFrameTest::menuTree() {
+    Start();
+    const QList<QPair<QString, QStringList>> expected = {
+        {QStringLiteral("&File"),
+         {QStringLiteral("&New|Ctrl+N"), QStringLiteral("&Open|Ctrl+O"), QStringLiteral("&Close"), QStringLiteral("-"),
+          QStringLiteral("&Save|Ctrl+S"), QStringLiteral("Save &As..."), QStringLiteral("-"),
+          QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"), QStringLiteral("-"),
+          QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit")}},
+        // No pane has been clicked into yet, so the Edit commands have no view to reach.
+        {QStringLiteral("&Edit"),
+         {QStringLiteral("&Add(off)"), QStringLiteral("&Edit|Space(off)"), QStringLiteral("&Delete|Del(off)")}},
+        {QStringLiteral("&Tools"), {QStringLiteral("&Setting")}},
+        {QStringLiteral("F&ormat"),
+         {QStringLiteral("&Import(off){From SatcoDX(off)}"), QStringLiteral("&Export(off)")}},
+        {QStringLiteral("&Language"), {QStringLiteral("&English(off)")}},
+        {QStringLiteral("&Help"), {QStringLiteral("&About Orvane")}},
+    };
+    const QList<QAction*> menus = Frame()->menuBar()->actions();
+    QCOMPARE(menus.size(), expected.size());
+    for (int i = 0; i < menus.size(); ++i) {
+        QCOMPARE(menus[i]->text(), expected[i].first);
+        QCOMPARE(Describe(menus[i]->menu()), expected[i].second);
+    }
+}
+
+void MainFrameTest::toolBarOrderTipsAndStates() {
+    Start();
+    auto* toolBar = Frame()->findChild<QToolBar*>(QStringLiteral("mainToolBar"));
+    QVERIFY(toolBar != nullptr);
+    QVERIFY(!toolBar->isMovable());
+    QVERIFY(!toolBar->isFloatable());
+    QStringList order;
+    for (QAction* action : toolBar->actions()) {
+        if (action->isSeparator()) {
+            order << QStringLiteral("-");
+            continue;
+        }
+        auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
+        QVERIFY(button != nullptr);
+        QVERIFY2(!button->icon().pixmap(16, 16).isNull(), qPrintable(action->objectName()));
+        order << QStringLiteral("%1 [%2]%3")
+                     .arg(action->objectName(), button->toolTip(), action->isEnabled() ? "" : "(off)");
+    }
+    QCOMPARE(order, QStringList({"actionFileNew [New]", "actionFileOpen [Open]", "actionFileSave [Save]", "-",
+                                 "actionUsbUpload [Upload]", "actionUsbDownload [Download]", "actionRenumber [](off)",
+                                 "-", "actionAppAbout [About]"}));
+}
+
+void MainFrameTest::statusPromptsAndReady() {
+    Start();
+    auto* bar = Frame()->statusBar();
+    auto* ready = bar->findChild<QLabel*>(QStringLiteral("readyLabel"));
+    QCOMPARE(ready->text(), QStringLiteral("Ready"));
+    QVERIFY(ready->isVisible());
+
+    const QList<QPair<const char*, QString>> prompts = {
+        {"FileNewToolButton", QStringLiteral("Create a new document")},
+        {"FileOpenToolButton", QStringLiteral("Open an existing document")},
+        {"FileSaveToolButton", QStringLiteral("Save the active document")},
+        {"UsbUploadToolButton", QStringLiteral("Transfer DB file from Settop")},
+        {"UsbDownloadToolButton", QStringLiteral("Transfer DB file to Settop")},
+        {"RenumberToolButton", QString()},
+        {"AppAboutToolButton", QStringLiteral("Display program information, version number and copyright")},
+    };
+    for (const auto& [name, prompt] : prompts) {
+        auto* button = Frame()->findChild<QToolButton*>(QLatin1String(name));
+        QVERIFY2(button != nullptr, name);
+        Hover(button, true);
+        QCOMPARE(bar->currentMessage(), prompt);
+        QCOMPARE(ready->isVisible(), prompt.isEmpty());
+        Hover(button, false);
+        QCOMPARE(bar->currentMessage(), QString());
+        QVERIFY(ready->isVisible());
+    }
+
+    // A menu item shows the same prompt while it is highlighted.
+    auto* fileMenu = Frame()->findChild<QMenu*>(QStringLiteral("fileMenu"));
+    Frame()->menuBar()->setActiveAction(fileMenu->menuAction());
+    QTRY_VERIFY(fileMenu->isVisible());
+    fileMenu->setActiveAction(Action("actionUsbDownload"));
+    QCOMPARE(bar->currentMessage(), QStringLiteral("Transfer DB file to Settop"));
+    fileMenu->close();
+}
+
+void MainFrameTest::keyLockIndicatorsFollowTheLockKeys() {
+    Start();
+    const auto text = [this](const char* name) {
+        return Frame()->statusBar()->findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    // Order along the bar: the message pane, then CAP, NUM and SCRL.
+    QList<QLabel*> labels = Frame()->statusBar()->findChildren<QLabel*>();
+    std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+    QStringList names;
+    for (QLabel* label : labels) {
+        names << label->objectName();
+    }
+    QCOMPARE(names, QStringList({"readyLabel", "capsLockLabel", "numLockLabel", "scrollLockLabel"}));
+
+    QCOMPARE(text("capsLockLabel"), QString());
+    QTest::keyClick(Frame()->windowHandle(), Qt::Key_CapsLock);
+    QCOMPARE(text("capsLockLabel"), QStringLiteral("CAP"));
+    QTest::keyClick(Frame()->windowHandle(), Qt::Key_NumLock);
+    QTest::keyClick(Frame()->windowHandle(), Qt::Key_ScrollLock);
+    QCOMPARE(text("numLockLabel"), QStringLiteral("NUM"));
+    QCOMPARE(text("scrollLockLabel"), QStringLiteral("SCRL"));
+    QTest::keyClick(Frame()->windowHandle(), Qt::Key_CapsLock);
+    QCOMPARE(text("capsLockLabel"), QString());
+    QCOMPARE(text("numLockLabel"), QStringLiteral("NUM"));
+}
+
+void MainFrameTest::editCommandsAndRenumberFollowTheActiveView() {
+    Start(QStringLiteral("demo"));
+    CSplitterView* container = Container();
+    QVERIFY(!Action("actionRenumber")->isEnabled());
+    QVERIFY(!Action("actionEditAdd")->isEnabled());
+
+    // Clicking into the channel list makes it the active view.
+    CRecordListCtrl* list = container->ChannelView()->List();
+    QVERIFY(list->RowCount() > 0);
+    ClickInto(list->viewport());
+    QCOMPARE(Frame()->ActiveView(), static_cast<QWidget*>(container->ChannelView()));
+    QVERIFY(Action("actionRenumber")->isEnabled());
+    ModalDialog::TakeRunCount();
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditAdd")));
+    QCOMPARE(ModalDialog::TakeRunCount(), 1); // the channel list's Edit Channel dialog
+    QCOMPARE(ShownTexts(), QStringList());
+
+    // The navigation bar and the toolbar take no part: the list stays active.
+    ClickInto(NavButton("channelEditButton")->parentWidget());
+    QCOMPARE(Frame()->ActiveView(), static_cast<QWidget*>(container->ChannelView()));
+
+    // Another pane of the container: Edit goes there, Renumber greys.
+    container->FavGrpView()->setFocus();
+    QApplication::processEvents();
+    QCOMPARE(Frame()->ActiveView(), static_cast<QWidget*>(container->FavGrpView()));
+    QVERIFY(!Action("actionRenumber")->isEnabled());
+    QVERIFY(Action("actionEditDelete")->isEnabled());
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditAdd")));
+    QCOMPARE(ModalDialog::TakeRunCount(), 0);
+
+    container->FavListView()->setFocus();
+    QApplication::processEvents();
+    QCOMPARE(Frame()->ActiveView(), static_cast<QWidget*>(container->FavListView()));
+    QVERIFY(!Action("actionRenumber")->isEnabled());
+
+    // A switched-to view is active at once; the old panes are gone.
+    QTest::mouseClick(NavButton("nitEditButton"), Qt::LeftButton);
+    QVERIFY(qobject_cast<CNITView*>(Frame()->ActiveView()) != nullptr);
+    QVERIFY(!Action("actionRenumber")->isEnabled());
+    QVERIFY(Action("actionEditEdit")->isEnabled());
+
+    // Back in a fresh container nothing is active until the user clicks into a pane.
+    QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
+    QCOMPARE(Frame()->ActiveView(), nullptr);
+    QVERIFY(!Action("actionEditAdd")->isEnabled());
+    ClickInto(Container()->ChannelView()->List()->viewport());
+    QVERIFY(Action("actionRenumber")->isEnabled());
+}
+
+void MainFrameTest::usbCommandsRunTheTransferDialogs() {
+    Start();
+    ModalDialog::TakeRunCount();
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionUsbDownload")));
+    QCOMPARE(ModalDialog::TakeRunCount(), 1);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionUsbUpload")));
+    QCOMPARE(ModalDialog::TakeRunCount(), 1);
+}
+
+void MainFrameTest::navigationBarLook() {
+    Start();
+    CMenuBar* bar = Frame()->NavigationBar();
+    const QColor colour(222, 215, 206);
+    QCOMPARE(bar->width(), 98);
+    QVERIFY(bar->autoFillBackground());
+    QCOMPARE(bar->palette().color(QPalette::Window), colour);
+    const QList<QPair<const char*, QString>> buttons = {
+        {"channelEdit", QStringLiteral("Channel Edit")},
+        {"nitEdit", QStringLiteral("NIT Edit")},
+        {"lnbEdit", QStringLiteral("LNB Edit")},
+        {"setting", QStringLiteral("Setting")},
+    };
+    int lastBottom = 0;
+    for (const auto& [stem, caption] : buttons) {
+        auto* button = bar->findChild<QPushButton*>(QLatin1String(stem) + QStringLiteral("Button"));
+        auto* label = bar->findChild<QLabel*>(QLatin1String(stem) + QStringLiteral("Label"));
+        QVERIFY2(button != nullptr && label != nullptr, stem);
+        QCOMPARE(label->text(), caption);
+        QVERIFY(!button->icon().pixmap(48, 48).isNull());
+        QCOMPARE(button->palette().color(QPalette::Button), colour);
+        QCOMPARE(label->palette().color(QPalette::Window), colour);
+        // Top to bottom, each caption below its button, all inside the bar.
+        QVERIFY(button->y() > lastBottom);
+        QVERIFY(label->y() >= button->geometry().bottom());
+        QVERIFY(label->geometry().right() < bar->width());
+        lastBottom = label->geometry().bottom();
+    }
+    // A new document runs the initial updates again; the pictures stay.
+    const qint64 key = NavButton("settingButton")->icon().cacheKey();
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileNew")));
+    QCOMPARE(NavButton("settingButton")->icon().cacheKey(), key);
+}
+
+void MainFrameTest::navigationWithoutAFile() {
+    Start();
+    int settingRuns = 0;
+    CMainFrame::s_runSettingsDialog = [&settingRuns] { ++settingRuns; };
+    QPointer<QWidget> container = Frame()->EditingView();
+
+    // "LNB Edit" and "Setting" refuse; the editing area stays as it was.
+    QTest::mouseClick(NavButton("lnbEditButton"), Qt::LeftButton);
+    QCOMPARE(ShownTexts(), QStringList({kNoDb}));
+    QTest::mouseClick(NavButton("settingButton"), Qt::LeftButton);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionToolsSetting")));
+    QCOMPARE(ShownTexts(), QStringList({kNoDb, kNoDb}));
+    QCOMPARE(settingRuns, 0);
+    QCOMPARE(Frame()->EditingView(), container.data());
+
+    // "NIT Edit" and "Channel Edit" switch without a check.
+    QTest::mouseClick(NavButton("nitEditButton"), Qt::LeftButton);
+    QVERIFY(qobject_cast<CNITView*>(Frame()->EditingView()) != nullptr);
+    QVERIFY(container.isNull());
+    QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
+    QVERIFY(Container() != nullptr);
+    QCOMPARE(Container()->ChannelView()->List()->RowCount(), 0);
+    QCOMPARE(ShownTexts(), QStringList());
+}
+
+void MainFrameTest::navigationWithAFile() {
+    Start(QStringLiteral("demo"));
+    int settingRuns = 0;
+    CMainFrame::s_runSettingsDialog = [&settingRuns] { ++settingRuns; };
+
+    QTest::mouseClick(NavButton("lnbEditButton"), Qt::LeftButton);
+    QVERIFY(qobject_cast<CLNBView*>(Frame()->EditingView()) != nullptr);
+    QTest::mouseClick(NavButton("nitEditButton"), Qt::LeftButton);
+    QVERIFY(qobject_cast<CNITView*>(Frame()->EditingView()) != nullptr);
+    QTest::mouseClick(NavButton("settingButton"), Qt::LeftButton);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionToolsSetting")));
+    QCOMPARE(settingRuns, 2);
+    QVERIFY(qobject_cast<CNITView*>(Frame()->EditingView()) != nullptr);
+    QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
+    QVERIFY(Container() != nullptr);
+    QVERIFY(Container()->ChannelView()->List()->RowCount() > 0);
+    QCOMPARE(ShownTexts(), QStringList());
+}
+
+void MainFrameTest::switchingRebuildsAndReloads() {
+    Start(QStringLiteral("demo"));
+    QPointer<CSplitterView> before = Container();
+    const int rows = before->ChannelView()->List()->RowCount();
+    const auto views = [this] { return Frame()->findChildren<CSplitterView*>().size(); };
+
+    // A channel deleted behind the list's back shows up only in a rebuilt container.
+    const int32_t chId = before->ChannelView()->List()->RowId(0);
+    QCOMPARE(CChannelDB().DeleteChannel(static_cast<uint16_t>(chId)), 0);
+    QCOMPARE(before->ChannelView()->List()->RowCount(), rows);
+
+    QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
+    QVERIFY(before.isNull());
+    QCOMPARE(views(), 1);
+    QCOMPARE(Container()->ChannelView()->List()->RowCount(), rows - 1);
+    QVERIFY(Container()->isVisible());
+    QCOMPARE(Container()->geometry(), Frame()->EditingView()->parentWidget()->rect());
+}
+
+void MainFrameTest::errorInLoadViewWithoutAView() {
+    Start(QStringLiteral("demo"));
+    delete Frame()->EditingView();
+    QTest::mouseClick(NavButton("nitEditButton"), Qt::LeftButton);
+    QCOMPARE(ShownTexts(), QStringList({QStringLiteral("Error in load view")}));
+    QCOMPARE(Frame()->EditingView(), nullptr);
+    QVERIFY(Frame()->findChild<CNITView*>() == nullptr);
+}
+
+void MainFrameTest::channelContainerPanes() {
+    Start(QStringLiteral("demo"));
+    CSplitterView* container = Container();
+    QSplitter* splitter = container->Splitter();
+    QCOMPARE(splitter->count(), 3);
+    QCOMPARE(splitter->widget(0), static_cast<QWidget*>(container->ChannelView()));
+    QCOMPARE(splitter->widget(1), static_cast<QWidget*>(container->FavListView()));
+    QCOMPARE(splitter->widget(2), static_cast<QWidget*>(container->FavGrpView()));
+    const auto widths = [&] {
+        return QList<int>{container->ChannelView()->width(), container->FavListView()->width()};
+    };
+    QCOMPARE(widths(), QList<int>({650, 120}));
+    // The splitter's border lies just outside the container.
+    QCOMPARE(splitter->geometry(), container->rect().adjusted(-2, -2, 2, 2));
+
+    // A wider window widens only the group tree.
+    const int treeWidth = container->FavGrpView()->width();
+    Frame()->resize(Frame()->width() + 200, Frame()->height());
+    QTRY_COMPARE(container->FavGrpView()->width(), treeWidth + 200);
+    QCOMPARE(widths(), QList<int>({650, 120}));
+    QCOMPARE(splitter->geometry(), container->rect().adjusted(-2, -2, 2, 2));
+}
+
+void MainFrameTest::closeEmptiesThePanes() {
+    Start(QStringLiteral("demo"));
+    QVERIFY(Container()->ChannelView()->List()->RowCount() > 0);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
+    QCOMPARE(ShownTexts(), QStringList());
+    QVERIFY(g_db == nullptr);
+    QCOMPARE(Container()->ChannelView()->List()->RowCount(), 0);
+    QVERIFY(Frame()->windowTitle().endsWith(QStringLiteral(" - No Title")));
+    QVERIFY(m_app->Document()->GetPathName().isEmpty());
+    QVERIFY(m_app->Document()->WorkPath().isEmpty());
+
+    QTest::mouseClick(NavButton("lnbEditButton"), Qt::LeftButton);
+    QCOMPARE(ShownTexts(), QStringList({kNoDb}));
+    QVERIFY(Container() != nullptr);
+
+    // The satellite view closes the same way.
+    QVERIFY(m_app->Document()->OpenDocumentFile(m_folder->Path(QStringLiteral("db.dat"))));
+    QTest::mouseClick(NavButton("nitEditButton"), Qt::LeftButton);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
+    QVERIFY(g_db == nullptr);
+    QVERIFY(Frame()->windowTitle().endsWith(QStringLiteral(" - No Title")));
+}
+
+void MainFrameTest::closeAsksAboutUnsavedChanges() {
+    Start(QStringLiteral("demo"));
+    const QString path = m_folder->Path(QStringLiteral("db.dat"));
+    const int rows = Container()->ChannelView()->List()->RowCount();
+    CRecordListCtrl* list = Container()->ChannelView()->List();
+    QCOMPARE(CChannelDB().DeleteChannel(static_cast<uint16_t>(list->RowId(0))), 0);
+    g_dbModified = 1;
+
+    // Regression: Close closed the database before the save prompt, which then asked
+    // nothing and dropped the unsaved edits.
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
+    QCOMPARE(ShownTexts(), QStringList({QStringLiteral("Do you want to save the changed DB contents?")}));
+    QCOMPARE(g_dbModified, 0);
+    QVERIFY(m_app->Document()->OpenDocumentFile(path));
+    QCOMPARE(Container()->ChannelView()->List()->RowCount(), rows - 1);
+
+    // No leaves the file as it was saved last.
+    QCOMPARE(CChannelDB().DeleteChannel(static_cast<uint16_t>(Container()->ChannelView()->List()->RowId(0))), 0);
+    g_dbModified = 1;
+    MessageBox::QueueAnswer(MessageBox::Answer::No);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
+    QCOMPARE(ShownTexts().size(), 1);
+    QVERIFY(m_app->Document()->OpenDocumentFile(path));
+    QCOMPARE(Container()->ChannelView()->List()->RowCount(), rows - 1);
+}
+
+void MainFrameTest::uploadShowsTheChannelContainer() {
+    Start();
+    QTest::mouseClick(NavButton("nitEditButton"), Qt::LeftButton);
+    QVERIFY(Container() == nullptr);
+    emit m_app->Document()->channelContainerWanted();
+    QVERIFY(Container() != nullptr);
+}
+
+void MainFrameTest::navigationBarKeepsItsWidth() {
+    Start(QStringLiteral("demo"));
+    CMenuBar* bar = Frame()->NavigationBar();
+    QWidget* area = Frame()->EditingView()->parentWidget();
+    for (const int width : {1600, 900, 1300}) {
+        Frame()->resize(width, 700);
+        QTRY_COMPARE(Frame()->centralWidget()->width(), width);
+        QCOMPARE(bar->width(), 98);
+        QCOMPARE(bar->x(), 0);
+        // The editing area takes the rest, less the fixed divider.
+        QVERIFY(area->x() >= 98);
+        QCOMPARE(area->geometry().right(), Frame()->centralWidget()->width() - 1);
+    }
+}
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"
