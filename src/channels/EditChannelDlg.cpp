@@ -2,6 +2,7 @@
 
 #include "SelectNitDlg.h"
 #include "app/MessageBox.h"
+#include "app/ModalDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -235,7 +236,7 @@ void CEditChannelDlg::OnNitInfo() {
     // The dialog moves the record's own pair with every click; the chosen pair
     // follows only an OK.
     CSelectNitDlg dlg(m_record.sat_id, m_record.nit_id, this);
-    if (dlg.exec() != QDialog::Accepted) {
+    if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
     }
     m_satId = m_record.sat_id;

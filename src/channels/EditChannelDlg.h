@@ -6,7 +6,7 @@
 // always means the channel is stored.
 //
 //     CEditChannelDlg dlg(chId, this);          // chId, or -1 for a new channel
-//     if (dlg.exec() == QDialog::Accepted) {
+//     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
 //         const int id = dlg.ChannelId();       // the new id for a new channel
 //         const ChannelRecord& stored = dlg.Channel();
 //     }

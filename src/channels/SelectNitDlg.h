@@ -6,7 +6,7 @@
 //
 //     int32_t satId = record.sat_id, nitId = record.nit_id;
 //     CSelectNitDlg dlg(satId, nitId, this);
-//     if (dlg.exec() == QDialog::Accepted) { /* satId and nitId are the choice */ }
+//     if (ModalDialog::Exec(dlg) == QDialog::Accepted) { /* satId and nitId are the choice */ }
 #include "db/ChannelDB.h"
 
 #include <QDialog>

@@ -1,11 +1,11 @@
 #include "DialogDriver.h"
 
+#include "app/ModalDialog.h"
 #include "channels/SelectNitDlg.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScopeGuard>
 #include <QtTest>
 
 namespace channeltest::driver {
@@ -43,18 +43,13 @@ void ClickLine(QListWidget* list, int value) {
     QFAIL(qPrintable(QStringLiteral("no line with value %1").arg(value)));
 }
 
-// Presses "NIT Info" and lets `drive` work in the Select NIT dialog while it runs;
-// the dialog is cancelled afterwards if `drive` left it open.
+// Presses "NIT Info" and lets `drive` play the user in the Select NIT dialog it
+// runs; a dialog that `drive` leaves open ends as cancelled.
 void RunSelectNit(QWidget* editDlg, const std::function<void(CSelectNitDlg*)>& drive) {
     bool driven = false;
-    QTimer::singleShot(0, editDlg, [&] {
-        CSelectNitDlg* nit = nullptr;
-        const auto closer = qScopeGuard([&] {
-            if (nit != nullptr && nit->isVisible()) {
-                nit->reject();
-            }
-        });
-        QTRY_VERIFY((nit = editDlg->findChild<CSelectNitDlg*>()) != nullptr && nit->isVisible());
+    ModalDialog::QueueScript([&](QDialog& dialog) {
+        auto* nit = qobject_cast<CSelectNitDlg*>(&dialog);
+        QVERIFY(nit != nullptr);
         drive(nit);
         driven = true;
     });
