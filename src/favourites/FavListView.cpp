@@ -1,5 +1,304 @@
 #include "FavListView.h"
 
-CFavListView::CFavListView(COrvaneDoc* doc, QWidget* parent) : QWidget(parent), CDocView(doc) {
-    setObjectName("favListView");
+#include "FavPopupMenu.h"
+#include "app/MessageBox.h"
+#include "app/WaitCursor.h"
+#include "listctrl/DragImage.h"
+#include "listctrl/RecordListCtrl.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+const char* const kServiceCaption = "Service";
+constexpr int kServiceWidth = 120;
+const char* const kMenuRemoveQuestion = "Do you want to remove from favorite list?";
+const char* const kKeyRemoveQuestion = "Do you want to remove this favorite list from DB?";
+const char* const kInvalidSelectionMessage = "Unvalid data is selected";
+const char* const kRemoveRolledBackMessage = "The entries could not be removed from the DB.\nNothing has been removed.";
+constexpr int kAutoScrollMs = 33;
+const QPoint kDragHotSpot(8, 8);
+// The view's border lies outside the pane.
+constexpr int kHiddenBorder = 2;
+
+// The first selected row at `from` or below it, -1 when none.
+int NextSelectedRow(const CRecordListCtrl& list, int from) {
+    for (const int row : list.SelectedRows()) {
+        if (row >= from) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+CFavListView::CFavListView(COrvaneDoc* doc, QWidget* parent)
+    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_dragImage(std::make_unique<CDragImage>()) {
+    setObjectName(QStringLiteral("favListView"));
+    m_list->setObjectName(QStringLiteral("favList"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->SetRowDragging(true);
+    m_list->installEventFilter(this);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &CFavListView::ShowContextMenu);
+    connect(m_list, &CRecordListCtrl::BeginDrag, this, &CFavListView::BeginDrag);
+
+    m_scrollUpTimer.setInterval(kAutoScrollMs);
+    m_scrollDownTimer.setInterval(kAutoScrollMs);
+    connect(&m_scrollUpTimer, &QTimer::timeout, this, [this] { ScrollTick(true); });
+    connect(&m_scrollDownTimer, &QTimer::timeout, this, [this] { ScrollTick(false); });
+}
+
+CFavListView::~CFavListView() {
+    EndDrag();
+}
+
+// Document updates.
+
+void CFavListView::OnInitialUpdate() {
+    EndDrag();
+    m_list->DeleteAllRows();
+    // The group tree names the current group of the file just loaded; an id of the
+    // file before must not be filled again at the next hint 0.
+    m_groupId = -1;
+    if (m_firstTime) {
+        m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+        m_list->InsertColumn(0, QString::fromLatin1(kServiceCaption), kServiceWidth, Qt::AlignRight);
+        m_firstTime = false;
+    }
+}
+
+void CFavListView::OnUpdate(CDocView*, int hint) {
+    if (g_db == nullptr) {
+        return;
+    }
+    if (hint != 0) {
+        m_groupId = hint;
+    }
+    Reload();
+}
+
+void CFavListView::ReloadDropList() {
+    if (g_db != nullptr) {
+        Reload();
+    }
+}
+
+void CFavListView::Reload() {
+    EndDrag();
+    m_list->DeleteAllRows();
+    if (m_groupId > 0) {
+        m_list->FillFavList(m_groupId);
+    }
+}
+
+void CFavListView::resizeEvent(QResizeEvent*) {
+    m_list->setGeometry(-kHiddenBorder, -kHiddenBorder, width() + 2 * kHiddenBorder, height() + 2 * kHiddenBorder);
+}
+
+// Removing entries.
+
+void CFavListView::OnEditDelete() {
+    if (g_db != nullptr) {
+        RemoveSelected(Removal::OneTransaction);
+    }
+}
+
+void CFavListView::RemoveSelected(Removal mode) {
+    if (mode == Removal::EachOnItsOwn) {
+        if (!MessageBox::AskYesNo(this, QString::fromLatin1(kKeyRemoveQuestion), MessageBox::Icon::Question)) {
+            return;
+        }
+        // Each removal is stored on its own: those before a failure stay removed.
+        if (!DeleteSelectedRows()) {
+            MessageBox::Tell(this, QString::fromLatin1(kInvalidSelectionMessage));
+        }
+        if (g_db != nullptr) {
+            g_dbModified = 1;
+        }
+        return;
+    }
+    CWaitCursor wait;
+    if (!MessageBox::AskYesNo(this, QString::fromLatin1(kMenuRemoveQuestion), MessageBox::Icon::Question)) {
+        return;
+    }
+    const bool stored = m_db.BeginTransaction() == 0 && DeleteSelectedRows() && m_db.CommitTransaction() == 0;
+    if (!stored) {
+        // The rows already taken off the list come back with the rollback.
+        CChannelDB::Rollback();
+        MessageBox::Tell(this, QString::fromLatin1(kRemoveRolledBackMessage));
+        Reload();
+        return;
+    }
+    g_dbModified = 1;
+}
+
+bool CFavListView::DeleteSelectedRows() {
+    int row = NextSelectedRow(*m_list, 0);
+    while (row >= 0) {
+        if (m_db.DeleteFavEntry(static_cast<uint16_t>(m_groupId), static_cast<uint16_t>(m_list->RowId(row))) != 0) {
+            return false;
+        }
+        int from = row;
+        if (!m_list->DeleteRow(row)) {
+            m_list->SetRowSelected(row, false);
+            from = row + 1;
+        }
+        row = NextSelectedRow(*m_list, from);
+    }
+    return true;
+}
+
+void CFavListView::ShowContextMenu(const QPoint& listPoint) {
+    const favmenu::Enabled enabled{.add = false, .edit = false, .remove = g_db != nullptr};
+    if (favmenu::Run(this, m_list->viewport()->mapToGlobal(listPoint), enabled) == favmenu::Command::Delete) {
+        OnEditDelete();
+    }
+}
+
+// Keys and the mouse during a drag.
+
+bool CFavListView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            RemoveSelected(Removal::EachOnItsOwn);
+            return true;
+        }
+    }
+    // The capture sends the drag's events to the list; the application-wide filter
+    // also sees those sent to other widgets.
+    if (m_drag.active && watched->isWidgetType()) {
+        if (event->type() == QEvent::MouseMove) {
+            DragMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            DragRelease(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Exchanging two entries by dragging one onto the other. Only the dragged row
+// moves, whatever else is selected.
+
+void CFavListView::BeginDrag(int row) {
+    if (m_drag.active || row < 0 || row >= m_list->RowCount()) {
+        return;
+    }
+    m_drag = DragState{};
+    m_drag.active = true;
+    m_drag.sourceRow = row;
+    m_drag.window = m_list->viewport();
+    const QRect bounds = m_list->RowBounds(row).intersected(m_list->viewport()->rect());
+    m_dragImage->Begin(m_list->viewport()->grab(bounds), kDragHotSpot, QCursor::pos());
+    m_list->viewport()->grabMouse();
+    qApp->installEventFilter(this);
+}
+
+bool CFavListView::IsOverList(const QWidget* widget) const {
+    return widget != nullptr && (widget == m_list || m_list->isAncestorOf(widget));
+}
+
+void CFavListView::DragMove(const QPoint& globalPos) {
+    // Hidden while the window under the pointer is looked up and the list repaints.
+    m_dragImage->hide();
+    m_dragImage->MoveTo(globalPos);
+    QWidget* under = QApplication::widgetAt(globalPos);
+    if (under != m_drag.window) {
+        m_drag.rowUnder = -1;
+        m_drag.window = under;
+    }
+    // Rows of another list are no places of this group's entries: only this list
+    // takes the drop and scrolls.
+    if (IsOverList(under)) {
+        m_drag.lastPoint = m_list->viewport()->mapFromGlobal(globalPos);
+        m_drag.rowUnder = m_list->RowAt(m_drag.lastPoint);
+        UpdateAutoScroll();
+    } else {
+        StopAutoScroll();
+    }
+    if (m_dragImage->Active()) {
+        m_dragImage->show();
+    }
+}
+
+void CFavListView::UpdateAutoScroll() {
+    const int top = m_list->FirstVisibleRow();
+    const int lastOnPage = top + m_list->RowsPerPage() - 1;
+    const int row = m_drag.rowUnder;
+    const bool up = row >= 0 && row == top && top != 0;
+    const bool down = row >= 0 && row == lastOnPage && lastOnPage != m_list->RowCount() - 1;
+    up ? m_scrollUpTimer.start() : m_scrollUpTimer.stop();
+    down ? m_scrollDownTimer.start() : m_scrollDownTimer.stop();
+}
+
+void CFavListView::StopAutoScroll() {
+    m_scrollUpTimer.stop();
+    m_scrollDownTimer.stop();
+}
+
+void CFavListView::ScrollTick(bool up) {
+    if (!m_drag.active) {
+        return;
+    }
+    m_dragImage->hide();
+    const int top = m_list->FirstVisibleRow();
+    m_list->EnsureRowVisible(up ? top - 1 : top + m_list->RowsPerPage());
+    m_list->viewport()->update();
+    if (m_dragImage->Active()) {
+        m_dragImage->show();
+    }
+}
+
+void CFavListView::DragRelease(const QPoint& globalPos) {
+    const int source = m_drag.sourceRow;
+    EndDrag();
+    if (!IsOverList(QApplication::widgetAt(globalPos))) {
+        return;
+    }
+    int target = m_list->RowAt(m_list->viewport()->mapFromGlobal(globalPos));
+    // Below the last row: the last entry is the one exchanged.
+    if (target < 0) {
+        target = m_list->RowCount() - 1;
+    }
+    ExchangeEntries(source, target);
+}
+
+void CFavListView::EndDrag() {
+    StopAutoScroll();
+    if (!m_drag.active) {
+        return;
+    }
+    m_drag = DragState{};
+    m_dragImage->End();
+    m_list->viewport()->releaseMouse();
+    qApp->removeEventFilter(this);
+}
+
+void CFavListView::ExchangeEntries(int source, int target) {
+    if (g_db == nullptr || source == target || source < 0 || target < 0 || source >= m_list->RowCount()) {
+        return;
+    }
+    // The two place updates are one unit: half done, two entries would share a
+    // place and the group's order would be undefined. The list shows only a stored
+    // exchange.
+    const auto first = static_cast<uint16_t>(m_list->RowId(source));
+    const auto second = static_cast<uint16_t>(m_list->RowId(target));
+    if (m_db.BeginTransaction() != 0) {
+        return;
+    }
+    if (m_db.MoveFavEntry(first, second) != 0 || m_db.CommitTransaction() != 0) {
+        CChannelDB::Rollback();
+        return;
+    }
+    m_list->SwapRows(source, target);
+    g_dbModified = 1;
 }

@@ -1,11 +1,86 @@
 #pragma once
-// CFavListView: placeholder until the favourite panes are built.
+// CFavListView: the favourite list pane of the channel container, between the
+// channel list and the group tree. It lists the entries of the current favourite
+// group in their stored order (one right-aligned "Service" column), removes entries,
+// and exchanges the places of two entries dragged one onto the other, scrolling
+// while the pointer rests on the first or last row of the page.
+//
+// The group tree names the current group through the document's hints. Channels
+// dropped on this list are stored by the channel list through CFavDropList.
 #include "app/DocView.h"
+#include "channels/ChannelDropTargets.h"
+#include "db/ChannelDB.h"
 
+#include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
-class CFavListView : public QWidget, public CDocView, public CEditCommands {
+#include <memory>
+
+class CDragImage;
+class CRecordListCtrl;
+
+class CFavListView : public QWidget, public CDocView, public CEditCommands, public CFavDropList {
     Q_OBJECT
 public:
     explicit CFavListView(COrvaneDoc* doc, QWidget* parent = nullptr);
+    ~CFavListView() override;
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CDocView* sender, int hint) override;
+
+    // The menu's Delete: all selected entries in one transaction.
+    void OnEditDelete() override;
+
+    CRecordListCtrl* DropList() override { return m_list; }
+    void ReloadDropList() override;
+
+    CRecordListCtrl* List() const { return m_list; }
+    int CurrentGroup() const { return m_groupId; }
+    bool Dragging() const { return m_drag.active; }
+    // Auto-scroll during a drag: timer 1 scrolls up, timer 3 down. Tests tick them
+    // by hand instead of waiting.
+    bool ScrollUpRunning() const { return m_scrollUpTimer.isActive(); }
+    bool ScrollDownRunning() const { return m_scrollDownTimer.isActive(); }
+    void TickAutoScroll(bool up) { ScrollTick(up); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct DragState {
+        bool active = false;
+        int sourceRow = -1;
+        int rowUnder = -1;
+        QWidget* window = nullptr; // the widget last under the pointer
+        QPoint lastPoint;          // in this list's viewport, while over it
+    };
+    enum class Removal { OneTransaction, EachOnItsOwn };
+
+    void Reload();
+    void RemoveSelected(Removal mode);
+    // Walks the selected rows from the top; false at the first failed removal.
+    bool DeleteSelectedRows();
+    void ShowContextMenu(const QPoint& listPoint);
+
+    void BeginDrag(int row);
+    void DragMove(const QPoint& globalPos);
+    void DragRelease(const QPoint& globalPos);
+    void EndDrag();
+    bool IsOverList(const QWidget* widget) const;
+    void UpdateAutoScroll();
+    void StopAutoScroll();
+    void ScrollTick(bool up);
+    void ExchangeEntries(int source, int target);
+
+    CRecordListCtrl* m_list;
+    CChannelDB m_db;
+    bool m_firstTime = true;
+    // -1: no group (none named yet, or the tree has none).
+    int m_groupId = -1;
+    DragState m_drag;
+    std::unique_ptr<CDragImage> m_dragImage;
+    QTimer m_scrollUpTimer;
+    QTimer m_scrollDownTimer;
 };
