@@ -109,6 +109,7 @@ private slots:
     void blockMoveThenRenumberSurvivesReopen();
     void downwardDropAndReleaseBelowLastRow();
     void sortByServiceThenRenumber();
+    void dragNearTheEdgesScrollsTheList();
     void renumberRefusesListNotMatchingTheDb();
     void renumberFailureLeavesTableAsItWas();
     void dropOnGroupTree();
@@ -483,6 +484,31 @@ void OrvaneViewTest::sortByServiceThenRenumber() {
         names << m_view->List()->CellText(row, kChannelServiceColumn);
     }
     QCOMPARE(names, (QStringList{"Alpha", "Arte", "bravo", "Das Erste", "Eins", "Radio 1", "ZDF"}));
+}
+
+void OrvaneViewTest::dragNearTheEdgesScrollsTheList() {
+    for (int id = 100; id < 160; ++id) {
+        QVERIFY(Exec(QStringLiteral("INSERT INTO ChannelInfo SELECT %1, ch_seq, 'More', nit_id, pg_id, sat_id, "
+                                    "cas_type, media_mode, video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, "
+                                    "audio_mode, lock, hide, day, %1, sdt_id FROM ChannelInfo WHERE ch_id = 7")
+                         .arg(id)));
+    }
+    m_view->OnInitialUpdate();
+    CRecordListCtrl* list = m_view->List();
+    QCOMPARE(list->FirstVisibleRow(), 0);
+    Select({0});
+    StartDrag(0);
+    const int lastFull = list->FirstVisibleRow() + list->RowsPerPage() - 1;
+    QTest::mouseMove(list->viewport(), QPoint(40, list->RowBounds(lastFull).center().y()));
+    QTRY_VERIFY(list->FirstVisibleRow() >= 3);
+    // Away from the edge the list stops, and over the first row it scrolls back.
+    QTest::mouseMove(list->viewport(), QPoint(40, list->RowBounds(list->FirstVisibleRow() + 5).center().y()));
+    const int stopped = list->FirstVisibleRow();
+    QTest::qWait(150);
+    QCOMPARE(list->FirstVisibleRow(), stopped);
+    QTest::mouseMove(list->viewport(), QPoint(40, list->RowBounds(list->FirstVisibleRow()).center().y()));
+    QTRY_COMPARE(list->FirstVisibleRow(), 0);
+    DragTo(m_tree->viewport(), QPoint(20, m_tree->viewport()->height() - 5));
 }
 
 // Guards against renumbering that matched rows by number and lost or doubled
