@@ -90,7 +90,10 @@ private:
 } // namespace
 
 COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
-    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_dragImage(std::make_unique<CDragImage>()) {
+    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)),
+      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
+                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
+      m_dragImage(std::make_unique<CDragImage>()) {
     setObjectName(QStringLiteral("channelView"));
     m_list->setObjectName(QStringLiteral("channelList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -321,19 +324,6 @@ bool COrvaneView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    // While a drag lasts every mouse event is the drag's: the capture sends them to
-    // the list, and the application-wide filter also sees those sent elsewhere.
-    if (m_drag.active && watched->isWidgetType()) {
-        if (event->type() == QEvent::MouseMove) {
-            DragMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            DragRelease(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -343,13 +333,11 @@ void COrvaneView::BeginDrag(int row) {
     QPoint origin;
     const QPixmap image = m_list->CreateSelectionDragImage(&origin);
     m_drag = DragState{};
-    m_drag.active = true;
     m_drag.startRow = row;
     m_drag.window.widget = m_list;
     m_drag.window.channelList = true;
     m_dragImage->Begin(image, kDragHotSpot, QCursor::pos());
-    m_list->viewport()->grabMouse();
-    qApp->installEventFilter(this);
+    m_capture.Begin(m_list->viewport());
 }
 
 COrvaneView::DropWindow COrvaneView::DropWindowAt(const QPoint& globalPos) const {
@@ -415,7 +403,7 @@ void COrvaneView::StopAutoScroll() {
 }
 
 void COrvaneView::ScrollTick(bool up) {
-    if (!m_drag.active) {
+    if (!m_capture.Active()) {
         return;
     }
     const int first = m_list->FirstVisibleRow();
@@ -427,11 +415,8 @@ void COrvaneView::ScrollTick(bool up) {
 }
 
 void COrvaneView::DragRelease(const QPoint& globalPos) {
-    m_list->viewport()->releaseMouse();
-    qApp->removeEventFilter(this);
     m_dragImage->End();
     StopAutoScroll();
-    m_drag.active = false;
     DragMove(globalPos);
     const DropWindow target = m_drag.window;
     if (target.tree != nullptr) {

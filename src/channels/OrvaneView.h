@@ -10,6 +10,7 @@
 // acts on the release, by the kind of window that was last under the pointer.
 #include "app/DocView.h"
 #include "db/ChannelDB.h"
+#include "listctrl/DragCapture.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -43,7 +44,7 @@ public:
     int CurrentFavGroup() const { return m_favGroupId; }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
-    bool Dragging() const { return m_drag.active; }
+    bool Dragging() const { return m_capture.Active(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -58,7 +59,6 @@ private:
         bool channelList = false;
     };
     struct DragState {
-        bool active = false;
         int startRow = -1;
         int dropRow = -1;
         DropWindow window;
@@ -90,6 +90,7 @@ private:
     bool m_sortAscending = true;
     int m_favGroupId = -1;
     DragState m_drag;
+    CDragCapture m_capture;
     std::unique_ptr<CDragImage> m_dragImage;
     QTimer m_scrollUpTimer;
     QTimer m_scrollDownTimer;
