@@ -347,13 +347,18 @@ CReceiverSimulator::Answer CReceiverSimulator::HandleChunkRequest(uint32_t code,
         if (!m_upload.active) {
             return refuse("no-upload");
         }
-        std::vector<uint8_t> bytes(length);
-        const ssize_t n = ::pread(m_upload.file.Get(), bytes.data(), length, static_cast<off_t>(m_upload.served));
+        if (m_upload.Pending() == 0) {
+            m_upload.ClearQueue();
+        }
+        const std::size_t end = m_upload.queued.size();
+        m_upload.queued.resize(end + length);
+        const ssize_t n =
+            ::pread(m_upload.file.Get(), m_upload.queued.data() + end, length, static_cast<off_t>(m_upload.served));
+        m_upload.queued.resize(end + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
         if (n < 0) {
             return refuse("read");
         }
         m_upload.served += static_cast<uint64_t>(n);
-        m_upload.queued.insert(m_upload.queued.end(), bytes.begin(), bytes.begin() + n);
     }
     if (m_options.chunkDelayMs > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(m_options.chunkDelayMs));
@@ -371,14 +376,15 @@ CReceiverSimulator::Answer CReceiverSimulator::HandlePipeRead(std::span<const ui
         Log("pipe name=PIPE02 op=read length=%u result=ok count=0 reason=told", wanted);
         return {wire::kOk, 0, {}};
     }
-    const uint32_t count = static_cast<uint32_t>(std::min<std::size_t>(wanted, m_upload.queued.size()));
+    const uint32_t count = static_cast<uint32_t>(std::min<std::size_t>(wanted, m_upload.Pending()));
     if (count == 0 || PipeFailsAt(count)) {
         Log("pipe name=PIPE02 op=read length=%u result=refused reason=%s", wanted, count == 0 ? "no-data" : "told");
         return {};
     }
     Answer answer{wire::kOk, count, {}};
-    answer.data.assign(m_upload.queued.begin(), m_upload.queued.begin() + count);
-    m_upload.queued.erase(m_upload.queued.begin(), m_upload.queued.begin() + count);
+    const auto front = m_upload.queued.begin() + static_cast<std::ptrdiff_t>(m_upload.taken);
+    answer.data.assign(front, front + count);
+    m_upload.taken += count;
     m_pipeBytes += count;
     Log("pipe name=PIPE02 op=read length=%u result=ok count=%u", wanted, count);
     return answer;
@@ -414,7 +420,7 @@ CReceiverSimulator::Answer CReceiverSimulator::HandlePipeWrite(std::span<const u
 void CReceiverSimulator::Recover(Target pipe) {
     // The pipe starts afresh: whatever a chunk request had lined up is dropped.
     if (pipe == Target::PipeFromReceiver) {
-        m_upload.queued.clear();
+        m_upload.ClearQueue();
     } else {
         m_download.credit = 0;
     }
@@ -440,7 +446,7 @@ void CReceiverSimulator::ResetTransfers() {
     m_download.announced = m_download.received = m_download.credit = 0;
     m_upload.active = false;
     m_upload.file.Reset();
-    m_upload.queued.clear();
+    m_upload.ClearQueue();
     m_upload.served = 0;
     m_pipeBytes = 0;
 }

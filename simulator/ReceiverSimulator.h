@@ -8,7 +8,6 @@
 #include "usblib/platform/WireProtocol.h"
 
 #include <cstdint>
-#include <deque>
 #include <span>
 #include <string>
 #include <vector>
@@ -54,7 +53,15 @@ private:
         uint32_t announced = 0;
         uint64_t served = 0;
         platform::CUniqueFd file;
-        std::deque<uint8_t> queued;
+        // Bytes not yet taken by pipe reads are queued[taken..]; kept in one block so a
+        // chunk moves with a single copy each way.
+        std::vector<uint8_t> queued;
+        std::size_t taken = 0;
+        std::size_t Pending() const { return queued.size() - taken; }
+        void ClearQueue() {
+            queued.clear();
+            taken = 0;
+        }
     };
 
     bool Register(std::string& error);
