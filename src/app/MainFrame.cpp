@@ -308,8 +308,14 @@ void CMainFrame::BuildToolBar() {
     m_toolBar->addSeparator();
     m_toolBar->addAction(action("actionAppAbout"));
     for (QAction* toolAction : m_toolBar->actions()) {
+        if (toolAction->isSeparator()) {
+            continue;
+        }
         if (QWidget* button = m_toolBar->widgetForAction(toolAction)) {
-            button->setObjectName(toolAction->objectName().mid(6) + QStringLiteral("ToolButton"));
+            // actionFileNew -> fileNewToolButton
+            QString name = toolAction->objectName().mid(6);
+            name[0] = name[0].toLower();
+            button->setObjectName(name + QStringLiteral("ToolButton"));
         }
     }
 }
@@ -321,7 +327,7 @@ void CMainFrame::BuildStatusBar() {
     auto* ready = new QLabel(QStringLiteral("Ready"), bar);
     ready->setObjectName(QStringLiteral("readyLabel"));
     bar->addWidget(ready, 1);
-    m_keyLocks = new CKeyLockIndicators(bar);
+    new CKeyLockIndicators(bar);
 }
 
 void CMainFrame::BuildClientArea() {

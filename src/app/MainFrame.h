@@ -82,5 +82,4 @@ private:
     QWidget* m_editingArea = nullptr;
     QPointer<QWidget> m_editingView;
     QPointer<QWidget> m_activeView;
-    QObject* m_keyLocks = nullptr;
 };

@@ -102,6 +102,7 @@ private slots:
     void closeAsksAboutUnsavedChanges();
     void uploadShowsTheChannelContainer();
     void navigationBarKeepsItsWidth();
+    void screenshotWithTheDemoDatabase();
 
 private:
     void Start(const QString& fixture = QString());
@@ -205,13 +206,13 @@ void MainFrameTest::statusPromptsAndReady() {
     QVERIFY(ready->isVisible());
 
     const QList<QPair<const char*, QString>> prompts = {
-        {"FileNewToolButton", QStringLiteral("Create a new document")},
-        {"FileOpenToolButton", QStringLiteral("Open an existing document")},
-        {"FileSaveToolButton", QStringLiteral("Save the active document")},
-        {"UsbUploadToolButton", QStringLiteral("Transfer DB file from Settop")},
-        {"UsbDownloadToolButton", QStringLiteral("Transfer DB file to Settop")},
-        {"RenumberToolButton", QString()},
-        {"AppAboutToolButton", QStringLiteral("Display program information, version number and copyright")},
+        {"fileNewToolButton", QStringLiteral("Create a new document")},
+        {"fileOpenToolButton", QStringLiteral("Open an existing document")},
+        {"fileSaveToolButton", QStringLiteral("Save the active document")},
+        {"usbUploadToolButton", QStringLiteral("Transfer DB file from Settop")},
+        {"usbDownloadToolButton", QStringLiteral("Transfer DB file to Settop")},
+        {"renumberToolButton", QString()},
+        {"appAboutToolButton", QStringLiteral("Display program information, version number and copyright")},
     };
     for (const auto& [name, prompt] : prompts) {
         auto* button = Frame()->findChild<QToolButton*>(QLatin1String(name));
@@ -517,6 +518,22 @@ void MainFrameTest::navigationBarKeepsItsWidth() {
         QVERIFY(area->x() >= 98);
         QCOMPARE(area->geometry().right(), Frame()->centralWidget()->width() - 1);
     }
+}
+
+// Leaves a picture of the window on the demo database in the build folder, for
+// anyone to look at: <build>/screenshots/main-window.png.
+void MainFrameTest::screenshotWithTheDemoDatabase() {
+    Start(QStringLiteral("demo"));
+    Frame()->resize(1280, 800);
+    QTRY_COMPARE(Frame()->centralWidget()->width(), 1280);
+    QVERIFY(QDir().mkpath(QStringLiteral(ORVANE_SCREENSHOT_DIR)));
+    const QString path = QStringLiteral(ORVANE_SCREENSHOT_DIR "/main-window.png");
+    QVERIFY(Frame()->grab().save(path));
+    const QImage image(path);
+    QCOMPARE(image.size(), Frame()->size());
+    // The window was painted, not left blank: the navigation bar shows its colour.
+    CMenuBar* bar = Frame()->NavigationBar();
+    QCOMPARE(image.pixelColor(bar->mapTo(Frame(), QPoint(2, bar->height() - 4))), QColor(222, 215, 206));
 }
 
 QTEST_MAIN(MainFrameTest)
