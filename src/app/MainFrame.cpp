@@ -257,8 +257,10 @@ void CMainFrame::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     QAction* add = AddAction(edit, QStringLiteral("&Add"), QStringLiteral("actionEditAdd"));
-    QAction* change = AddAction(edit, QStringLiteral("&Edit"), QStringLiteral("actionEditEdit"), Qt::Key_Space);
-    QAction* remove = AddAction(edit, QStringLiteral("&Delete"), QStringLiteral("actionEditDelete"), Qt::Key_Delete);
+    // Space and Del are only named here: the lists handle those keys themselves, some
+    // differently from the menu command (the favourite list deletes entry by entry).
+    QAction* change = AddAction(edit, QStringLiteral("&Edit\tSpace"), QStringLiteral("actionEditEdit"));
+    QAction* remove = AddAction(edit, QStringLiteral("&Delete\tDel"), QStringLiteral("actionEditDelete"));
     connect(add, &QAction::triggered, this, [this] {
         if (CEditCommands* view = ActiveCommands()) {
             view->OnEditAdd();
@@ -347,13 +349,6 @@ void CMainFrame::BuildClientArea() {
     // The layout is fixed: the bar keeps its width and the editing area takes the rest.
     m_splitter->handle(1)->setEnabled(false);
     setCentralWidget(m_splitter);
-
-    // Space and Del belong to the editing views; elsewhere (the bar, the toolbar)
-    // those keys keep their usual meaning.
-    for (QAction* action : m_editActions) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        m_editingArea->addAction(action);
-    }
 
     m_editingView = CreateEditingView(kChannelContainer);
     layout->addWidget(m_editingView);

@@ -49,8 +49,7 @@ QPushButton* AddButton(QWidget* bar, const Entry& entry) {
     button->setGeometry(DluX(kButtonLeft), DluY(entry.top), DluX(kButtonWidth), DluY(kButtonHeight));
     button->setIconSize(button->size() - QSize(8, 8));
     button->setAccessibleName(QString::fromLatin1(entry.caption));
-    // A click leaves the keyboard focus with the editing view, so Space and Del keep
-    // reaching it.
+    // A click leaves the keyboard focus in the editing view, so its keys keep working.
     button->setFocusPolicy(Qt::NoFocus);
 
     auto* label = new QLabel(QString::fromLatin1(entry.caption), bar);

@@ -15,6 +15,7 @@
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -65,6 +66,17 @@ QStringList Describe(const QMenu* menu) {
         items << item;
     }
     return items;
+}
+
+// Rows a pane shows, over every list or tree in it (top-level rows of trees).
+int RowsIn(const QWidget* pane) {
+    int rows = 0;
+    for (const QAbstractItemView* view : pane->findChildren<QAbstractItemView*>()) {
+        if (view->model() != nullptr) {
+            rows += view->model()->rowCount(view->rootIndex());
+        }
+    }
+    return rows;
 }
 
 void Hover(QWidget* widget, bool enter) {
@@ -159,8 +171,9 @@ void MainFrameTest::menuTree() {
           QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"), QStringLiteral("-"),
           QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit")}},
         // No pane has been clicked into yet, so the Edit commands have no view to reach.
+        // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
-         {QStringLiteral("&Add(off)"), QStringLiteral("&Edit|Space(off)"), QStringLiteral("&Delete|Del(off)")}},
+         {QStringLiteral("&Add(off)"), QStringLiteral("&Edit\tSpace(off)"), QStringLiteral("&Delete\tDel(off)")}},
         {QStringLiteral("&Tools"), {QStringLiteral("&Setting")}},
         {QStringLiteral("F&ormat"),
          {QStringLiteral("&Import(off){From SatcoDX(off)}"), QStringLiteral("&Export(off)")}},
@@ -411,6 +424,9 @@ void MainFrameTest::switchingRebuildsAndReloads() {
     QVERIFY(before.isNull());
     QCOMPARE(views(), 1);
     QCOMPARE(Container()->ChannelView()->List()->RowCount(), rows - 1);
+    // The favourite panes are filled again too: the tree selects its first group.
+    QVERIFY(RowsIn(Container()->FavListView()) > 0);
+    QVERIFY(RowsIn(Container()->FavGrpView()) > 0);
     QVERIFY(Container()->isVisible());
     QCOMPARE(Container()->geometry(), Frame()->EditingView()->parentWidget()->rect());
 }
@@ -449,11 +465,16 @@ void MainFrameTest::channelContainerPanes() {
 
 void MainFrameTest::closeEmptiesThePanes() {
     Start(QStringLiteral("demo"));
-    QVERIFY(Container()->ChannelView()->List()->RowCount() > 0);
+    const QList<QWidget*> panes = {Container()->ChannelView(), Container()->FavListView(), Container()->FavGrpView()};
+    for (QWidget* pane : panes) {
+        QVERIFY2(RowsIn(pane) > 0, qPrintable(pane->objectName()));
+    }
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
     QCOMPARE(ShownTexts(), QStringList());
     QVERIFY(g_db == nullptr);
-    QCOMPARE(Container()->ChannelView()->List()->RowCount(), 0);
+    for (QWidget* pane : panes) {
+        QCOMPARE(RowsIn(pane), 0);
+    }
     QVERIFY(Frame()->windowTitle().endsWith(QStringLiteral(" - No Title")));
     QVERIFY(m_app->Document()->GetPathName().isEmpty());
     QVERIFY(m_app->Document()->WorkPath().isEmpty());
