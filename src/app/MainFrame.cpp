@@ -382,8 +382,11 @@ void CMainFrame::SwitchView(int viewType) {
     }
     // Always a fresh view, also of the same kind: its lists are read again and its
     // selection and scroll position start over. The database holds every change.
-    m_activeView = nullptr;
-    delete m_editingView.data();
+    // Nothing of the old view counts as the editing view while it goes down.
+    QWidget* old = m_editingView;
+    m_editingView = nullptr;
+    SetActiveView(nullptr);
+    delete old;
     QWidget* view = CreateEditingView(viewType);
     m_editingView = view;
     m_editingArea->layout()->addWidget(view);
