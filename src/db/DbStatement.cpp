@@ -25,19 +25,85 @@ void CopyFixedText(char* buffer, size_t size, const char* text) {
     std::strncpy(buffer, text, size - 1);
 }
 
+namespace {
+
+constexpr ptrdiff_t kNullValue = -1;
+
+struct FinalizeStatement {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+} // namespace
+
 int ResultTable::Run(sqlite3* db, const char* sql) {
     Release();
     if (sql == nullptr) {
         return SQLITE_NOMEM;
     }
-    return sqlite3_get_table(db, sql, &m_values, &m_rows, &m_cols, nullptr);
+    // Offsets into m_texts while it grows; pointers are made once it is complete.
+    std::vector<ptrdiff_t> offsets;
+    const char* next = sql;
+    while (next != nullptr && *next != '\0') {
+        sqlite3_stmt* raw = nullptr;
+        const char* tail = nullptr;
+        if (const int rc = sqlite3_prepare_v2(db, next, -1, &raw, &tail); rc != SQLITE_OK) {
+            Release();
+            return rc;
+        }
+        const Statement statement(raw);
+        next = tail;
+        if (statement == nullptr) {
+            continue; // only blanks or a comment
+        }
+        if (const int rc = RunOne(statement.get(), offsets); rc != SQLITE_OK) {
+            Release();
+            return rc;
+        }
+    }
+    m_values.reserve(offsets.size());
+    for (const ptrdiff_t offset : offsets) {
+        m_values.push_back(offset == kNullValue ? nullptr : m_texts.data() + offset);
+    }
+    if (m_values.empty()) {
+        m_cols = 0;
+    }
+    return SQLITE_OK;
+}
+
+int ResultTable::RunOne(sqlite3_stmt* statement, std::vector<ptrdiff_t>& offsets) {
+    const int cols = sqlite3_column_count(statement);
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (m_cols == 0) {
+            m_cols = cols;
+            for (int col = 0; col < cols; ++col) {
+                Append(sqlite3_column_name(statement, col), offsets);
+            }
+        } else if (cols != m_cols) {
+            return SQLITE_ERROR;
+        }
+        for (int col = 0; col < cols; ++col) {
+            Append(reinterpret_cast<const char*>(sqlite3_column_text(statement, col)), offsets);
+        }
+        ++m_rows;
+    }
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+void ResultTable::Append(const char* text, std::vector<ptrdiff_t>& offsets) {
+    if (text == nullptr) {
+        offsets.push_back(kNullValue);
+        return;
+    }
+    offsets.push_back(static_cast<ptrdiff_t>(m_texts.size()));
+    m_texts.append(text);
+    m_texts.push_back('\0');
 }
 
 void ResultTable::Release() {
-    if (m_values != nullptr) {
-        sqlite3_free_table(m_values);
-    }
-    m_values = nullptr;
+    m_texts.clear();
+    m_values.clear();
     m_rows = 0;
     m_cols = 0;
 }

@@ -114,3 +114,36 @@ TEST(DbReading, TextIsCutAndTerminated) {
         EXPECT_EQ(c, '\0');
     }
 }
+
+// The result table reads as sqlite3_get_table did: texts by position, NULL as a null
+// pointer, several statements into one table, and errors leaving no rows behind.
+TEST(DbReading, ResultTableKeepsTheTableShape) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE t (a INTEGER, b TEXT); INSERT INTO t VALUES (7, 'x'), (NULL, 'it''s');",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    dbutil::ResultTable table;
+    ASSERT_EQ(table.Run(db, "SELECT a, b FROM t ORDER BY rowid"), SQLITE_OK);
+    EXPECT_EQ(table.Rows(), 2);
+    EXPECT_EQ(table.Cols(), 2);
+    EXPECT_STREQ(table.Value(0, 0), "7");
+    EXPECT_EQ(table.Value(1, 0), nullptr);
+    EXPECT_EQ(table.Int(1, 0), 0);
+    EXPECT_STREQ(table.Value(1, 1), "it's");
+
+    ASSERT_EQ(table.Run(db, "SELECT a FROM t WHERE a = 7; SELECT 8;  "), SQLITE_OK);
+    EXPECT_EQ(table.Rows(), 2);
+    EXPECT_STREQ(table.FirstValue(), "7");
+    EXPECT_STREQ(table.Value(1, 0), "8");
+
+    ASSERT_EQ(table.Run(db, "SELECT a FROM t WHERE a = 99"), SQLITE_OK);
+    EXPECT_EQ(table.Rows(), 0);
+    EXPECT_EQ(table.FirstValue(), nullptr);
+
+    EXPECT_EQ(table.Run(db, "SELECT a FROM t; SELECT 1, 2"), SQLITE_ERROR);
+    EXPECT_EQ(table.Rows(), 0);
+    EXPECT_EQ(table.Run(db, "SELECT nothing FROM nowhere"), SQLITE_ERROR);
+    EXPECT_EQ(table.Rows(), 0);
+    sqlite3_close(db);
+}
