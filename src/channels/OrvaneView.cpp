@@ -2,10 +2,10 @@
 
 #include "ChannelDropTargets.h"
 #include "EditChannelDlg.h"
+#include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
-#include "app/PopupMenu.h"
 #include "app/WaitCursor.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/ListColumns.h"
@@ -15,7 +15,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -141,29 +140,22 @@ void COrvaneView::resizeEvent(QResizeEvent*) {
 // Commands.
 
 void COrvaneView::ShowContextMenu(const QPoint& listPoint) {
-    QMenu menu(this);
     const bool open = g_db != nullptr;
-    QAction* add = menu.addAction(QStringLiteral("Add"));
-    QAction* edit = menu.addAction(QStringLiteral("Edit\tSpace"));
-    QAction* remove = menu.addAction(QStringLiteral("Delete\tDel"));
-    menu.addSeparator();
-    QAction* renumber = menu.addAction(QStringLiteral("Renumber"));
-    add->setObjectName(QStringLiteral("actionEditAdd"));
-    edit->setObjectName(QStringLiteral("actionEditEdit"));
-    remove->setObjectName(QStringLiteral("actionEditDelete"));
-    renumber->setObjectName(QStringLiteral("actionRenumber"));
-    for (QAction* action : {add, edit, remove, renumber}) {
-        action->setEnabled(open);
-    }
-    QAction* chosen = PopupMenu::Exec(menu, m_list->mapToGlobal(listPoint));
-    if (chosen == add) {
+    switch (editmenu::Run(this, m_list->mapToGlobal(listPoint), {open, open, open, open})) {
+    case editmenu::Command::Add:
         OnEditAdd();
-    } else if (chosen == edit) {
+        break;
+    case editmenu::Command::Edit:
         OnEditEdit();
-    } else if (chosen == remove) {
+        break;
+    case editmenu::Command::Delete:
         OnEditDelete();
-    } else if (chosen == renumber) {
+        break;
+    case editmenu::Command::Renumber:
         OnRenumber();
+        break;
+    case editmenu::Command::None:
+        break;
     }
 }
 

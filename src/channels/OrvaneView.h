@@ -23,7 +23,6 @@ class CDragImage;
 class CFavDropList;
 class CGroupDropTree;
 class CRecordListCtrl;
-class QMenu;
 
 class COrvaneView : public QWidget, public CDocView, public CEditCommands {
     Q_OBJECT
