@@ -117,6 +117,9 @@ COrvaneView::~COrvaneView() = default;
 
 void COrvaneView::OnInitialUpdate() {
     m_list->DeleteAllRows();
+    // A group of the previous file is no drop target in this one; the group tree
+    // names the current group when it loads.
+    m_favGroupId = -1;
     if (m_firstTime) {
         m_list->InsertColumns(kChannelList);
         m_firstTime = false;

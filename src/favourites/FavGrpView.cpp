@@ -2,7 +2,7 @@
 
 #include "FavGroupTree.h"
 #include "FavImages.h"
-#include "FavPopupMenu.h"
+#include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/OrvaneDoc.h"
 #include "listctrl/DragImage.h"
@@ -53,7 +53,10 @@ template <typename Step> bool StoreAtomically(CChannelDB& db, Step step) {
 
 CFavGrpView::CFavGrpView(COrvaneDoc* doc, QWidget* parent)
     : QWidget(parent), CDocView(doc), m_tree(new CFavGroupTree(this)),
-      m_images(std::make_unique<favimages::CImageList>()), m_dragImage(std::make_unique<CDragImage>()) {
+      m_images(std::make_unique<favimages::CImageList>()),
+      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
+                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
+      m_dragImage(std::make_unique<CDragImage>()) {
     setObjectName(QStringLiteral("favGrpView"));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CFavGrpView::NotifySelection);
@@ -236,17 +239,19 @@ void CFavGrpView::ShowContextMenu(const QPoint& treePoint) {
     SelectItem(item);
     const bool open = g_db != nullptr;
     const bool group = IsGroupItem(item);
-    switch (favmenu::Run(this, m_tree->viewport()->mapToGlobal(treePoint), {open, open && group, open && group})) {
-    case favmenu::Command::Add:
+    switch (
+        editmenu::Run(this, m_tree->viewport()->mapToGlobal(treePoint), {open, open && group, open && group, false})) {
+    case editmenu::Command::Add:
         OnEditAdd();
         break;
-    case favmenu::Command::Edit:
+    case editmenu::Command::Edit:
         OnEditEdit();
         break;
-    case favmenu::Command::Delete:
+    case editmenu::Command::Delete:
         OnEditDelete();
         break;
-    case favmenu::Command::None:
+    case editmenu::Command::Renumber:
+    case editmenu::Command::None:
         break;
     }
 }
@@ -305,24 +310,7 @@ void CFavGrpView::BeginDrag(QTreeWidgetItem* item, const QPoint& globalPos) {
     m_drag = DragState{true, item, m_tree->viewport()};
     SetDropTarget(nullptr);
     m_dragImage->Begin(m_tree->viewport()->grab(m_tree->visualItemRect(item)), kDragHotSpot, globalPos);
-    m_tree->viewport()->grabMouse();
-    // Every mouse event belongs to the drag until the release, wherever it is sent.
-    qApp->installEventFilter(this);
-}
-
-bool CFavGrpView::eventFilter(QObject* watched, QEvent* event) {
-    if (m_drag.active && watched->isWidgetType()) {
-        if (event->type() == QEvent::MouseMove) {
-            DragMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            DragRelease(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    m_capture.Begin(m_tree->viewport());
 }
 
 void CFavGrpView::DragMove(const QPoint& globalPos) {
@@ -358,8 +346,7 @@ void CFavGrpView::EndDrag() {
     }
     m_drag = DragState{};
     m_dragImage->End();
-    m_tree->viewport()->releaseMouse();
-    qApp->removeEventFilter(this);
+    m_capture.End();
 }
 
 void CFavGrpView::ExchangeGroups(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {

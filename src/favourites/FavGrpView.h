@@ -10,6 +10,7 @@
 #include "app/DocView.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
+#include "listctrl/DragCapture.h"
 
 #include <QWidget>
 
@@ -48,7 +49,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct DragState {
@@ -87,5 +87,6 @@ private:
     bool m_quiet = false;
     QTreeWidgetItem* m_dropTarget = nullptr;
     DragState m_drag;
+    CDragCapture m_capture;
     std::unique_ptr<CDragImage> m_dragImage;
 };

@@ -1,6 +1,6 @@
 #include "FavListView.h"
 
-#include "FavPopupMenu.h"
+#include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/WaitCursor.h"
 #include "listctrl/DragImage.h"
@@ -37,7 +37,10 @@ int NextSelectedRow(const CRecordListCtrl& list, int from) {
 } // namespace
 
 CFavListView::CFavListView(COrvaneDoc* doc, QWidget* parent)
-    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_dragImage(std::make_unique<CDragImage>()) {
+    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)),
+      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
+                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
+      m_dragImage(std::make_unique<CDragImage>()) {
     setObjectName(QStringLiteral("favListView"));
     m_list->setObjectName(QStringLiteral("favList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -154,8 +157,8 @@ bool CFavListView::DeleteSelectedRows() {
 }
 
 void CFavListView::ShowContextMenu(const QPoint& listPoint) {
-    const favmenu::Enabled enabled{.add = false, .edit = false, .remove = g_db != nullptr};
-    if (favmenu::Run(this, m_list->viewport()->mapToGlobal(listPoint), enabled) == favmenu::Command::Delete) {
+    const editmenu::Enabled enabled{.add = false, .edit = false, .remove = g_db != nullptr, .renumber = false};
+    if (editmenu::Run(this, m_list->viewport()->mapToGlobal(listPoint), enabled) == editmenu::Command::Delete) {
         OnEditDelete();
     }
 }
@@ -167,19 +170,6 @@ bool CFavListView::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
             RemoveSelected(Removal::EachOnItsOwn);
-            return true;
-        }
-    }
-    // The capture sends the drag's events to the list; the application-wide filter
-    // also sees those sent to other widgets.
-    if (m_drag.active && watched->isWidgetType()) {
-        if (event->type() == QEvent::MouseMove) {
-            DragMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            DragRelease(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;
         }
     }
@@ -199,8 +189,7 @@ void CFavListView::BeginDrag(int row) {
     m_drag.window = m_list->viewport();
     const QRect bounds = m_list->RowBounds(row).intersected(m_list->viewport()->rect());
     m_dragImage->Begin(m_list->viewport()->grab(bounds), kDragHotSpot, QCursor::pos());
-    m_list->viewport()->grabMouse();
-    qApp->installEventFilter(this);
+    m_capture.Begin(m_list->viewport());
 }
 
 bool CFavListView::IsOverList(const QWidget* widget) const {
@@ -279,8 +268,7 @@ void CFavListView::EndDrag() {
     }
     m_drag = DragState{};
     m_dragImage->End();
-    m_list->viewport()->releaseMouse();
-    qApp->removeEventFilter(this);
+    m_capture.End();
 }
 
 void CFavListView::ExchangeEntries(int source, int target) {

@@ -10,6 +10,7 @@
 #include "app/DocView.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
+#include "listctrl/DragCapture.h"
 
 #include <QPoint>
 #include <QTimer>
@@ -80,6 +81,7 @@ private:
     // -1: no group (none named yet, or the tree has none).
     int m_groupId = -1;
     DragState m_drag;
+    CDragCapture m_capture;
     std::unique_ptr<CDragImage> m_dragImage;
     QTimer m_scrollUpTimer;
     QTimer m_scrollDownTimer;

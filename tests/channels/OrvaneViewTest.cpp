@@ -231,6 +231,11 @@ void OrvaneViewTest::fillsInChannelOrderWithIdsAsRowIds() {
     QCOMPARE(RowIds(), (QList<int32_t>{1, 2, 3, 7, 10, 11, 12}));
     QCOMPARE(m_view->List()->CellText(3, kChannelServiceColumn), QStringLiteral("Arte"));
     QCOMPARE(m_view->List()->CellText(3, kChannelNoColumn), QStringLiteral("4"));
+    // A group of the previous file is no drop target after a reload.
+    m_view->OnUpdate(nullptr, 2);
+    QCOMPARE(m_view->CurrentFavGroup(), 2);
+    m_view->OnInitialUpdate();
+    QCOMPARE(m_view->CurrentFavGroup(), -1);
     // Without a database the refill leaves the list empty.
     testsupport::CloseDbDirect();
     m_view->OnInitialUpdate();
