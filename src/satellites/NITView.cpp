@@ -1,9 +1,474 @@
 #include "NITView.h"
 
-CNITView::CNITView(COrvaneDoc* doc, QWidget* parent) : QWidget(parent), CDocView(doc) {
+#include "EditNitDlg.h"
+#include "EditSatDlg.h"
+#include "app/MessageBox.h"
+#include "app/ModalDialog.h"
+#include "app/OrvaneDoc.h"
+#include "app/PopupMenu.h"
+#include "app/WaitCursor.h"
+#include "listctrl/DragImage.h"
+#include "listctrl/ListColumns.h"
+#include "listctrl/RecordListCtrl.h"
+#include "listctrl/RowFormat.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace {
+
+const char* const kDeleteQuestion = "Do you want to delete this item from DB?";
+const char* const kDeleteFailedMessage = "Delete process is failed";
+const char* const kNoSatelliteMessage = "Click the satellite of the new TP in the left list first.";
+
+// The satellite list keeps this width; the transponder list takes the rest.
+constexpr int kSatListWidth = 216;
+constexpr int kAutoScrollMs = 33;
+// A downward drag lands on the row above the one this far below the pointer.
+constexpr int kDownwardDropSlack = 10;
+const QPoint kDragHotSpot(8, 8);
+
+constexpr int kSatNameColumn = 1;
+constexpr int kSatPositionColumn = 2;
+constexpr int kTpFrequencyColumn = 0;
+constexpr int kTpSymbolRateColumn = 1;
+constexpr int kTpPolarityColumn = 2;
+constexpr int kTpFecColumn = 3;
+constexpr int kFirstFec = 1;
+constexpr int kLastFec = 5;
+
+bool IsAncestorOf(const QWidget* ancestor, const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+CRecordListCtrl* NewList(const char* objectName, QWidget* parent) {
+    auto* list = new CRecordListCtrl(parent);
+    list->setObjectName(QLatin1String(objectName));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    return list;
+}
+
+// Selects `row` and makes it the list's current row without touching the others.
+void SelectAndFocus(CRecordListCtrl* list, int row) {
+    list->SetRowSelected(row, true);
+    list->selectionModel()->setCurrentIndex(list->Model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+QAction* AddItem(QMenu& menu, const char* text, const char* name, bool enabled) {
+    QAction* action = menu.addAction(QString::fromLatin1(text));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+} // namespace
+
+CNITView::CNITView(COrvaneDoc* doc, QWidget* parent)
+    : QWidget(parent), CDocView(doc), m_satList(NewList("satList", this)), m_tpList(NewList("tpList", this)),
+      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
+                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
+      m_dragImage(std::make_unique<CDragImage>()) {
     setObjectName(QStringLiteral("nitView"));
+    m_satList->SetRowDragging(true);
+    m_satList->installEventFilter(this);
+    m_tpList->installEventFilter(this);
+
+    connect(m_satList, &QAbstractItemView::clicked, this, &CNITView::OnSatClicked);
+    connect(m_satList, &QAbstractItemView::doubleClicked, this, [this] {
+        if (g_db != nullptr && m_satList->FirstSelectedRow() >= 0) {
+            EditSatellite(m_satList->FirstSelectedRow());
+        }
+    });
+    connect(m_tpList, &QAbstractItemView::doubleClicked, this, [this] {
+        if (g_db != nullptr && m_tpList->FirstSelectedRow() >= 0) {
+            EditTransponder(m_tpList->FirstSelectedRow());
+        }
+    });
+    connect(m_satList, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        ShowContextMenu(MenuTarget::Satellites, m_satList->viewport()->mapToGlobal(point));
+    });
+    connect(m_tpList, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        ShowContextMenu(MenuTarget::Transponders, m_tpList->viewport()->mapToGlobal(point));
+    });
+    connect(m_satList, &CRecordListCtrl::BeginDrag, this, &CNITView::BeginDrag);
+
+    m_scrollUpTimer.setInterval(kAutoScrollMs);
+    m_scrollDownTimer.setInterval(kAutoScrollMs);
+    connect(&m_scrollUpTimer, &QTimer::timeout, this, [this] { ScrollTick(true); });
+    connect(&m_scrollDownTimer, &QTimer::timeout, this, [this] { ScrollTick(false); });
+}
+
+CNITView::~CNITView() = default;
+
+// Document updates and layout.
+
+void CNITView::OnInitialUpdate() {
+    m_satList->DeleteAllRows();
+    ClearTransponders();
+    if (m_firstTime) {
+        m_satList->InsertColumns(kSatList);
+        m_tpList->InsertColumns(kTpList);
+        m_firstTime = false;
+        LayOutLists();
+    }
+    if (g_db != nullptr) {
+        m_satList->FillList(kSatList);
+    }
 }
 
 void CNITView::OnFileClose() {
     CloseDatabaseInViews(*GetDocument(), [this] { OnInitialUpdate(); });
+}
+
+void CNITView::resizeEvent(QResizeEvent*) {
+    LayOutLists();
+}
+
+void CNITView::LayOutLists() {
+    m_satList->setGeometry(0, 0, kSatListWidth, height());
+    m_tpList->setGeometry(kSatListWidth, 0, std::max(width() - kSatListWidth, 0), height());
+}
+
+// The transponder list follows mouse clicks only; moving the selection with the
+// keyboard leaves it as it was.
+void CNITView::OnSatClicked() {
+    const int row = m_satList->FirstSelectedRow();
+    if (row < 0) {
+        return;
+    }
+    SelectAndFocus(m_satList, row);
+    ShowTransponders(m_satList->RowId(row));
+}
+
+void CNITView::ShowTransponders(int satId) {
+    ClearTransponders();
+    m_tpList->FillTpList(satId);
+    m_shownSatId = satId;
+}
+
+void CNITView::ClearTransponders() {
+    m_tpList->DeleteAllRows();
+    m_shownSatId = 0;
+}
+
+// Commands.
+
+void CNITView::ShowContextMenu(MenuTarget target, const QPoint& globalPos) {
+    const bool open = g_db != nullptr;
+    // The list the user clicked in is the target, wherever the view sits on screen.
+    if (open) {
+        m_menuTarget = target;
+    }
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("nitPopupMenu"));
+    QAction* add = AddItem(menu, "Add", "actionEditAdd", open);
+    QAction* edit = AddItem(menu, "Edit\tSpace", "actionEditEdit", open);
+    QAction* remove = AddItem(menu, "Delete\tDel", "actionEditDelete", open);
+    menu.addSeparator();
+    AddItem(menu, "Renumber", "actionRenumber", false);
+    QAction* chosen = PopupMenu::Exec(menu, globalPos);
+    if (chosen == add) {
+        OnEditAdd();
+    } else if (chosen == edit) {
+        OnEditEdit();
+    } else if (chosen == remove) {
+        OnEditDelete();
+    }
+}
+
+void CNITView::OnEditAdd() {
+    if (g_db == nullptr) {
+        return;
+    }
+    if (m_menuTarget == MenuTarget::Transponders) {
+        EditTransponder(-1);
+    } else {
+        EditSatellite(-1);
+    }
+}
+
+void CNITView::OnEditEdit() {
+    if (g_db == nullptr) {
+        return;
+    }
+    if (m_menuTarget == MenuTarget::Satellites && m_satList->FirstSelectedRow() >= 0) {
+        EditSatellite(m_satList->FirstSelectedRow());
+    } else if (m_menuTarget == MenuTarget::Transponders && m_tpList->FirstSelectedRow() >= 0) {
+        EditTransponder(m_tpList->FirstSelectedRow());
+    }
+}
+
+void CNITView::OnEditDelete() {
+    if (m_menuTarget == MenuTarget::Satellites) {
+        DeleteRows(m_satList);
+    } else if (m_menuTarget == MenuTarget::Transponders) {
+        DeleteRows(m_tpList);
+    }
+}
+
+void CNITView::EditSatellite(int row) {
+    const bool adding = row < 0;
+    if (!adding) {
+        SelectAndFocus(m_satList, row);
+    }
+    CEditSatDlg dlg(this, adding ? 0 : m_satList->RowId(row));
+    if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
+        return;
+    }
+    SatRecord sat{};
+    // The dialog stored before closing with OK; the row shows what was stored.
+    if (m_db.GetSatInfo(static_cast<int16_t>(dlg.SatId()), sat) <= 0) {
+        return;
+    }
+    if (adding) {
+        m_satList->AddSatRow(sat);
+    } else {
+        m_satList->SetCellText(row, kSatNameColumn, FieldText(sat.name));
+        m_satList->SetCellText(row, kSatPositionColumn, PositionText(sat.position));
+    }
+    g_dbModified = 1;
+}
+
+void CNITView::EditTransponder(int row) {
+    const bool adding = row < 0;
+    int satId = m_shownSatId;
+    if (adding) {
+        // A new transponder joins the list on screen, so it belongs to the satellite
+        // that list shows; without one it would belong to no satellite at all.
+        if (satId == 0) {
+            MessageBox::Tell(this, QString::fromLatin1(kNoSatelliteMessage));
+            return;
+        }
+    } else {
+        SelectAndFocus(m_tpList, row);
+        // The transponder keeps its own satellite, whatever is selected on the left.
+        NitRecord stored{};
+        if (m_db.GetNitInfo(static_cast<int16_t>(m_tpList->RowId(row)), stored) > 0) {
+            satId = stored.sat_id;
+        }
+    }
+    CEditNitDlg dlg(this, adding ? 0 : m_tpList->RowId(row), satId);
+    if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
+        return;
+    }
+    NitRecord nit{};
+    if (m_db.GetNitInfo(static_cast<int16_t>(dlg.NitId()), nit) <= 0) {
+        return;
+    }
+    if (adding) {
+        m_tpList->AddTpRow(nit);
+    } else {
+        m_tpList->SetCellText(row, kTpFrequencyColumn, FrequencyText(nit.frequency));
+        m_tpList->SetCellText(row, kTpSymbolRateColumn, QString::number(nit.symbol_rate));
+        m_tpList->SetCellText(row, kTpPolarityColumn, PolarityText(nit.pol));
+        if (nit.fec >= kFirstFec && nit.fec <= kLastFec) {
+            m_tpList->SetCellText(row, kTpFecColumn, FecText(nit.fec));
+        }
+    }
+    g_dbModified = 1;
+}
+
+// Each row is deleted on its own (with what depends on it); a failure stops the walk
+// and leaves that row and the ones below it in place.
+void CNITView::DeleteRows(CRecordListCtrl* list) {
+    if (g_db == nullptr) {
+        return;
+    }
+    if (!MessageBox::AskYesNo(this, QString::fromLatin1(kDeleteQuestion), MessageBox::Icon::Question)) {
+        return;
+    }
+    CWaitCursor wait;
+    int removed = 0;
+    for (const int selected : list->SelectedRows()) {
+        const int row = selected - removed;
+        if (!DeleteRow(list, row)) {
+            MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+            return;
+        }
+        ++removed;
+    }
+}
+
+bool CNITView::DeleteRow(CRecordListCtrl* list, int row) {
+    const int32_t id = list->RowId(row);
+    const bool satellite = list == m_satList;
+    const int rc = satellite ? m_db.DeleteSat(static_cast<int16_t>(id)) : m_db.DeleteNit(id);
+    if (rc != 0) {
+        return false;
+    }
+    g_dbModified = 1;
+    GetDocument()->UpdateAllViews(this, 0);
+    list->DeleteRow(row);
+    // The transponders of a deleted satellite are gone with it.
+    if (satellite && id == m_shownSatId) {
+        ClearTransponders();
+    }
+    return true;
+}
+
+// Keys.
+
+bool CNITView::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == m_satList || watched == m_tpList) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* list = static_cast<CRecordListCtrl*>(watched);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            const int row = list->FirstSelectedRow();
+            if (g_db != nullptr && row >= 0) {
+                list == m_satList ? EditSatellite(row) : EditTransponder(row);
+            }
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            DeleteRows(list);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Reordering satellites by dragging.
+
+void CNITView::BeginDrag(int row) {
+    QPoint origin;
+    const QPixmap image = m_satList->CreateSelectionDragImage(&origin);
+    m_drag = DragState{};
+    m_drag.startRow = row;
+    m_drag.windowUnder = m_satList;
+    m_dragImage->Begin(image, kDragHotSpot, QCursor::pos());
+    m_capture.Begin(m_satList->viewport());
+}
+
+CRecordListCtrl* CNITView::ListAt(const QPoint& globalPos) const {
+    QWidget* under = QApplication::widgetAt(globalPos);
+    if (IsAncestorOf(m_satList, under)) {
+        return m_satList;
+    }
+    return IsAncestorOf(m_tpList, under) ? m_tpList : nullptr;
+}
+
+void CNITView::DragMove(const QPoint& globalPos) {
+    m_dragImage->hide();
+    m_dragImage->MoveTo(globalPos);
+    CRecordListCtrl* list = ListAt(globalPos);
+    if (list != m_drag.windowUnder) {
+        m_drag.rowUnder = -1;
+        m_drag.windowUnder = list;
+    }
+    if (list != nullptr) {
+        m_drag.lastPoint = list->viewport()->mapFromGlobal(globalPos);
+        m_drag.rowUnder = list->RowAt(m_drag.lastPoint);
+    }
+    UpdateAutoScroll();
+    if (m_dragImage->Active()) {
+        m_dragImage->show();
+    }
+}
+
+// Only rows of the satellite list scroll it: a transponder row number says nothing
+// about where the satellite list stands.
+void CNITView::UpdateAutoScroll() {
+    const bool overSats = m_drag.windowUnder == m_satList && m_drag.rowUnder >= 0;
+    const int top = m_satList->FirstVisibleRow();
+    const int bottom = top + m_satList->RowsPerPage() - 1;
+    const bool up = overSats && m_drag.rowUnder == top && top != 0;
+    const bool down = overSats && m_drag.rowUnder == bottom && bottom != m_satList->RowCount() - 1;
+    up ? m_scrollUpTimer.start() : m_scrollUpTimer.stop();
+    down ? m_scrollDownTimer.start() : m_scrollDownTimer.stop();
+}
+
+void CNITView::StopAutoScroll() {
+    m_scrollUpTimer.stop();
+    m_scrollDownTimer.stop();
+}
+
+void CNITView::ScrollTick(bool up) {
+    if (!m_capture.Active()) {
+        return;
+    }
+    m_dragImage->hide();
+    const int top = m_satList->FirstVisibleRow();
+    const int target = up ? top - 1 : top + m_satList->RowsPerPage();
+    if (target >= 0 && target < m_satList->RowCount()) {
+        m_satList->EnsureRowVisible(target);
+    }
+    m_satList->viewport()->update();
+    if (m_dragImage->Active()) {
+        m_dragImage->show();
+    }
+}
+
+void CNITView::DragRelease(const QPoint& globalPos) {
+    m_dragImage->End();
+    StopAutoScroll();
+    DragMove(globalPos);
+    StopAutoScroll();
+    // Over the transponder list the row under the pointer is a transponder, which
+    // says nothing about the satellites' order, so only the satellite list takes a drop.
+    if (m_drag.windowUnder == m_satList && g_db != nullptr) {
+        DropOnSatList();
+    }
+    m_drag = DragState{};
+}
+
+// The k-th selected row (from the top) changes places with row target + k; the
+// first cells keep their numbers, so the list reads the new stored order.
+void CNITView::DropOnSatList() {
+    const int rows = m_satList->RowCount();
+    const int source = m_drag.startRow;
+    int target = m_drag.rowUnder;
+    if (source < target) {
+        target = m_satList->RowAt(m_drag.lastPoint + QPoint(0, kDownwardDropSlack));
+    }
+    if (target < 0) {
+        target = rows;
+    }
+    CWaitCursor wait;
+    if (target > source) {
+        --target;
+    }
+    bool changed = false;
+    bool stored = m_db.BeginTransaction() == 0;
+    for (const int row : m_satList->SelectedRows()) {
+        if (!stored || target >= rows) {
+            break;
+        }
+        changed = changed || target != row;
+        ExchangeSatRows(target++, row);
+    }
+    stored = stored && m_db.CommitTransaction() == 0;
+    if (!stored) {
+        // The list no longer matches what is stored: show the stored order again.
+        CChannelDB::Rollback();
+        m_satList->DeleteAllRows();
+        m_satList->FillList(kSatList);
+    }
+    ClearTransponders();
+    if (stored && changed) {
+        g_dbModified = 1;
+    }
+}
+
+void CNITView::ExchangeSatRows(int target, int row) {
+    const auto seqTarget = static_cast<uint16_t>(m_satList->CellText(target, 0).toInt());
+    const auto seqRow = static_cast<uint16_t>(m_satList->CellText(row, 0).toInt());
+    for (const int column : {kSatNameColumn, kSatPositionColumn}) {
+        const QString text = m_satList->CellText(target, column);
+        m_satList->SetCellText(target, column, m_satList->CellText(row, column));
+        m_satList->SetCellText(row, column, text);
+    }
+    m_db.SwapSatSeq(seqTarget, seqRow);
+    const int32_t id = m_satList->RowId(target);
+    m_satList->SetRowId(target, m_satList->RowId(row));
+    m_satList->SetRowId(row, id);
 }

@@ -1,0 +1,115 @@
+#include "EditNitDlg.h"
+
+#include "SatDialogFields.h"
+#include "app/MessageBox.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kEnterAllMessage = "Enter the data in all fields!";
+const char* const kStoreFailedMessage = "The TP could not be stored in the DB.\nNothing has been changed.";
+
+constexpr int kKHzPerMHz = 1000;
+
+QComboBox* NewCombo(const char* objectName, const QStringList& items, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(objectName));
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+int32_t LeadingInt(const QLineEdit* edit) {
+    return dbutil::ReadInt(edit->text().toUtf8().constData());
+}
+
+} // namespace
+
+CEditNitDlg::CEditNitDlg(QWidget* parent, int nitId, int satId) : QDialog(parent), m_nitId(nitId), m_satId(satId) {
+    setObjectName(QStringLiteral("editNitDialog"));
+    setWindowTitle(QStringLiteral("Edit NIT"));
+
+    auto* group = new QGroupBox(QStringLiteral("TP information"), this);
+    group->setObjectName(QStringLiteral("tpInfoGroupBox"));
+    m_frequencyEdit = satfields::NewEdit("frequencyEdit", 0, group);
+    m_symbolRateEdit = satfields::NewEdit("symbolRateEdit", 0, group);
+    m_polarityCombo = NewCombo("polarityCombo", {QStringLiteral("Vertical"), QStringLiteral("Horizontal")}, group);
+    m_fecCombo = NewCombo("fecCombo",
+                          {QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"), QStringLiteral("5/6"),
+                           QStringLiteral("7/8")},
+                          group);
+    auto* grid = new QGridLayout(group);
+    satfields::AddRow(grid, 0, 0, QStringLiteral("Freq [MHz] :"), m_frequencyEdit);
+    satfields::AddRow(grid, 1, 0, QStringLiteral("Symbolrate :"), m_symbolRateEdit);
+    satfields::AddRow(grid, 2, 0, QStringLiteral("Polarity :"), m_polarityCombo);
+    satfields::AddRow(grid, 3, 0, QStringLiteral("FEC :"), m_fecCombo);
+
+    const satfields::Buttons buttons = satfields::NewButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &CEditNitDlg::OnOk);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(row);
+
+    LoadTransponder();
+}
+
+void CEditNitDlg::LoadTransponder() {
+    if (m_nitId == 0) {
+        return;
+    }
+    m_rowRead = m_db.GetNitInfo(static_cast<int16_t>(m_nitId), m_record) > 0;
+    if (!m_rowRead) {
+        return;
+    }
+    m_frequencyEdit->setText(QString::number(m_record.frequency / kKHzPerMHz));
+    m_symbolRateEdit->setText(QString::number(m_record.symbol_rate));
+    m_polarityCombo->setCurrentIndex(m_record.pol);
+    m_fecCombo->setCurrentIndex(m_record.fec - 1);
+}
+
+void CEditNitDlg::OnOk() {
+    // An unchosen list would store polarity -1 and FEC 0, which the receiver cannot
+    // tune to, so both lists count as fields that must be filled.
+    if (m_frequencyEdit->text().isEmpty() || m_symbolRateEdit->text().isEmpty() ||
+        m_polarityCombo->currentIndex() < 0 || m_fecCombo->currentIndex() < 0) {
+        MessageBox::Tell(this, QString::fromLatin1(kEnterAllMessage));
+        return;
+    }
+    // Unsigned, so a frequency too large for the column wraps instead of overflowing.
+    m_record.frequency =
+        static_cast<int32_t>(static_cast<uint32_t>(LeadingInt(m_frequencyEdit)) * uint32_t{kKHzPerMHz});
+    m_record.symbol_rate = LeadingInt(m_symbolRateEdit);
+    m_record.fec = m_fecCombo->currentIndex() + 1;
+    m_record.pol = m_polarityCombo->currentIndex();
+    m_record.sat_id = m_satId;
+    if (!Store()) {
+        MessageBox::Tell(this, QString::fromLatin1(kStoreFailedMessage));
+        return;
+    }
+    accept();
+}
+
+bool CEditNitDlg::Store() {
+    if (m_nitId != 0) {
+        // drift and the stream ids go back as they were read.
+        return m_rowRead && m_db.UpdateNitInfo(static_cast<int16_t>(m_nitId), m_record) == 0;
+    }
+    NitRecord record = m_record;
+    if (m_db.InsertNitInfo(record) != 0) {
+        return false;
+    }
+    m_record = record;
+    m_nitId = record.nit_id;
+    return true;
+}

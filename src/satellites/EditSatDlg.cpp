@@ -1,0 +1,118 @@
+#include "EditSatDlg.h"
+
+#include "SatDialogFields.h"
+#include "app/MessageBox.h"
+#include "listctrl/RowFormat.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kFillAllMessage = "Fill the data to the every fields!";
+const char* const kRangeMessage = "It's invalid longitude range.";
+const char* const kStoreFailedMessage = "The satellite could not be stored in the DB.\nNothing has been changed.";
+
+constexpr int kNameLimit = 15;
+constexpr int kPositionLimit = 5;
+constexpr int kEastIndex = 0;
+constexpr int kWestIndex = 1;
+
+} // namespace
+
+CEditSatDlg::CEditSatDlg(QWidget* parent, int satId) : QDialog(parent), m_satId(satId) {
+    setObjectName(QStringLiteral("editSatDialog"));
+    setWindowTitle(QStringLiteral("Edit Sattelite"));
+
+    m_nameEdit = satfields::NewEdit("nameEdit", kNameLimit, this);
+    m_directionCombo = new QComboBox(this);
+    m_directionCombo->setObjectName(QStringLiteral("directionCombo"));
+    m_directionCombo->addItems({QStringLiteral("EAST"), QStringLiteral("WEST")});
+    m_directionCombo->setCurrentIndex(-1);
+    m_positionEdit = satfields::NewEdit("positionEdit", kPositionLimit, this);
+
+    auto* grid = new QGridLayout;
+    satfields::AddRow(grid, 0, 0, QStringLiteral("Name :"), m_nameEdit);
+    satfields::AddRow(grid, 1, 0, QStringLiteral("Position :"), m_directionCombo);
+    grid->addWidget(m_positionEdit, 1, 2);
+
+    const satfields::Buttons buttons = satfields::NewButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &CEditSatDlg::OnOk);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(row);
+
+    LoadSatellite();
+}
+
+void CEditSatDlg::LoadSatellite() {
+    if (m_satId == 0) {
+        return;
+    }
+    m_rowRead = m_db.GetSatInfo(static_cast<int16_t>(m_satId), m_record) > 0;
+    if (!m_rowRead) {
+        return;
+    }
+    m_nameEdit->setText(FieldText(m_record.name));
+    const bool west = m_record.position < 0;
+    m_directionCombo->setCurrentIndex(west ? kWestIndex : kEastIndex);
+    const int64_t tenths = west ? -int64_t{m_record.position} : int64_t{m_record.position};
+    // The receiver's tools show the degrees computed in single precision.
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(static_cast<float>(tenths) * 0.1f));
+    m_positionEdit->setText(QString::fromLatin1(text));
+}
+
+void CEditSatDlg::OnOk() {
+    const QString name = m_nameEdit->text();
+    const QString position = m_positionEdit->text();
+    if (name.isEmpty() || position.isEmpty()) {
+        MessageBox::Tell(this, QString::fromLatin1(kFillAllMessage));
+        return;
+    }
+    // Only "EAST" keeps the typed sign; "WEST" and no choice at all both mean west.
+    const std::optional<int32_t> tenths =
+        satfields::PositionTenths(position, m_directionCombo->currentIndex() == kEastIndex);
+    if (!tenths) {
+        MessageBox::Tell(this, QString::fromLatin1(kRangeMessage));
+        return;
+    }
+    m_record.position = *tenths;
+    dbutil::CopyFixedText(m_record.name, satfields::FitUtf8(name, kNameLimit).constData());
+    if (!Store()) {
+        MessageBox::Tell(this, QString::fromLatin1(kStoreFailedMessage));
+        return;
+    }
+    accept();
+}
+
+bool CEditSatDlg::Store() {
+    if (m_satId != 0) {
+        // The other fields go back as they were read, so only name and position change.
+        return m_rowRead && m_db.UpdateSatInfo(static_cast<int16_t>(m_satId), m_record) == 0;
+    }
+    SatRecord record = m_record;
+    record.sat_id = m_db.GetNewSatId();
+    record.sat_seq = m_db.GetNewSatSeq();
+    if (record.sat_id <= 0 || record.sat_seq <= 0) {
+        return false;
+    }
+    record.position_org = record.position;
+    record.added = 1;
+    if (m_db.InsertSatInfo(record) != 0) {
+        return false;
+    }
+    m_record = record;
+    m_satId = record.sat_id;
+    return true;
+}
