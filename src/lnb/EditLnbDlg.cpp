@@ -1,0 +1,229 @@
+#include "EditLnbDlg.h"
+
+#include "app/MessageBox.h"
+#include "listctrl/RowFormat.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+constexpr int kUniversalLnb = 2;
+// The local oscillator of a Ku band LNB, and the high band one of a universal LNB.
+constexpr uint16_t kKuLowMHz = 9750;
+constexpr uint16_t kKuHighMHz = 10600;
+constexpr uint16_t kCBandMHz = 5150;
+
+QComboBox* NewCombo(const char* objectName, std::initializer_list<const char*> items, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(objectName));
+    for (const char* item : items) {
+        combo->addItem(QString::fromLatin1(item));
+    }
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QLineEdit* NewEdit(const char* objectName, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(objectName));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+// "%d/H" or "%d/V" of the frequency in MHz.
+QString TpItemText(const NitRecord& nit) {
+    return QStringLiteral("%1/%2").arg(nit.frequency / 1000).arg(nit.pol != 0 ? QLatin1Char('H') : QLatin1Char('V'));
+}
+
+// The item carrying `value`, -1 for none.
+int ItemOf(const QComboBox* combo, int value) {
+    return combo->findData(value);
+}
+
+// The leading decimal integer of `text` (0 when it starts with no digit); false
+// when it does not fit the 16 bits of a stored frequency.
+bool LeadingFrequency(const QString& text, uint16_t& value) {
+    qint64 number = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9') {
+            break;
+        }
+        number = number * 10 + (c.unicode() - u'0');
+        if (number > 0xFFFF) {
+            return false;
+        }
+    }
+    value = static_cast<uint16_t>(number);
+    return true;
+}
+
+} // namespace
+
+CEditLnbDlg::CEditLnbDlg(LnbRecord* record, QWidget* parent) : QDialog(parent), m_record(record), m_opened(*record) {
+    setObjectName(QStringLiteral("editLnbDialog"));
+    setWindowTitle(QStringLiteral("Edit LNB"));
+    BuildControls();
+    m_localFreq2->hide();
+    FillSatellites();
+    if (m_record->present != 0) {
+        LoadRecord();
+    }
+    connect(m_satellite, &QComboBox::currentIndexChanged, this, [this] { OnSatelliteChanged(); });
+    connect(m_lnbType, &QComboBox::currentIndexChanged, this, &CEditLnbDlg::OnLnbTypeChanged);
+    connect(m_ok, &QPushButton::clicked, this, &CEditLnbDlg::OnOk);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CEditLnbDlg::BuildControls() {
+    m_satellite = NewCombo("satelliteComboBox", {}, this);
+    m_lnbType = NewCombo("lnbTypeComboBox", {"C_LNB", "KU_LNB", "UNIV_LNB"}, this);
+    m_localFreq = NewEdit("localFreqEdit", 10, this);
+    m_localFreq2 = NewEdit("localFreq2Edit", 10, this);
+    m_diseqc10 = NewCombo("diseqc10ComboBox", {"NONE", "A", "B", "C", "D", "mini A", "mini B"}, this);
+    m_diseqc11 = NewCombo("diseqc11ComboBox", {"NONE", "A", "B", "C", "D"}, this);
+    m_tone = NewCombo("tone22kComboBox", {"OFF", "ON", "AUTO"}, this);
+    m_tpFreq = NewCombo("tpFreqComboBox", {}, this);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+
+    auto* freqs = new QHBoxLayout;
+    freqs->addWidget(m_localFreq);
+    freqs->addWidget(m_localFreq2);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Satellite :"), m_satellite);
+    form->addRow(QStringLiteral("LNB Type :"), m_lnbType);
+    form->addRow(QStringLiteral("Local Freq :"), freqs);
+    form->addRow(QStringLiteral("DiSEqC 1.0 :"), m_diseqc10);
+    form->addRow(QStringLiteral("DiSEqC 1.1 :"), m_diseqc11);
+    form->addRow(QStringLiteral("22 khz :"), m_tone);
+    form->addRow(QStringLiteral("TP Freq :"), m_tpFreq);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+}
+
+void CEditLnbDlg::FillSatellites() {
+    SatRecord* block = nullptr;
+    const int count = m_db.GetSatList(&block);
+    const std::unique_ptr<SatRecord[]> sats(count > 0 ? block : nullptr);
+    for (int i = 0; i < count; ++i) {
+        m_satellite->addItem(FieldText(sats[i].name), sats[i].sat_id);
+    }
+    m_satellite->setCurrentIndex(-1);
+}
+
+void CEditLnbDlg::FillTransponders(int16_t satId) {
+    const QSignalBlocker blocker(m_tpFreq);
+    m_tpFreq->clear();
+    NitRecord* block = nullptr;
+    const int count = m_db.GetNitListBySat(satId, &block);
+    const std::unique_ptr<NitRecord[]> nits(count > 0 ? block : nullptr);
+    for (int i = 0; i < count; ++i) {
+        m_tpFreq->addItem(TpItemText(nits[i]), nits[i].nit_id);
+    }
+    m_tpFreq->setCurrentIndex(ItemOf(m_tpFreq, m_record->nit_id));
+}
+
+void CEditLnbDlg::LoadRecord() {
+    const LnbRecord& lnb = *m_record;
+    m_satellite->setCurrentIndex(ItemOf(m_satellite, lnb.sat_id));
+    m_lnbType->setCurrentIndex(lnb.lnb_type < m_lnbType->count() ? lnb.lnb_type : -1);
+    m_localFreq->setText(QString::number(lnb.local_freq1));
+    if (lnb.lnb_type == kUniversalLnb) {
+        m_localFreq2->setText(QString::number(lnb.local_freq2));
+        m_localFreq2->show();
+    }
+    m_diseqc10->setCurrentIndex(lnb.diseqc10_port < m_diseqc10->count() ? lnb.diseqc10_port : -1);
+    m_diseqc11->setCurrentIndex(lnb.diseqc11_port < m_diseqc11->count() ? lnb.diseqc11_port : -1);
+    m_tone->setCurrentIndex(lnb.tone_22k < m_tone->count() ? lnb.tone_22k : -1);
+    FillTransponders(static_cast<int16_t>(lnb.sat_id));
+}
+
+void CEditLnbDlg::OnSatelliteChanged() {
+    const int index = m_satellite->currentIndex();
+    if (index < 0) {
+        m_tpFreq->clear();
+        return;
+    }
+    FillTransponders(static_cast<int16_t>(m_satellite->itemData(index).toInt()));
+}
+
+void CEditLnbDlg::OnLnbTypeChanged(int type) {
+    const uint16_t freq1 = m_opened.local_freq1;
+    const uint16_t freq2 = m_opened.local_freq2;
+    m_localFreq2->setVisible(type == kUniversalLnb);
+    if (type == 0) {
+        m_localFreq->setText(QString::number(freq1 >= kKuLowMHz ? kCBandMHz : freq1));
+    } else if (type == 1) {
+        m_localFreq->setText(QString::number(freq1 < kKuLowMHz ? kKuLowMHz : freq1));
+    } else if (type == kUniversalLnb) {
+        const bool noHighBand = freq2 < kKuLowMHz;
+        m_localFreq->setText(QString::number(noHighBand ? kKuLowMHz : freq1));
+        m_localFreq2->setText(QString::number(noHighBand ? kKuHighMHz : freq2));
+    }
+}
+
+bool CEditLnbDlg::AllFieldsChosen() const {
+    if (m_localFreq->text().isEmpty()) {
+        return false;
+    }
+    for (const QComboBox* combo : {m_satellite, m_lnbType, m_diseqc10, m_diseqc11, m_tone, m_tpFreq}) {
+        if (combo->currentIndex() < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A typed frequency above 65535 MHz is refused rather than stored cut to 16 bits,
+// which would hand the receiver a different oscillator than the one typed.
+bool CEditLnbDlg::FrequenciesFit(uint16_t& freq1, uint16_t& freq2) {
+    const bool universal = m_lnbType->currentIndex() == kUniversalLnb;
+    if (LeadingFrequency(m_localFreq->text(), freq1) &&
+        (!universal || LeadingFrequency(m_localFreq2->text().left(9), freq2))) {
+        if (!universal) {
+            freq2 = freq1;
+        }
+        return true;
+    }
+    MessageBox::Tell(this, QStringLiteral("Please enter an integer between %1 and %2.").arg(0).arg(0xFFFF));
+    return false;
+}
+
+void CEditLnbDlg::OnOk() {
+    if (!AllFieldsChosen()) {
+        MessageBox::Tell(this, QStringLiteral("Enter the data in all fields!"));
+        return;
+    }
+    uint16_t freq1 = 0;
+    uint16_t freq2 = 0;
+    if (!FrequenciesFit(freq1, freq2)) {
+        return;
+    }
+    LnbRecord& lnb = *m_record;
+    lnb.sat_id = static_cast<uint16_t>(m_satellite->currentData().toInt());
+    lnb.lnb_type = static_cast<uint8_t>(m_lnbType->currentIndex());
+    lnb.local_freq1 = freq1;
+    lnb.local_freq2 = freq2;
+    lnb.diseqc10_port = static_cast<uint8_t>(m_diseqc10->currentIndex());
+    lnb.diseqc11_port = static_cast<uint8_t>(m_diseqc11->currentIndex());
+    lnb.tone_22k = static_cast<uint8_t>(m_tone->currentIndex());
+    lnb.nit_id = static_cast<uint16_t>(m_tpFreq->currentData().toInt());
+    lnb.present = 1;
+    accept();
+}

@@ -1,0 +1,82 @@
+#include "LnbSlots.h"
+
+#include <algorithm>
+#include <memory>
+
+void CLnbSlots::Clear() {
+    for (Tuner& tuner : m_slots) {
+        tuner.fill(LnbRecord{});
+    }
+    m_rowCounts.fill(0);
+    for (auto& rows : m_overflow) {
+        rows.clear();
+    }
+}
+
+void CLnbSlots::Load(CChannelDB& db) {
+    Clear();
+    for (int tuner = 0; tuner < kTuners; ++tuner) {
+        LnbRecord* block = nullptr;
+        const int count = db.GetLnbList(static_cast<int16_t>(tuner), &block);
+        const std::unique_ptr<LnbRecord[]> rows(count > 0 ? block : nullptr);
+        for (int i = 0; i < count; ++i) {
+            if (i < kSlots) {
+                m_slots[tuner][i] = rows[i];
+            } else {
+                m_overflow[tuner].push_back(rows[i]);
+            }
+        }
+        m_rowCounts[tuner] = count < 0 ? 0 : std::min(count, kSlots);
+    }
+}
+
+bool CLnbSlots::Save(CChannelDB& db) const {
+    if (db.BeginTransaction() != 0) {
+        return false;
+    }
+    bool ok = db.DeleteAllLnb() == 0;
+    for (int tuner = 0; ok && tuner < kTuners; ++tuner) {
+        for (int i = 0; ok && i < m_rowCounts[tuner]; ++i) {
+            const LnbRecord& slot = m_slots[tuner][i];
+            ok = slot.present != 1 || db.InsertLnbInfo(slot) == 0;
+        }
+        for (const LnbRecord& row : m_overflow[tuner]) {
+            ok = ok && db.InsertLnbInfo(row) == 0;
+        }
+    }
+    if (ok && db.CommitTransaction() == 0) {
+        return true;
+    }
+    CChannelDB::Rollback();
+    return false;
+}
+
+int CLnbSlots::LoadedConnection() const {
+    for (int tuner = 0; tuner < kTuners; ++tuner) {
+        if (m_rowCounts[tuner] > 0) {
+            return m_slots[tuner][0].connection;
+        }
+    }
+    return -1;
+}
+
+void CLnbSlots::SetConnection(uint8_t connection) {
+    for (int tuner = 0; tuner < kTuners; ++tuner) {
+        for (LnbRecord& slot : m_slots[tuner]) {
+            slot.connection = connection;
+        }
+        for (LnbRecord& row : m_overflow[tuner]) {
+            row.connection = connection;
+        }
+    }
+}
+
+void CLnbSlots::CopyFirstToSecond() {
+    m_slots[1] = m_slots[0];
+    for (LnbRecord& slot : m_slots[1]) {
+        slot.tuner_id = 1;
+    }
+    m_rowCounts[1] = m_rowCounts[0];
+    // Tuner 2 is replaced as a whole, rows it could not show included.
+    m_overflow[1].clear();
+}
