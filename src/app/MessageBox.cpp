@@ -89,4 +89,12 @@ QList<Shown> TakeShown() {
     return shown;
 }
 
+QStringList TakeShownTexts() {
+    QStringList texts;
+    for (const Shown& shown : TakeShown()) {
+        texts << shown.text;
+    }
+    return texts;
+}
+
 } // namespace MessageBox

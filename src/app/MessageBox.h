@@ -4,6 +4,7 @@
 // would have appeared is recorded, so no test ever waits on a real modal window.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -38,5 +39,7 @@ void SetScripted(bool scripted);
 bool IsScripted();
 void QueueAnswer(Answer answer);
 QList<Shown> TakeShown();
+// The texts alone of the boxes TakeShown would give.
+QStringList TakeShownTexts();
 
 } // namespace MessageBox

@@ -9,10 +9,10 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
@@ -59,14 +59,6 @@ void RenameSat(const char* name) {
     QCOMPARE(sqlite3_exec(g_db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_free(sql);
     g_dbModified = 1;
-}
-
-QStringList ShownTexts() {
-    QStringList texts;
-    for (const auto& shown : MessageBox::TakeShown()) {
-        texts << shown.text;
-    }
-    return texts;
 }
 
 } // namespace
@@ -120,7 +112,7 @@ void DocumentTest::titleFollowsTheDocument() {
     const QString path = m_folder->Write(QStringLiteral("demo"), QStringLiteral("db.dat"));
     QVERIFY(Doc()->OpenDocumentFile(path));
     QCOMPARE(m_app->MainFrame()->windowTitle(), QStringLiteral("Melvex400 Orvane 1.0 - db.dat"));
-    QVERIFY(ShownTexts().isEmpty());
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
 }
 
 void DocumentTest::openMakesAByteCopyAndLeavesTheFileUntouched() {
@@ -168,7 +160,8 @@ void DocumentTest::refusesForeignFiles() {
         FixtureDb db(path.toStdString(), schema);
     }
     QVERIFY(!Doc()->OpenDocumentFile(path));
-    QCOMPARE(ShownTexts(), QStringList{QStringLiteral("Invalid DB Version file. It must use $Revision: 1.9 $")});
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{QStringLiteral("Invalid DB Version file. It must use $Revision: 1.9 $")});
     QVERIFY(g_db == nullptr);
     QCOMPARE(m_app->MainFrame()->windowTitle(), QStringLiteral("Melvex400 Orvane 1.0 - Untitled"));
 }
@@ -179,7 +172,7 @@ void DocumentTest::missingFileKeepsThePreviousOneOpen() {
     sqlite3* before = g_db;
     const QString missing = Path(QStringLiteral("gone.dat"));
     QVERIFY(!Doc()->OpenDocumentFile(missing));
-    QCOMPARE(ShownTexts(), QStringList{missing + QStringLiteral(" was not found.")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{missing + QStringLiteral(" was not found.")});
     QCOMPARE(g_db, before);
     QCOMPARE(Doc()->GetTitle(), QStringLiteral("a.dat"));
 }
@@ -200,7 +193,7 @@ void DocumentTest::saveAsThenPromptAndSaveWriteWhereExpected() {
     RenameSat("Second");
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     Doc()->SaveModified();
-    QCOMPARE(ShownTexts(), QStringList{QStringLiteral("Do you want to save the changed DB contents?")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("Do you want to save the changed DB contents?")});
     QCOMPARE(StoredSatName(a), QStringLiteral("Second"));
     QCOMPARE(StoredSatName(b), QStringLiteral("First"));
 
@@ -209,7 +202,7 @@ void DocumentTest::saveAsThenPromptAndSaveWriteWhereExpected() {
     Doc()->FileSave();
     QCOMPARE(StoredSatName(b), QStringLiteral("Third"));
     QCOMPARE(StoredSatName(a), QStringLiteral("Second"));
-    QVERIFY(ShownTexts().isEmpty());
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
 }
 
 void DocumentTest::exitWithChangesAsksOnce() {
@@ -252,7 +245,7 @@ void DocumentTest::failedWorkingCopyRefusesTheFile() {
     QVERIFY(QDir(m_folder->Path(QString())).mkpath(QStringLiteral("a.dat.bak/blocker")));
 
     QVERIFY(!Doc()->OpenDocumentFile(path));
-    const QStringList texts = ShownTexts();
+    const QStringList texts = MessageBox::TakeShownTexts();
     QCOMPARE(texts.size(), 1);
     QVERIFY2(texts[0].startsWith(QStringLiteral("The working copy ") + path + QStringLiteral(".bak could not be made")),
              qPrintable(texts[0]));
@@ -267,7 +260,7 @@ void DocumentTest::failedSaveKeepsTheChangesMarked() {
     const QString unreachable = Path(QStringLiteral("no/such/folder/b.dat"));
     FileChooser::QueueFileName(unreachable);
     Doc()->FileSaveAs();
-    const QStringList texts = ShownTexts();
+    const QStringList texts = MessageBox::TakeShownTexts();
     QCOMPARE(texts.size(), 1);
     QVERIFY(texts[0].startsWith(QStringLiteral("The DB could not be saved to ") + unreachable));
     QCOMPARE(g_dbModified, int16_t(1));
@@ -278,7 +271,7 @@ void DocumentTest::failedSaveKeepsTheChangesMarked() {
     QVERIFY(QDir().mkpath(path + QStringLiteral("/blocker")));
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     Doc()->SaveModified();
-    QCOMPARE(ShownTexts().size(), 2);
+    QCOMPARE(MessageBox::TakeShownTexts().size(), 2);
     QCOMPARE(g_dbModified, int16_t(1));
 }
 
@@ -291,10 +284,10 @@ void DocumentTest::refusedFileNeverOverwritesThePreviousFile() {
     QVERIFY(Doc()->OpenDocumentFile(a));
     QVERIFY(!Doc()->OpenDocumentFile(Path(QStringLiteral("b.dat"))));
     QCOMPARE(Doc()->GetTitle(), QStringLiteral("a.dat"));
-    ShownTexts();
+    MessageBox::TakeShownTexts();
 
     Doc()->FileSave();
-    QCOMPARE(ShownTexts(), QStringList{QStringLiteral("It has no DB. First open your DB!")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("It has no DB. First open your DB!")});
     QCOMPARE(ReadAll(a), original);
 }
 
@@ -338,7 +331,7 @@ void DocumentTest::saveRefusedWhileATransactionIsOpen() {
     QCOMPARE(sqlite3_exec(g_db, "BEGIN", nullptr, nullptr, nullptr), SQLITE_OK);
     RenameSat("Half");
     Doc()->FileSave();
-    QCOMPARE(ShownTexts().size(), 1);
+    QCOMPARE(MessageBox::TakeShownTexts().size(), 1);
     QCOMPARE(ReadAll(path), original);
     QCOMPARE(g_dbModified, int16_t(1));
     sqlite3_exec(g_db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -33,14 +33,6 @@ namespace {
 
 const QString kNoDb = QStringLiteral("It has no DB. First open your DB!");
 
-QStringList ShownTexts() {
-    QStringList texts;
-    for (const auto& shown : MessageBox::TakeShown()) {
-        texts << shown.text;
-    }
-    return texts;
-}
-
 // "text|shortcut" per item, "-" for a separator, "(off)" after a disabled item and
 // "{...}" around a submenu.
 QStringList Describe(const QMenu* menu) {
@@ -288,7 +280,7 @@ void MainFrameTest::editCommandsAndRenumberFollowTheActiveView() {
     ModalDialog::TakeRunCount();
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditAdd")));
     QCOMPARE(ModalDialog::TakeRunCount(), 1); // the channel list's Edit Channel dialog
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
 
     // The navigation bar and the toolbar take no part: the list stays active.
     ClickInto(NavButton("channelEditButton")->parentWidget());
@@ -373,10 +365,10 @@ void MainFrameTest::navigationWithoutAFile() {
 
     // "LNB Edit" and "Setting" refuse; the editing area stays as it was.
     QTest::mouseClick(NavButton("lnbEditButton"), Qt::LeftButton);
-    QCOMPARE(ShownTexts(), QStringList({kNoDb}));
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList({kNoDb}));
     QTest::mouseClick(NavButton("settingButton"), Qt::LeftButton);
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionToolsSetting")));
-    QCOMPARE(ShownTexts(), QStringList({kNoDb, kNoDb}));
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList({kNoDb, kNoDb}));
     QCOMPARE(settingRuns, 0);
     QCOMPARE(Frame()->EditingView(), container.data());
 
@@ -387,7 +379,7 @@ void MainFrameTest::navigationWithoutAFile() {
     QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
     QVERIFY(Container() != nullptr);
     QCOMPARE(Container()->ChannelView()->List()->RowCount(), 0);
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
 }
 
 void MainFrameTest::navigationWithAFile() {
@@ -406,7 +398,7 @@ void MainFrameTest::navigationWithAFile() {
     QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
     QVERIFY(Container() != nullptr);
     QVERIFY(Container()->ChannelView()->List()->RowCount() > 0);
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
 }
 
 void MainFrameTest::switchingRebuildsAndReloads() {
@@ -435,7 +427,7 @@ void MainFrameTest::errorInLoadViewWithoutAView() {
     Start(QStringLiteral("demo"));
     delete Frame()->EditingView();
     QTest::mouseClick(NavButton("nitEditButton"), Qt::LeftButton);
-    QCOMPARE(ShownTexts(), QStringList({QStringLiteral("Error in load view")}));
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList({QStringLiteral("Error in load view")}));
     QCOMPARE(Frame()->EditingView(), nullptr);
     QVERIFY(Frame()->findChild<CNITView*>() == nullptr);
 }
@@ -470,7 +462,7 @@ void MainFrameTest::closeEmptiesThePanes() {
         QVERIFY2(RowsIn(pane) > 0, qPrintable(pane->objectName()));
     }
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QVERIFY(g_db == nullptr);
     for (QWidget* pane : panes) {
         QCOMPARE(RowsIn(pane), 0);
@@ -480,7 +472,7 @@ void MainFrameTest::closeEmptiesThePanes() {
     QVERIFY(m_app->Document()->WorkPath().isEmpty());
 
     QTest::mouseClick(NavButton("lnbEditButton"), Qt::LeftButton);
-    QCOMPARE(ShownTexts(), QStringList({kNoDb}));
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList({kNoDb}));
     QVERIFY(Container() != nullptr);
 
     // The satellite view closes the same way.
@@ -503,7 +495,8 @@ void MainFrameTest::closeAsksAboutUnsavedChanges() {
     // nothing and dropped the unsaved edits.
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
-    QCOMPARE(ShownTexts(), QStringList({QStringLiteral("Do you want to save the changed DB contents?")}));
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList({QStringLiteral("Do you want to save the changed DB contents?")}));
     QCOMPARE(g_dbModified, 0);
     QVERIFY(m_app->Document()->OpenDocumentFile(path));
     QCOMPARE(Container()->ChannelView()->List()->RowCount(), rows - 1);
@@ -513,7 +506,7 @@ void MainFrameTest::closeAsksAboutUnsavedChanges() {
     g_dbModified = 1;
     MessageBox::QueueAnswer(MessageBox::Answer::No);
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
-    QCOMPARE(ShownTexts().size(), 1);
+    QCOMPARE(MessageBox::TakeShownTexts().size(), 1);
     QVERIFY(m_app->Document()->OpenDocumentFile(path));
     QCOMPARE(Container()->ChannelView()->List()->RowCount(), rows - 1);
 }

@@ -39,14 +39,6 @@ ChannelRecord Stored(int chId) {
     return record;
 }
 
-QStringList ShownTexts() {
-    QStringList texts;
-    for (const auto& shown : MessageBox::TakeShown()) {
-        texts << shown.text;
-    }
-    return texts;
-}
-
 int ProviderRows(const QString& name) {
     char* sql = sqlite3_mprintf("SELECT count(*) FROM SDTInfo WHERE provider_name = '%q'", name.toUtf8().constData());
     const int count = QueryInt(QString::fromUtf8(sql));
@@ -387,7 +379,7 @@ void EditChannelDlgTest::noFreeChannelIdKeepsDialogOpen() {
     ChooseTp(dlg.get(), 3, 17);
     const int channels = ChannelRows();
     Click(dlg.get(), "okButton");
-    QCOMPARE(ShownTexts(), QStringList{kNoFreeId});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kNoFreeId});
     QVERIFY(dlg->isVisible());
     QCOMPARE(dlg->ChannelId(), -1);
     QCOMPARE(ChannelRows(), channels);
@@ -404,7 +396,7 @@ void EditChannelDlgTest::failedChannelInsertKeepsDialogOpen() {
     ChooseTp(dlg.get(), 3, 17);
     const int channels = ChannelRows();
     Click(dlg.get(), "okButton");
-    QCOMPARE(ShownTexts(), QStringList{kChannelFailed});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kChannelFailed});
     QVERIFY(dlg->isVisible());
     QCOMPARE(dlg->ChannelId(), -1);
     QCOMPARE(ChannelRows(), channels);
@@ -429,7 +421,7 @@ void EditChannelDlgTest::failedProviderInsertKeepsDialogOpen() {
     ChooseTp(dlg.get(), 3, 17);
     const int channels = ChannelRows();
     Click(dlg.get(), "okButton");
-    QCOMPARE(ShownTexts(), QStringList{kProviderFailed});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kProviderFailed});
     QVERIFY(dlg->isVisible());
     QCOMPARE(ChannelRows(), channels);
 
@@ -456,7 +448,7 @@ void EditChannelDlgTest::failedUpdateChangesNothing() {
     Type(dlg.get(), "chNameEdit", QStringLiteral("Erste HD"));
     Type(dlg.get(), "providerEdit", QStringLiteral("New Provider"));
     Click(dlg.get(), "okButton");
-    QCOMPARE(ShownTexts(), QStringList{kChannelFailed});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kChannelFailed});
     QVERIFY(dlg->isVisible());
     QCOMPARE(QString::fromUtf8(Stored(1).name), QStringLiteral("Das Erste"));
     QCOMPARE(Stored(1).sdt_id, 2);
@@ -476,7 +468,7 @@ void EditChannelDlgTest::missingChannelIsNotReportedStored() {
     Type(dlg.get(), "providerEdit", QStringLiteral("BBC"));
     ChooseTp(dlg.get(), 1, 5);
     Click(dlg.get(), "okButton");
-    QCOMPARE(ShownTexts(), QStringList{kChannelFailed});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kChannelFailed});
     QVERIFY(dlg->isVisible());
     QCOMPARE(QueryInt(QStringLiteral("SELECT count(*) FROM ChannelInfo WHERE ch_id = 42")), 0);
 }

@@ -75,14 +75,6 @@ public:
     int reloads = 0;
 };
 
-QStringList Shown() {
-    QStringList texts;
-    for (const auto& shown : MessageBox::TakeShown()) {
-        texts << shown.text;
-    }
-    return texts;
-}
-
 int Count(const QString& sql) {
     return QueryInt(sql);
 }
@@ -298,7 +290,7 @@ void OrvaneViewTest::addRefusedAtTheLastNumber() {
     QVERIFY(Exec("UPDATE ChannelInfo SET ch_order = 19999 WHERE ch_id = 12"));
     m_view->OnInitialUpdate();
     m_view->OnEditAdd();
-    QCOMPARE(Shown(), QStringList{QStringLiteral("exceed valid number!")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("exceed valid number!")});
     QCOMPARE(ModalDialog::TakeRunCount(), 0);
 }
 
@@ -380,7 +372,7 @@ void OrvaneViewTest::deleteWithNoSelectionDeletesNothing() {
     m_view->List()->clearSelection();
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     m_view->OnEditDelete();
-    QCOMPARE(Shown().size(), 1);
+    QCOMPARE(MessageBox::TakeShownTexts().size(), 1);
     QCOMPARE(m_view->List()->RowCount(), 7);
     QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 8);
 }
@@ -393,7 +385,7 @@ void OrvaneViewTest::failedDeleteRollsBackAndKeepsRows() {
     Select({1, 3});
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     m_view->OnEditDelete();
-    QCOMPARE(Shown().last(),
+    QCOMPARE(MessageBox::TakeShownTexts().last(),
              QStringLiteral("The channels could not be deleted from the DB.\nNothing has been deleted."));
     QCOMPARE(m_view->List()->RowCount(), 7);
     QCOMPARE(Count("SELECT count(*) FROM ChannelInfo WHERE ch_id IN (2, 7)"), 2);
@@ -524,7 +516,7 @@ void OrvaneViewTest::renumberRefusesListNotMatchingTheDb() {
                  "FROM ChannelInfo WHERE ch_id = 7"));
     g_dbModified = false;
     m_view->OnRenumber();
-    QCOMPARE(Shown(),
+    QCOMPARE(MessageBox::TakeShownTexts(),
              QStringList{QStringLiteral(
                  "The list does not show the channels stored in the DB.\nReopen the file and renumber again.")});
     QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 9);
@@ -533,7 +525,7 @@ void OrvaneViewTest::renumberRefusesListNotMatchingTheDb() {
 
     QVERIFY(Exec("DELETE FROM ChannelInfo WHERE ch_id IN (2, 14)"));
     m_view->OnRenumber();
-    QCOMPARE(Shown().size(), 1);
+    QCOMPARE(MessageBox::TakeShownTexts().size(), 1);
     QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 7);
 }
 
@@ -543,8 +535,9 @@ void OrvaneViewTest::renumberFailureLeavesTableAsItWas() {
     Select({0});
     DropOnChannelRow(0, -1, 0);
     m_view->OnRenumber();
-    QCOMPARE(Shown(), QStringList{QStringLiteral("The new numbers could not be stored in the DB.\nNothing has been "
-                                                 "changed.")});
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{QStringLiteral("The new numbers could not be stored in the DB.\nNothing has been "
+                                        "changed.")});
     QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 8);
     QCOMPARE(Count("SELECT ch_order FROM ChannelInfo WHERE ch_id = 1"), 1);
     QCOMPARE(Count("SELECT ch_order FROM ChannelInfo WHERE ch_id = 12"), 7);
@@ -557,7 +550,8 @@ void OrvaneViewTest::dropOnGroupTree() {
     Select({0, 1, 2});
     StartDrag(0);
     DragTo(m_tree->viewport(), m_tree->ItemCentre(0));
-    QCOMPARE(Shown(), (QStringList{"You already insert same channel!", "You already insert same channel!"}));
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             (QStringList{"You already insert same channel!", "You already insert same channel!"}));
     QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1"), 3);
     QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1 AND ch_id = 3"), 1);
     QVERIFY(g_dbModified);
@@ -569,7 +563,7 @@ void OrvaneViewTest::dropOnGroupTree() {
         DragTo(m_tree->viewport(), point);
     }
     QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE ch_id = 7"), 0);
-    QVERIFY(Shown().isEmpty());
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
 }
 
 void OrvaneViewTest::failedGroupDropStoresNothing() {
@@ -578,7 +572,7 @@ void OrvaneViewTest::failedGroupDropStoresNothing() {
     Select({2, 3, 4});
     StartDrag(2);
     DragTo(m_tree->viewport(), m_tree->ItemCentre(1));
-    QCOMPARE(Shown(), QStringList{QStringLiteral("Error! Your job is canceled.")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("Error! Your job is canceled.")});
     QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 2"), 1);
     QVERIFY(sqlite3_get_autocommit(g_db) != 0);
 }
@@ -596,7 +590,7 @@ void OrvaneViewTest::dropOnFavList() {
     Select({1, 2, 3});
     StartDrag(1);
     DragTo(m_favList->viewport(), QPoint(20, 5));
-    QCOMPARE(Shown(), QStringList{QStringLiteral("You already insert \"ZDF\" channel!")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("You already insert \"ZDF\" channel!")});
     QCOMPARE(m_favList->RowCount(), 4);
     QCOMPARE(m_favList->CellText(2, 0), QStringLiteral("Radio 1"));
     QCOMPARE(m_favList->CellText(3, 0), QStringLiteral("Arte"));
@@ -614,7 +608,7 @@ void OrvaneViewTest::rolledBackFavListDropReloadsTheList() {
     Select({2, 3});
     StartDrag(2);
     DragTo(m_favList->viewport(), QPoint(20, 5));
-    QCOMPARE(Shown(), QStringList{QStringLiteral("Error! Your job is canceled.")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("Error! Your job is canceled.")});
     QCOMPARE(m_favList->reloads, 2);
     QCOMPARE(m_favList->RowCount(), 1);
     QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 2"), 1);

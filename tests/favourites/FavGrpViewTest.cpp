@@ -173,7 +173,7 @@ void FavGrpViewTest::keysDuringAnEditGoToTheEditor() {
     QTest::keyClick(Editor(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(Editor()->selectedText(), QStringLiteral("port"));
     QCOMPARE(fired, 0);
-    QVERIFY(ShownTexts().isEmpty());
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
     QTest::keyClick(Editor(), Qt::Key_Return);
     QTRY_VERIFY(Editor() == nullptr);
     QCOMPARE(StoredGroups().first(), QStringLiteral("port"));
@@ -181,7 +181,8 @@ void FavGrpViewTest::keysDuringAnEditGoToTheEditor() {
     // Outside an edit the Delete key asks about the selected group.
     qDeleteAll(m_panes->Window()->findChildren<QAction*>(QStringLiteral("actionShortcut")));
     QTest::keyClick(m_panes->Groups()->Tree(), Qt::Key_Delete);
-    QCOMPARE(ShownTexts(), QStringList{QStringLiteral("Do you want to remove this favorite group from DB?")});
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{QStringLiteral("Do you want to remove this favorite group from DB?")});
     QCOMPARE(StoredGroups().size(), 4);
 }
 
@@ -196,7 +197,7 @@ void FavGrpViewTest::renameAndDeleteRefusedOnTheRoot() {
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     m_panes->Groups()->OnEditDelete();
     QTest::keyClick(m_panes->Groups()->Tree(), Qt::Key_Delete);
-    QVERIFY(ShownTexts().isEmpty());
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
     QCOMPARE(m_panes->Item(-1)->text(0), QStringLiteral("Favorites"));
     QCOMPARE(m_panes->GroupLabels().size(), 4);
     QCOMPARE(StoredGroups().size(), 4);
@@ -300,7 +301,8 @@ void FavGrpViewTest::channelsDroppedOnAGroup() {
     QTest::mouseMove(Viewport(), m_panes->ItemCentre(0));
     QCOMPARE(m_panes->Groups()->DropTarget(), m_panes->Item(0));
     MoveAndRelease(Viewport(), m_panes->ItemCentre(0));
-    QCOMPARE(ShownTexts(), (QStringList{"You already insert same channel!", "You already insert same channel!"}));
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             (QStringList{"You already insert same channel!", "You already insert same channel!"}));
     QCOMPARE(StoredEntries(1), (QStringList{"Das Erste", "ZDF", "Arte", "3sat", "Kika"}));
     QCOMPARE(m_panes->Groups()->DropTarget(), nullptr);
     // "Sport" is the current group: the list shows the new entry.
@@ -312,7 +314,7 @@ void FavGrpViewTest::channelsDroppedOnAGroup() {
     PressAndStartDrag(channels->viewport(), QPoint(20, channels->RowBounds(5).center().y()));
     MoveAndRelease(Viewport(), m_panes->ItemCentre(-1));
     QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE ch_id = 101"), 1);
-    QVERIFY(ShownTexts().isEmpty());
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
 }
 
 QTEST_MAIN(FavGrpViewTest)

@@ -126,7 +126,7 @@ void FavListViewTest::failedMenuRemovalRollsBackAndReloads() {
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     PopupMenu::QueueChoice(QStringLiteral("actionEditDelete"));
     emit List()->customContextMenuRequested(RowCentre(0));
-    QCOMPARE(ShownTexts().last(),
+    QCOMPARE(MessageBox::TakeShownTexts().last(),
              QStringLiteral("The entries could not be removed from the DB.\nNothing has been removed."));
     QCOMPARE(StoredEntries(1), (QStringList{"Das Erste", "ZDF", "Arte", "3sat"}));
     QCOMPARE(m_panes->EntryNames(), (QStringList{"Das Erste", "ZDF", "Arte", "3sat"}));
@@ -139,7 +139,7 @@ void FavListViewTest::deleteKeyRemovesEachOnItsOwn() {
     Select({0, 2, 3});
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     QTest::keyClick(List(), Qt::Key_Delete);
-    QCOMPARE(ShownTexts(),
+    QCOMPARE(MessageBox::TakeShownTexts(),
              (QStringList{"Do you want to remove this favorite list from DB?", "Unvalid data is selected"}));
     // The removal before the failure stays, the failing entry and the one after it too.
     QCOMPARE(StoredEntries(1), (QStringList{"ZDF", "Arte", "3sat"}));
@@ -235,7 +235,7 @@ void FavListViewTest::channelsDroppedOnTheList() {
     PressAndStartDrag(channels->viewport(), QPoint(20, channels->RowBounds(4).center().y()));
     QVERIFY(m_panes->Channels()->Dragging());
     MoveAndRelease(List()->viewport(), QPoint(20, 5));
-    QCOMPARE(ShownTexts(), QStringList{QStringLiteral("You already insert \"Das Erste\" channel!")});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("You already insert \"Das Erste\" channel!")});
     QCOMPARE(m_panes->EntryNames(), (QStringList{"Das Erste", "ZDF", "Arte", "3sat", "Kika", "Chan 101"}));
     QCOMPARE(StoredEntries(1), m_panes->EntryNames());
     QCOMPARE(List()->RowId(5), Count("SELECT favlist_id FROM FAVListInfo WHERE favgrp_id = 1 AND ch_id = 101"));

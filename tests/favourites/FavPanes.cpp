@@ -121,14 +121,6 @@ QStringList CFavPanes::EntryNames() const {
     return names;
 }
 
-QStringList ShownTexts() {
-    QStringList texts;
-    for (const auto& shown : MessageBox::TakeShown()) {
-        texts << shown.text;
-    }
-    return texts;
-}
-
 namespace {
 
 QStringList Column(const QString& sql) {

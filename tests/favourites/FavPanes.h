@@ -51,8 +51,6 @@ private:
     QString m_path;
 };
 
-// The texts of the message boxes shown since the last call.
-QStringList ShownTexts();
 // Group names in stored order, and a group's entry names in stored order.
 QStringList StoredGroups();
 QStringList StoredEntries(int groupId);

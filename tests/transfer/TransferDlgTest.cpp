@@ -131,7 +131,7 @@ void TransferDlgTest::downloadSendsTheOpenWorkingCopyByteForByte() {
         StartAndWait(dlg);
     });
     doc.OnUsbDownload();
-    QCOMPARE(ShownTexts(), QStringList{kConfirm});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(doc.WorkPath()));
     QVERIFY(ReadFileBytes(doc.WorkPath()) != ReadFileBytes(file));
     QCOMPARE(m_receiver->Requests(QStringLiteral("install")).size(), 1);
@@ -155,7 +155,7 @@ void TransferDlgTest::downloadOfAChosenFileGoesInChunksUnderEditDbDat() {
     StartAndWait(*dlg);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
-    QCOMPARE(ShownTexts(), QStringList{kConfirm});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
     QCOMPARE(ProgressValues(progress), (QList<int>{40, 81, 100}));
     QCOMPARE(ChunkLengths(*m_receiver, kRequestChunkToReceiver), (QStringList{"8192", "8192", "3616"}));
     QCOMPARE(m_receiver->Requests(QStringLiteral("control code=0 ")).size(), 1);
@@ -185,7 +185,7 @@ void TransferDlgTest::downloadNoAtTheConfirmationSendsNothing() {
     WriteDbOfSize(dlg->FilePath(), 8192);
     MessageBox::QueueAnswer(MessageBox::Answer::No);
     StartAndWait(*dlg);
-    QCOMPARE(ShownTexts(), QStringList{kConfirm});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
     QCOMPARE(m_receiver->Requests(), QStringList());
     QVERIFY(dlg->isEnabled() && dlg->result() == 0);
 }
@@ -205,7 +205,7 @@ void TransferDlgTest::downloadWithoutAFileSendsNothing() {
     CUsbDownloadDlg nothingOpen(nullptr, QString());
     StartAndWait(nothingOpen);
     const QString message = QStringLiteral("Please open or select your DB file first.");
-    QCOMPARE(ShownTexts(), (QStringList{message, message}));
+    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{message, message}));
     QCOMPARE(m_receiver->Requests(), QStringList());
 }
 
@@ -253,7 +253,7 @@ void TransferDlgTest::downloadFailures() {
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     StartAndWait(*dlg);
-    QCOMPARE(ShownTexts(), (QStringList{kConfirm, message}));
+    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{kConfirm, message}));
     QCOMPARE(finished.size(), ends ? 1 : 0);
     if (!ends) {
         QVERIFY(dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->isEnabled());
@@ -304,7 +304,7 @@ void TransferDlgTest::uploadTakesTheFirstFreeNameOfTheSeries() {
     dlg->findChild<QCheckBox*>(QStringLiteral("openUploadCheckBox"))->click();
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(QFileInfo(dlg->FullPath()).fileName(), QStringLiteral("db2.dat"));
     QCOMPARE(ReadFileBytes(folder + "db2.dat"), ReadFileBytes(m_receiver->DbPath()));
     QCOMPARE(ReadFileBytes(folder + "db.dat"), QByteArray("full"));
@@ -324,7 +324,7 @@ void TransferDlgTest::uploadGoesInChunksIntoAnEmptyDbDat() {
     QSignalSpy progress(dlg->findChild<QProgressBar*>(QStringLiteral("progressBar")), &QProgressBar::valueChanged);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(ProgressValues(progress), (QList<int>{40, 81, 100}));
     QCOMPARE(ChunkLengths(*m_receiver, kRequestChunkFromReceiver), (QStringList{"8192", "8192", "3616"}));
     QCOMPARE(ReadFileBytes(folder + "db.dat"), ReadFileBytes(m_receiver->DbPath()));
@@ -396,7 +396,7 @@ void TransferDlgTest::uploadFailures() {
     auto dlg = UploadInto(folder);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
-    QCOMPARE(ShownTexts(), messages);
+    QCOMPARE(MessageBox::TakeShownTexts(), messages);
     QCOMPARE(finished.size(), ends ? 1 : 0);
     if (ends) {
         // A part of the database is never handed to the document.
@@ -431,7 +431,7 @@ void TransferDlgTest::uploadRefusesAPathThatDoesNotFitTheBuffer() {
     QCOMPARE(dlg->Folder(), folder);
     StartAndWait(*dlg);
     const QString tooLong = folder + "/db1.dat";
-    QCOMPARE(ShownTexts(),
+    QCOMPARE(MessageBox::TakeShownTexts(),
              QStringList{QStringLiteral("The path %1 is too long; it must be shorter than 256 bytes.").arg(tooLong)});
     QVERIFY(!QFileInfo::exists(tooLong));
     QVERIFY(m_receiver->Requests(QStringLiteral("control code=6")).isEmpty());
@@ -443,7 +443,7 @@ void TransferDlgTest::uploadBrowseAndTheCheckBoxSetTheFolder() {
     auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("folderEdit"));
     auto* browse = dlg.findChild<QPushButton*>(QStringLiteral("browseButton"));
     StartAndWait(dlg);
-    QCOMPARE(ShownTexts(), QStringList{"Please select the folder first."});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Please select the folder first."});
 
     FileChooser::QueueFileName(m_receiver->PcPath(QStringLiteral("absent")));
     browse->click();
@@ -454,7 +454,7 @@ void TransferDlgTest::uploadBrowseAndTheCheckBoxSetTheFolder() {
     QCOMPARE(shown[0].icon, MessageBox::Icon::Error);
     QVERIFY(dlg.Folder().isEmpty());
     browse->click(); // cancelled
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     const QList<FileChooser::Asked> asked = FileChooser::TakeAsked();
     QCOMPARE(asked.size(), 2);
     QCOMPARE(asked[0].caption, QStringLiteral("Selecte the folder to save file."));
@@ -467,7 +467,7 @@ void TransferDlgTest::uploadBrowseAndTheCheckBoxSetTheFolder() {
     WriteFileBytes(m_receiver->PcPath("db.dat"), "full");
     QVERIFY(QDir().mkpath(m_receiver->PcPath("db1.dat")));
     StartAndWait(dlg);
-    QCOMPARE(ShownTexts(), QStringList{"Can't open file."});
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Can't open file."});
 }
 
 // ---- the document --------------------------------------------------------------
@@ -485,7 +485,7 @@ void TransferDlgTest::documentOpensAnUploadedFileAndShowsTheChannels() {
     });
     doc.OnUsbUpload();
     const QString received = QDir(folder).filePath("db.dat");
-    QCOMPARE(ShownTexts(), QStringList());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(container.size(), 1);
     QCOMPARE(doc.GetPathName(), QFileInfo(received).absoluteFilePath());
     QCOMPARE(recent.size(), 1);
@@ -507,7 +507,7 @@ void TransferDlgTest::documentDoesNotOpenAPartlyUploadedFile() {
         StartAndWait(static_cast<CTransferDlg&>(dialog));
     });
     doc.OnUsbUpload();
-    QCOMPARE(ShownTexts().value(0), QStringLiteral("Reading PIPE02 failed!"));
+    QCOMPARE(MessageBox::TakeShownTexts().value(0), QStringLiteral("Reading PIPE02 failed!"));
     QCOMPARE(container.size(), 0);
     QVERIFY(g_db == nullptr);
     QVERIFY(doc.GetPathName().isEmpty());

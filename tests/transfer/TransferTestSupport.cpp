@@ -72,14 +72,6 @@ void WriteDbOfSize(const QString& path, qint64 size) {
     QVERIFY(QFile::resize(path, size));
 }
 
-QStringList ShownTexts() {
-    QStringList texts;
-    for (const MessageBox::Shown& shown : MessageBox::TakeShown()) {
-        texts << shown.text;
-    }
-    return texts;
-}
-
 void StartAndWait(CTransferDlg& dlg) {
     auto* start = dlg.findChild<QPushButton*>(QStringLiteral("startButton"));
     QVERIFY(start != nullptr && start->isEnabled());

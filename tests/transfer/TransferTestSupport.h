@@ -40,7 +40,5 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes);
 // A fixture database cut to `size` bytes: the transfer moves bytes, not rows, and sizes
 // such as 20000 are no whole number of database pages.
 void WriteDbOfSize(const QString& path, qint64 size);
-// Texts of the message boxes shown since the last call.
-QStringList ShownTexts();
 // Clicks Start and waits until a worker it started has ended.
 void StartAndWait(CTransferDlg& dlg);
