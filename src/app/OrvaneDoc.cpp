@@ -6,6 +6,7 @@
 #include "FileChooser.h"
 #include "MessageBox.h"
 #include "ModalDialog.h"
+#include "db/SchemaGate.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 
@@ -89,6 +90,16 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
         CloseDatabase();
         // The refused file's working copy must never be saved over the file that
         // was open before, so the document forgets both paths.
+        ClearPaths();
+        return false;
+    }
+    // Reads and inserts go by column position: a table laid out otherwise would have
+    // one column's value read, shown and written back as another's.
+    if (const std::string problem = dbschema::CheckTableLayout(g_db); !problem.empty()) {
+        MessageBox::Tell(m_dialogParent, QStringLiteral("The DB does not have the receiver's table layout, so it is "
+                                                        "not opened.\n%1")
+                                             .arg(QString::fromStdString(problem)));
+        CloseDatabase();
         ClearPaths();
         return false;
     }

@@ -1,0 +1,125 @@
+#include "SchemaGate.h"
+
+#include <initializer_list>
+#include <memory>
+
+namespace dbschema {
+
+namespace {
+
+// One table as the receiver stores it: its column names in stored order; a null name
+// is a column that the layout leaves unnamed, which is only counted.
+struct TableLayout {
+    const char* table;
+    std::initializer_list<const char*> columns;
+};
+
+const TableLayout kPositionalTables[] = {
+    {"SATInfo", {"SAT_ID", "Name", "posi_index", "posi_index_org", "SAT_seq", "position", "position_org", "added"}},
+    {"NITInfo",
+     {"NIT_ID", "SAT_ID", "Symbol_Rate", "Frequency", "fec", "POL", "drift", "ts_id", "network_id", "package_id"}},
+    {"LNBInfo",
+     {"Tuner_ID", nullptr, "SAT_ID", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
+    {"ChannelInfo", {"ch_id",      "ch_seq",    "name",      "nit_id",  "pg_id",    "sat_id", "cas_type",
+                     "media_mode", "video_pid", "audio_pid", "pcr_pid", "pmt_pid",  "pch_id", "tuner_id",
+                     "audio_mode", "lock",      "hide",      "day",     "ch_order", "SDT_ID"}},
+    {"SDTInfo", {"SDT_ID", "provider_name"}},
+    {"FAVGRPInfo", {"FAVGRP_ID", "name", "FAVGRP_Seq"}},
+    {"FAVListInfo", {"favgrp_id", "favlist_id", "Name", "favlist_seq", "ch_id", nullptr, nullptr}},
+    {"OptionInfo",
+     {"option_id", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+      nullptr,     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
+};
+
+// Tables of which the editor only deletes a channel's rows, by name.
+const char* const kChannelKeyedTables[] = {"ScheduleInfo", "ScrambleInfo"};
+
+struct FinalizeStatement {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+bool SameName(const char* a, const char* b) {
+    return a != nullptr && b != nullptr && sqlite3_stricmp(a, b) == 0;
+}
+
+// The columns that "SELECT *" yields, as the editor's reads see them; preparing the
+// statement reads the table's definition without reading any row.
+std::string PrepareSelectAll(sqlite3* db, const char* table, Statement& statement) {
+    const std::string sql = std::string("SELECT * FROM ") + table;
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK || raw == nullptr) {
+        const std::string error = sqlite3_errmsg(db);
+        sqlite3_finalize(raw);
+        if (SameName(error.c_str(), ("no such table: " + std::string(table)).c_str())) {
+            return std::string("The table ") + table + " is missing.";
+        }
+        return std::string("The table ") + table + " cannot be read: " + error + ".";
+    }
+    statement.reset(raw);
+    return {};
+}
+
+std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
+    Statement statement;
+    if (std::string problem = PrepareSelectAll(db, layout.table, statement); !problem.empty()) {
+        return problem;
+    }
+    const int count = sqlite3_column_count(statement.get());
+    int place = 0;
+    for (const char* expected : layout.columns) {
+        if (place >= count) {
+            std::string problem = std::string("The table ") + layout.table + " has " + std::to_string(count) +
+                                  " columns; the receiver's layout has " + std::to_string(layout.columns.size());
+            if (expected != nullptr) {
+                problem += std::string(", the column ") + expected + " is missing";
+            }
+            return problem + ".";
+        }
+        if (expected != nullptr) {
+            const char* found = sqlite3_column_name(statement.get(), place);
+            if (!SameName(found, expected)) {
+                return std::string("The table ") + layout.table + " has the column " +
+                       (found != nullptr ? found : "(unnamed)") + " where the receiver's layout has " + expected +
+                       " (column " + std::to_string(place + 1) + ").";
+            }
+        }
+        ++place;
+    }
+    return {};
+}
+
+std::string CheckHasChannelKey(sqlite3* db, const char* table) {
+    Statement statement;
+    if (std::string problem = PrepareSelectAll(db, table, statement); !problem.empty()) {
+        return problem;
+    }
+    const int count = sqlite3_column_count(statement.get());
+    for (int place = 0; place < count; ++place) {
+        if (SameName(sqlite3_column_name(statement.get(), place), "ch_id")) {
+            return {};
+        }
+    }
+    return std::string("The table ") + table + " has no column ch_id.";
+}
+
+} // namespace
+
+std::string CheckTableLayout(sqlite3* db) {
+    if (db == nullptr) {
+        return "No database is open.";
+    }
+    for (const TableLayout& layout : kPositionalTables) {
+        if (std::string problem = CheckPositional(db, layout); !problem.empty()) {
+            return problem;
+        }
+    }
+    for (const char* table : kChannelKeyedTables) {
+        if (std::string problem = CheckHasChannelKey(db, table); !problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
+} // namespace dbschema
