@@ -9,6 +9,8 @@
 #include "OrvaneDoc.h"
 #include "RecentFileList.h"
 #include "SplitterView.h"
+#include "StatusCounts.h"
+#include "UndoCommands.h"
 #include "db/ChannelDB.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
@@ -277,7 +279,13 @@ void CMainFrame::BuildEditMenu() {
         }
     });
     m_editActions = {add, change, remove};
+    // Undo and Redo follow the receiver editor's own commands, which keep their places.
+    edit->addSeparator();
+    m_undoCommands = new CUndoCommands(m_doc, this);
+    edit->addAction(m_undoCommands->UndoAction());
+    edit->addAction(m_undoCommands->RedoAction());
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(edit, &QMenu::aboutToShow, m_undoCommands, &CUndoCommands::UpdateActions);
 }
 
 void CMainFrame::BuildToolBar() {
@@ -329,6 +337,9 @@ void CMainFrame::BuildStatusBar() {
     auto* ready = new QLabel(QStringLiteral("Ready"), bar);
     ready->setObjectName(QStringLiteral("readyLabel"));
     bar->addWidget(ready, 1);
+    m_statusCounts = new CStatusCounts(m_doc, bar);
+    bar->addPermanentWidget(m_statusCounts);
+    connect(m_undoCommands, &CUndoCommands::historyChanged, m_statusCounts, &CStatusCounts::Refresh);
     new CKeyLockIndicators(bar);
 }
 
@@ -387,6 +398,7 @@ void CMainFrame::SwitchView(int viewType) {
     m_editingView = nullptr;
     SetActiveView(nullptr);
     delete old;
+    m_statusCounts->ForgetGroup();
     QWidget* view = CreateEditingView(viewType);
     m_editingView = view;
     m_editingArea->layout()->addWidget(view);

@@ -10,6 +10,8 @@
 
 class CEditCommands;
 class CMenuBar;
+class CStatusCounts;
+class CUndoCommands;
 class COrvaneDoc;
 class CRecentFileList;
 class QAction;
@@ -38,6 +40,7 @@ public:
     QWidget* EditingView() const { return m_editingView; }
     // The editing pane whose Edit commands run: the one that last took the focus.
     QWidget* ActiveView() const { return m_activeView; }
+    CUndoCommands* UndoCommands() const { return m_undoCommands; }
 
     static constexpr const char* kNoViewMessage = "Error in load view";
 
@@ -76,6 +79,8 @@ private:
     QAction* m_closeAction = nullptr;
     QList<QAction*> m_editActions; // Add, Edit, Delete
     QAction* m_renumberAction = nullptr;
+    CUndoCommands* m_undoCommands = nullptr;
+    CStatusCounts* m_statusCounts = nullptr;
     QToolBar* m_toolBar = nullptr;
     QSplitter* m_splitter = nullptr;
     CMenuBar* m_menuBar = nullptr;

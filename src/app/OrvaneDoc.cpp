@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "ModalDialog.h"
 #include "db/SchemaGate.h"
+#include "db/UndoHistory.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 
@@ -41,6 +42,7 @@ COrvaneDoc::~COrvaneDoc() {
 // ---- document steps -------------------------------------------------------
 
 bool COrvaneDoc::OnNewDocument() {
+    UndoHistory().Clear();
     CloseDatabase();
     ClearPaths();
     m_pathName.clear();
@@ -63,6 +65,8 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
     m_strWorkPath = path + QStringLiteral(".bak");
     m_strOrigPath = path;
     g_dbModified = 0;
+    // The steps of the old file cannot be undone in another one.
+    UndoHistory().Clear();
     // The old connection is closed before its file can be replaced beneath it.
     CloseDatabase();
 
@@ -111,15 +115,20 @@ bool COrvaneDoc::OnSaveDocument(const QString& target) {
         return false;
     }
     g_dbModified = 0;
+    UndoHistory().MarkSaved();
     return true;
 }
 
 bool COrvaneDoc::SaveModified() {
     if (g_dbModified != 0 && g_db != nullptr) {
-        const bool yes = MessageBox::AskYesNo(m_dialogParent, QStringLiteral("Do you want to save the changed DB contents?"));
+        const bool yes =
+            MessageBox::AskYesNo(m_dialogParent, QStringLiteral("Do you want to save the changed DB contents?"));
         // A failed copy keeps the flag, so the changes are still known to be unsaved.
         if (!yes || CopyWorkingCopyTo(m_strOrigPath)) {
             g_dbModified = 0;
+        }
+        if (yes && g_dbModified == 0) {
+            UndoHistory().MarkSaved();
         }
     }
     return true;
@@ -141,8 +150,9 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target) {
     }
     std::string error;
     if (!filecopy::ReplaceWithCopy(Native(m_strWorkPath), Native(target), &error)) {
-        MessageBox::Tell(m_dialogParent, QStringLiteral("The DB could not be saved to %1.\n%2")
-                                             .arg(target, QString::fromLocal8Bit(error.c_str())));
+        MessageBox::Tell(
+            m_dialogParent,
+            QStringLiteral("The DB could not be saved to %1.\n%2").arg(target, QString::fromLocal8Bit(error.c_str())));
         return false;
     }
     return true;
@@ -162,7 +172,8 @@ void COrvaneDoc::FileNew() {
 }
 
 void COrvaneDoc::FileOpen() {
-    const QString path = FileChooser::GetOpenFileName(m_dialogParent, QStringLiteral("Open"), FileChooser::DbFileFilter());
+    const QString path =
+        FileChooser::GetOpenFileName(m_dialogParent, QStringLiteral("Open"), FileChooser::DbFileFilter());
     if (!path.isEmpty()) {
         OpenDocumentFile(path);
     }
@@ -192,8 +203,8 @@ void COrvaneDoc::FileSaveAs() {
     if (suggested.isEmpty() && !m_strOrigPath.isEmpty()) {
         suggested = m_strOrigPath;
     }
-    QString target = FileChooser::GetSaveFileName(m_dialogParent, QStringLiteral("Save As"), suggested,
-                                                  FileChooser::DbFileFilter());
+    QString target =
+        FileChooser::GetSaveFileName(m_dialogParent, QStringLiteral("Save As"), suggested, FileChooser::DbFileFilter());
     if (target.isEmpty()) {
         return;
     }

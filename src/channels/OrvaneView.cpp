@@ -7,6 +7,7 @@
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
 #include "app/WaitCursor.h"
+#include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/ListSorter.h"
@@ -85,6 +86,11 @@ private:
     std::unique_ptr<ChannelRecord[]> m_block;
     std::unordered_map<int32_t, const ChannelRecord*> m_byId;
 };
+
+// "Delete 3 channels", "Delete 1 channel": the name of an undo step.
+std::string CountedName(const char* verb, qsizetype count, const char* noun) {
+    return std::string(verb) + ' ' + std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
 
 } // namespace
 
@@ -175,6 +181,7 @@ void COrvaneView::OnEditAdd() {
 }
 
 void COrvaneView::OpenNewChannel() {
+    CUndoStep step("Add channel");
     CEditChannelDlg dlg(-1, this);
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -198,6 +205,7 @@ void COrvaneView::OnEditEdit() {
         OpenNewChannel();
         return;
     }
+    CUndoStep step("Edit channel " + m_list->CellText(row, kChannelServiceColumn).toStdString());
     CEditChannelDlg dlg(m_list->RowId(row), this);
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -219,6 +227,7 @@ void COrvaneView::OnEditDelete() {
     }
     CWaitCursor wait;
     const QList<int> rows = m_list->SelectedRows();
+    CUndoStep step(CountedName("Delete", rows.size(), "channel"));
     // Every row stays on screen until the whole delete is stored, so a failure
     // that rolls the delete back leaves the list showing what is stored.
     bool stored = m_db.BeginTransaction() == 0;
@@ -246,6 +255,7 @@ void COrvaneView::OnRenumber() {
         return;
     }
     CWaitCursor wait;
+    CUndoStep step("Renumber");
     if (RenumberListedChannels()) {
         g_dbModified = true;
     }
@@ -434,6 +444,7 @@ void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
         return;
     }
     CWaitCursor wait;
+    CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to a favourite group");
     m_db.BeginTransaction();
     for (const int row : m_list->SelectedRows()) {
         const int rc = m_db.AddFavEntry(static_cast<uint16_t>(m_list->RowId(row)), static_cast<uint16_t>(groupId));
@@ -461,6 +472,7 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
     favList->clearSelection();
     int insertAt = favList->RowCount();
     const auto groupId = static_cast<uint16_t>(m_favGroupId);
+    CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to the favourite list");
     m_db.BeginTransaction();
     for (const int row : m_list->SelectedRows()) {
         const auto chId = static_cast<uint16_t>(m_list->RowId(row));

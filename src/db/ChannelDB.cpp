@@ -19,11 +19,16 @@ DbDiagnosticSink InitialSink() {
 }
 
 DbDiagnosticSink g_diagnosticSink = InitialSink();
+DbWriteHook g_writeHook = nullptr;
 
 } // namespace
 
 void SetDbDiagnosticSink(DbDiagnosticSink sink) {
     g_diagnosticSink = sink;
+}
+
+void SetDbWriteHook(DbWriteHook hook) {
+    g_writeHook = hook;
 }
 
 void CChannelDB::LogDbError(const char* format, ...) {
@@ -39,6 +44,9 @@ void CChannelDB::LogDbError(const char* format, ...) {
 }
 
 int CChannelDB::ExecSql(const char* sql, const char* diagnostic) {
+    if (g_writeHook != nullptr && g_db != nullptr) {
+        g_writeHook();
+    }
     const int rc = sql != nullptr ? sqlite3_exec(g_db, sql, nullptr, nullptr, nullptr) : SQLITE_NOMEM;
     if (rc == SQLITE_OK) {
         return 0;

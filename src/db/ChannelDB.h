@@ -11,11 +11,19 @@
 
 #include <cstdint>
 #include <new>
+#include <vector>
 
 // The one open connection of the process, or null while no file is open.
 extern sqlite3* g_db;
 // 1 while the database holds changes not yet saved to the user's file.
 extern int16_t g_dbModified;
+
+// How many listed channels there are, and of which kind (radio: media_mode not 0).
+struct ChannelCounts {
+    int channels = 0;
+    int tv = 0;
+    int radio = 0;
+};
 
 // The schema revision this editor understands.
 inline constexpr const char* kSchemaRevision = "$Revision: 1.9 $";
@@ -24,6 +32,11 @@ inline constexpr const char* kSchemaRevision = "$Revision: 1.9 $";
 // ORVANE_DB_TRACE is set in the environment, which sends them to stderr).
 using DbDiagnosticSink = void (*)(const char* line);
 void SetDbDiagnosticSink(DbDiagnosticSink sink);
+
+// Called before every statement an operation writes with (BEGIN and COMMIT included)
+// while a database is open: the undo history takes its snapshot there. Null: none.
+using DbWriteHook = void (*)();
+void SetDbWriteHook(DbWriteHook hook);
 
 class CChannelDB {
 public:
@@ -96,6 +109,13 @@ public:
     int SaveOptionInfo(const OptionRecord& option);
     int EnsureOptionInfo(OptionRecord* option);
 
+    // Counts and id lists for the status bar and the channel list's filters (listed
+    // channels only): 1 or the count or the number of ids, or the negated code.
+    int CountChannels(ChannelCounts& counts);
+    int CountFavEntries(uint16_t groupId);
+    int GetChannelIdsBySat(int16_t satId, std::vector<int32_t>& ids);
+    int GetChannelIdsWithoutFav(std::vector<int32_t>& ids);
+
     // Ending a caller's transaction after a failure; the layer itself has no
     // rollback operation in its contract, this only spares callers the raw call.
     static void Rollback();
@@ -126,6 +146,9 @@ protected:
             return QuerySql(table, sql.Text(), diagnostic);
         }
     }
+
+    // The first column of every row as an integer.
+    static int ReadIds(const dbutil::ResultTable& table, std::vector<int32_t>& ids);
 
     // "coalesce(max(x),0)+1" lookups: the value, `noRowValue` when no row comes
     // back, or the negated code.

@@ -5,6 +5,7 @@
 #include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/OrvaneDoc.h"
+#include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
 
 #include <QApplication>
@@ -171,6 +172,7 @@ void CFavGrpView::OnEditAdd() {
         return;
     }
     // Stored first, so that no item stands for a group the file does not hold.
+    CUndoStep step("Add favourite group");
     const int groupId = m_db.InsertFavGroup(kNewGroupLabel);
     if (groupId <= 0) {
         return;
@@ -196,6 +198,7 @@ void CFavGrpView::StoreLabel(QTreeWidgetItem* item, const QString& text) {
         return;
     }
     const QByteArray name = StoredName(text);
+    CUndoStep step("Rename favourite group");
     // A label the database did not take stays as it was.
     if (m_db.RenameFavGroup(name.constData(), static_cast<uint16_t>(GroupIdOf(item))) != 0) {
         return;
@@ -214,6 +217,7 @@ void CFavGrpView::OnEditDelete() {
         return;
     }
     const auto groupId = static_cast<uint16_t>(GroupIdOf(item));
+    CUndoStep step("Delete favourite group");
     if (!StoreAtomically(m_db, [&] { return m_db.DeleteFavGroup(groupId); })) {
         return;
     }
@@ -354,6 +358,7 @@ void CFavGrpView::ExchangeGroups(QTreeWidgetItem* dragged, QTreeWidgetItem* targ
     const int targetId = GroupIdOf(target);
     // A swap that fails half way would leave a group parked outside the order; the
     // tree then keeps showing what is stored.
+    CUndoStep step("Move favourite group");
     if (!StoreAtomically(m_db, [&] {
             return m_db.SwapFavGroupSeq(static_cast<uint16_t>(targetId), static_cast<uint16_t>(draggedId));
         })) {

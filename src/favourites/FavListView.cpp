@@ -3,6 +3,7 @@
 #include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/WaitCursor.h"
+#include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/RecordListCtrl.h"
 
@@ -112,6 +113,7 @@ void CFavListView::OnEditDelete() {
 }
 
 void CFavListView::RemoveSelected(Removal mode) {
+    CUndoStep step("Remove favourite entries");
     if (mode == Removal::EachOnItsOwn) {
         if (!MessageBox::AskYesNo(this, QString::fromLatin1(kKeyRemoveQuestion), MessageBox::Icon::Question)) {
             return;
@@ -280,6 +282,7 @@ void CFavListView::ExchangeEntries(int source, int target) {
     // exchange.
     const auto first = static_cast<uint16_t>(m_list->RowId(source));
     const auto second = static_cast<uint16_t>(m_list->RowId(target));
+    CUndoStep step("Move favourite entry");
     if (m_db.BeginTransaction() != 0) {
         return;
     }

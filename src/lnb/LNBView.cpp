@@ -4,6 +4,7 @@
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/PopupMenu.h"
+#include "db/UndoHistory.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
 #include "listctrl/RowFormat.h"
@@ -309,6 +310,7 @@ void CLNBView::OnSave() {
         if (m_separated->isChecked() || m_loopThru->isChecked()) {
             m_slots.SetConnection(m_loopThru->isChecked() ? 1 : 0);
         }
+        CUndoStep step("Save LNB settings");
         if (!m_slots.Save(m_db)) {
             MessageBox::Tell(this, QStringLiteral("The LNB settings could not be saved; the stored ones are kept."));
             return;

@@ -7,6 +7,7 @@
 #include "app/OrvaneDoc.h"
 #include "app/PopupMenu.h"
 #include "app/WaitCursor.h"
+#include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
@@ -221,6 +222,8 @@ void CNITView::EditSatellite(int row) {
     if (!adding) {
         SelectAndFocus(m_satList, row);
     }
+    CUndoStep step(adding ? "Add satellite"
+                          : "Edit satellite " + m_satList->CellText(row, kSatNameColumn).toStdString());
     CEditSatDlg dlg(this, adding ? 0 : m_satList->RowId(row));
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -257,6 +260,7 @@ void CNITView::EditTransponder(int row) {
             satId = stored.sat_id;
         }
     }
+    CUndoStep step(adding ? "Add transponder" : "Edit transponder");
     CEditNitDlg dlg(this, adding ? 0 : m_tpList->RowId(row), satId);
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -288,6 +292,7 @@ void CNITView::DeleteRows(CRecordListCtrl* list) {
         return;
     }
     CWaitCursor wait;
+    CUndoStep step(list == m_satList ? "Delete satellites" : "Delete transponders");
     int removed = 0;
     for (const int selected : list->SelectedRows()) {
         const int row = selected - removed;
@@ -438,6 +443,7 @@ void CNITView::DropOnSatList() {
         --target;
     }
     bool changed = false;
+    CUndoStep step("Move satellites");
     bool stored = m_db.BeginTransaction() == 0;
     for (const int row : m_satList->SelectedRows()) {
         if (!stored || target >= rows) {

@@ -165,7 +165,8 @@ void MainFrameTest::menuTree() {
         // No pane has been clicked into yet, so the Edit commands have no view to reach.
         // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
-         {QStringLiteral("&Add(off)"), QStringLiteral("&Edit\tSpace(off)"), QStringLiteral("&Delete\tDel(off)")}},
+         {QStringLiteral("&Add(off)"), QStringLiteral("&Edit\tSpace(off)"), QStringLiteral("&Delete\tDel(off)"),
+          QStringLiteral("-"), QStringLiteral("&Undo|Ctrl+Z(off)"), QStringLiteral("&Redo|Ctrl+Y(off)")}},
         {QStringLiteral("&Tools"), {QStringLiteral("&Setting")}},
         {QStringLiteral("F&ormat"),
          {QStringLiteral("&Import(off){From SatcoDX(off)}"), QStringLiteral("&Export(off)")}},
@@ -244,14 +245,14 @@ void MainFrameTest::keyLockIndicatorsFollowTheLockKeys() {
     const auto text = [this](const char* name) {
         return Frame()->statusBar()->findChild<QLabel*>(QLatin1String(name))->text();
     };
-    // Order along the bar: the message pane, then CAP, NUM and SCRL.
+    // Order along the bar: the message pane, the counts, then CAP, NUM and SCRL.
     QList<QLabel*> labels = Frame()->statusBar()->findChildren<QLabel*>();
     std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
     QStringList names;
     for (QLabel* label : labels) {
         names << label->objectName();
     }
-    QCOMPARE(names, QStringList({"readyLabel", "capsLockLabel", "numLockLabel", "scrollLockLabel"}));
+    QCOMPARE(names, QStringList({"readyLabel", "countsLabel", "capsLockLabel", "numLockLabel", "scrollLockLabel"}));
 
     QCOMPARE(text("capsLockLabel"), QString());
     QTest::keyClick(Frame()->windowHandle(), Qt::Key_CapsLock);
