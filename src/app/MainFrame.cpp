@@ -6,6 +6,7 @@
 #include "DocView.h"
 #include "MenuBar.h"
 #include "MessageBox.h"
+#include "ModalDialog.h"
 #include "OrvaneDoc.h"
 #include "RecentFileList.h"
 #include "SplitterView.h"
@@ -517,7 +518,7 @@ void CMainFrame::UpdateTitle(const QString& documentTitle) {
 
 void CMainFrame::ShowAbout() {
     CAboutDlg dialog(this);
-    dialog.exec();
+    ModalDialog::Exec(dialog);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

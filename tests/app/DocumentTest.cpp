@@ -3,6 +3,7 @@
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
 #include "app/MainFrame.h"
+#include "app/ModalDialog.h"
 #include "app/OrvaneApp.h"
 #include "app/OrvaneDoc.h"
 #include "db/ChannelDB.h"
@@ -361,17 +362,17 @@ void DocumentTest::killedSaveLeavesOldOrNewFile() {
 
 void DocumentTest::aboutBox() {
     bool seen = false;
-    QTimer::singleShot(0, this, [&] {
-        QDialog* dialog = nullptr;
-        QTRY_VERIFY(dialog = m_app->MainFrame()->findChild<QDialog*>(QStringLiteral("aboutDialog")));
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("About Orvane"));
-        auto* version = dialog->findChild<QLabel*>(QStringLiteral("versionLabel"));
+    ModalDialog::QueueScript([&](QDialog& dialog) {
+        QCOMPARE(dialog.objectName(), QStringLiteral("aboutDialog"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("About Orvane"));
+        auto* version = dialog.findChild<QLabel*>(QStringLiteral("versionLabel"));
         QCOMPARE(version->text(), QStringLiteral("Melvex400 Orvane Version 1.0"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         seen = true;
     });
     QVERIFY(testsupport::TriggerAction(m_app->MainFrame(), QStringLiteral("actionAppAbout")));
-    QTRY_VERIFY(seen);
+    QVERIFY(seen);
 }
 
 QTEST_MAIN(DocumentTest)

@@ -5,6 +5,7 @@
 #include "ChannelFixture.h"
 #include "DialogDriver.h"
 #include "TestSupport.h"
+#include "app/ModalDialog.h"
 #include "channels/SelectNitDlg.h"
 #include "db/ChannelDB.h"
 
@@ -137,11 +138,11 @@ void EditChannelDlgTest::requiredFields() {
 }
 
 void EditChannelDlgTest::newChannelStoredAsTyped() {
-    // Run as the channel list runs it: modal, through exec().
+    // Run as the channel list runs it: through the modal-dialog seam.
     CEditChannelDlg dlg(-1);
     bool typed = false;
-    QTimer::singleShot(0, &dlg, [&] {
-        QTRY_VERIFY(dlg.isVisible());
+    ModalDialog::QueueScript([&](QDialog&) {
+        QVERIFY(dlg.isVisible());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Edit Channel"));
         QVERIFY(Child<QRadioButton>(&dlg, "tvRadioButton")->isChecked());
         QVERIFY(Edit(&dlg, "chNoEdit")->text().isEmpty());
@@ -154,7 +155,7 @@ void EditChannelDlgTest::newChannelStoredAsTyped() {
         typed = true;
         Click(&dlg, "okButton");
     });
-    QCOMPARE(dlg.exec(), int(QDialog::Accepted));
+    QCOMPARE(ModalDialog::Exec(dlg), int(QDialog::Accepted));
     QVERIFY(typed);
     QVERIFY(MessageBox::TakeShown().isEmpty());
 

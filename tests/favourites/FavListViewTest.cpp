@@ -33,6 +33,7 @@ private slots:
     void deleteKeyRemovesEachOnItsOwn();
     void contextMenuItems();
     void draggingTheFirstEntryOntoTheThirdExchangesOnlyThose();
+    void failedExchangeKeepsOrderAndEndsTheTransaction();
     void autoScrollWhileDragging();
     void channelDeletedInTheChannelListLeavesAtTheNextReload();
     void channelsDroppedOnTheList();
@@ -184,6 +185,18 @@ void FavListViewTest::draggingTheFirstEntryOntoTheThirdExchangesOnlyThose() {
     MoveAndRelease(m_panes->Groups()->Tree()->viewport(), m_panes->ItemCentre(2));
     QCOMPARE(StoredEntries(1), (QStringList{"Arte", "3sat", "Das Erste", "ZDF"}));
     QCOMPARE(m_panes->EntryNames(), (QStringList{"Arte", "3sat", "Das Erste", "ZDF"}));
+}
+
+// Guards against a failed exchange of two entries left half stored with its
+// transaction open, while the list shows the exchange as done.
+void FavListViewTest::failedExchangeKeepsOrderAndEndsTheTransaction() {
+    QVERIFY(Exec("CREATE TRIGGER refuse BEFORE UPDATE ON FAVListInfo WHEN old.favlist_id = 3 "
+                 "BEGIN SELECT RAISE(ABORT, 'no'); END"));
+    DragEntry(0, RowCentre(2));
+    QVERIFY(sqlite3_get_autocommit(g_db) != 0);
+    QCOMPARE(StoredEntries(1), (QStringList{"Das Erste", "ZDF", "Arte", "3sat"}));
+    QCOMPARE(m_panes->EntryNames(), (QStringList{"Das Erste", "ZDF", "Arte", "3sat"}));
+    QVERIFY(!g_dbModified);
 }
 
 void FavListViewTest::autoScrollWhileDragging() {

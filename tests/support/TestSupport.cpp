@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "FixtureBuilder.h"
+#include "ModalGuard.h"
 #include "app/ModalDialog.h"
 #include "app/PopupMenu.h"
 #include "db/ChannelDB.h"
@@ -14,6 +15,7 @@
 namespace testsupport {
 
 void ResetEnvironment() {
+    InstallModalGuard();
     QStandardPaths::setTestModeEnabled(true);
     MessageBox::SetScripted(true);
     FileChooser::SetScripted(true);

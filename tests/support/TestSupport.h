@@ -11,8 +11,9 @@ class QWidget;
 
 namespace testsupport {
 
-// Puts settings into test mode, scripts every message box and file chooser, and
-// empties the settings store. Call from initTestCase() and init().
+// Puts settings into test mode, scripts every message box, file chooser, dialog and
+// popup menu, makes sure the modal-window guard is on, and empties the settings store. Call from initTestCase() and
+// init().
 void ResetEnvironment();
 
 // A fresh temporary folder holding fixture files made on demand.
