@@ -10,13 +10,13 @@
 #include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/ListColumns.h"
+#include "listctrl/ListKeyFilter.h"
 #include "listctrl/RecordListCtrl.h"
 #include "listctrl/RowFormat.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QMenu>
 
 namespace {
@@ -81,20 +81,14 @@ CNITView::CNITView(COrvaneDoc* doc, QWidget* parent)
       m_dragImage(std::make_unique<CDragImage>()) {
     setObjectName(QStringLiteral("nitView"));
     m_satList->SetRowDragging(true);
-    m_satList->installEventFilter(this);
-    m_tpList->installEventFilter(this);
+    for (CRecordListCtrl* list : {m_satList, m_tpList}) {
+        InstallEditKeys(
+            list, [this, list] { EditSelectedRow(list); }, [this, list] { DeleteRows(list); });
+    }
 
     connect(m_satList, &QAbstractItemView::clicked, this, &CNITView::OnSatClicked);
-    connect(m_satList, &QAbstractItemView::doubleClicked, this, [this] {
-        if (g_db != nullptr && m_satList->FirstSelectedRow() >= 0) {
-            EditSatellite(m_satList->FirstSelectedRow());
-        }
-    });
-    connect(m_tpList, &QAbstractItemView::doubleClicked, this, [this] {
-        if (g_db != nullptr && m_tpList->FirstSelectedRow() >= 0) {
-            EditTransponder(m_tpList->FirstSelectedRow());
-        }
-    });
+    connect(m_satList, &QAbstractItemView::doubleClicked, this, [this] { EditSelectedRow(m_satList); });
+    connect(m_tpList, &QAbstractItemView::doubleClicked, this, [this] { EditSelectedRow(m_tpList); });
     connect(m_satList, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
         ShowContextMenu(MenuTarget::Satellites, m_satList->viewport()->mapToGlobal(point));
     });
@@ -199,14 +193,19 @@ void CNITView::OnEditAdd() {
 }
 
 void CNITView::OnEditEdit() {
-    if (g_db == nullptr) {
+    if (m_menuTarget == MenuTarget::Satellites) {
+        EditSelectedRow(m_satList);
+    } else if (m_menuTarget == MenuTarget::Transponders) {
+        EditSelectedRow(m_tpList);
+    }
+}
+
+void CNITView::EditSelectedRow(CRecordListCtrl* list) {
+    const int row = list->FirstSelectedRow();
+    if (g_db == nullptr || row < 0) {
         return;
     }
-    if (m_menuTarget == MenuTarget::Satellites && m_satList->FirstSelectedRow() >= 0) {
-        EditSatellite(m_satList->FirstSelectedRow());
-    } else if (m_menuTarget == MenuTarget::Transponders && m_tpList->FirstSelectedRow() >= 0) {
-        EditTransponder(m_tpList->FirstSelectedRow());
-    }
+    list == m_satList ? EditSatellite(row) : EditTransponder(row);
 }
 
 void CNITView::OnEditDelete() {
@@ -228,8 +227,9 @@ void CNITView::EditSatellite(int row) {
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
     }
+    // OK means the dialog stored the row, whether or not it can be read back.
+    g_dbModified = 1;
     SatRecord sat{};
-    // The dialog stored before closing with OK; the row shows what was stored.
     if (m_db.GetSatInfo(static_cast<int16_t>(dlg.SatId()), sat) <= 0) {
         return;
     }
@@ -239,7 +239,6 @@ void CNITView::EditSatellite(int row) {
         m_satList->SetCellText(row, kSatNameColumn, FieldText(sat.name));
         m_satList->SetCellText(row, kSatPositionColumn, PositionText(sat.position));
     }
-    g_dbModified = 1;
 }
 
 void CNITView::EditTransponder(int row) {
@@ -265,6 +264,7 @@ void CNITView::EditTransponder(int row) {
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
     }
+    g_dbModified = 1;
     NitRecord nit{};
     if (m_db.GetNitInfo(static_cast<int16_t>(dlg.NitId()), nit) <= 0) {
         return;
@@ -279,7 +279,6 @@ void CNITView::EditTransponder(int row) {
             m_tpList->SetCellText(row, kTpFecColumn, FecText(nit.fec));
         }
     }
-    g_dbModified = 1;
 }
 
 // Each row is deleted on its own (with what depends on it); a failure stops the walk
@@ -321,27 +320,6 @@ bool CNITView::DeleteRow(CRecordListCtrl* list, int row) {
     return true;
 }
 
-// Keys.
-
-bool CNITView::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == m_satList || watched == m_tpList) && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        auto* list = static_cast<CRecordListCtrl*>(watched);
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            const int row = list->FirstSelectedRow();
-            if (g_db != nullptr && row >= 0) {
-                list == m_satList ? EditSatellite(row) : EditTransponder(row);
-            }
-            return true;
-        }
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            DeleteRows(list);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 // Reordering satellites by dragging.
 
 void CNITView::BeginDrag(int row) {
@@ -354,12 +332,14 @@ void CNITView::BeginDrag(int row) {
     m_capture.Begin(m_satList->viewport());
 }
 
+// Only a list's rows area counts: over its header or scroll bars the pointer is over
+// no row, and a release there must not read as one below the last row.
 CRecordListCtrl* CNITView::ListAt(const QPoint& globalPos) const {
     QWidget* under = QApplication::widgetAt(globalPos);
-    if (IsAncestorOf(m_satList, under)) {
+    if (IsAncestorOf(m_satList->viewport(), under)) {
         return m_satList;
     }
-    return IsAncestorOf(m_tpList, under) ? m_tpList : nullptr;
+    return IsAncestorOf(m_tpList->viewport(), under) ? m_tpList : nullptr;
 }
 
 void CNITView::DragMove(const QPoint& globalPos) {

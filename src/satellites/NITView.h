@@ -47,7 +47,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct DragState {
@@ -63,6 +62,7 @@ private:
     void ClearTransponders();
     void ShowContextMenu(MenuTarget target, const QPoint& globalPos);
 
+    void EditSelectedRow(CRecordListCtrl* list);
     void EditSatellite(int row);   // -1: a new satellite
     void EditTransponder(int row); // -1: a new transponder
     void DeleteRows(CRecordListCtrl* list);

@@ -34,24 +34,4 @@ void WriteChannelFixture(const QString& path) {
     db.AddFavEntry(1, 3, "ZDF", 3, 2);
 }
 
-bool Exec(const QString& sql) {
-    return sqlite3_exec(g_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-int QueryInt(const QString& sql) {
-    dbutil::ResultTable table;
-    if (table.Run(g_db, sql.toUtf8().constData()) != SQLITE_OK || table.Rows() == 0) {
-        return -999;
-    }
-    return table.Int(0, 0);
-}
-
-QString QueryText(const QString& sql) {
-    dbutil::ResultTable table;
-    if (table.Run(g_db, sql.toUtf8().constData()) != SQLITE_OK || table.Rows() == 0) {
-        return QString();
-    }
-    return QString::fromUtf8(table.Value(0, 0));
-}
-
 } // namespace channeltest

@@ -1,6 +1,8 @@
 #pragma once
 // The small receiver database the channel dialog tests share, and direct reads of
 // the open file, so tests check what was stored rather than what a dialog holds.
+#include "TestSupport.h"
+
 #include <QString>
 
 namespace channeltest {
@@ -11,11 +13,8 @@ namespace channeltest {
 // groups 1 and 2 both holding channel 1, group 1 also channel 2.
 void WriteChannelFixture(const QString& path);
 
-// Runs `sql` on g_db; false on failure.
-bool Exec(const QString& sql);
-// The first value of `sql` on g_db as an integer, or -999 when there is no row.
-int QueryInt(const QString& sql);
-// The first value of `sql` on g_db as text.
-QString QueryText(const QString& sql);
+using testsupport::Exec;
+using testsupport::QueryInt;
+using testsupport::QueryText;
 
 } // namespace channeltest

@@ -193,18 +193,12 @@ void OrvaneViewTest::Select(const QList<int>& rows) {
 }
 
 void OrvaneViewTest::StartDrag(int row) {
-    QWidget* viewport = m_view->List()->viewport();
-    const QPoint start(40, m_view->List()->RowBounds(row).center().y());
-    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
-    // The first move beyond the drag distance arms the list's drag, the next starts it.
-    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 2));
-    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 4));
+    testsupport::StartRowDrag(m_view->List(), row);
     QVERIFY(m_view->Dragging());
 }
 
 void OrvaneViewTest::DragTo(QWidget* widget, const QPoint& point) {
-    QTest::mouseMove(widget, point);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
+    testsupport::MoveAndRelease(widget, point);
     QVERIFY(!m_view->Dragging());
 }
 

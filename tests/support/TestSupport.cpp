@@ -5,11 +5,13 @@
 #include "app/ModalDialog.h"
 #include "app/PopupMenu.h"
 #include "db/ChannelDB.h"
+#include "listctrl/RecordListCtrl.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <QWidget>
 
 namespace testsupport {
@@ -54,6 +56,40 @@ void CloseDbDirect() {
         g_db = nullptr;
     }
     g_dbModified = 0;
+}
+
+bool Exec(const QString& sql) {
+    return sqlite3_exec(g_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+int QueryInt(const QString& sql) {
+    dbutil::ResultTable table;
+    if (table.Run(g_db, sql.toUtf8().constData()) != SQLITE_OK || table.Rows() == 0) {
+        return -999;
+    }
+    return table.Int(0, 0);
+}
+
+QString QueryText(const QString& sql) {
+    dbutil::ResultTable table;
+    if (table.Run(g_db, sql.toUtf8().constData()) != SQLITE_OK || table.Rows() == 0) {
+        return QString();
+    }
+    return QString::fromUtf8(table.Value(0, 0));
+}
+
+void StartRowDrag(CRecordListCtrl* list, int row) {
+    QWidget* viewport = list->viewport();
+    const QPoint start(40, list->RowBounds(row).center().y());
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    // The first move beyond the drag distance arms the list's drag, the next starts it.
+    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 2));
+    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 4));
+}
+
+void MoveAndRelease(QWidget* widget, const QPoint& point) {
+    QTest::mouseMove(widget, point);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
 }
 
 bool TriggerAction(QWidget* root, const QString& name) {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class CRecordListCtrl;
+class QPoint;
 class QWidget;
 
 namespace testsupport {
@@ -32,6 +34,17 @@ private:
 // document open step.
 bool OpenDbDirect(const QString& path);
 void CloseDbDirect();
+
+// Direct SQL on g_db, so tests check what was stored rather than what a view shows.
+// Exec: false on failure. QueryInt: the first value, -999 when there is no row.
+bool Exec(const QString& sql);
+int QueryInt(const QString& sql);
+QString QueryText(const QString& sql);
+
+// The hand-made row drags: presses on `row` of `list` and moves far enough to start
+// a drag; then moves to `point` of `widget` and releases there.
+void StartRowDrag(CRecordListCtrl* list, int row);
+void MoveAndRelease(QWidget* widget, const QPoint& point);
 
 // Triggers the enabled action named `name` under `root`; false when it is missing
 // or disabled.
