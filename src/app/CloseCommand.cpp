@@ -4,6 +4,9 @@
 #include "db/ChannelDB.h"
 
 void CloseDatabaseInViews(COrvaneDoc& doc, const std::function<void()>& emptyViews) {
+    if (!doc.SettlePendingEdits()) {
+        return;
+    }
     // The save prompt runs while the database is still open: closing it first would
     // silence the prompt and drop every unsaved edit without a word.
     doc.SaveModified();

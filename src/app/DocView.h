@@ -27,6 +27,8 @@ class CEditCommands {
 public:
     virtual ~CEditCommands() = default;
     virtual void OnEditAdd() {}
+    // A view without an Add command greys the Edit menu's item.
+    virtual bool HandlesAdd() const { return true; }
     virtual void OnEditEdit() {}
     virtual void OnEditDelete() {}
     // Only the channel list renumbers; the toolbar button follows this.

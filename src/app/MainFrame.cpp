@@ -392,6 +392,9 @@ void CMainFrame::SwitchView(int viewType) {
     if (viewType < kChannelContainer || viewType > kLnbView) {
         return;
     }
+    if (!m_doc->SettlePendingEdits()) {
+        return;
+    }
     // Always a fresh view, also of the same kind: its lists are read again and its
     // selection and scroll position start over. The database holds every change.
     // Nothing of the old view counts as the editing view while it goes down.
@@ -463,6 +466,7 @@ void CMainFrame::UpdateCommandStates() {
     for (QAction* action : m_editActions) {
         action->setEnabled(view != nullptr);
     }
+    m_editActions.front()->setEnabled(view != nullptr && view->HandlesAdd());
     // Only the channel list renumbers; the button adds no rule of its own.
     m_renumberAction->setEnabled(view != nullptr && view->CanRenumber());
     m_closeAction->setEnabled(dynamic_cast<CCloseCommand*>(m_editingView.data()) != nullptr);
@@ -522,7 +526,12 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The save prompt never cancels: the window closes whatever the answer.
+    // Edits a view has not stored yet can keep the window open; the save prompt
+    // never cancels: the window closes whatever its answer.
+    if (!m_doc->SettlePendingEdits()) {
+        event->ignore();
+        return;
+    }
     m_doc->SaveModified();
     event->accept();
 }

@@ -39,7 +39,7 @@ Answer ScriptedAnswer(Buttons buttons) {
     if (!script.answers.isEmpty()) {
         return script.answers.dequeue();
     }
-    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
 }
 
 } // namespace
@@ -51,17 +51,22 @@ Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon, co
         return ScriptedAnswer(buttons);
     }
     QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, parent);
-    if (buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
+    if (buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                         : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
     }
     const int result = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
     }
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    if (result == QMessageBox::Yes) {
+        return Answer::Yes;
+    }
+    // Esc or the window's close button on a box with Cancel means Cancel.
+    return result == QMessageBox::No ? Answer::No : (buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No);
 }
 
 bool AskYesNo(QWidget* parent, const QString& text, Icon icon) {

@@ -10,9 +10,9 @@ class QWidget;
 
 namespace MessageBox {
 
-enum class Buttons { Ok, YesNo };
+enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Icon { Exclamation, Question, Information, Error };
-enum class Answer { Ok, Yes, No };
+enum class Answer { Ok, Yes, No, Cancel };
 
 // Modal box with the application title as caption unless another is given.
 Answer Show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::Exclamation,
@@ -34,7 +34,8 @@ struct Shown {
 };
 
 // Test scripting. While scripted, Show never opens a window: it records the box and
-// returns the next queued answer, or Ok/No when the queue is empty.
+// returns the next queued answer, or Ok/No when the queue is empty (No also for a
+// box with Cancel, which is what an unscripted test meant before it had one).
 void SetScripted(bool scripted);
 bool IsScripted();
 void QueueAnswer(Answer answer);

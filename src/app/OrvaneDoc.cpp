@@ -6,6 +6,7 @@
 #include "FileChooser.h"
 #include "MessageBox.h"
 #include "ModalDialog.h"
+#include "PendingEdits.h"
 #include "db/SchemaGate.h"
 #include "db/UndoHistory.h"
 #include "transfer/UsbDownloadDlg.h"
@@ -134,6 +135,17 @@ bool COrvaneDoc::SaveModified() {
     return true;
 }
 
+bool COrvaneDoc::SettlePendingEdits(bool cancellable) {
+    const QList<CDocView*> views = m_views;
+    for (CDocView* view : views) {
+        auto* edits = dynamic_cast<CPendingEdits*>(view);
+        if (edits != nullptr && m_views.contains(view) && !PendingEdits::Settle(m_dialogParent, *edits, cancellable)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool COrvaneDoc::CopyWorkingCopyTo(const QString& target) {
     if (m_strWorkPath.isEmpty()) {
         MessageBox::Tell(m_dialogParent, QString::fromLatin1(kNoDbMessage));
@@ -166,6 +178,9 @@ void COrvaneDoc::ClearPaths() {
 // ---- commands ---------------------------------------------------------------
 
 void COrvaneDoc::FileNew() {
+    if (!SettlePendingEdits()) {
+        return;
+    }
     SaveModified();
     OnNewDocument();
     InitialUpdateAllViews();
@@ -180,6 +195,9 @@ void COrvaneDoc::FileOpen() {
 }
 
 bool COrvaneDoc::OpenDocumentFile(const QString& path) {
+    if (!SettlePendingEdits()) {
+        return false;
+    }
     SaveModified();
     if (!OnOpenDocument(path)) {
         return false;

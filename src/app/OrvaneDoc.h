@@ -23,6 +23,9 @@ public:
     bool OnOpenDocument(const QString& path);
     bool OnSaveDocument(const QString& target);
     bool SaveModified();
+    // Asks about edits a view holds that are not stored yet (see PendingEdits.h);
+    // false when the command must stop.
+    bool SettlePendingEdits(bool cancellable = true);
 
     // The commands as the menu runs them: each includes the steps around it (the
     // save prompt before replacing the document, the chooser, title and recent list).

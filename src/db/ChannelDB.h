@@ -71,6 +71,8 @@ public:
     // LNB settings.
     int GetLnbList(int16_t tunerId, LnbRecord** list);
     int DeleteAllLnb();
+    // The rows of one tuner only; rows of other or no tuner stay.
+    int DeleteLnbByTuner(int16_t tunerId);
     int InsertLnbInfo(const LnbRecord& lnb);
 
     // Channels and providers.

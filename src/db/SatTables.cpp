@@ -251,6 +251,10 @@ int CChannelDB::DeleteAllLnb() {
     return Execute(kSqliteError, "Delete FROM LNBInfo");
 }
 
+int CChannelDB::DeleteLnbByTuner(int16_t tunerId) {
+    return Execute(kSqliteError, "DELETE FROM LNBInfo WHERE Tuner_ID = %d", tunerId);
+}
+
 int CChannelDB::InsertLnbInfo(const LnbRecord& lnb) {
     return Execute(kSqliteError, "INSERT INTO LNBInfo  VALUES(%d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d)",
                    lnb.tuner_id, lnb.connection, lnb.sat_id, lnb.local_freq1, lnb.local_freq2, lnb.lnb_type,

@@ -48,18 +48,28 @@ int ItemOf(const QComboBox* combo, int value) {
     return combo->findData(value);
 }
 
-// The leading decimal integer of `text` (0 when it starts with no digit); false
-// when it does not fit the 16 bits of a stored frequency.
+// The leading decimal integer of `text`, read the way the C library's atoi reads it
+// (leading blanks skipped, an optional sign, the digits up to the first other
+// character; 0 when there are none); false when it is outside the 16 bits of a
+// stored frequency.
 bool LeadingFrequency(const QString& text, uint16_t& value) {
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) {
+        ++i;
+    }
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        ++i;
+    }
     qint64 number = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9') {
-            break;
-        }
-        number = number * 10 + (c.unicode() - u'0');
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        number = number * 10 + (text[i].unicode() - u'0');
         if (number > 0xFFFF) {
             return false;
         }
+    }
+    if (negative && number != 0) {
+        return false;
     }
     value = static_cast<uint16_t>(number);
     return true;
@@ -190,8 +200,8 @@ bool CEditLnbDlg::AllFieldsChosen() const {
     return true;
 }
 
-// A typed frequency above 65535 MHz is refused rather than stored cut to 16 bits,
-// which would hand the receiver a different oscillator than the one typed.
+// A typed frequency below 0 or above 65535 MHz is refused rather than stored cut to
+// 16 bits, which would hand the receiver a different oscillator than the one typed.
 bool CEditLnbDlg::FrequenciesFit(uint16_t& freq1, uint16_t& freq2) {
     const bool universal = m_lnbType->currentIndex() == kUniversalLnb;
     if (LeadingFrequency(m_localFreq->text(), freq1) &&

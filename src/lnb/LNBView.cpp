@@ -6,13 +6,13 @@
 #include "app/PopupMenu.h"
 #include "db/UndoHistory.h"
 #include "listctrl/ListColumns.h"
+#include "listctrl/ListKeyFilter.h"
 #include "listctrl/RecordListCtrl.h"
 #include "listctrl/RowFormat.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -106,7 +106,8 @@ QWidget* CLNBView::BuildSettingGroup() {
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_list->installEventFilter(this);
+    InstallEditKeys(
+        m_list, [this] { OnEditEdit(); }, [this] { OnEditDelete(); });
     setContextMenuPolicy(Qt::CustomContextMenu);
     m_save = NewButton<QPushButton>("SAVE", "saveButton", group);
 
@@ -161,6 +162,7 @@ void CLNBView::OnInitialUpdate() {
         m_firstDisplay = false;
     }
     m_tuner = 0;
+    m_unsaved = false;
     m_slots.Clear();
     if (g_db != nullptr) {
         m_slots.Load(m_db);
@@ -302,9 +304,16 @@ void CLNBView::OnEditDelete() {
 // Saving: the stored rows are replaced as a whole, or kept as they were.
 
 void CLNBView::OnSave() {
-    if (g_db == nullptr) {
-        return;
+    if (g_db != nullptr) {
+        Save();
     }
+}
+
+bool CLNBView::SavePendingEdits() {
+    return g_db == nullptr || Save();
+}
+
+bool CLNBView::Save() {
     if (m_changes != 0) {
         // Slots filled after the mode was chosen still carry the empty slot's 0.
         if (m_separated->isChecked() || m_loopThru->isChecked()) {
@@ -313,28 +322,15 @@ void CLNBView::OnSave() {
         CUndoStep step("Save LNB settings");
         if (!m_slots.Save(m_db)) {
             MessageBox::Tell(this, QStringLiteral("The LNB settings could not be saved; the stored ones are kept."));
-            return;
+            return false;
         }
     }
+    m_unsaved = false;
     g_dbModified = 1;
+    return true;
 }
 
 // Keys, mouse and commands.
-
-bool CLNBView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            OnEditEdit();
-            return true;
-        }
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            OnEditDelete();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 void CLNBView::ShowContextMenu(const QPoint& globalPos) {
     const bool open = g_db != nullptr;

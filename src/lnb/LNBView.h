@@ -5,6 +5,7 @@
 #include "LnbSlots.h"
 #include "app/CloseCommand.h"
 #include "app/DocView.h"
+#include "app/PendingEdits.h"
 
 #include <QWidget>
 
@@ -13,21 +14,24 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class CLNBView : public QWidget, public CDocView, public CEditCommands, public CCloseCommand {
+class CLNBView : public QWidget, public CDocView, public CEditCommands, public CCloseCommand, public CPendingEdits {
     Q_OBJECT
 public:
     explicit CLNBView(COrvaneDoc* doc, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
+    bool HandlesAdd() const override { return false; }
     void OnEditEdit() override;
     void OnEditDelete() override;
     void OnFileClose() override;
 
+    // Slot edits not yet stored with "SAVE".
+    bool HasPendingEdits() const override { return m_unsaved && g_db != nullptr; }
+    bool SavePendingEdits() override;
+    void DiscardPendingEdits() override { OnInitialUpdate(); }
+
     CRecordListCtrl* List() const { return m_list; }
     int CurrentTuner() const { return m_tuner; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildSettingGroup();
@@ -42,13 +46,20 @@ private:
     void StepSwitchType(int step);
     void SetRowCount(int count);
     void OnSave();
+    bool Save();
     void ShowContextMenu(const QPoint& pos);
-    void Changed() { ++m_changes; }
+    void Changed() {
+        ++m_changes;
+        m_unsaved = true;
+    }
 
     CChannelDB m_db;
     CLnbSlots m_slots;
     int16_t m_tuner = 0;
+    // Changes since the view was made; "SAVE" writes only when there were any.
     int m_changes = 0;
+    // Changes since the slots were last loaded or saved.
+    bool m_unsaved = false;
     bool m_firstDisplay = true;
 
     QRadioButton* m_separated = nullptr;

@@ -34,14 +34,23 @@ bool CLnbSlots::Save(CChannelDB& db) const {
     if (db.BeginTransaction() != 0) {
         return false;
     }
-    bool ok = db.DeleteAllLnb() == 0;
+    // Rows of a tuner the page does not show (another number, or none) are not its
+    // to replace, so only the two tuners' own rows go.
+    bool ok = true;
+    for (int tuner = 0; ok && tuner < kTuners; ++tuner) {
+        ok = db.DeleteLnbByTuner(static_cast<int16_t>(tuner)) == 0;
+    }
     for (int tuner = 0; ok && tuner < kTuners; ++tuner) {
         for (int i = 0; ok && i < m_rowCounts[tuner]; ++i) {
             const LnbRecord& slot = m_slots[tuner][i];
             ok = slot.present != 1 || db.InsertLnbInfo(slot) == 0;
         }
-        for (const LnbRecord& row : m_overflow[tuner]) {
-            ok = ok && db.InsertLnbInfo(row) == 0;
+        // The rows beyond the 20 slots follow the last slot: a lowered switch type
+        // drops them with the slots it leaves out.
+        if (m_rowCounts[tuner] == kSlots) {
+            for (const LnbRecord& row : m_overflow[tuner]) {
+                ok = ok && db.InsertLnbInfo(row) == 0;
+            }
         }
     }
     if (ok && db.CommitTransaction() == 0) {

@@ -17,8 +17,9 @@ public:
     void Clear();
     // Loads the stored rows of both tuners (at most 20 each into the slots).
     void Load(CChannelDB& db);
-    // Replaces the stored rows with the slots in use of both tuners, in one
+    // Replaces the stored rows of both tuners with their slots in use, in one
     // transaction; false (and the stored rows as they were) when a statement fails.
+    // Rows of any other tuner number are left as stored.
     bool Save(CChannelDB& db) const;
 
     LnbRecord& Slot(int tuner, int index) { return m_slots[tuner][index]; }
@@ -40,6 +41,7 @@ private:
     std::array<Tuner, kTuners> m_slots{};
     std::array<int, kTuners> m_rowCounts{};
     // Stored rows beyond the 20 slots of a tuner: not shown, but written back as
-    // they were, so saving the slots never drops rows the view could not load.
+    // they were while the tuner uses all 20 slots, so saving never drops rows the
+    // view could not load unless the user lowered the switch type.
     std::array<std::vector<LnbRecord>, kTuners> m_overflow;
 };

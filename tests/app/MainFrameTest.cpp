@@ -6,6 +6,7 @@
 #include "app/ModalDialog.h"
 #include "app/OrvaneApp.h"
 #include "app/OrvaneDoc.h"
+#include "app/PendingEdits.h"
 #include "app/SplitterView.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
@@ -18,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -105,6 +107,8 @@ private slots:
     void closeEmptiesThePanes();
     void closeAsksAboutUnsavedChanges();
     void uploadShowsTheChannelContainer();
+    void lnbEditsNotSavedAreAskedAbout_data();
+    void lnbEditsNotSavedAreAskedAbout();
     void navigationBarKeepsItsWidth();
     void screenshotWithTheDemoDatabase();
 
@@ -518,6 +522,70 @@ void MainFrameTest::uploadShowsTheChannelContainer() {
     QVERIFY(Container() == nullptr);
     emit m_app->Document()->channelContainerWanted();
     QVERIFY(Container() != nullptr);
+}
+
+void MainFrameTest::lnbEditsNotSavedAreAskedAbout_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    for (const char* command : {"switch", "close", "new", "open", "exit"}) {
+        for (const auto answer : {MessageBox::Answer::Yes, MessageBox::Answer::No, MessageBox::Answer::Cancel}) {
+            QTest::addRow("%s %d", command, int(answer)) << QString::fromLatin1(command) << int(answer);
+        }
+    }
+}
+
+void MainFrameTest::lnbEditsNotSavedAreAskedAbout() {
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    Start(QStringLiteral("demo"));
+    const QString path = m_folder->Path(QStringLiteral("db.dat"));
+    QTest::mouseClick(NavButton("lnbEditButton"), Qt::LeftButton);
+    auto* lnb = qobject_cast<CLNBView*>(Frame()->EditingView());
+    QVERIFY(lnb != nullptr);
+    // The page has no Add command, in the Edit menu as in its popup.
+    QVERIFY(!Action("actionEditAdd")->isEnabled());
+    QVERIFY(Action("actionEditEdit")->isEnabled());
+    auto* switchType = lnb->findChild<QLineEdit*>(QStringLiteral("switchTypeEdit"));
+    switchType->selectAll();
+    QTest::keyClicks(switchType, QStringLiteral("1"));
+
+    MessageBox::QueueAnswer(MessageBox::Answer(answer));
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes); // the file's own save prompt, after a Yes
+    FileChooser::QueueFileName(path);
+    if (command == QLatin1String("switch")) {
+        QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
+    } else if (command == QLatin1String("exit")) {
+        Frame()->close();
+    } else {
+        const QString name = command == QLatin1String("close") ? QStringLiteral("actionFileClose")
+                             : command == QLatin1String("new") ? QStringLiteral("actionFileNew")
+                                                               : QStringLiteral("actionFileOpen");
+        QVERIFY(testsupport::TriggerAction(Frame(), name));
+    }
+    const QList<MessageBox::Shown> shown = MessageBox::TakeShown();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown[0].text, QString::fromLatin1(PendingEdits::kQuestion));
+    QCOMPARE(shown[0].buttons, MessageBox::Buttons::YesNoCancel);
+    if (MessageBox::Answer(answer) == MessageBox::Answer::Cancel) {
+        // Nothing happened: the page, its edits and the file are as they were.
+        QCOMPARE(Frame()->EditingView(), static_cast<QWidget*>(lnb));
+        QVERIFY(g_db != nullptr && Frame()->isVisible());
+        QCOMPARE(lnb->List()->RowCount(), 1);
+        QVERIFY(lnb->HasPendingEdits());
+    }
+    const bool saved = MessageBox::Answer(answer) == MessageBox::Answer::Yes;
+    // The working copy holds what the page stored.
+    sqlite3* copy = nullptr;
+    QCOMPARE(sqlite3_open_v2(QFile::encodeName(path + QStringLiteral(".bak")).constData(), &copy, SQLITE_OPEN_READONLY,
+                             nullptr),
+             SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(copy, "SELECT count(*) FROM LNBInfo WHERE Tuner_ID = 0", -1, &stmt, nullptr);
+    QCOMPARE(sqlite3_step(stmt), SQLITE_ROW);
+    const int rows = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    sqlite3_close(copy);
+    QCOMPARE(rows, saved ? 1 : 5);
 }
 
 void MainFrameTest::navigationBarKeepsItsWidth() {

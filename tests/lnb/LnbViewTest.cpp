@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
+#include "app/PendingEdits.h"
 #include "app/PopupMenu.h"
 #include "db/ChannelDB.h"
 #include "listctrl/RecordListCtrl.h"
@@ -38,16 +39,8 @@ void WriteLnbFixture(const QString& path, int connection) {
     db.Exec("UPDATE LNBInfo SET connection = " + std::to_string(connection));
 }
 
-int QueryInt(const QString& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(g_db, sql.toUtf8().constData(), -1, &stmt, nullptr);
-    const int value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -999;
-    sqlite3_finalize(stmt);
-    return value;
-}
-
 bool Exec(const char* sql) {
-    return sqlite3_exec(g_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    return testsupport::Exec(QString::fromLatin1(sql));
 }
 
 // Stored rows as "tuner:sat:freq1:freq2:type:nit" in table order.
@@ -101,6 +94,18 @@ private slots:
     void contextMenuAndNoDatabase();
     void dialogProposesFrequencies();
     void dialogSatelliteAndOkRules();
+    void newSlotOnTunerTwoSavesTunerIdOne();
+    void saveWithNothingChangedWritesNothing();
+    void loopThruTakenFromTunerTwoWhenTunerOneIsEmpty();
+    void copyOverALongerTunerTwo();
+    void multiRowDeleteAsksOnce();
+    void proposalBoundaries_data();
+    void proposalBoundaries();
+    void okReadsTypedFrequencies_data();
+    void okReadsTypedFrequencies();
+    void loweringSwitchTypeDropsRowsBeyondTwenty();
+    void rowsOfOtherTunersSurviveSave();
+    void fileCloseAsksAboutSlotEdits();
 
 private:
     void Open(int connection = 0);
@@ -110,6 +115,8 @@ private:
     QStringList Row(int row) const { return m_view->List()->RowTexts(row); }
     // Runs the Edit LNB dialog on `record` with `script` playing the user.
     int RunDialog(LnbRecord& record, const std::function<void(QDialog&)>& script);
+    // Edits the selected row: satellite `sat`, Ku band, DiSEqC 1.0 "B", the first TP.
+    void FillSelectedSlot(int sat);
 
     std::unique_ptr<testsupport::FixtureFolder> m_folder;
     std::unique_ptr<COrvaneDoc> m_doc;
@@ -157,6 +164,19 @@ int LnbViewTest::RunDialog(LnbRecord& record, const std::function<void(QDialog&)
     ModalDialog::QueueScript(script);
     CEditLnbDlg dlg(&record);
     return ModalDialog::Exec(dlg);
+}
+
+void LnbViewTest::FillSelectedSlot(int sat) {
+    ModalDialog::QueueScript([sat](QDialog& dlg) {
+        Choose(dlg, "satelliteComboBox", sat);
+        Choose(dlg, "lnbTypeComboBox", 1);
+        Choose(dlg, "diseqc10ComboBox", 2);
+        Choose(dlg, "diseqc11ComboBox", 0);
+        Choose(dlg, "tone22kComboBox", 0);
+        Choose(dlg, "tpFreqComboBox", 0);
+        QTest::mouseClick(Child<QPushButton>(dlg, "okButton"), Qt::LeftButton);
+    });
+    m_view->OnEditEdit();
 }
 
 void LnbViewTest::opensWithStoredConnectionMode() {
@@ -337,7 +357,7 @@ void LnbViewTest::slotsFilledAfterChoosingLoopThruSaveLoopThru() {
     QCOMPARE(Row(2)[3], QStringLiteral("C / -"));
     // Regression: the new slot kept the empty slot's connection 0 and flipped the mode.
     Click("saveButton");
-    QCOMPARE(QueryInt("SELECT count(*) FROM LNBInfo WHERE connection <> 1"), 0);
+    QCOMPARE(testsupport::QueryInt("SELECT count(*) FROM LNBInfo WHERE connection <> 1"), 0);
     m_view->OnInitialUpdate();
     QVERIFY(Child<QRadioButton>(*m_view, "loopThruRadioButton")->isChecked());
 }
@@ -354,8 +374,8 @@ void LnbViewTest::rowsBeyondTwentyAreKept() {
     m_view->OnEditDelete();
     // Regression: saving dropped the stored rows the 20 slots could not hold.
     Click("saveButton");
-    QCOMPARE(QueryInt("SELECT count(*) FROM LNBInfo WHERE Tuner_ID = 0"), 21);
-    QCOMPARE(QueryInt("SELECT count(*) FROM LNBInfo WHERE Tuner_ID = 1"), 1);
+    QCOMPARE(testsupport::QueryInt("SELECT count(*) FROM LNBInfo WHERE Tuner_ID = 0"), 21);
+    QCOMPARE(testsupport::QueryInt("SELECT count(*) FROM LNBInfo WHERE Tuner_ID = 1"), 1);
 }
 
 void LnbViewTest::contextMenuAndNoDatabase() {
@@ -467,6 +487,198 @@ void LnbViewTest::dialogSatelliteAndOkRules() {
     QCOMPARE(record.local_freq2, uint16_t(10750)); // Ku: the second equals the first
     QCOMPARE(record.connection, uint8_t(1));       // not shown, kept
     QCOMPARE(record.tone_22k, uint8_t(1));
+}
+
+void LnbViewTest::newSlotOnTunerTwoSavesTunerIdOne() {
+    Open();
+    Click("tuner2Button");
+    TypeSwitchType(QStringLiteral("2"));
+    SelectRow(1);
+    FillSelectedSlot(0);
+    Click("saveButton");
+    QCOMPARE(StoredRows(),
+             (QStringList{"0:1:9750:9750:1:5", "0:2:9750:10600:2:9", "1:2:10750:10750:1:9", "1:1:9750:9750:1:5"}));
+}
+
+void LnbViewTest::saveWithNothingChangedWritesNothing() {
+    Open();
+    QVERIFY(Exec("CREATE TRIGGER untouched BEFORE DELETE ON LNBInfo BEGIN SELECT RAISE(ABORT, 'no'); END"));
+    Click("saveButton");
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QCOMPARE(g_dbModified, int16_t(1));
+}
+
+void LnbViewTest::loopThruTakenFromTunerTwoWhenTunerOneIsEmpty() {
+    Open();
+    QVERIFY(Exec("DELETE FROM LNBInfo WHERE Tuner_ID = 0"));
+    QVERIFY(Exec("UPDATE LNBInfo SET connection = 1"));
+    m_view->OnInitialUpdate();
+    QVERIFY(Child<QRadioButton>(*m_view, "loopThruRadioButton")->isChecked());
+    QVERIFY(!Child<QPushButton>(*m_view, "tuner2Button")->isEnabled());
+    QCOMPARE(m_view->List()->RowCount(), 0);
+}
+
+void LnbViewTest::copyOverALongerTunerTwo() {
+    Open();
+    QVERIFY(Exec("INSERT INTO LNBInfo SELECT * FROM LNBInfo WHERE Tuner_ID = 1"));
+    QVERIFY(Exec("INSERT INTO LNBInfo SELECT * FROM LNBInfo WHERE Tuner_ID = 1"));
+    m_view->OnInitialUpdate();
+    Click("copyTunerButton");
+    Click("tuner2Button");
+    QCOMPARE(m_view->List()->RowCount(), 2);
+    Click("saveButton");
+    QCOMPARE(StoredRows(),
+             (QStringList{"0:1:9750:9750:1:5", "0:2:9750:10600:2:9", "1:1:9750:9750:1:5", "1:2:9750:10600:2:9"}));
+}
+
+void LnbViewTest::multiRowDeleteAsksOnce() {
+    Open();
+    SelectRow(0);
+    m_view->List()->SetRowSelected(1, true);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    QTest::keyClick(m_view->List(), Qt::Key_Delete, Qt::KeypadModifier);
+    QCOMPARE(MessageBox::TakeShownTexts().size(), 1);
+    QCOMPARE(Row(0)[1], QStringLiteral("No data"));
+    QCOMPARE(Row(1)[1], QStringLiteral("No data"));
+    Click("saveButton");
+    QCOMPARE(StoredRows(), QStringList{"1:2:10750:10750:1:9"});
+}
+
+void LnbViewTest::proposalBoundaries_data() {
+    QTest::addColumn<int>("freq1");
+    QTest::addColumn<int>("freq2");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("proposed"); // Local Freq, "/second edit" for UNIV_LNB
+    QTest::newRow("9749 as C") << 9749 << 9749 << 0 << "9749";
+    QTest::newRow("9749 as Ku") << 9749 << 9749 << 1 << "9750";
+    QTest::newRow("9750 as C") << 9750 << 9750 << 0 << "5150";
+    QTest::newRow("9750 as Ku") << 9750 << 9750 << 1 << "9750";
+    // Unsigned 16-bit: 32768 and above are high frequencies, not negative ones.
+    QTest::newRow("32768 as C") << 32768 << 32768 << 0 << "5150";
+    QTest::newRow("65535 as Ku") << 65535 << 65535 << 1 << "65535";
+    QTest::newRow("univ 9000/10600") << 9000 << 10600 << 2 << "9000/10600";
+    QTest::newRow("univ second 9749") << 9000 << 9749 << 2 << "9750/10600";
+    QTest::newRow("univ second 32768") << 9000 << 32768 << 2 << "9000/32768";
+}
+
+void LnbViewTest::proposalBoundaries() {
+    QFETCH(int, freq1);
+    QFETCH(int, freq2);
+    QFETCH(int, type);
+    QFETCH(QString, proposed);
+    Open();
+    LnbRecord record{0, 0, 1, static_cast<uint16_t>(freq1), static_cast<uint16_t>(freq2), 1, 0, 0, 0, 0, 5, 1};
+    RunDialog(record, [&](QDialog& dlg) {
+        Choose(dlg, "lnbTypeComboBox", type == 1 ? 0 : 1);
+        Choose(dlg, "lnbTypeComboBox", type);
+        QString shown = Child<QLineEdit>(dlg, "localFreqEdit")->text();
+        if (type == 2) {
+            shown += "/" + Child<QLineEdit>(dlg, "localFreq2Edit")->text();
+        }
+        QCOMPARE(shown, proposed);
+        dlg.reject();
+    });
+}
+
+void LnbViewTest::okReadsTypedFrequencies_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("stored"); // "freq1/freq2", or empty when refused
+    // Regression: a leading blank or sign stored 0 without a word.
+    QTest::newRow("leading blank") << 1 << " 10750"
+                                   << ""
+                                   << "10750/10750";
+    QTest::newRow("plus sign") << 1 << "+9750"
+                               << ""
+                               << "9750/9750";
+    QTest::newRow("minus refused") << 1 << "-9750"
+                                   << ""
+                                   << "";
+    QTest::newRow("minus zero") << 0 << "-0"
+                                << ""
+                                << "0/0";
+    QTest::newRow("65535") << 1 << "65535"
+                           << ""
+                           << "65535/65535";
+    QTest::newRow("65536 refused") << 1 << "65536"
+                                   << ""
+                                   << "";
+    QTest::newRow("univ second edit") << 2 << "9750"
+                                      << "10700"
+                                      << "9750/10700";
+    QTest::newRow("univ second, first 9 chars") << 2 << "9750"
+                                                << "0000106001"
+                                                << "9750/10600";
+    QTest::newRow("univ second empty") << 2 << "9750"
+                                       << ""
+                                       << "9750/0";
+}
+
+void LnbViewTest::okReadsTypedFrequencies() {
+    QFETCH(int, type);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, stored);
+    Open();
+    LnbRecord record{0, 0, 1, 9750, 10600, 2, 0, 1, 0, 1, 5, 1};
+    const int result = RunDialog(record, [&](QDialog& dlg) {
+        Choose(dlg, "lnbTypeComboBox", type);
+        Child<QLineEdit>(dlg, "localFreqEdit")->setText(first);
+        Child<QLineEdit>(dlg, "localFreq2Edit")->setText(second);
+        QTest::mouseClick(Child<QPushButton>(dlg, "okButton"), Qt::LeftButton);
+        if (stored.isEmpty()) {
+            QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Please enter an integer between 0 and 65535."});
+            dlg.reject();
+        }
+    });
+    QCOMPARE(result, int(stored.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
+    if (!stored.isEmpty()) {
+        QCOMPARE(QStringLiteral("%1/%2").arg(record.local_freq1).arg(record.local_freq2), stored);
+    }
+}
+
+void LnbViewTest::loweringSwitchTypeDropsRowsBeyondTwenty() {
+    Open();
+    for (int i = 0; i < 22; ++i) {
+        QVERIFY(Exec("INSERT INTO LNBInfo VALUES (0, 0, 1, 5150, 5150, 0, 0, 0, 0, 0, 5)"));
+    }
+    m_view->OnInitialUpdate();
+    // Regression: 4 rows beyond the 20 slots stayed whatever the switch type became.
+    TypeSwitchType(QStringLiteral("0"));
+    Click("saveButton");
+    QCOMPARE(testsupport::QueryInt("SELECT count(*) FROM LNBInfo WHERE Tuner_ID = 0"), 0);
+    m_view->OnInitialUpdate();
+    QCOMPARE(Child<QLineEdit>(*m_view, "switchTypeEdit")->text(), QStringLiteral("0"));
+}
+
+void LnbViewTest::rowsOfOtherTunersSurviveSave() {
+    Open();
+    QVERIFY(Exec("INSERT INTO LNBInfo VALUES (2, 0, 1, 5150, 5150, 0, 0, 0, 0, 0, 5)"));
+    QVERIFY(Exec("INSERT INTO LNBInfo VALUES (NULL, 0, 2, 5150, 'x', 0, 0, 0, 0, 0, 9)"));
+    m_view->OnInitialUpdate();
+    TypeSwitchType(QStringLiteral("1"));
+    // Regression: SAVE dropped the rows of tuners the page does not show.
+    Click("saveButton");
+    QCOMPARE(testsupport::QueryInt("SELECT count(*) FROM LNBInfo WHERE Tuner_ID = 2"), 1);
+    QCOMPARE(testsupport::QueryText("SELECT local_freq2 FROM LNBInfo WHERE Tuner_ID IS NULL"), QStringLiteral("x"));
+    QCOMPARE(testsupport::QueryInt("SELECT count(*) FROM LNBInfo WHERE Tuner_ID IN (0, 1)"), 2);
+}
+
+void LnbViewTest::fileCloseAsksAboutSlotEdits() {
+    Open();
+    TypeSwitchType(QStringLiteral("1"));
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes); // store the slot edits
+    MessageBox::QueueAnswer(MessageBox::Answer::No);  // the file's save prompt
+    m_view->OnFileClose();
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             (QStringList{QString::fromLatin1(PendingEdits::kQuestion),
+                          QStringLiteral("Do you want to save the changed DB contents?")}));
+    QVERIFY(g_db == nullptr);
+    QCOMPARE(m_view->List()->RowCount(), 0);
+    QCOMPARE(m_doc->GetTitle(), QStringLiteral("No Title"));
+    QVERIFY(testsupport::OpenDbDirect(m_path));
+    QCOMPARE(StoredRows(), (QStringList{"0:1:9750:9750:1:5", "1:2:10750:10750:1:9"}));
 }
 
 QTEST_MAIN(LnbViewTest)
