@@ -3,6 +3,8 @@
 // it is built and leaves it when destroyed; the document calls OnUpdate on every
 // view but the sender, in joining order. Hint 0: the database contents changed;
 // any other hint: the favourite group that became current (-1 for none).
+#include <QString>
+
 class COrvaneDoc;
 
 class CDocView {
@@ -33,5 +35,7 @@ public:
     virtual void OnEditDelete() {}
     // Only the channel list renumbers; the toolbar button follows this.
     virtual bool CanRenumber() const { return false; }
+    // Why a view that renumbers cannot do it now (the toolbar button's tooltip).
+    virtual QString RenumberOffReason() const { return {}; }
     virtual void OnRenumber() {}
 };

@@ -12,6 +12,7 @@
 #include "SplitterView.h"
 #include "StatusCounts.h"
 #include "UndoCommands.h"
+#include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
@@ -285,8 +286,37 @@ void CMainFrame::BuildEditMenu() {
     m_undoCommands = new CUndoCommands(m_doc, this);
     edit->addAction(m_undoCommands->UndoAction());
     edit->addAction(m_undoCommands->RedoAction());
+    BuildFindCommands(edit);
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(edit, &QMenu::aboutToShow, m_undoCommands, &CUndoCommands::UpdateActions);
+}
+
+void CMainFrame::BuildFindCommands(QMenu* edit) {
+    edit->addSeparator();
+    const struct {
+        const char* text;
+        const char* name;
+        QKeySequence key;
+        void (COrvaneView::*run)();
+    } commands[] = {
+        {"&Find...", "actionEditFind", QKeySequence(Qt::CTRL | Qt::Key_F), &COrvaneView::ShowFindBar},
+        {"Find &Next", "actionEditFindNext", QKeySequence(Qt::Key_F3), &COrvaneView::FindNext},
+        {"Find &Previous", "actionEditFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3), &COrvaneView::FindPrevious},
+    };
+    for (const auto& command : commands) {
+        QAction* action = AddAction(edit, QLatin1String(command.text), QLatin1String(command.name), command.key);
+        connect(action, &QAction::triggered, this, [this, run = command.run] {
+            if (COrvaneView* channels = ChannelView()) {
+                (channels->*run)();
+            }
+        });
+        m_findActions.append(action);
+    }
+}
+
+COrvaneView* CMainFrame::ChannelView() const {
+    auto* container = qobject_cast<CSplitterView*>(m_editingView.data());
+    return container != nullptr ? container->ChannelView() : nullptr;
 }
 
 void CMainFrame::BuildToolBar() {
@@ -364,6 +394,7 @@ void CMainFrame::BuildClientArea() {
 
     m_editingView = CreateEditingView(kChannelContainer);
     layout->addWidget(m_editingView);
+    FollowChannelFilter();
     // The container, not its first pane, has the focus at start-up: no pane is active
     // until the user clicks into one.
     m_editingView->setFocus();
@@ -407,6 +438,7 @@ void CMainFrame::SwitchView(int viewType) {
     m_editingView = view;
     m_editingArea->layout()->addWidget(view);
     view->show();
+    FollowChannelFilter();
     dynamic_cast<CDocView*>(view)->OnInitialUpdate();
 
     // The new view becomes the active one, as its pane does; the container passes the
@@ -456,6 +488,13 @@ void CMainFrame::SetActiveView(QWidget* view) {
     UpdateCommandStates();
 }
 
+void CMainFrame::FollowChannelFilter() {
+    // Renumber is off while a filter hides channels, whichever pane has the focus.
+    if (COrvaneView* channels = ChannelView()) {
+        connect(channels, &COrvaneView::filterChanged, this, &CMainFrame::UpdateCommandStates);
+    }
+}
+
 CEditCommands* CMainFrame::ActiveCommands() const {
     // While a pane is being destroyed its own parts are gone and the cast finds none.
     return dynamic_cast<CEditCommands*>(m_activeView.data());
@@ -469,6 +508,11 @@ void CMainFrame::UpdateCommandStates() {
     m_editActions.front()->setEnabled(view != nullptr && view->HandlesAdd());
     // Only the channel list renumbers; the button adds no rule of its own.
     m_renumberAction->setEnabled(view != nullptr && view->CanRenumber());
+    m_renumberAction->setToolTip(view != nullptr ? view->RenumberOffReason() : QString());
+    // Find works in the channel list, while the channel container is shown.
+    for (QAction* action : m_findActions) {
+        action->setEnabled(ChannelView() != nullptr);
+    }
     m_closeAction->setEnabled(dynamic_cast<CCloseCommand*>(m_editingView.data()) != nullptr);
 }
 

@@ -10,6 +10,7 @@
 
 class CEditCommands;
 class CMenuBar;
+class COrvaneView;
 class CStatusCounts;
 class CUndoCommands;
 class COrvaneDoc;
@@ -51,6 +52,7 @@ private:
     void BuildMenus();
     void BuildFileMenu();
     void BuildEditMenu();
+    void BuildFindCommands(QMenu* edit);
     void BuildToolBar();
     void BuildStatusBar();
     void BuildClientArea();
@@ -61,6 +63,9 @@ private:
     void OnFocusChanged(QWidget* now);
     void SetActiveView(QWidget* view);
     CEditCommands* ActiveCommands() const;
+    // The channel list while the channel container is shown, else null.
+    COrvaneView* ChannelView() const;
+    void FollowChannelFilter();
     void UpdateCommandStates();
 
     void OnFileClose();
@@ -78,6 +83,7 @@ private:
     QList<QAction*> m_recentActions;
     QAction* m_closeAction = nullptr;
     QList<QAction*> m_editActions; // Add, Edit, Delete
+    QList<QAction*> m_findActions; // Find, Find Next, Find Previous
     QAction* m_renumberAction = nullptr;
     CUndoCommands* m_undoCommands = nullptr;
     CStatusCounts* m_statusCounts = nullptr;

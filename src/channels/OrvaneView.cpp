@@ -1,6 +1,7 @@
 #include "OrvaneView.h"
 
 #include "ChannelDropTargets.h"
+#include "ChannelFindBar.h"
 #include "EditChannelDlg.h"
 #include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
@@ -16,8 +17,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <memory>
@@ -35,6 +39,8 @@ const char* const kDeleteFailedMessage = "The channels could not be deleted from
 const char* const kRenumberMismatchMessage =
     "The list does not show the channels stored in the DB.\nReopen the file and renumber again.";
 const char* const kRenumberFailedMessage = "The new numbers could not be stored in the DB.\nNothing has been changed.";
+const char* const kFilteredOrderMessage = "Renumber and reordering by dragging are off while a filter hides channels: "
+                                          "the order of the hidden channels must not change unseen.";
 
 // The last number the receiver accepts for a channel.
 constexpr int kLastChannelNumber = 19999;
@@ -95,9 +101,9 @@ std::string CountedName(const char* verb, qsizetype count, const char* noun) {
 } // namespace
 
 COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
-    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)),
-      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
-                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
+    : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_findBar(new CChannelFindBar(this)),
+      m_filterNotice(new QLabel(this)), m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
+                                                  [this](const QPoint& globalPos) { DragRelease(globalPos); }),
       m_dragImage(std::make_unique<CDragImage>()) {
     setObjectName(QStringLiteral("channelView"));
     m_list->setObjectName(QStringLiteral("channelList"));
@@ -105,6 +111,30 @@ COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->SetRowDragging(true);
     m_list->installEventFilter(this);
+    m_findBar->hide();
+    m_filterNotice->setObjectName(QStringLiteral("filterNoticeLabel"));
+    m_filterNotice->setWordWrap(true);
+    m_filterNotice->setMargin(3);
+    m_filterNotice->setStyleSheet(QStringLiteral("background: #fff4c2; color: black;"));
+    m_filterNotice->hide();
+    // Any change of the rows makes the search index stale; it is rebuilt on the next find.
+    CRecordListModel* model = m_list->Model();
+    const auto stale = [this] { m_searchIndexStale = true; };
+    connect(model, &QAbstractItemModel::rowsInserted, this, stale);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, stale);
+    connect(model, &QAbstractItemModel::dataChanged, this, stale);
+    connect(model, &QAbstractItemModel::layoutChanged, this, stale);
+    connect(model, &QAbstractItemModel::modelReset, this, stale);
+    connect(m_findBar, &CChannelFindBar::textChanged, this, [this] {
+        Find(0);
+        if (m_findBar->Settings().onlyMatches) {
+            ApplyFilter();
+        }
+    });
+    connect(m_findBar, &CChannelFindBar::nextWanted, this, &COrvaneView::FindNext);
+    connect(m_findBar, &CChannelFindBar::previousWanted, this, &COrvaneView::FindPrevious);
+    connect(m_findBar, &CChannelFindBar::filterChanged, this, &COrvaneView::ApplyFilter);
+    connect(m_findBar, &CChannelFindBar::closeWanted, this, &COrvaneView::CloseFindBar);
 
     connect(m_list, &QWidget::customContextMenuRequested, this, &COrvaneView::ShowContextMenu);
     connect(m_list, &QAbstractItemView::doubleClicked, this, [this] { OnEditEdit(); });
@@ -133,6 +163,8 @@ void COrvaneView::OnInitialUpdate() {
     if (g_db != nullptr) {
         m_list->FillList(kChannelList);
     }
+    m_findBar->LoadSatellites(m_db);
+    ApplyFilter();
 }
 
 void COrvaneView::OnUpdate(CDocView*, int hint) {
@@ -142,15 +174,24 @@ void COrvaneView::OnUpdate(CDocView*, int hint) {
 }
 
 void COrvaneView::resizeEvent(QResizeEvent*) {
-    // The list's border lies outside the view.
-    m_list->setGeometry(-2, -2, width() + 4, height() + 4);
+    LayOut();
+}
+
+void COrvaneView::LayOut() {
+    // The list's border lies outside the view; the filter notice sits above it and
+    // the find bar below it while they show.
+    const int top = m_filterNotice->isVisible() ? m_filterNotice->heightForWidth(width()) : 0;
+    const int bottom = m_findBar->isVisible() ? m_findBar->sizeHint().height() : 0;
+    m_filterNotice->setGeometry(0, 0, width(), top);
+    m_list->setGeometry(-2, top - 2, width() + 4, height() - top - bottom + 4);
+    m_findBar->setGeometry(0, height() - bottom, width(), bottom);
 }
 
 // Commands.
 
 void COrvaneView::ShowContextMenu(const QPoint& listPoint) {
     const bool open = g_db != nullptr;
-    switch (editmenu::Run(this, m_list->mapToGlobal(listPoint), {open, open, open, open})) {
+    switch (editmenu::Run(this, m_list->mapToGlobal(listPoint), {open, open, open, open && CanRenumber()})) {
     case editmenu::Command::Add:
         OnEditAdd();
         break;
@@ -194,6 +235,7 @@ void COrvaneView::OpenNewChannel() {
     }
     m_list->AddChannelRow(channel);
     g_dbModified = true;
+    ApplyFilter();
 }
 
 void COrvaneView::OnEditEdit() {
@@ -216,6 +258,7 @@ void COrvaneView::OnEditEdit() {
     }
     GetDocument()->UpdateAllViews(this, 0);
     g_dbModified = true;
+    ApplyFilter();
 }
 
 void COrvaneView::OnEditDelete() {
@@ -245,13 +288,14 @@ void COrvaneView::OnEditDelete() {
         g_dbModified = true;
     }
     GetDocument()->UpdateAllViews(this, 0);
+    ShowFilterNotice();
 }
 
 // Renumber: the shown order becomes the channels' numbers. Rows are matched to
 // their channels by row id, and all listed channels are replaced in one
 // transaction, so no channel can be lost or stored twice.
 void COrvaneView::OnRenumber() {
-    if (g_db == nullptr) {
+    if (g_db == nullptr || !CanRenumber()) {
         return;
     }
     CWaitCursor wait;
@@ -461,6 +505,7 @@ void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
         GetDocument()->UpdateAllViews(this, 0);
     }
     g_dbModified = true;
+    ApplyFilter();
 }
 
 void COrvaneView::DropOnFavList(CFavDropList& target) {
@@ -492,9 +537,14 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
     }
     m_db.CommitTransaction();
     g_dbModified = true;
+    ApplyFilter();
 }
 
 void COrvaneView::DropOnChannelList() {
+    if (m_filtered) {
+        QToolTip::showText(QCursor::pos(), QString::fromLatin1(kFilteredOrderMessage), m_list);
+        return;
+    }
     int dropRow = m_drag.dropRow;
     if (dropRow >= 0 && m_drag.startRow < dropRow) {
         dropRow = m_list->RowAt(m_drag.lastPoint + QPoint(0, kDownwardDropSlack));
@@ -505,4 +555,135 @@ void COrvaneView::DropOnChannelList() {
     CWaitCursor wait;
     m_list->MoveRowsAsBlock(m_list->SelectedRows(), dropRow);
     m_list->clearSelection();
+}
+
+// Find and filter.
+
+QString COrvaneView::RenumberOffReason() const {
+    return m_filtered ? QString::fromLatin1(kFilteredOrderMessage) : QString();
+}
+
+void COrvaneView::ShowFindBar() {
+    const bool wasOpen = m_findBar->isVisible();
+    m_findBar->Open();
+    LayOut();
+    if (!wasOpen) {
+        ApplyFilter();
+    }
+}
+
+void COrvaneView::CloseFindBar() {
+    m_findBar->hide();
+    ApplyFilter();
+    LayOut();
+    m_list->setFocus();
+}
+
+void COrvaneView::FindNext() {
+    Find(1);
+}
+
+void COrvaneView::FindPrevious() {
+    Find(-1);
+}
+
+// direction 0: the current row if it matches, else the next match (typing); 1: the
+// next match after the current row; -1: the one before it.
+void COrvaneView::Find(int direction) {
+    const QString text = m_findBar->Text();
+    m_findBar->ShowNote(QString());
+    if (text.isEmpty()) {
+        m_findBar->ShowCount(0, 0);
+        return;
+    }
+    std::vector<int> matches = SearchIndex().MatchingRows(text);
+    std::erase_if(matches, [this](int row) { return m_list->isRowHidden(row, QModelIndex()); });
+    if (matches.empty()) {
+        m_findBar->ShowCount(0, 0);
+        m_findBar->ShowNote(QString::fromLatin1(CChannelFindBar::kNoMatch));
+        return;
+    }
+    const QModelIndex current = m_list->currentIndex();
+    const int from = current.isValid() ? current.row() : -1;
+    auto found = matches.end();
+    bool wrapped = false;
+    if (direction < 0) {
+        auto after = std::lower_bound(matches.begin(), matches.end(), from);
+        wrapped = after == matches.begin();
+        found = wrapped ? matches.end() - 1 : after - 1;
+    } else {
+        found = direction == 0 ? std::lower_bound(matches.begin(), matches.end(), std::max(from, 0))
+                               : std::upper_bound(matches.begin(), matches.end(), from);
+        wrapped = found == matches.end();
+        if (wrapped) {
+            found = matches.begin();
+        }
+    }
+    if (wrapped && from >= 0) {
+        m_findBar->ShowNote(
+            QString::fromLatin1(direction < 0 ? CChannelFindBar::kWrappedToBottom : CChannelFindBar::kWrappedToTop));
+    }
+    const int row = *found;
+    m_list->selectionModel()->setCurrentIndex(m_list->Model()->index(row, 0),
+                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->EnsureRowVisible(row);
+    m_findBar->ShowCount(static_cast<int>(found - matches.begin()) + 1, static_cast<int>(matches.size()));
+}
+
+const CChannelSearchIndex& COrvaneView::SearchIndex() {
+    if (m_searchIndexStale) {
+        m_searchIndex.Rebuild(*m_list->Model());
+        m_searchIndexStale = false;
+    }
+    return m_searchIndex;
+}
+
+void COrvaneView::ApplyFilter() {
+    const ChannelFilterSettings settings = m_findBar->Settings();
+    const bool wanted = m_findBar->isVisible() && settings.Active() && g_db != nullptr;
+    std::vector<char> textMatches;
+    if (wanted && settings.onlyMatches) {
+        textMatches.assign(static_cast<size_t>(m_list->RowCount()), 0);
+        for (const int row : SearchIndex().MatchingRows(settings.text)) {
+            textMatches[static_cast<size_t>(row)] = 1;
+        }
+    }
+    if (wanted && !m_filter.Load(m_db, settings, std::move(textMatches))) {
+        return;
+    }
+    const CRecordListModel& rows = *m_list->Model();
+    for (int row = 0; row < m_list->RowCount(); ++row) {
+        const bool hide = wanted && !m_filter.Shows(rows, row);
+        if (hide != m_list->isRowHidden(row, QModelIndex())) {
+            m_list->setRowHidden(row, QModelIndex(), hide);
+        }
+    }
+    const bool changed = wanted != m_filtered;
+    m_filtered = wanted;
+    ShowFilterNotice();
+    if (changed) {
+        // The selection stays; the row the user was on comes back into view.
+        if (m_list->currentIndex().isValid()) {
+            m_list->EnsureRowVisible(m_list->currentIndex().row());
+        }
+        emit filterChanged(m_filtered);
+    }
+}
+
+void COrvaneView::ShowFilterNotice() {
+    const bool show = m_filtered;
+    if (show) {
+        int shown = 0;
+        for (int row = 0; row < m_list->RowCount(); ++row) {
+            shown += m_list->isRowHidden(row, QModelIndex()) ? 0 : 1;
+        }
+        const QLocale locale;
+        m_filterNotice->setText(QStringLiteral("Filter on: %1 of %2 channels shown. %3")
+                                    .arg(locale.toString(shown), locale.toString(m_list->RowCount()),
+                                         QString::fromLatin1(kFilteredOrderMessage)));
+    }
+    if (show != m_filterNotice->isVisible()) {
+        m_filterNotice->setVisible(show);
+        LayOut();
+    }
 }

@@ -8,6 +8,7 @@
 // A drag is done by hand so that plain mouse events drive it: the list reports the
 // start, the view captures the mouse on the list's viewport, follows the moves and
 // acts on the release, by the kind of window that was last under the pointer.
+#include "ChannelFilter.h"
 #include "app/DocView.h"
 #include "db/ChannelDB.h"
 #include "listctrl/DragCapture.h"
@@ -19,10 +20,12 @@
 
 #include <memory>
 
+class CChannelFindBar;
 class CDragImage;
 class CFavDropList;
 class CGroupDropTree;
 class CRecordListCtrl;
+class QLabel;
 
 class COrvaneView : public QWidget, public CDocView, public CEditCommands {
     Q_OBJECT
@@ -36,14 +39,28 @@ public:
     void OnEditAdd() override;
     void OnEditEdit() override;
     void OnEditDelete() override;
-    bool CanRenumber() const override { return true; }
+    // Off while a filter hides rows: their order must not change unseen.
+    bool CanRenumber() const override { return !m_filtered; }
+    QString RenumberOffReason() const override;
     void OnRenumber() override;
+
+    // Find and filter (the bar below the list). FindNext/FindPrevious go to the next
+    // or previous shown row that matches the find text, wrapping around the list.
+    void ShowFindBar();
+    void FindNext();
+    void FindPrevious();
+    bool Filtered() const { return m_filtered; }
+    CChannelFindBar* FindBar() const { return m_findBar; }
 
     CRecordListCtrl* List() const { return m_list; }
     int CurrentFavGroup() const { return m_favGroupId; }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
     bool Dragging() const { return m_capture.Active(); }
+
+signals:
+    // A filter was turned on or off: Renumber's state follows.
+    void filterChanged(bool filtered);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -78,11 +95,25 @@ private:
     void StopAutoScroll();
     void ScrollTick(bool up);
 
+    void LayOut();
+    void Find(int direction);
+    const CChannelSearchIndex& SearchIndex();
+    void CloseFindBar();
+    // Shows the rows the bar's filter lets through (all while it is closed or off).
+    void ApplyFilter();
+    void ShowFilterNotice();
+
     void DropOnGroupTree(CGroupDropTree& tree);
     void DropOnFavList(CFavDropList& target);
     void DropOnChannelList();
 
     CRecordListCtrl* m_list;
+    CChannelFindBar* m_findBar;
+    QLabel* m_filterNotice;
+    CChannelFilter m_filter;
+    CChannelSearchIndex m_searchIndex;
+    bool m_searchIndexStale = true;
+    bool m_filtered = false;
     CChannelDB m_db;
     bool m_firstTime = true;
     int m_sortColumn = -1;

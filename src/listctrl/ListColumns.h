@@ -26,4 +26,8 @@ std::span<const ListColumn> ListColumnsOf(int kind);
 // Column indexes of the channel list that its users read back.
 inline constexpr int kChannelNoColumn = 0;
 inline constexpr int kChannelServiceColumn = 1;
+inline constexpr int kChannelTypeColumn = 2;
 inline constexpr int kChannelFrequencyColumn = 4;
+inline constexpr int kChannelSidColumn = 7;
+inline constexpr int kChannelFlagColumn = 12;
+inline constexpr int kChannelProviderColumn = 13;

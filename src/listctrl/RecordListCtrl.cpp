@@ -259,9 +259,12 @@ QList<int> CRecordListCtrl::SelectedRows() const {
     if (selectionModel() == nullptr) {
         return rows;
     }
+    // A row a filter hides counts as not selected: commands act only on rows in sight.
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
         for (int row = range.top(); row <= range.bottom(); ++row) {
-            rows.append(row);
+            if (!isRowHidden(row, QModelIndex())) {
+                rows.append(row);
+            }
         }
     }
     std::sort(rows.begin(), rows.end());

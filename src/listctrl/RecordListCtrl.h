@@ -85,7 +85,7 @@ public:
     void SwapRows(int a, int b);
 
     // Selection and geometry.
-    QList<int> SelectedRows() const; // ascending
+    QList<int> SelectedRows() const; // ascending; rows hidden by a filter left out
     int FirstSelectedRow() const;    // -1 when none
     void SetRowSelected(int row, bool selected);
     int FirstVisibleRow() const;

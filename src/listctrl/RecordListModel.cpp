@@ -112,6 +112,10 @@ QStringView CRecordListModel::CellView(int row, int column) const {
     return IsRow(row) ? m_rows[static_cast<size_t>(row)].texts.Cell(column) : QStringView();
 }
 
+QStringView CRecordListModel::RowView(int row) const {
+    return IsRow(row) ? m_rows[static_cast<size_t>(row)].texts.Joined() : QStringView();
+}
+
 QStringList CRecordListModel::RowTexts(int row) const {
     return IsRow(row) ? m_rows[static_cast<size_t>(row)].texts.ToList() : QStringList();
 }

@@ -41,6 +41,8 @@ public:
     void SetRowId(int row, int32_t id);
     QString CellText(int row, int column) const;
     QStringView CellView(int row, int column) const;
+    // All cells of a row, separated by NUL (see CRowTexts::Joined).
+    QStringView RowView(int row) const;
     QStringList RowTexts(int row) const;
     void SetCellText(int row, int column, const QString& text);
     void SetRowTexts(int row, CRowTexts texts);

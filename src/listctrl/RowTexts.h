@@ -23,6 +23,8 @@ public:
     int Count() const { return m_count; }
     // Empty for a cell the row does not have.
     QStringView Cell(int column) const;
+    // Every cell at once, NUL between cells: a text found in no cell is not found here.
+    QStringView Joined() const { return m_joined; }
     void SetCell(int column, QStringView text);
     QStringList ToList() const;
 

@@ -62,11 +62,12 @@ QStringList Describe(const QMenu* menu) {
     return items;
 }
 
-// Rows a pane shows, over every list or tree in it (top-level rows of trees).
+// Rows a pane shows, over every list or tree in it (top-level rows of trees); the
+// list of a drop-down is a popup window of its own, not part of the pane.
 int RowsIn(const QWidget* pane) {
     int rows = 0;
     for (const QAbstractItemView* view : pane->findChildren<QAbstractItemView*>()) {
-        if (view->model() != nullptr) {
+        if (view->model() != nullptr && view->window() == pane->window()) {
             rows += view->model()->rowCount(view->rootIndex());
         }
     }
@@ -170,7 +171,9 @@ void MainFrameTest::menuTree() {
         // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
          {QStringLiteral("&Add(off)"), QStringLiteral("&Edit\tSpace(off)"), QStringLiteral("&Delete\tDel(off)"),
-          QStringLiteral("-"), QStringLiteral("&Undo|Ctrl+Z(off)"), QStringLiteral("&Redo|Ctrl+Y(off)")}},
+          QStringLiteral("-"), QStringLiteral("&Undo|Ctrl+Z(off)"), QStringLiteral("&Redo|Ctrl+Y(off)"),
+          QStringLiteral("-"), QStringLiteral("&Find...|Ctrl+F"), QStringLiteral("Find &Next|F3"),
+          QStringLiteral("Find &Previous|Shift+F3")}},
         {QStringLiteral("&Tools"), {QStringLiteral("&Setting")}},
         {QStringLiteral("F&ormat"),
          {QStringLiteral("&Import(off){From SatcoDX(off)}"), QStringLiteral("&Export(off)")}},

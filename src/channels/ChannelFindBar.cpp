@@ -1,0 +1,152 @@
+#include "ChannelFindBar.h"
+
+#include "db/ChannelDB.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+QToolButton* NewArrow(Qt::ArrowType arrow, const char* name, const char* tip, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setArrowType(arrow);
+    button->setToolTip(QLatin1String(tip));
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+CChannelFindBar::CChannelFindBar(QWidget* parent)
+    : QWidget(parent), m_edit(new QLineEdit(this)),
+      m_previous(NewArrow(Qt::UpArrow, "findPreviousButton", "Previous match (Shift+F3)", this)),
+      m_next(NewArrow(Qt::DownArrow, "findNextButton", "Next match (F3)", this)), m_count(new QLabel(this)),
+      m_note(new QLabel(this)) {
+    setObjectName(QStringLiteral("channelFindBar"));
+    setAutoFillBackground(true);
+    m_edit->setObjectName(QStringLiteral("findEdit"));
+    m_edit->setPlaceholderText(QStringLiteral("Name, provider, service id or MHz"));
+    m_edit->setClearButtonEnabled(true);
+    m_count->setObjectName(QStringLiteral("findCountLabel"));
+    m_note->setObjectName(QStringLiteral("findNoteLabel"));
+    auto* close = new QToolButton(this);
+    close->setObjectName(QStringLiteral("closeFindButton"));
+    close->setText(QStringLiteral("\u00d7"));
+    close->setToolTip(QStringLiteral("Close the find bar (Esc)"));
+    close->setAutoRaise(true);
+
+    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    findLabel->setBuddy(m_edit);
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(findLabel);
+    findRow->addWidget(m_edit, 1);
+    findRow->addWidget(m_previous);
+    findRow->addWidget(m_next);
+    findRow->addWidget(m_count);
+    findRow->addWidget(m_note);
+    findRow->addStretch();
+    findRow->addWidget(close);
+
+    m_filterRow = new QWidget(this);
+    auto* filterRow = new QHBoxLayout(m_filterRow);
+    filterRow->setContentsMargins(0, 0, 0, 0);
+    m_onlyMatches = AddFilterBox("&Only matches", "onlyMatchesCheckBox");
+    m_tv = AddFilterBox("&TV", "tvFilterCheckBox");
+    m_radio = AddFilterBox("&Radio", "radioFilterCheckBox");
+    m_satellite = new QComboBox(m_filterRow);
+    m_satellite->setObjectName(QStringLiteral("satelliteFilterCombo"));
+    m_satellite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_satellite->addItem(QStringLiteral("Any satellite"), -1);
+    filterRow->addWidget(m_satellite);
+    m_locked = AddFilterBox("&Locked", "lockedFilterCheckBox");
+    m_hidden = AddFilterBox("&Hidden", "hiddenFilterCheckBox");
+    m_scrambled = AddFilterBox("&Scrambled", "scrambledFilterCheckBox");
+    m_notInFavourites = AddFilterBox("&Not in a favourite group", "noFavouriteFilterCheckBox");
+    filterRow->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
+    layout->addLayout(findRow);
+    layout->addWidget(m_filterRow);
+
+    connect(m_edit, &QLineEdit::textChanged, this, &CChannelFindBar::textChanged);
+    connect(m_edit, &QLineEdit::returnPressed, this, &CChannelFindBar::nextWanted);
+    connect(m_next, &QToolButton::clicked, this, &CChannelFindBar::nextWanted);
+    connect(m_previous, &QToolButton::clicked, this, &CChannelFindBar::previousWanted);
+    connect(close, &QToolButton::clicked, this, &CChannelFindBar::closeWanted);
+    connect(m_satellite, &QComboBox::currentIndexChanged, this, &CChannelFindBar::filterChanged);
+}
+
+QCheckBox* CChannelFindBar::AddFilterBox(const char* text, const char* name) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), m_filterRow);
+    box->setObjectName(QLatin1String(name));
+    m_filterRow->layout()->addWidget(box);
+    connect(box, &QCheckBox::toggled, this, &CChannelFindBar::filterChanged);
+    return box;
+}
+
+void CChannelFindBar::Open() {
+    show();
+    m_edit->setFocus(Qt::ShortcutFocusReason);
+    m_edit->selectAll();
+}
+
+QString CChannelFindBar::Text() const {
+    return m_edit->text();
+}
+
+ChannelFilterSettings CChannelFindBar::Settings() const {
+    ChannelFilterSettings settings;
+    settings.text = m_edit->text();
+    settings.onlyMatches = m_onlyMatches->isChecked();
+    settings.tv = m_tv->isChecked();
+    settings.radio = m_radio->isChecked();
+    settings.locked = m_locked->isChecked();
+    settings.hidden = m_hidden->isChecked();
+    settings.scrambled = m_scrambled->isChecked();
+    settings.notInFavourites = m_notInFavourites->isChecked();
+    settings.satId = m_satellite->currentData().toInt();
+    return settings;
+}
+
+void CChannelFindBar::LoadSatellites(CChannelDB& db) {
+    const int chosen = m_satellite->currentData().toInt();
+    const QSignalBlocker quiet(m_satellite);
+    m_satellite->clear();
+    m_satellite->addItem(QStringLiteral("Any satellite"), -1);
+    SatRecord* list = nullptr;
+    const int count = g_db != nullptr ? db.GetSatList(&list) : 0;
+    const std::unique_ptr<SatRecord[]> sats(count > 0 ? list : nullptr);
+    for (int i = 0; i < count; ++i) {
+        const SatRecord& sat = sats[static_cast<size_t>(i)];
+        m_satellite->addItem(QString::fromUtf8(sat.name, static_cast<int>(qstrnlen(sat.name, sizeof sat.name))),
+                             static_cast<int>(sat.sat_id));
+    }
+    m_satellite->setCurrentIndex(std::max(0, m_satellite->findData(chosen)));
+}
+
+void CChannelFindBar::ShowCount(int current, int matches) {
+    m_count->setText(m_edit->text().isEmpty() ? QString() : QStringLiteral("%1 of %2").arg(current).arg(matches));
+}
+
+void CChannelFindBar::ShowNote(const QString& note) {
+    m_note->setText(note);
+}
+
+void CChannelFindBar::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit closeWanted();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
