@@ -424,7 +424,10 @@ void NitViewTest::contextMenuTargetsClickedList() {
     Menu(m_view->TpList(), "");
     QCOMPARE(m_view->Target(), CNITView::MenuTarget::Transponders);
     QStringList items;
-    for (const auto& item : PopupMenu::TakeShown().constLast()) {
+    // The shown menus are kept in a variable: a loop over the last of a temporary
+    // list would read freed memory.
+    const auto menus = PopupMenu::TakeShown();
+    for (const auto& item : menus.constLast()) {
         items << QStringLiteral("%1=%2").arg(item.name).arg(item.enabled ? 1 : 0);
     }
     QCOMPARE(items, (QStringList{"actionEditAdd=1", "actionEditEdit=1", "actionEditDelete=1", "actionRenumber=0"}));
@@ -433,7 +436,8 @@ void NitViewTest::contextMenuTargetsClickedList() {
     m_view->OnInitialUpdate();
     QCOMPARE(m_view->SatList()->RowCount(), 0);
     Menu(m_view->SatList(), "");
-    for (const auto& item : PopupMenu::TakeShown().constLast()) {
+    const auto closedMenus = PopupMenu::TakeShown();
+    for (const auto& item : closedMenus.constLast()) {
         QVERIFY(!item.enabled);
     }
     // Without a database the target stays, and the commands do nothing.
