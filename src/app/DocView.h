@@ -5,6 +5,8 @@
 // any other hint: the favourite group that became current (-1 for none).
 #include <QString>
 
+#include "EditCommands.h"
+
 class COrvaneDoc;
 
 class CDocView {
@@ -22,20 +24,4 @@ public:
 
 private:
     COrvaneDoc* m_doc;
-};
-
-// The Edit menu's commands, which reach whichever editing view is active.
-class CEditCommands {
-public:
-    virtual ~CEditCommands() = default;
-    virtual void OnEditAdd() {}
-    // A view without an Add command greys the Edit menu's item.
-    virtual bool HandlesAdd() const { return true; }
-    virtual void OnEditEdit() {}
-    virtual void OnEditDelete() {}
-    // Only the channel list renumbers; the toolbar button follows this.
-    virtual bool CanRenumber() const { return false; }
-    // Why a view that renumbers cannot do it now (the toolbar button's tooltip).
-    virtual QString RenumberOffReason() const { return {}; }
-    virtual void OnRenumber() {}
 };

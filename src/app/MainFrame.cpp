@@ -1,9 +1,11 @@
 #include "MainFrame.h"
 
 #include "AboutDlg.h"
+#include "AppMessages.h"
 #include "AppTitle.h"
 #include "CloseCommand.h"
 #include "DocView.h"
+#include "EditDispatcher.h"
 #include "MenuBar.h"
 #include "MessageBox.h"
 #include "ModalDialog.h"
@@ -140,9 +142,7 @@ CMainFrame::~CMainFrame() {
     // The views go while the frame's members still stand, and no focus change on the
     // way reaches the half-destroyed frame.
     disconnect(qApp, nullptr, this, nullptr);
-    if (m_activeView != nullptr) {
-        disconnect(m_activeView, nullptr, this, nullptr);
-    }
+    m_editCommands->SetView(nullptr);
     delete m_editingView.data();
     delete m_menuBar;
 }
@@ -260,27 +260,12 @@ void CMainFrame::BuildFileMenu() {
 void CMainFrame::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    QAction* add = AddAction(edit, QStringLiteral("&Add"), QStringLiteral("actionEditAdd"));
     // Space and Del are only named here: the lists handle those keys themselves, some
     // differently from the menu command (the favourite list deletes entry by entry).
-    QAction* change = AddAction(edit, QStringLiteral("&Edit\tSpace"), QStringLiteral("actionEditEdit"));
-    QAction* remove = AddAction(edit, QStringLiteral("&Delete\tDel"), QStringLiteral("actionEditDelete"));
-    connect(add, &QAction::triggered, this, [this] {
-        if (CEditCommands* view = ActiveCommands()) {
-            view->OnEditAdd();
-        }
-    });
-    connect(change, &QAction::triggered, this, [this] {
-        if (CEditCommands* view = ActiveCommands()) {
-            view->OnEditEdit();
-        }
-    });
-    connect(remove, &QAction::triggered, this, [this] {
-        if (CEditCommands* view = ActiveCommands()) {
-            view->OnEditDelete();
-        }
-    });
-    m_editActions = {add, change, remove};
+    m_editCommands = new CEditDispatcher(this);
+    for (const EditCmd cmd : {EditCmd::Add, EditCmd::Edit, EditCmd::Delete}) {
+        edit->addAction(m_editCommands->Action(cmd));
+    }
     // Undo and Redo follow the receiver editor's own commands, which keep their places.
     edit->addSeparator();
     m_undoCommands = new CUndoCommands(m_doc, this);
@@ -336,16 +321,10 @@ void CMainFrame::BuildToolBar() {
     m_toolBar->addAction(action("actionUsbDownload"));
 
     // Renumber has neither tooltip nor prompt; without a text the button shows none.
-    m_renumberAction = new QAction(ToolIcon("renumber"), QString(), this);
-    m_renumberAction->setObjectName(QStringLiteral("actionRenumber"));
-    connect(m_renumberAction, &QAction::triggered, this, [this] {
-        CEditCommands* view = ActiveCommands();
-        if (view != nullptr && view->CanRenumber()) {
-            view->OnRenumber();
-        }
-    });
-    m_toolBar->addAction(m_renumberAction);
-    m_toolBar->widgetForAction(m_renumberAction)->setAccessibleName(QStringLiteral("Renumber"));
+    QAction* renumber = m_editCommands->Action(EditCmd::Renumber);
+    renumber->setIcon(ToolIcon("renumber"));
+    m_toolBar->addAction(renumber);
+    m_toolBar->widgetForAction(renumber)->setAccessibleName(QStringLiteral("Renumber"));
     m_toolBar->addSeparator();
     m_toolBar->addAction(action("actionAppAbout"));
     for (QAction* toolAction : m_toolBar->actions()) {
@@ -471,19 +450,8 @@ void CMainFrame::OnFocusChanged(QWidget* now) {
 }
 
 void CMainFrame::SetActiveView(QWidget* view) {
-    if (m_activeView == view) {
-        UpdateCommandStates();
-        return;
-    }
-    if (m_activeView != nullptr) {
-        disconnect(m_activeView, &QObject::destroyed, this, nullptr);
-    }
-    m_activeView = view;
-    if (view != nullptr) {
-        connect(view, &QObject::destroyed, this, [this] {
-            m_activeView = nullptr;
-            UpdateCommandStates();
-        });
+    if (m_editCommands->View() != view) {
+        m_editCommands->SetView(view);
     }
     UpdateCommandStates();
 }
@@ -495,20 +463,12 @@ void CMainFrame::FollowChannelFilter() {
     }
 }
 
-CEditCommands* CMainFrame::ActiveCommands() const {
-    // While a pane is being destroyed its own parts are gone and the cast finds none.
-    return dynamic_cast<CEditCommands*>(m_activeView.data());
+QWidget* CMainFrame::ActiveView() const {
+    return m_editCommands->View();
 }
 
 void CMainFrame::UpdateCommandStates() {
-    CEditCommands* view = ActiveCommands();
-    for (QAction* action : m_editActions) {
-        action->setEnabled(view != nullptr);
-    }
-    m_editActions.front()->setEnabled(view != nullptr && view->HandlesAdd());
-    // Only the channel list renumbers; the button adds no rule of its own.
-    m_renumberAction->setEnabled(view != nullptr && view->CanRenumber());
-    m_renumberAction->setToolTip(view != nullptr ? view->RenumberOffReason() : QString());
+    m_editCommands->UpdateStates();
     // Find works in the channel list, while the channel container is shown.
     for (QAction* action : m_findActions) {
         action->setEnabled(ChannelView() != nullptr);
@@ -526,7 +486,7 @@ void CMainFrame::OnFileClose() {
 
 void CMainFrame::OnSetting() {
     if (g_db == nullptr) {
-        MessageBox::Tell(this, QString::fromLatin1(CMenuBar::kNoDbMessage));
+        MessageBox::Tell(this, QString::fromLatin1(kNoDbMessage));
         return;
     }
     if (s_runSettingsDialog) {

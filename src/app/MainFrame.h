@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class CEditCommands;
+class CEditDispatcher;
 class CMenuBar;
 class COrvaneView;
 class CStatusCounts;
@@ -40,7 +40,7 @@ public:
     CMenuBar* NavigationBar() const { return m_menuBar; }
     QWidget* EditingView() const { return m_editingView; }
     // The editing pane whose Edit commands run: the one that last took the focus.
-    QWidget* ActiveView() const { return m_activeView; }
+    QWidget* ActiveView() const;
     CUndoCommands* UndoCommands() const { return m_undoCommands; }
 
     static constexpr const char* kNoViewMessage = "Error in load view";
@@ -62,7 +62,6 @@ private:
     QWidget* EditingPaneOf(QWidget* widget) const;
     void OnFocusChanged(QWidget* now);
     void SetActiveView(QWidget* view);
-    CEditCommands* ActiveCommands() const;
     // The channel list while the channel container is shown, else null.
     COrvaneView* ChannelView() const;
     void FollowChannelFilter();
@@ -82,9 +81,8 @@ private:
     QAction* m_exitSeparator = nullptr;
     QList<QAction*> m_recentActions;
     QAction* m_closeAction = nullptr;
-    QList<QAction*> m_editActions; // Add, Edit, Delete
-    QList<QAction*> m_findActions; // Find, Find Next, Find Previous
-    QAction* m_renumberAction = nullptr;
+    CEditDispatcher* m_editCommands = nullptr; // Add, Edit, Delete, Renumber
+    QList<QAction*> m_findActions;             // Find, Find Next, Find Previous
     CUndoCommands* m_undoCommands = nullptr;
     CStatusCounts* m_statusCounts = nullptr;
     QToolBar* m_toolBar = nullptr;
@@ -92,5 +90,4 @@ private:
     CMenuBar* m_menuBar = nullptr;
     QWidget* m_editingArea = nullptr;
     QPointer<QWidget> m_editingView;
-    QPointer<QWidget> m_activeView;
 };

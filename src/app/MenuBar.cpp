@@ -1,5 +1,6 @@
 #include "MenuBar.h"
 
+#include "AppMessages.h"
 #include "MessageBox.h"
 #include "db/ChannelDB.h"
 

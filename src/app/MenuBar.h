@@ -19,8 +19,6 @@ public:
 
     static constexpr int kWidth = 98;
     static constexpr int kButtonCount = 4;
-    // "LNB Edit" and "Setting" refuse with this while no file is open.
-    static constexpr const char* kNoDbMessage = "It has no DB. First open your DB!";
     static QColor BackgroundColour() { return QColor(222, 215, 206); }
 
 signals:

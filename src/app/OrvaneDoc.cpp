@@ -1,5 +1,6 @@
 #include "OrvaneDoc.h"
 
+#include "AppMessages.h"
 #include "AppTitle.h"
 #include "AtomicFileCopy.h"
 #include "DocView.h"
@@ -18,8 +19,6 @@
 #include <array>
 
 namespace {
-
-const char* const kNoDbMessage = "It has no DB. First open your DB!";
 
 void CloseDatabase() {
     if (g_db != nullptr) {

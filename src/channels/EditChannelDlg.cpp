@@ -1,6 +1,7 @@
 #include "EditChannelDlg.h"
 
 #include "SelectNitDlg.h"
+#include "app/DialogFields.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 
@@ -19,7 +20,6 @@
 
 namespace {
 
-const char* const kEnterAllMessage = "Enter the data in all fields!";
 const char* const kNoFreeIdMessage = "No channel number below 20000 is free.\nThe channel is not added.";
 const char* const kProviderFailedMessage = "The provider could not be stored in the DB.\nNothing has been changed.";
 const char* const kChannelFailedMessage = "The channel could not be stored in the DB.\nNothing has been changed.";
@@ -27,26 +27,12 @@ const char* const kChannelFailedMessage = "The channel could not be stored in th
 // The receiver ignores channels numbered 20000 and above.
 constexpr int kFirstInvalidChannelId = 20000;
 
-constexpr int kNameLimit = 15;
-constexpr int kServiceIdLimit = 10;
-constexpr int kProviderLimit = 30;
-
-// UTF-8 of `text` cut to at most `maxBytes` bytes on a character boundary, so a name
-// that fills its fixed buffer never ends in half a character.
-QByteArray FitUtf8(const QString& text, qsizetype maxBytes) {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > maxBytes) {
-        qsizetype end = maxBytes;
-        while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) {
-            --end;
-        }
-        bytes.truncate(end);
-    }
-    return bytes;
-}
+using dialogfields::kNameLimit;
+using dialogfields::kProviderLimit;
+using dialogfields::kServiceIdLimit;
 
 template <size_t N> void CopyText(char (&buffer)[N], const QString& text) {
-    dbutil::CopyFixedText(buffer, FitUtf8(text, N - 1).constData());
+    dbutil::CopyFixedText(buffer, dialogfields::FitUtf8(text, N - 1).constData());
 }
 
 // Leading digits with an optional sign; anything else gives 0, as the receiver's
@@ -57,24 +43,6 @@ int32_t IntValue(const QLineEdit* edit) {
 
 void ShowInt(QLineEdit* edit, int32_t value) {
     edit->setText(QString::number(value));
-}
-
-void AddRow(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field) {
-    auto* label = new QLabel(caption, field->parentWidget());
-    label->setObjectName(field->objectName().replace(QLatin1String("Edit"), QLatin1String("Label")));
-    label->setBuddy(field);
-    grid->addWidget(label, row, column);
-    grid->addWidget(field, row, column + 1);
-}
-
-// maxLength 0: no limit.
-QLineEdit* NewEdit(const char* objectName, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(objectName));
-    if (maxLength > 0) {
-        edit->setMaxLength(maxLength);
-    }
-    return edit;
 }
 
 QCheckBox* NewCheckBox(const QString& caption, const char* objectName, QWidget* parent) {
@@ -134,7 +102,7 @@ CEditChannelDlg::CEditChannelDlg(int chId, QWidget* parent) : QDialog(parent), m
 
 QGroupBox* CEditChannelDlg::BuildSettingGroup() {
     auto* group = NewGroup(QStringLiteral("Setting"), "settingGroupBox", this);
-    m_satNameEdit = NewEdit("satNameEdit", kNameLimit, group);
+    m_satNameEdit = dialogfields::NewEdit("satNameEdit", kNameLimit, group);
     m_satNameEdit->setEnabled(false);
     m_nitInfoButton = new QPushButton(QStringLiteral("N&IT Info"), group);
     m_nitInfoButton->setObjectName(QStringLiteral("nitInfoButton"));
@@ -142,7 +110,7 @@ QGroupBox* CEditChannelDlg::BuildSettingGroup() {
     connect(m_nitInfoButton, &QPushButton::clicked, this, &CEditChannelDlg::OnNitInfo);
 
     auto* grid = new QGridLayout(group);
-    AddRow(grid, 0, 0, QStringLiteral("SAT Name :"), m_satNameEdit);
+    dialogfields::AddRow(grid, 0, 0, QStringLiteral("SAT Name :"), m_satNameEdit);
     grid->addWidget(m_nitInfoButton, 0, 2);
     grid->setColumnStretch(1, 1);
     return group;
@@ -152,8 +120,8 @@ QGroupBox* CEditChannelDlg::BuildServiceGroup() {
     auto* group = NewGroup(QStringLiteral("Service"), "serviceGroupBox", this);
     auto* grid = new QGridLayout(group);
     const auto add = [&](QLineEdit*& edit, const char* name, int limit, int row, int column, const char* caption) {
-        edit = NewEdit(name, limit, group);
-        AddRow(grid, row, column, QString::fromLatin1(caption), edit);
+        edit = dialogfields::NewEdit(name, limit, group);
+        dialogfields::AddRow(grid, row, column, QString::fromLatin1(caption), edit);
     };
     add(m_chNameEdit, "chNameEdit", kNameLimit, 0, 0, "CH &Name :");
     add(m_chNoEdit, "chNoEdit", 0, 1, 0, "CH No :");
@@ -164,6 +132,10 @@ QGroupBox* CEditChannelDlg::BuildServiceGroup() {
     add(m_audioPidEdit, "audioPidEdit", 0, 1, 2, "&A-Pid :");
     add(m_pcrPidEdit, "pcrPidEdit", 0, 2, 2, "P&CR-PID :");
     add(m_pmtPidEdit, "pmtPidEdit", 0, 3, 2, "P&MT-Pid :");
+    for (QLineEdit* edit : {m_chNameEdit, m_serviceIdEdit, m_videoPidEdit, m_audioPidEdit, m_pcrPidEdit, m_pmtPidEdit,
+                            m_satNameEdit, m_providerEdit}) {
+        m_required.Add(edit);
+    }
     m_providerEdit->setMinimumWidth(m_providerEdit->fontMetrics().averageCharWidth() * kProviderLimit);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 1);
@@ -244,16 +216,6 @@ void CEditChannelDlg::OnNitInfo() {
     ShowSatelliteName();
 }
 
-bool CEditChannelDlg::AllFieldsFilled() const {
-    for (const QLineEdit* edit : {m_chNameEdit, m_serviceIdEdit, m_videoPidEdit, m_audioPidEdit, m_pcrPidEdit,
-                                  m_pmtPidEdit, m_satNameEdit, m_providerEdit}) {
-        if (edit->text().isEmpty()) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void CEditChannelDlg::FillRecord(ChannelRecord& record) const {
     record.nit_id = m_nitId;
     CopyText(record.name, m_chNameEdit->text());
@@ -271,8 +233,7 @@ void CEditChannelDlg::FillRecord(ChannelRecord& record) const {
 }
 
 void CEditChannelDlg::OnOk() {
-    if (!AllFieldsFilled()) {
-        MessageBox::Tell(this, QString::fromLatin1(kEnterAllMessage));
+    if (!m_required.Check(this)) {
         return;
     }
     // A channel that vanished since the list was shown must not be reported as stored.

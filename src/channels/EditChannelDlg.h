@@ -10,6 +10,7 @@
 //         const int id = dlg.ChannelId();       // the new id for a new channel
 //         const ChannelRecord& stored = dlg.Channel();
 //     }
+#include "app/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>
@@ -44,7 +45,6 @@ private:
     void ShowSatelliteName();
     void OnNitInfo();
     void OnOk();
-    bool AllFieldsFilled() const;
     void FillRecord(ChannelRecord& record) const;
     StoreFault Store(ChannelRecord& record, int newId);
     StoreFault StoreRows(ChannelRecord& record, int newId);
@@ -73,6 +73,7 @@ private:
     QLineEdit* m_audioPidEdit = nullptr;
     QLineEdit* m_pcrPidEdit = nullptr;
     QLineEdit* m_pmtPidEdit = nullptr;
+    dialogfields::CRequiredFields m_required;
     QCheckBox* m_lockedCheckBox = nullptr;
     QCheckBox* m_scrambledCheckBox = nullptr;
     QCheckBox* m_hideCheckBox = nullptr;

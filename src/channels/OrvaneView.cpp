@@ -11,12 +11,12 @@
 #include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/ListColumns.h"
+#include "listctrl/ListKeyFilter.h"
 #include "listctrl/ListSorter.h"
 #include "listctrl/RecordListCtrl.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -110,7 +110,8 @@ COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->SetRowDragging(true);
-    m_list->installEventFilter(this);
+    InstallEditKeys(
+        m_list, [this] { OnEditEdit(); }, [this] { OnEditDelete(); });
     m_findBar->hide();
     m_filterNotice->setObjectName(QStringLiteral("filterNoticeLabel"));
     m_filterNotice->setWordWrap(true);
@@ -190,23 +191,11 @@ void COrvaneView::LayOut() {
 // Commands.
 
 void COrvaneView::ShowContextMenu(const QPoint& listPoint) {
-    const bool open = g_db != nullptr;
-    switch (editmenu::Run(this, m_list->mapToGlobal(listPoint), {open, open, open, open && CanRenumber()})) {
-    case editmenu::Command::Add:
-        OnEditAdd();
-        break;
-    case editmenu::Command::Edit:
-        OnEditEdit();
-        break;
-    case editmenu::Command::Delete:
-        OnEditDelete();
-        break;
-    case editmenu::Command::Renumber:
-        OnRenumber();
-        break;
-    case editmenu::Command::None:
-        break;
-    }
+    editmenu::Run(this, m_list->mapToGlobal(listPoint), *this);
+}
+
+bool COrvaneView::CanRun(EditCmd cmd) const {
+    return g_db != nullptr && (cmd != EditCmd::Renumber || CanRenumber());
 }
 
 void COrvaneView::OnEditAdd() {
@@ -360,21 +349,6 @@ bool COrvaneView::ColumnLooksNumeric(int column) const {
 }
 
 // Keys and mouse.
-
-bool COrvaneView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            OnEditEdit();
-            return true;
-        }
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            OnEditDelete();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 // Dragging rows.
 

@@ -40,6 +40,7 @@ public:
     void OnEditEdit() override;
     void OnEditDelete() override;
     // Off while a filter hides rows: their order must not change unseen.
+    bool CanRun(EditCmd cmd) const override;
     bool CanRenumber() const override { return !m_filtered; }
     QString RenumberOffReason() const override;
     void OnRenumber() override;
@@ -64,7 +65,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // What lies under the pointer during a drag.

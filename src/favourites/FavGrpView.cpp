@@ -241,23 +241,22 @@ void CFavGrpView::ShowContextMenu(const QPoint& treePoint) {
         return;
     }
     SelectItem(item);
+    editmenu::Run(this, m_tree->viewport()->mapToGlobal(treePoint), *this);
+}
+
+bool CFavGrpView::CanRun(EditCmd cmd) const {
     const bool open = g_db != nullptr;
-    const bool group = IsGroupItem(item);
-    switch (
-        editmenu::Run(this, m_tree->viewport()->mapToGlobal(treePoint), {open, open && group, open && group, false})) {
-    case editmenu::Command::Add:
-        OnEditAdd();
-        break;
-    case editmenu::Command::Edit:
-        OnEditEdit();
-        break;
-    case editmenu::Command::Delete:
-        OnEditDelete();
-        break;
-    case editmenu::Command::Renumber:
-    case editmenu::Command::None:
+    switch (cmd) {
+    case EditCmd::Add:
+        return open;
+    case EditCmd::Edit:
+    case EditCmd::Delete:
+        // The root is no group: it cannot be renamed or deleted.
+        return open && IsGroupItem(SelectedItem());
+    case EditCmd::Renumber:
         break;
     }
+    return false;
 }
 
 void CFavGrpView::ToggleRoot() {

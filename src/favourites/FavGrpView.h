@@ -32,6 +32,7 @@ public:
 
     void OnInitialUpdate() override;
 
+    bool CanRun(EditCmd cmd) const override;
     void OnEditAdd() override;
     void OnEditEdit() override;
     void OnEditDelete() override;

@@ -5,11 +5,11 @@
 #include "app/WaitCursor.h"
 #include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
+#include "listctrl/ListKeyFilter.h"
 #include "listctrl/RecordListCtrl.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -47,7 +47,8 @@ CFavListView::CFavListView(COrvaneDoc* doc, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->SetRowDragging(true);
-    m_list->installEventFilter(this);
+    // The Del key removes entry by entry, each asked about and stored on its own.
+    InstallEditKeys(m_list, nullptr, [this] { RemoveSelected(Removal::EachOnItsOwn); });
     connect(m_list, &QWidget::customContextMenuRequested, this, &CFavListView::ShowContextMenu);
     connect(m_list, &CRecordListCtrl::BeginDrag, this, &CFavListView::BeginDrag);
 
@@ -159,23 +160,11 @@ bool CFavListView::DeleteSelectedRows() {
 }
 
 void CFavListView::ShowContextMenu(const QPoint& listPoint) {
-    const editmenu::Enabled enabled{.add = false, .edit = false, .remove = g_db != nullptr, .renumber = false};
-    if (editmenu::Run(this, m_list->viewport()->mapToGlobal(listPoint), enabled) == editmenu::Command::Delete) {
-        OnEditDelete();
-    }
+    editmenu::Run(this, m_list->viewport()->mapToGlobal(listPoint), *this);
 }
 
-// Keys and the mouse during a drag.
-
-bool CFavListView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            RemoveSelected(Removal::EachOnItsOwn);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+bool CFavListView::CanRun(EditCmd cmd) const {
+    return cmd == EditCmd::Delete && g_db != nullptr;
 }
 
 // Exchanging two entries by dragging one onto the other. Only the dragged row

@@ -31,6 +31,7 @@ public:
     void OnUpdate(CDocView* sender, int hint) override;
 
     // The menu's Delete: all selected entries in one transaction.
+    bool CanRun(EditCmd cmd) const override;
     void OnEditDelete() override;
 
     CRecordListCtrl* DropList() override { return m_list; }
@@ -47,7 +48,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct DragState {

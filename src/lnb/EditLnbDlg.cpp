@@ -1,5 +1,6 @@
 #include "EditLnbDlg.h"
 
+#include "app/DialogFields.h"
 #include "app/MessageBox.h"
 #include "listctrl/RowFormat.h"
 
@@ -20,23 +21,6 @@ constexpr int kUniversalLnb = 2;
 constexpr uint16_t kKuLowMHz = 9750;
 constexpr uint16_t kKuHighMHz = 10600;
 constexpr uint16_t kCBandMHz = 5150;
-
-QComboBox* NewCombo(const char* objectName, std::initializer_list<const char*> items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(objectName));
-    for (const char* item : items) {
-        combo->addItem(QString::fromLatin1(item));
-    }
-    combo->setCurrentIndex(-1);
-    return combo;
-}
-
-QLineEdit* NewEdit(const char* objectName, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(objectName));
-    edit->setMaxLength(maxLength);
-    return edit;
-}
 
 // "%d/H" or "%d/V" of the frequency in MHz.
 QString TpItemText(const NitRecord& nit) {
@@ -89,23 +73,25 @@ CEditLnbDlg::CEditLnbDlg(LnbRecord* record, QWidget* parent) : QDialog(parent), 
     connect(m_satellite, &QComboBox::currentIndexChanged, this, [this] { OnSatelliteChanged(); });
     connect(m_lnbType, &QComboBox::currentIndexChanged, this, &CEditLnbDlg::OnLnbTypeChanged);
     connect(m_ok, &QPushButton::clicked, this, &CEditLnbDlg::OnOk);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CEditLnbDlg::BuildControls() {
+    using dialogfields::NewCombo;
     m_satellite = NewCombo("satelliteComboBox", {}, this);
     m_lnbType = NewCombo("lnbTypeComboBox", {"C_LNB", "KU_LNB", "UNIV_LNB"}, this);
-    m_localFreq = NewEdit("localFreqEdit", 10, this);
-    m_localFreq2 = NewEdit("localFreq2Edit", 10, this);
+    m_localFreq = dialogfields::NewEdit("localFreqEdit", dialogfields::kFrequencyLimit, this);
+    m_localFreq2 = dialogfields::NewEdit("localFreq2Edit", dialogfields::kFrequencyLimit, this);
     m_diseqc10 = NewCombo("diseqc10ComboBox", {"NONE", "A", "B", "C", "D", "mini A", "mini B"}, this);
     m_diseqc11 = NewCombo("diseqc11ComboBox", {"NONE", "A", "B", "C", "D"}, this);
     m_tone = NewCombo("tone22kComboBox", {"OFF", "ON", "AUTO"}, this);
     m_tpFreq = NewCombo("tpFreqComboBox", {}, this);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("okButton"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    const dialogfields::Buttons okCancel = dialogfields::NewButtons(this);
+    m_ok = okCancel.ok;
+    m_cancel = okCancel.cancel;
+    m_required.Add(m_localFreq);
+    for (QComboBox* combo : {m_satellite, m_lnbType, m_diseqc10, m_diseqc11, m_tone, m_tpFreq}) {
+        m_required.Add(combo);
+    }
 
     auto* freqs = new QHBoxLayout;
     freqs->addWidget(m_localFreq);
@@ -188,18 +174,6 @@ void CEditLnbDlg::OnLnbTypeChanged(int type) {
     }
 }
 
-bool CEditLnbDlg::AllFieldsChosen() const {
-    if (m_localFreq->text().isEmpty()) {
-        return false;
-    }
-    for (const QComboBox* combo : {m_satellite, m_lnbType, m_diseqc10, m_diseqc11, m_tone, m_tpFreq}) {
-        if (combo->currentIndex() < 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // A typed frequency below 0 or above 65535 MHz is refused rather than stored cut to
 // 16 bits, which would hand the receiver a different oscillator than the one typed.
 bool CEditLnbDlg::FrequenciesFit(uint16_t& freq1, uint16_t& freq2) {
@@ -216,8 +190,7 @@ bool CEditLnbDlg::FrequenciesFit(uint16_t& freq1, uint16_t& freq2) {
 }
 
 void CEditLnbDlg::OnOk() {
-    if (!AllFieldsChosen()) {
-        MessageBox::Tell(this, QStringLiteral("Enter the data in all fields!"));
+    if (!m_required.Check(this)) {
         return;
     }
     uint16_t freq1 = 0;

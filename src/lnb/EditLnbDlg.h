@@ -3,6 +3,7 @@
 // entry, LNB type and local frequencies, DiSEqC 1.0 / 1.1 ports, 22 kHz tone and
 // reference transponder. The caller's record changes only when OK is accepted; the
 // dialog writes nothing to the database.
+#include "app/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>
@@ -24,7 +25,6 @@ private:
     void OnSatelliteChanged();
     void OnLnbTypeChanged(int type);
     void OnOk();
-    bool AllFieldsChosen() const;
     bool FrequenciesFit(uint16_t& freq1, uint16_t& freq2);
 
     LnbRecord* m_record;
@@ -42,4 +42,5 @@ private:
     QComboBox* m_tpFreq = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    dialogfields::CRequiredFields m_required;
 };

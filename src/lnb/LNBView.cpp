@@ -1,21 +1,19 @@
 #include "LNBView.h"
 
 #include "EditLnbDlg.h"
+#include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
-#include "app/PopupMenu.h"
 #include "db/UndoHistory.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/ListKeyFilter.h"
 #include "listctrl/RecordListCtrl.h"
 #include "listctrl/RowFormat.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -41,13 +39,6 @@ QToolButton* NewArrowButton(Qt::ArrowType arrow, const char* objectName, QWidget
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     return button;
-}
-
-QAction* AddMenuItem(QMenu& menu, const char* text, const char* name, bool enabled) {
-    QAction* action = menu.addAction(QString::fromLatin1(text));
-    action->setObjectName(QLatin1String(name));
-    action->setEnabled(enabled);
-    return action;
 }
 
 // The switch type as typed: the number, or -1 for an empty text. Digits only reach
@@ -333,20 +324,15 @@ bool CLNBView::Save() {
 // Keys, mouse and commands.
 
 void CLNBView::ShowContextMenu(const QPoint& globalPos) {
-    const bool open = g_db != nullptr;
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("lnbPopupMenu"));
-    AddMenuItem(menu, "Add", "actionEditAdd", false);
-    QAction* edit = AddMenuItem(menu, "Edit\tSpace", "actionEditEdit", open);
-    QAction* remove = AddMenuItem(menu, "Delete\tDel", "actionEditDelete", open);
-    menu.addSeparator();
-    AddMenuItem(menu, "Renumber", "actionRenumber", false);
-    QAction* chosen = PopupMenu::Exec(menu, globalPos);
-    if (chosen == edit) {
-        OnEditEdit();
-    } else if (chosen == remove) {
-        OnEditDelete();
-    }
+    editmenu::Run(this, globalPos, *this);
+}
+
+bool CLNBView::Handles(EditCmd cmd) const {
+    return cmd == EditCmd::Edit || cmd == EditCmd::Delete;
+}
+
+bool CLNBView::CanRun(EditCmd cmd) const {
+    return Handles(cmd) && g_db != nullptr;
 }
 
 void CLNBView::OnFileClose() {

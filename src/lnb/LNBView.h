@@ -20,7 +20,9 @@ public:
     explicit CLNBView(COrvaneDoc* doc, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
-    bool HandlesAdd() const override { return false; }
+    // The page has no Add: its slots are fixed, the switch type sets how many are used.
+    bool Handles(EditCmd cmd) const override;
+    bool CanRun(EditCmd cmd) const override;
     void OnEditEdit() override;
     void OnEditDelete() override;
     void OnFileClose() override;

@@ -1,6 +1,6 @@
 #include "EditNitDlg.h"
 
-#include "SatDialogFields.h"
+#include "app/DialogFields.h"
 #include "app/MessageBox.h"
 
 #include <QComboBox>
@@ -13,18 +13,9 @@
 
 namespace {
 
-const char* const kEnterAllMessage = "Enter the data in all fields!";
 const char* const kStoreFailedMessage = "The TP could not be stored in the DB.\nNothing has been changed.";
 
 constexpr int kKHzPerMHz = 1000;
-
-QComboBox* NewCombo(const char* objectName, const QStringList& items, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(objectName));
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    return combo;
-}
 
 int32_t LeadingInt(const QLineEdit* edit) {
     return dbutil::ReadInt(edit->text().toUtf8().constData());
@@ -38,20 +29,25 @@ CEditNitDlg::CEditNitDlg(QWidget* parent, int nitId, int satId) : QDialog(parent
 
     auto* group = new QGroupBox(QStringLiteral("TP information"), this);
     group->setObjectName(QStringLiteral("tpInfoGroupBox"));
-    m_frequencyEdit = satfields::NewEdit("frequencyEdit", 0, group);
-    m_symbolRateEdit = satfields::NewEdit("symbolRateEdit", 0, group);
-    m_polarityCombo = NewCombo("polarityCombo", {QStringLiteral("Vertical"), QStringLiteral("Horizontal")}, group);
-    m_fecCombo = NewCombo("fecCombo",
-                          {QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"), QStringLiteral("5/6"),
-                           QStringLiteral("7/8")},
-                          group);
+    m_frequencyEdit = dialogfields::NewEdit("frequencyEdit", 0, group);
+    m_symbolRateEdit = dialogfields::NewEdit("symbolRateEdit", 0, group);
+    m_polarityCombo =
+        dialogfields::NewCombo("polarityCombo", {QStringLiteral("Vertical"), QStringLiteral("Horizontal")}, group);
+    m_fecCombo = dialogfields::NewCombo("fecCombo",
+                                        {QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"),
+                                         QStringLiteral("5/6"), QStringLiteral("7/8")},
+                                        group);
+    m_required.Add(m_frequencyEdit);
+    m_required.Add(m_symbolRateEdit);
+    m_required.Add(m_polarityCombo);
+    m_required.Add(m_fecCombo);
     auto* grid = new QGridLayout(group);
-    satfields::AddRow(grid, 0, 0, QStringLiteral("Freq [MHz] :"), m_frequencyEdit);
-    satfields::AddRow(grid, 1, 0, QStringLiteral("Symbolrate :"), m_symbolRateEdit);
-    satfields::AddRow(grid, 2, 0, QStringLiteral("Polarity :"), m_polarityCombo);
-    satfields::AddRow(grid, 3, 0, QStringLiteral("FEC :"), m_fecCombo);
+    dialogfields::AddRow(grid, 0, 0, QStringLiteral("Freq [MHz] :"), m_frequencyEdit);
+    dialogfields::AddRow(grid, 1, 0, QStringLiteral("Symbolrate :"), m_symbolRateEdit);
+    dialogfields::AddRow(grid, 2, 0, QStringLiteral("Polarity :"), m_polarityCombo);
+    dialogfields::AddRow(grid, 3, 0, QStringLiteral("FEC :"), m_fecCombo);
 
-    const satfields::Buttons buttons = satfields::NewButtons(this);
+    const dialogfields::Buttons buttons = dialogfields::NewButtons(this);
     connect(buttons.ok, &QPushButton::clicked, this, &CEditNitDlg::OnOk);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -81,9 +77,7 @@ void CEditNitDlg::LoadTransponder() {
 void CEditNitDlg::OnOk() {
     // An unchosen list would store polarity -1 and FEC 0, which the receiver cannot
     // tune to, so both lists count as fields that must be filled.
-    if (m_frequencyEdit->text().isEmpty() || m_symbolRateEdit->text().isEmpty() ||
-        m_polarityCombo->currentIndex() < 0 || m_fecCombo->currentIndex() < 0) {
-        MessageBox::Tell(this, QString::fromLatin1(kEnterAllMessage));
+    if (!m_required.Check(this)) {
         return;
     }
     // Unsigned, so a frequency too large for the column wraps instead of overflowing.

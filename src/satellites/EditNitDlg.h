@@ -8,6 +8,7 @@
 //     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
 //         const int id = dlg.NitId();           // the new id for a new transponder
 //     }
+#include "app/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>
@@ -41,4 +42,5 @@ private:
     QLineEdit* m_symbolRateEdit = nullptr;
     QComboBox* m_polarityCombo = nullptr;
     QComboBox* m_fecCombo = nullptr;
+    dialogfields::CRequiredFields m_required;
 };

@@ -1,6 +1,7 @@
 #include "EditSatDlg.h"
 
 #include "SatDialogFields.h"
+#include "app/DialogFields.h"
 #include "app/MessageBox.h"
 #include "listctrl/RowFormat.h"
 
@@ -19,8 +20,8 @@ const char* const kFillAllMessage = "Fill the data to the every fields!";
 const char* const kRangeMessage = "It's invalid longitude range.";
 const char* const kStoreFailedMessage = "The satellite could not be stored in the DB.\nNothing has been changed.";
 
-constexpr int kNameLimit = 15;
-constexpr int kPositionLimit = 5;
+using dialogfields::kNameLimit;
+using dialogfields::kPositionLimit;
 constexpr int kEastIndex = 0;
 constexpr int kWestIndex = 1;
 
@@ -30,19 +31,18 @@ CEditSatDlg::CEditSatDlg(QWidget* parent, int satId) : QDialog(parent), m_satId(
     setObjectName(QStringLiteral("editSatDialog"));
     setWindowTitle(QStringLiteral("Edit Sattelite"));
 
-    m_nameEdit = satfields::NewEdit("nameEdit", kNameLimit, this);
-    m_directionCombo = new QComboBox(this);
-    m_directionCombo->setObjectName(QStringLiteral("directionCombo"));
-    m_directionCombo->addItems({QStringLiteral("EAST"), QStringLiteral("WEST")});
-    m_directionCombo->setCurrentIndex(-1);
-    m_positionEdit = satfields::NewEdit("positionEdit", kPositionLimit, this);
+    m_nameEdit = dialogfields::NewEdit("nameEdit", kNameLimit, this);
+    m_directionCombo = dialogfields::NewCombo("directionCombo", {QStringLiteral("EAST"), QStringLiteral("WEST")}, this);
+    m_positionEdit = dialogfields::NewEdit("positionEdit", kPositionLimit, this);
+    m_required.Add(m_nameEdit);
+    m_required.Add(m_positionEdit);
 
     auto* grid = new QGridLayout;
-    satfields::AddRow(grid, 0, 0, QStringLiteral("Name :"), m_nameEdit);
-    satfields::AddRow(grid, 1, 0, QStringLiteral("Position :"), m_directionCombo);
+    dialogfields::AddRow(grid, 0, 0, QStringLiteral("Name :"), m_nameEdit);
+    dialogfields::AddRow(grid, 1, 0, QStringLiteral("Position :"), m_directionCombo);
     grid->addWidget(m_positionEdit, 1, 2);
 
-    const satfields::Buttons buttons = satfields::NewButtons(this);
+    const dialogfields::Buttons buttons = dialogfields::NewButtons(this);
     connect(buttons.ok, &QPushButton::clicked, this, &CEditSatDlg::OnOk);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -76,8 +76,7 @@ void CEditSatDlg::LoadSatellite() {
 void CEditSatDlg::OnOk() {
     const QString name = m_nameEdit->text();
     const QString position = m_positionEdit->text();
-    if (name.isEmpty() || position.isEmpty()) {
-        MessageBox::Tell(this, QString::fromLatin1(kFillAllMessage));
+    if (!m_required.Check(this, kFillAllMessage)) {
         return;
     }
     // Only "EAST" keeps the typed sign; "WEST" and no choice at all both mean west.
@@ -88,7 +87,7 @@ void CEditSatDlg::OnOk() {
         return;
     }
     m_record.position = *tenths;
-    dbutil::CopyFixedText(m_record.name, satfields::FitUtf8(name, kNameLimit).constData());
+    dbutil::CopyFixedText(m_record.name, dialogfields::FitUtf8(name, kNameLimit).constData());
     if (!Store()) {
         MessageBox::Tell(this, QString::fromLatin1(kStoreFailedMessage));
         return;

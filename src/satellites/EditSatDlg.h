@@ -8,6 +8,7 @@
 //     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
 //         const int id = dlg.SatId();           // the new id for a new satellite
 //     }
+#include "app/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>
@@ -39,4 +40,5 @@ private:
     QLineEdit* m_nameEdit = nullptr;
     QComboBox* m_directionCombo = nullptr;
     QLineEdit* m_positionEdit = nullptr;
+    dialogfields::CRequiredFields m_required;
 };

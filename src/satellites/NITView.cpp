@@ -2,10 +2,10 @@
 
 #include "EditNitDlg.h"
 #include "EditSatDlg.h"
+#include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
-#include "app/PopupMenu.h"
 #include "app/WaitCursor.h"
 #include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
@@ -17,7 +17,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QItemSelectionModel>
-#include <QMenu>
 
 namespace {
 
@@ -63,13 +62,6 @@ CRecordListCtrl* NewList(const char* objectName, QWidget* parent) {
 void SelectAndFocus(CRecordListCtrl* list, int row) {
     list->SetRowSelected(row, true);
     list->selectionModel()->setCurrentIndex(list->Model()->index(row, 0), QItemSelectionModel::NoUpdate);
-}
-
-QAction* AddItem(QMenu& menu, const char* text, const char* name, bool enabled) {
-    QAction* action = menu.addAction(QString::fromLatin1(text));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(enabled);
-    return action;
 }
 
 } // namespace
@@ -164,21 +156,11 @@ void CNITView::ShowContextMenu(MenuTarget target, const QPoint& globalPos) {
     if (open) {
         m_menuTarget = target;
     }
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("nitPopupMenu"));
-    QAction* add = AddItem(menu, "Add", "actionEditAdd", open);
-    QAction* edit = AddItem(menu, "Edit\tSpace", "actionEditEdit", open);
-    QAction* remove = AddItem(menu, "Delete\tDel", "actionEditDelete", open);
-    menu.addSeparator();
-    AddItem(menu, "Renumber", "actionRenumber", false);
-    QAction* chosen = PopupMenu::Exec(menu, globalPos);
-    if (chosen == add) {
-        OnEditAdd();
-    } else if (chosen == edit) {
-        OnEditEdit();
-    } else if (chosen == remove) {
-        OnEditDelete();
-    }
+    editmenu::Run(this, globalPos, *this);
+}
+
+bool CNITView::CanRun(EditCmd cmd) const {
+    return cmd != EditCmd::Renumber && g_db != nullptr;
 }
 
 void CNITView::OnEditAdd() {

@@ -33,6 +33,7 @@ public:
     ~CNITView() override;
 
     void OnInitialUpdate() override;
+    bool CanRun(EditCmd cmd) const override;
     void OnEditAdd() override;
     void OnEditEdit() override;
     void OnEditDelete() override;

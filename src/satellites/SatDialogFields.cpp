@@ -1,11 +1,6 @@
 #include "SatDialogFields.h"
 
-#include <QDialog>
-#include <QGridLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 
 #include <cmath>
 
@@ -21,36 +16,6 @@ bool IsDigit(QChar c) {
 }
 
 } // namespace
-
-QLineEdit* NewEdit(const char* objectName, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(objectName));
-    if (maxLength > 0) {
-        edit->setMaxLength(maxLength);
-    }
-    return edit;
-}
-
-void AddRow(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field) {
-    auto* label = new QLabel(caption, field->parentWidget());
-    QString name = field->objectName();
-    name.replace(QLatin1String("Edit"), QLatin1String("Label")).replace(QLatin1String("Combo"), QLatin1String("Label"));
-    label->setObjectName(name);
-    label->setBuddy(field);
-    grid->addWidget(label, row, column);
-    grid->addWidget(field, row, column + 1);
-}
-
-Buttons NewButtons(QDialog* dialog) {
-    Buttons buttons;
-    buttons.ok = new QPushButton(QStringLiteral("OK"), dialog);
-    buttons.ok->setObjectName(QStringLiteral("okButton"));
-    buttons.ok->setDefault(true);
-    buttons.cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
-    buttons.cancel->setObjectName(QStringLiteral("cancelButton"));
-    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return buttons;
-}
 
 double LeadingDecimal(const QString& text) {
     qsizetype i = 0;
@@ -93,18 +58,6 @@ std::optional<int32_t> PositionTenths(const QString& text, bool east) {
         return std::nullopt;
     }
     return static_cast<int32_t>(tenths);
-}
-
-QByteArray FitUtf8(const QString& text, qsizetype maxBytes) {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > maxBytes) {
-        qsizetype end = maxBytes;
-        while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) {
-            --end;
-        }
-        bytes.truncate(end);
-    }
-    return bytes;
 }
 
 } // namespace satfields
