@@ -47,17 +47,13 @@ private:
     QWidget* Viewport() const { return m_panes->Groups()->Tree()->viewport(); }
     void DragGroup(int from, const QPoint& to);
 
-    std::unique_ptr<testsupport::FixtureFolder> m_folder;
     std::unique_ptr<CFavPanes> m_panes;
 };
 
 void FavGrpViewTest::init() {
     testsupport::ResetEnvironment();
-    m_folder = std::make_unique<testsupport::FixtureFolder>();
-    const QString path = m_folder->Path(QStringLiteral("fav.dat"));
-    WriteFavFixture(path);
     m_panes = std::make_unique<CFavPanes>();
-    QVERIFY(m_panes->Open(path));
+    QVERIFY(m_panes->OpenFavFixture());
 }
 
 void FavGrpViewTest::DragGroup(int from, const QPoint& to) {
@@ -93,7 +89,7 @@ void FavGrpViewTest::loadsGroupsSelectsFirstAndTellsTheOtherViews() {
 }
 
 void FavGrpViewTest::withoutGroupsShowsTheRootAlone() {
-    QVERIFY(m_panes->Open(m_folder->Write(QStringLiteral("empty"), QStringLiteral("empty.dat"))));
+    QVERIFY(m_panes->Open(m_panes->Folder().Write(QStringLiteral("empty"), QStringLiteral("empty.dat"))));
     QCOMPARE(m_panes->Groups()->Tree()->topLevelItemCount(), 1);
     QCOMPARE(m_panes->Item(-1)->childCount(), 0);
     QCOMPARE(m_panes->List()->CurrentGroup(), -1);

@@ -44,17 +44,13 @@ private:
     QPoint RowCentre(int row) const { return QPoint(20, List()->RowBounds(row).center().y()); }
     void DragEntry(int from, const QPoint& to);
 
-    std::unique_ptr<testsupport::FixtureFolder> m_folder;
     std::unique_ptr<CFavPanes> m_panes;
 };
 
 void FavListViewTest::init() {
     testsupport::ResetEnvironment();
-    m_folder = std::make_unique<testsupport::FixtureFolder>();
-    const QString path = m_folder->Path(QStringLiteral("fav.dat"));
-    WriteFavFixture(path);
     m_panes = std::make_unique<CFavPanes>();
-    QVERIFY(m_panes->Open(path));
+    QVERIFY(m_panes->OpenFavFixture());
     QCOMPARE(m_panes->List()->CurrentGroup(), 1);
 }
 

@@ -82,6 +82,12 @@ bool CFavPanes::Open(const QString& path) {
     return true;
 }
 
+bool CFavPanes::OpenFavFixture() {
+    const QString path = m_folder.Path(QStringLiteral("fav.dat"));
+    WriteFavFixture(path);
+    return Open(path);
+}
+
 bool CFavPanes::Reopen() {
     testsupport::CloseDbDirect();
     return Open(m_path);
@@ -148,22 +154,6 @@ QStringList StoredEntries(int groupId) {
 int Count(const QString& sql) {
     const QStringList values = Column(sql);
     return values.isEmpty() ? -999 : values.first().toInt();
-}
-
-bool Exec(const QString& sql) {
-    return sqlite3_exec(g_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-void PressAndStartDrag(QWidget* viewport, const QPoint& start) {
-    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
-    // The first move past the drag distance arms a list's drag, the next starts it.
-    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 1));
-    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 2));
-}
-
-void MoveAndRelease(QWidget* viewport, const QPoint& point) {
-    QTest::mouseMove(viewport, point);
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, point);
 }
 
 } // namespace favtest

@@ -2,6 +2,8 @@
 // The three panes of the channel container side by side on one document, opened
 // directly on a fixture file, and the favourite fixture itself: what the favourite
 // pane tests share.
+#include "TestSupport.h"
+
 #include <QString>
 #include <QTreeWidgetItem>
 #include <QWidget>
@@ -28,6 +30,9 @@ public:
 
     // Opens g_db on `path` and runs every pane's initial update in container order.
     bool Open(const QString& path);
+    // Writes the favourite fixture into the panes' own folder and opens it.
+    bool OpenFavFixture();
+    testsupport::FixtureFolder& Folder() { return m_folder; }
     bool Reopen();
     void Close();
 
@@ -49,16 +54,15 @@ private:
     CFavListView* m_list = nullptr;
     CFavGrpView* m_groups = nullptr;
     QString m_path;
+    testsupport::FixtureFolder m_folder;
 };
 
 // Group names in stored order, and a group's entry names in stored order.
 QStringList StoredGroups();
 QStringList StoredEntries(int groupId);
 int Count(const QString& sql);
-bool Exec(const QString& sql);
-
-// Mouse drags as the user makes them: press, moves past the drag distance, release.
-void PressAndStartDrag(QWidget* viewport, const QPoint& start);
-void MoveAndRelease(QWidget* viewport, const QPoint& point);
+using testsupport::Exec;
+using testsupport::MoveAndRelease;
+using testsupport::PressAndStartDrag;
 
 } // namespace favtest

@@ -78,13 +78,15 @@ QString QueryText(const QString& sql) {
     return QString::fromUtf8(table.Value(0, 0));
 }
 
-void StartRowDrag(CRecordListCtrl* list, int row) {
-    QWidget* viewport = list->viewport();
-    const QPoint start(40, list->RowBounds(row).center().y());
+void PressAndStartDrag(QWidget* viewport, const QPoint& start) {
     QTest::mousePress(viewport, Qt::LeftButton, {}, start);
     // The first move beyond the drag distance arms the list's drag, the next starts it.
+    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 1));
     QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 2));
-    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 4));
+}
+
+void StartRowDrag(CRecordListCtrl* list, int row) {
+    PressAndStartDrag(list->viewport(), QPoint(40, list->RowBounds(row).center().y()));
 }
 
 void MoveAndRelease(QWidget* widget, const QPoint& point) {

@@ -41,8 +41,10 @@ bool Exec(const QString& sql);
 int QueryInt(const QString& sql);
 QString QueryText(const QString& sql);
 
-// The hand-made row drags: presses on `row` of `list` and moves far enough to start
-// a drag; then moves to `point` of `widget` and releases there.
+// The hand-made drags as the user makes them: a press at `start` of `viewport` and
+// moves past the drag distance; StartRowDrag presses on `row` of `list`; then a move
+// to `point` of `widget` and the release there.
+void PressAndStartDrag(QWidget* viewport, const QPoint& start);
 void StartRowDrag(CRecordListCtrl* list, int row);
 void MoveAndRelease(QWidget* widget, const QPoint& point);
 
