@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DBINDIR=... -DLIBDIR=... -DDATADIR=... -P CheckInstall.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DBINDIR=... -DKIVRA_DIR=... -DDATADIR=... -P CheckInstall.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -9,7 +9,7 @@ endif()
 
 foreach(path
         ${BINDIR}/orvane
-        ${LIBDIR}/libkivra.so
+        ${KIVRA_DIR}/libkivra.so
         ${DATADIR}/applications/${APP_ID}.desktop
         ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
         ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
@@ -32,7 +32,7 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "ldd failed on the installed program")
 endif()
 string(REGEX MATCH "libkivra\\.so => [^ ]+" kivra "${libs}")
-file(REAL_PATH ${PREFIX}/${LIBDIR}/libkivra.so installed)
+file(REAL_PATH ${PREFIX}/${KIVRA_DIR}/libkivra.so installed)
 string(REPLACE "libkivra.so => " "" found "${kivra}")
 if(found STREQUAL "")
     message(FATAL_ERROR "the installed program does not find libkivra.so:\n${libs}")

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev
     fonts-dejavu-core
     desktop-file-utils appstream
+    dpkg-dev file lintian
 )
 missing=()
 for p in "${packages[@]}"; do
