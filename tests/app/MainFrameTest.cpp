@@ -111,6 +111,7 @@ private slots:
     void lnbEditsNotSavedAreAskedAbout_data();
     void lnbEditsNotSavedAreAskedAbout();
     void navigationBarKeepsItsWidth();
+    void screenshotWithTheDemoDatabase_data();
     void screenshotWithTheDemoDatabase();
 
 private:
@@ -606,14 +607,22 @@ void MainFrameTest::navigationBarKeepsItsWidth() {
     }
 }
 
-// Leaves a picture of the window on the demo database in the build folder, for
-// anyone to look at: <build>/screenshots/main-window.png.
+// Leaves pictures of the window on the demo database in the build folder, for anyone
+// to look at and for the README's first steps: <build>/screenshots/<page>.png.
+void MainFrameTest::screenshotWithTheDemoDatabase_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("channel-list") << QStringLiteral("channelEditButton");
+    QTest::newRow("lnb-page") << QStringLiteral("lnbEditButton");
+}
+
 void MainFrameTest::screenshotWithTheDemoDatabase() {
+    QFETCH(QString, button);
     Start(QStringLiteral("demo"));
     Frame()->resize(1280, 800);
     QTRY_COMPARE(Frame()->centralWidget()->width(), 1280);
+    QTest::mouseClick(NavButton(button.toLatin1().constData()), Qt::LeftButton);
     QVERIFY(QDir().mkpath(QStringLiteral(ORVANE_SCREENSHOT_DIR)));
-    const QString path = QStringLiteral(ORVANE_SCREENSHOT_DIR "/main-window.png");
+    const QString path = QStringLiteral(ORVANE_SCREENSHOT_DIR "/%1.png").arg(QLatin1String(QTest::currentDataTag()));
     QVERIFY(Frame()->grab().save(path));
     const QImage image(path);
     QCOMPARE(image.size(), Frame()->size());
