@@ -111,20 +111,27 @@ if [[ ${#names[@]} -eq 0 ]]; then
     exit 2
 fi
 
-stale=0
+# A mutant whose text is not (or no longer exactly once) in its file is left out of
+# the run and the score: the code moved on, or its folder has not landed yet.
+stale=0 keep=()
 for i in "${!names[@]}"; do
     path="$root/${files[$i]}"
     count=0
     [[ -f $path ]] && count=$(occurrences "$path" "${finds[$i]}")
     if [[ $count -ne 1 ]]; then
-        echo "STALE   ${names[$i]}: its text occurs $count times in ${files[$i]} (must be once)"
+        echo "STALE   ${names[$i]}: its text occurs $count times in ${files[$i]} (must be once); left out"
         stale=$((stale + 1))
+    else
+        keep+=("$i")
     fi
 done
 echo "${#names[@]} mutants, $stale stale"
-if [[ $list_only -eq 1 || $stale -gt 0 ]]; then
+if [[ $list_only -eq 1 ]]; then
     [[ $stale -eq 0 ]]
     exit
+fi
+if [[ ${#keep[@]} -eq 0 ]]; then
+    exit 2
 fi
 
 # --- the scratch copy -----------------------------------------------------------
@@ -191,7 +198,7 @@ fi
 # --- the mutants, one at a time ----------------------------------------------------
 
 caught=() missed=() unbuilt=()
-for i in "${!names[@]}"; do
+for i in "${keep[@]}"; do
     name=${names[$i]} file=${files[$i]}
     target="$tree/$file"
     cp "$target" "$work/original"
@@ -243,6 +250,9 @@ build_dir . || true
 total=$((${#caught[@]} + ${#missed[@]}))
 echo
 echo "Score: ${#caught[@]} of $total mutants caught ($((total > 0 ? 100 * ${#caught[@]} / total : 0))%)"
+if [[ $stale -gt 0 ]]; then
+    echo "Left out, stale: $stale"
+fi
 if [[ ${#missed[@]} -gt 0 ]]; then
     echo "Missed: ${missed[*]}"
 fi
