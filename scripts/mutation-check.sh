@@ -83,26 +83,14 @@ read_mutants() {
     flush
 }
 
-# Prints how often `find` occurs in `file` (0, 1, or 2 for "more than once").
+# Prints how often `find` occurs in `file`.
 occurrences() {
-    local content rest
-    content=$(cat "$1")
-    rest=${content#*"$2"}
-    if [[ $rest == "$content" ]]; then
-        echo 0
-    elif [[ $rest == *"$2"* ]]; then
-        echo 2
-    else
-        echo 1
-    fi
+    FIND=$2 perl -0777 -ne '$n = () = /\Q$ENV{FIND}\E/g; print $n + 0' "$1"
 }
 
 # Replaces the one occurrence of `find` in `file`; the file's bytes are otherwise kept.
 apply() {
-    local file=$1 find=$2 replace=$3 content
-    content=$(cat "$file" && printf x)
-    content=${content%x}
-    printf '%s' "${content%%"$find"*}$replace${content#*"$find"}" >"$file"
+    FIND=$2 REPLACE=$3 perl -0777 -pi -e 's/\Q$ENV{FIND}\E/$ENV{REPLACE}/' "$1"
 }
 
 read_mutants
