@@ -1,6 +1,10 @@
 #include "AtomicFileCopy.h"
 
+#include "SqliteSidecars.h"
+
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -12,7 +16,36 @@ namespace filecopy {
 
 namespace {
 
-CopyProgressHook g_progressHook = nullptr;
+// ---- the seam -------------------------------------------------------------------
+
+struct StepSeam {
+    std::array<int, kStepCount> calls{};
+    std::array<int, kStepCount> failAt{};
+    std::array<int, kStepCount> failErrno{};
+    StepHook hook = nullptr;
+};
+
+StepSeam& Seam() {
+    static StepSeam seam;
+    return seam;
+}
+
+// Counts a call of `step`; true (with errno set) when the test wants it to fail.
+bool Injected(Step step) {
+    StepSeam& seam = Seam();
+    const auto index = static_cast<std::size_t>(step);
+    const int call = ++seam.calls[index];
+    if (seam.hook != nullptr) {
+        seam.hook(step, call);
+    }
+    if (seam.failAt[index] == call) {
+        errno = seam.failErrno[index];
+        return true;
+    }
+    return false;
+}
+
+// ---- plumbing -------------------------------------------------------------------
 
 // A file descriptor closed on every path.
 class Fd {
@@ -49,6 +82,9 @@ std::string FolderOf(const std::string& path) {
 
 bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
+        if (Injected(Step::Write)) {
+            return false;
+        }
         const ssize_t written = ::write(fd, data, size);
         if (written < 0) {
             if (errno == EINTR) {
@@ -64,7 +100,6 @@ bool WriteAll(int fd, const char* data, size_t size) {
 
 bool CopyContents(int from, int to) {
     std::vector<char> block(1 << 16);
-    long long total = 0;
     for (;;) {
         const ssize_t got = ::read(from, block.data(), block.size());
         if (got < 0) {
@@ -79,27 +114,70 @@ bool CopyContents(int from, int to) {
         if (!WriteAll(to, block.data(), static_cast<size_t>(got))) {
             return false;
         }
-        total += got;
-        if (g_progressHook != nullptr) {
-            g_progressHook(total);
-        }
     }
 }
 
-void SyncFolder(const std::string& folder) {
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
-    if (dir.Get() >= 0) {
-        ::fsync(dir.Get());
+bool Flush(int fd) {
+    return !Injected(Step::Flush) && ::fsync(fd) == 0;
+}
+
+// Makes the rename itself durable: until the folder is flushed, a power cut may bring
+// back the old name.
+bool SyncFolder(const std::string& folder) {
+    if (Injected(Step::DirSync)) {
+        return false;
     }
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return dir.Get() >= 0 && ::fsync(dir.Get()) == 0;
 }
 
 } // namespace
 
-void SetCopyProgressHook(CopyProgressHook hook) {
-    g_progressHook = hook;
+void FailStep(Step step, int nthCall, int errorNumber) {
+    Seam().failAt[static_cast<std::size_t>(step)] = nthCall;
+    Seam().failErrno[static_cast<std::size_t>(step)] = errorNumber;
 }
 
-bool ReplaceWithCopy(const std::string& source, const std::string& target, std::string* error) {
+int StepCalls(Step step) {
+    return Seam().calls[static_cast<std::size_t>(step)];
+}
+
+void ResetSteps() {
+    const StepHook hook = Seam().hook;
+    Seam() = StepSeam{};
+    Seam().hook = hook;
+}
+
+void SetStepHook(StepHook hook) {
+    Seam().hook = hook;
+}
+
+std::string FollowLinks(const std::string& path) {
+    std::string current = path;
+    // As many hops as the kernel allows before it reports a loop.
+    for (int hop = 0; hop < 40; ++hop) {
+        std::array<char, PATH_MAX> buffer{};
+        const ssize_t length = ::readlink(current.c_str(), buffer.data(), buffer.size() - 1);
+        if (length < 0) {
+            return current;
+        }
+        const std::string link(buffer.data(), static_cast<size_t>(length));
+        current = link.front() == '/' ? link : FolderOf(current) + "/" + link;
+    }
+    return current;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    const std::string file = FollowLinks(path);
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) {
+        return false;
+    }
+    return ::access(file.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
+}
+
+bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget, std::string* error) {
+    const std::string target = FollowLinks(linkOrTarget);
     Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.Get() < 0) {
         return Fail(error, "cannot read " + source);
@@ -111,33 +189,40 @@ bool ReplaceWithCopy(const std::string& source, const std::string& target, std::
     mode_t mode = sourceInfo.st_mode & 0777;
     struct stat targetInfo {};
     if (::stat(target.c_str(), &targetInfo) == 0) {
+        if (IsReadOnlyFile(target)) {
+            errno = EACCES;
+            return Fail(error, target + " is read-only");
+        }
         mode = targetInfo.st_mode & 07777;
     }
 
     const std::string folder = FolderOf(target);
     std::string temp = folder + "/.orvane-save-XXXXXX";
-    Fd out(::mkostemp(temp.data(), O_CLOEXEC));
+    Fd out(Injected(Step::Open) ? -1 : ::mkostemp(temp.data(), O_CLOEXEC));
     if (out.Get() < 0) {
         return Fail(error, "cannot write into " + folder);
     }
-    const bool written = CopyContents(in.Get(), out.Get()) && ::fchmod(out.Get(), mode) == 0 &&
-                         ::fsync(out.Get()) == 0 && out.Close();
-    if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
+    const bool written =
+        CopyContents(in.Get(), out.Get()) && ::fchmod(out.Get(), mode) == 0 && Flush(out.Get()) && out.Close();
+    // A journal or WAL beside the old file is settled while the old file is still in
+    // place: rolled back into it by SQLite, then removed. Renamed first, it would be
+    // applied to the new contents.
+    std::string sidecarError;
+    const bool settled = written && ResolveSqliteSidecars(target, &sidecarError);
+    if (!settled || Injected(Step::Rename) || ::rename(temp.c_str(), target.c_str()) != 0) {
         const int saved = errno;
         ::unlink(temp.c_str());
         errno = saved;
+        if (written && !settled) {
+            if (error != nullptr) {
+                *error = sidecarError;
+            }
+            return false;
+        }
         return Fail(error, "cannot write " + target);
     }
-    SyncFolder(folder);
-    return true;
-}
-
-bool RemoveSqliteSidecars(const std::string& databasePath, std::string* error) {
-    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
-        const std::string sidecar = databasePath + suffix;
-        if (::unlink(sidecar.c_str()) != 0 && errno != ENOENT) {
-            return Fail(error, "cannot remove " + sidecar);
-        }
+    if (!SyncFolder(folder)) {
+        return Fail(error, "the new " + target + " may not survive a power cut, its folder could not be flushed");
     }
     return true;
 }

@@ -2,7 +2,10 @@
 // Replaces a file with a byte copy of another so that a crash, a kill or a full disk
 // at any moment leaves the target either as it was or complete: the bytes go into a
 // temporary file in the target's folder, are flushed to disk, and the temporary is
-// renamed over the target. An existing target keeps its permission bits.
+// renamed over the target. An existing target keeps its permission bits. A target that
+// is a symbolic link is written through: the file it names is replaced and the link
+// stays. A journal or WAL left beside the target by an earlier writer is resolved
+// before the rename, so SQLite never applies it to the new contents.
 #include <string>
 
 namespace filecopy {
@@ -10,13 +13,36 @@ namespace filecopy {
 // True on success; otherwise false with a short reason in *error.
 bool ReplaceWithCopy(const std::string& source, const std::string& target, std::string* error);
 
-// Removes what SQLite may have left beside a database file (rollback journal, WAL and
-// shared-memory files). A fresh copy next to a stale journal would be silently rolled
-// back to old contents the next time it is opened.
-bool RemoveSqliteSidecars(const std::string& databasePath, std::string* error);
+// The file a path finally names once every symbolic link on the way is followed (the
+// last one may dangle); `path` itself when it is no link.
+std::string FollowLinks(const std::string& path);
 
-// Test hook: called after each block written, with the bytes written so far.
-using CopyProgressHook = void (*)(long long written);
-void SetCopyProgressHook(CopyProgressHook hook);
+// True when `path` (followed through links) exists and must not be replaced: the
+// process may not write it, or no one may (no write bit at all, which even root's
+// writes must respect, since the replace by rename would ignore the bits).
+bool IsReadOnlyFile(const std::string& path);
+
+// ---- test seam --------------------------------------------------------------------
+// The steps of ReplaceWithCopy that touch the disk, in the order they run:
+//   Open     creating the temporary file in the target's folder
+//   Write    each write() of a block into it (a 64 KiB block per call)
+//   Flush    fsync() of the temporary file
+//   Rename   rename() of the temporary over the target
+//   DirSync  fsync() of the target's folder
+// Every call of a step is counted (from 1 after ResetSteps), so a test can prove that
+// the flush ran, and any one call can be made to fail with a chosen errno as if the
+// system had refused it. Process-wide, for one thread; off until a test arms it.
+enum class Step { Open, Write, Flush, Rename, DirSync };
+inline constexpr int kStepCount = 5;
+
+// Makes call number `nthCall` of `step` fail with `errorNumber` (ENOSPC, EIO, ...).
+void FailStep(Step step, int nthCall, int errorNumber);
+// How often `step` ran (failed calls included) since the last ResetSteps.
+int StepCalls(Step step);
+// Zeroes the counts and disarms every failure.
+void ResetSteps();
+// Called just before each step runs, with its call number; a test pauses there.
+using StepHook = void (*)(Step step, int call);
+void SetStepHook(StepHook hook);
 
 } // namespace filecopy

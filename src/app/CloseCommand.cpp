@@ -9,7 +9,10 @@ void CloseDatabaseInViews(COrvaneDoc& doc, const std::function<void()>& emptyVie
     }
     // The save prompt runs while the database is still open: closing it first would
     // silence the prompt and drop every unsaved edit without a word.
-    doc.SaveModified();
+    // A failed Yes-save leaves the file open with its changes marked.
+    if (!doc.SaveModified()) {
+        return;
+    }
     if (g_db != nullptr) {
         sqlite3_close(g_db);
         g_db = nullptr;

@@ -13,5 +13,6 @@ public:
 
 // Ends the editing of the open file: offers to save pending changes, closes the
 // database, lets `emptyViews` reload the views (they then show nothing), and leaves a
-// new, empty document titled "No Title".
+// new, empty document titled "No Title". When the user's Yes to the save prompt fails,
+// nothing is closed.
 void CloseDatabaseInViews(COrvaneDoc& doc, const std::function<void()>& emptyViews);

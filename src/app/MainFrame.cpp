@@ -530,12 +530,12 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // Edits a view has not stored yet can keep the window open; the save prompt
-    // never cancels: the window closes whatever its answer.
-    if (!m_doc->SettlePendingEdits()) {
+    // Edits a view has not stored yet can keep the window open, and so can a Yes to the
+    // save prompt that could not be carried out: closing would leave the changes behind
+    // in the working copy alone.
+    if (!m_doc->SettlePendingEdits() || !m_doc->SaveModified()) {
         event->ignore();
         return;
     }
-    m_doc->SaveModified();
     event->accept();
 }

@@ -4,10 +4,12 @@
 #include "AppTitle.h"
 #include "AtomicFileCopy.h"
 #include "DocView.h"
+#include "EditorLock.h"
 #include "FileChooser.h"
 #include "MessageBox.h"
 #include "ModalDialog.h"
 #include "PendingEdits.h"
+#include "SqliteSidecars.h"
 #include "db/SchemaGate.h"
 #include "db/UndoHistory.h"
 #include "transfer/UsbDownloadDlg.h"
@@ -17,6 +19,9 @@
 #include <QFileInfo>
 
 #include <array>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,6 +34,30 @@ void CloseDatabase() {
 
 std::string Native(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// Copies the user's file to a fresh working copy that this editor can write.
+bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::string* error) {
+    // A stale journal beside the old working copy would roll the fresh copy back, an
+    // old copy left by a failed copy would show the wrong contents, and an old copy
+    // that is read-only or a link must not be written into: it is removed first.
+    if (!filecopy::RemoveSqliteSidecars(workPath, error)) {
+        return false;
+    }
+    ::unlink(workPath.c_str());
+    if (!filecopy::ReplaceWithCopy(path, workPath, error)) {
+        return false;
+    }
+    // A read-only user's file must still give a working copy its editor can write.
+    struct stat info {};
+    if (::stat(workPath.c_str(), &info) == 0) {
+        ::chmod(workPath.c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR);
+    }
+    return true;
+}
+
+std::string LockPathOf(const QString& workPath) {
+    return Native(workPath + QStringLiteral(".lock"));
 }
 
 } // namespace
@@ -62,7 +91,28 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
     }
     probe.close();
 
-    m_strWorkPath = path + QStringLiteral(".bak");
+    const QString workPath = path + QStringLiteral(".bak");
+    std::unique_ptr<CEditorLock> lock;
+    if (!LockWorkingCopy(workPath, lock)) {
+        MessageBox::Tell(
+            m_dialogParent,
+            QStringLiteral("Another window has %1 open. Close it there before opening it here.").arg(path));
+        return false;
+    }
+    // The working copy must hold what SQLite reads of the file, so a journal or WAL
+    // left beside it by a writer is settled first; a byte copy alone would miss it.
+    std::string error;
+    if (!filecopy::ResolveSqliteSidecars(filecopy::FollowLinks(Native(path)), &error)) {
+        MessageBox::Tell(m_dialogParent, QStringLiteral("%1 cannot be read the way SQLite reads it, so it is not "
+                                                        "opened.\n%2")
+                                             .arg(path, QString::fromLocal8Bit(error.c_str())));
+        return false;
+    }
+    if (!m_workLock || m_workLock->Path() != LockPathOf(workPath)) {
+        m_workLock = std::move(lock);
+    }
+
+    m_strWorkPath = workPath;
     m_strOrigPath = path;
     g_dbModified = 0;
     // The steps of the old file cannot be undone in another one.
@@ -70,11 +120,7 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
     // The old connection is closed before its file can be replaced beneath it.
     CloseDatabase();
 
-    // A stale journal beside the old working copy would roll the fresh copy back,
-    // and opening an old copy after a failed copy would show the wrong contents.
-    std::string error;
-    if (!filecopy::RemoveSqliteSidecars(Native(m_strWorkPath), &error) ||
-        !filecopy::ReplaceWithCopy(Native(path), Native(m_strWorkPath), &error)) {
+    if (!MakeWorkingCopy(Native(path), Native(m_strWorkPath), &error)) {
         MessageBox::Tell(m_dialogParent, QStringLiteral("The working copy %1 could not be made, so the file is not "
                                                         "opened.\n%2")
                                              .arg(m_strWorkPath, QString::fromLocal8Bit(error.c_str())));
@@ -123,11 +169,13 @@ bool COrvaneDoc::SaveModified() {
     if (g_dbModified != 0 && g_db != nullptr) {
         const bool yes =
             MessageBox::AskYesNo(m_dialogParent, QStringLiteral("Do you want to save the changed DB contents?"));
-        // A failed copy keeps the flag, so the changes are still known to be unsaved.
-        if (!yes || CopyWorkingCopyTo(m_strOrigPath)) {
-            g_dbModified = 0;
+        // A failed copy keeps the flag and stops the pending action: the changes exist
+        // only in the working copy, which the next open of the file would re-make.
+        if (yes && !CopyWorkingCopyTo(m_strOrigPath)) {
+            return false;
         }
-        if (yes && g_dbModified == 0) {
+        g_dbModified = 0;
+        if (yes) {
             UndoHistory().MarkSaved();
         }
     }
@@ -145,9 +193,30 @@ bool COrvaneDoc::SettlePendingEdits(bool cancellable) {
     return true;
 }
 
+bool COrvaneDoc::LockWorkingCopy(const QString& workPath, std::unique_ptr<CEditorLock>& taken) const {
+    const std::string lockPath = LockPathOf(workPath);
+    if (m_workLock && m_workLock->Path() == lockPath) {
+        return true; // reopening this window's own file
+    }
+    CEditorLock::Result result = CEditorLock::Result::Failed;
+    taken = CEditorLock::Take(lockPath, &result);
+    // A lock that cannot even be made (a read-only folder) leaves the refusal to the
+    // working copy's own message.
+    return result != CEditorLock::Result::HeldElsewhere;
+}
+
 bool COrvaneDoc::CopyWorkingCopyTo(const QString& target) {
     if (m_strWorkPath.isEmpty()) {
         MessageBox::Tell(m_dialogParent, QString::fromLatin1(kNoDbMessage));
+        return false;
+    }
+    // Replacing the working copy under the open connection would send every later
+    // edit into a file that no longer has a name.
+    const QString workFile = QFileInfo(m_strWorkPath).canonicalFilePath();
+    if (!workFile.isEmpty() && QFileInfo(target).canonicalFilePath() == workFile) {
+        MessageBox::Tell(m_dialogParent, QStringLiteral("The DB could not be saved to %1.\nIt is the working copy "
+                                                        "itself; please choose another name.")
+                                             .arg(target));
         return false;
     }
     if (g_db != nullptr) {
@@ -157,7 +226,19 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target) {
                                                             "Please try again."));
             return false;
         }
-        sqlite3_wal_checkpoint_v2(g_db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+        // In WAL mode the last changes may still sit in the WAL; only a complete
+        // checkpoint puts them into the file that is copied.
+        int logFrames = 0;
+        int copiedFrames = 0;
+        if (sqlite3_wal_checkpoint_v2(g_db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, &logFrames, &copiedFrames) !=
+                SQLITE_OK ||
+            logFrames != copiedFrames) {
+            MessageBox::Tell(m_dialogParent,
+                             QStringLiteral("The DB could not be saved to %1.\nThe last changes could not be gathered "
+                                            "from %2-wal, another program may be reading it (%3).")
+                                 .arg(target, m_strWorkPath, QString::fromUtf8(sqlite3_errmsg(g_db))));
+            return false;
+        }
     }
     std::string error;
     if (!filecopy::ReplaceWithCopy(Native(m_strWorkPath), Native(target), &error)) {
@@ -172,15 +253,15 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target) {
 void COrvaneDoc::ClearPaths() {
     m_strWorkPath.clear();
     m_strOrigPath.clear();
+    m_workLock.reset();
 }
 
 // ---- commands ---------------------------------------------------------------
 
 void COrvaneDoc::FileNew() {
-    if (!SettlePendingEdits()) {
+    if (!SettlePendingEdits() || !SaveModified()) {
         return;
     }
-    SaveModified();
     OnNewDocument();
     InitialUpdateAllViews();
 }
@@ -194,11 +275,7 @@ void COrvaneDoc::FileOpen() {
 }
 
 bool COrvaneDoc::OpenDocumentFile(const QString& path) {
-    if (!SettlePendingEdits()) {
-        return false;
-    }
-    SaveModified();
-    if (!OnOpenDocument(path)) {
+    if (!SettlePendingEdits() || !SaveModified() || !OnOpenDocument(path)) {
         return false;
     }
     SetPathName(path);
@@ -207,8 +284,15 @@ bool COrvaneDoc::OpenDocumentFile(const QString& path) {
 }
 
 void COrvaneDoc::FileSave() {
-    const QFileInfo target(m_pathName);
-    if (m_pathName.isEmpty() || !target.exists() || !target.isWritable()) {
+    if (m_pathName.isEmpty() || !QFileInfo::exists(m_pathName)) {
+        FileSaveAs();
+        return;
+    }
+    if (filecopy::IsReadOnlyFile(Native(m_pathName))) {
+        // Said before the chooser, so the user knows why a name is asked for.
+        MessageBox::Tell(m_dialogParent,
+                         QStringLiteral("%1 is read-only, so the DB cannot be saved there. Please choose another name.")
+                             .arg(m_pathName));
         FileSaveAs();
         return;
     }

@@ -9,7 +9,10 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class CDocView;
+class CEditorLock;
 class QWidget;
 
 class COrvaneDoc : public QObject {
@@ -22,6 +25,8 @@ public:
     bool OnNewDocument();
     bool OnOpenDocument(const QString& path);
     bool OnSaveDocument(const QString& target);
+    // False when the user chose to save and the save failed: the pending action (New,
+    // Open, Close, Exit) must then not go on, or the unsaved changes would be lost.
     bool SaveModified();
     // Asks about edits a view holds that are not stored yet (see PendingEdits.h);
     // false when the command must stop.
@@ -65,11 +70,15 @@ signals:
 private:
     bool CopyWorkingCopyTo(const QString& target);
     void ClearPaths();
+    // False when another editor holds the lock beside `workPath`. Otherwise true, with
+    // the lock in `taken` unless this window holds it already or none can be made.
+    bool LockWorkingCopy(const QString& workPath, std::unique_ptr<CEditorLock>& taken) const;
 
     QString m_strWorkPath;
     QString m_strOrigPath;
     QString m_pathName;
     QString m_title;
+    std::unique_ptr<CEditorLock> m_workLock;
     CChannelDB m_db;
     QList<CDocView*> m_views;
     QWidget* m_dialogParent = nullptr;

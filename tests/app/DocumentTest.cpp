@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -85,7 +84,6 @@ private slots:
     void staleJournalDoesNotRollTheFreshCopyBack();
     void saveCarriesEveryChangeOfAWalFile();
     void saveRefusedWhileATransactionIsOpen();
-    void killedSaveLeavesOldOrNewFile();
     void aboutBox();
 
 private:
@@ -336,28 +334,6 @@ void DocumentTest::saveRefusedWhileATransactionIsOpen() {
     QCOMPARE(ReadAll(path), original);
     QCOMPARE(g_dbModified, int16_t(1));
     sqlite3_exec(g_db, "ROLLBACK", nullptr, nullptr, nullptr);
-}
-
-void DocumentTest::killedSaveLeavesOldOrNewFile() {
-    const QString source = Path(QStringLiteral("work.dat.bak"));
-    const QString target = Path(QStringLiteral("work.dat"));
-    const QByteArray oldBytes(4 << 20, 'O');
-    const QByteArray newBytes(4 << 20, 'N');
-    WriteBytes(source, newBytes);
-    WriteBytes(target, oldBytes);
-
-    QProcess child;
-    child.start(QStringLiteral(SAVE_CHILD_PATH), {source, target});
-    QVERIFY(child.waitForStarted());
-    QVERIFY(child.waitForReadyRead(10000));
-    child.kill();
-    QVERIFY(child.waitForFinished(10000));
-    QCOMPARE(ReadAll(target), oldBytes);
-
-    child.start(QStringLiteral(SAVE_CHILD_PATH), {source, target});
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitCode(), 0);
-    QCOMPARE(ReadAll(target), newBytes);
 }
 
 void DocumentTest::aboutBox() {

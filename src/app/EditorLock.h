@@ -1,0 +1,25 @@
+#pragma once
+// CEditorLock: the one-editor-per-file lock, a file beside the working copy that an
+// editor holds while it edits (an exclusive flock on it). The kernel drops the lock
+// when its process ends, however it ends, so the lock of an editor that died is free
+// to take at once; a live holder is never mistaken for a dead one.
+#include <memory>
+#include <string>
+
+class CEditorLock {
+public:
+    enum class Result { Taken, HeldElsewhere, Failed };
+
+    // Takes the lock at `path`, creating the file; *result says why it returned null.
+    static std::unique_ptr<CEditorLock> Take(const std::string& path, Result* result);
+    ~CEditorLock();
+    CEditorLock(const CEditorLock&) = delete;
+    CEditorLock& operator=(const CEditorLock&) = delete;
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    CEditorLock(std::string path, int fd) : m_path(std::move(path)), m_fd(fd) {}
+    std::string m_path;
+    int m_fd;
+};
