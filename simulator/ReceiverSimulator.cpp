@@ -65,11 +65,10 @@ bool CReceiverSimulator::Start(std::string& error) {
 }
 
 bool CReceiverSimulator::Register(std::string& error) {
+    // Private folders and socket: whoever could reach the socket could pose as the
+    // program to the receiver, and whoever could write the folder could pose as the receiver.
     const std::string folder = m_options.baseDir + "/" + std::string(kReceiverInterfaceGuid);
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        error = "cannot create " + folder + ": " + ec.message();
+    if (!platform::MakeDeviceClassFolder(m_options.baseDir, kReceiverInterfaceGuid, error)) {
         return false;
     }
     m_socketPath = folder + "/" + m_options.deviceName;
@@ -86,7 +85,8 @@ bool CReceiverSimulator::Register(std::string& error) {
     ::unlink(tempPath.c_str());
     if (!m_listener || !platform::UnixAddressFor(tempPath, address, folderHolder) ||
         ::bind(m_listener.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(m_listener.Get(), 16) != 0 || ::rename(tempPath.c_str(), m_socketPath.c_str()) != 0) {
+        ::chmod(tempPath.c_str(), 0600) != 0 || ::listen(m_listener.Get(), 16) != 0 ||
+        ::rename(tempPath.c_str(), m_socketPath.c_str()) != 0) {
         error = "cannot register " + m_socketPath + ": " + std::strerror(errno);
         ::unlink(tempPath.c_str());
         m_listener.Reset();

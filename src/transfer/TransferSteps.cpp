@@ -1,6 +1,8 @@
 #include "TransferSteps.h"
 
 #include "usblib/Kivra.h"
+#include "usblib/UsbRecords.h"
+#include "usblib/platform/DeviceSetup.h"
 
 #include <QFile>
 
@@ -8,6 +10,11 @@
 #include <sys/stat.h>
 
 namespace transfer {
+
+QString NotConnectedMessage() {
+    const std::string problem = platform::DeviceFolderProblem(platform::DeviceBaseFolder(), kReceiverInterfaceGuid);
+    return problem.empty() ? QString::fromLatin1(kNotConnected) : QString::fromLocal8Bit(problem.c_str());
+}
 
 bool Announce(uint32_t code, const char* name, uint32_t size) {
     TransferHeader header{};

@@ -13,6 +13,10 @@ namespace transfer {
 
 inline constexpr const char* kNotConnected = "USB is not connected. Try again!";
 
+// What the dialogs say when the receiver does not answer: why the device folder is not
+// used when it is not private, otherwise kNotConnected.
+QString NotConnectedMessage();
+
 // Announces a transfer with request `code` and a header naming `name` and `size`;
 // true when the receiver took it.
 bool Announce(uint32_t code, const char* name, uint32_t size);

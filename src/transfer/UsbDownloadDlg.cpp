@@ -128,7 +128,7 @@ void CUsbDownloadDlg::OnStart() {
         return;
     }
     if (GetFirmVer() == 0) {
-        MessageBox::Tell(this, QString::fromLatin1(transfer::kNotConnected));
+        MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
     if (!m_bFromFile) {
@@ -142,7 +142,7 @@ void CUsbDownloadDlg::OnStart() {
     }
     m_dwFileLength = *length;
     if (!transfer::Announce(kRequestAnnounceDownload, kHeaderName, m_dwFileLength)) {
-        MessageBox::Tell(this, QString::fromLatin1(transfer::kNotConnected));
+        MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
     StartWorker([this] { DownloadThreadProc(this); });

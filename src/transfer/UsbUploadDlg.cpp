@@ -157,7 +157,7 @@ void CUsbUploadDlg::OnStart() {
         return;
     }
     if (GetFirmVer() == 0) {
-        MessageBox::Tell(this, QString::fromLatin1(transfer::kNotConnected));
+        MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
     if (!ChooseFile()) {
@@ -173,7 +173,7 @@ void CUsbUploadDlg::OnStart() {
     const uint32_t size = uint32_t(sizeBytes[0]) << 24 | uint32_t(sizeBytes[1]) << 16 | uint32_t(sizeBytes[2]) << 8 |
                           uint32_t(sizeBytes[3]);
     if (!transfer::Announce(kRequestAnnounceUpload, kHeaderName, size)) {
-        MessageBox::Tell(this, QString::fromLatin1(transfer::kNotConnected));
+        MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
     m_param.size = size;

@@ -65,6 +65,7 @@ private slots:
     void downloadFailures_data();
     void downloadFailures();
     void whileAWorkerRunsTheDialogCannotBeLeft();
+    void aDeviceFolderOthersCanWriteIsNamed();
 
     void uploadTakesTheFirstFreeNameOfTheSeries();
     void uploadGoesInChunksIntoAnEmptyDbDat();
@@ -261,6 +262,24 @@ void TransferDlgTest::downloadFailures() {
     }
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), before);
     QCOMPARE(m_receiver->Requests(QStringLiteral("recover pipe=PIPE03")).size(), options.failPipeAfter ? 1 : 0);
+}
+
+void TransferDlgTest::aDeviceFolderOthersCanWriteIsNamed() {
+    // Regression: a device folder any local user could write was used without a word.
+    QVERIFY(m_receiver->Plug());
+    const QString folder = QFile::decodeName(qgetenv("KIVRA_DEVICE_DIR"));
+    QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7777)));
+    const QString file = m_receiver->PcPath(QStringLiteral("send.dat"));
+    WriteDbOfSize(file, 20000);
+    auto download = DownloadOf(file);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    StartAndWait(*download);
+    auto upload = UploadInto(m_receiver->PcPath(QString()));
+    StartAndWait(*upload);
+    const QString named =
+        QStringLiteral("The receiver's device folder %1 can be written by other users, so it is not used.").arg(folder);
+    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{kConfirm, named, named}));
+    QCOMPARE(m_receiver->Requests(), QStringList());
 }
 
 void TransferDlgTest::whileAWorkerRunsTheDialogCannotBeLeft() {

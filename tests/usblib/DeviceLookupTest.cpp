@@ -4,6 +4,7 @@
 #include "transfer/UsbDevice.h"
 #include "usblib/Kivra.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -66,6 +67,51 @@ TEST_F(DeviceLookup, FolderComesFromKivraDeviceDirThenXdgRuntimeDirThenTmp) {
     EXPECT_EQ(platform::DeviceBaseFolder(), "/run/user/77/kivra");
     ::unsetenv("XDG_RUNTIME_DIR");
     EXPECT_EQ(platform::DeviceBaseFolder(), "/tmp/kivra-" + std::to_string(::getuid()));
+}
+
+TEST_F(DeviceLookup, FoldersOtherUsersCouldWriteAreRefused) {
+    // Regression: a device folder others could write let any local user pose as the receiver.
+    StartSimulator();
+    const auto mode = [](const std::string& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    };
+    EXPECT_EQ(mode(m_deviceDir), 0700u);
+    EXPECT_EQ(mode(ClassFolder()), 0700u);
+    EXPECT_EQ(mode(Path("receiver0")), 0600u);
+    EXPECT_TRUE(FindUsbDevice(kReceiverInterfaceGuid, m_path));
+
+    struct Case {
+        std::string folder;
+        mode_t mode;
+        uid_t owner;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {ClassFolder(), 0777, ::geteuid(), "can be written by other users"},
+        {m_deviceDir, 0770, ::geteuid(), "can be written by other users"},
+        {m_deviceDir, 0700, 4242, "belongs to another user"},
+    };
+    for (const Case& c : cases) {
+        if (c.owner != ::geteuid() && ::geteuid() != 0) {
+            continue; // only root can give a folder away
+        }
+        ASSERT_EQ(::chmod(c.folder.c_str(), c.mode), 0);
+        ASSERT_EQ(::chown(c.folder.c_str(), c.owner, static_cast<gid_t>(-1)), 0);
+        const std::string problem = platform::DeviceFolderProblem(m_deviceDir, kReceiverInterfaceGuid);
+        EXPECT_NE(problem.find(c.folder + " " + c.problem), std::string::npos) << problem;
+        EXPECT_FALSE(FindUsbDevice(kReceiverInterfaceGuid, m_path)) << c.folder << " " << c.problem;
+        EXPECT_EQ(GetFirmVer(), 0);
+        // The simulator will not register there either.
+        CReceiverSimulator other(Options("receiver1"));
+        std::string error;
+        EXPECT_FALSE(other.Start(error));
+        EXPECT_NE(error.find(c.problem), std::string::npos) << error;
+        ASSERT_EQ(::chmod(c.folder.c_str(), 0700), 0);
+        ASSERT_EQ(::chown(c.folder.c_str(), ::geteuid(), static_cast<gid_t>(-1)), 0);
+    }
+    EXPECT_EQ(platform::DeviceFolderProblem(m_deviceDir, kReceiverInterfaceGuid), "");
+    EXPECT_TRUE(FindUsbDevice(kReceiverInterfaceGuid, m_path));
 }
 
 TEST_F(DeviceLookup, InterfacesAreTriedInNameOrder) {

@@ -5,7 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace platform {
@@ -36,7 +41,49 @@ std::string DeviceClassFolder(std::string_view interfaceGuid) {
     return DeviceBaseFolder() + "/" + std::string(interfaceGuid);
 }
 
+std::string DeviceFolderProblem(const std::string& baseFolder, std::string_view interfaceGuid) {
+    for (const std::string& folder : {baseFolder, baseFolder + "/" + std::string(interfaceGuid)}) {
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) != 0) {
+            return errno == ENOENT ? std::string()
+                                   : "The receiver's device folder " + folder + " cannot be examined (" +
+                                         std::strerror(errno) + "), so it is not used.";
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            return "The receiver's device folder " + folder + " is not a folder, so it is not used.";
+        }
+        if (info.st_uid != ::geteuid()) {
+            return "The receiver's device folder " + folder + " belongs to another user, so it is not used.";
+        }
+        if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+            return "The receiver's device folder " + folder + " can be written by other users, so it is not used.";
+        }
+    }
+    return {};
+}
+
+bool MakeDeviceClassFolder(const std::string& baseFolder, std::string_view interfaceGuid, std::string& error) {
+    // The folders above the base are the system's or the user's and keep their rights.
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(baseFolder).parent_path(), ec);
+    for (const std::string& folder : {baseFolder, baseFolder + "/" + std::string(interfaceGuid)}) {
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+            error = "cannot create " + folder + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    error = DeviceFolderProblem(baseFolder, interfaceGuid);
+    return error.empty();
+}
+
 CDeviceInfoSet::CDeviceInfoSet(std::string_view interfaceGuid) : m_folder(DeviceClassFolder(interfaceGuid)) {
+    if (const std::string problem = DeviceFolderProblem(DeviceBaseFolder(), interfaceGuid); !problem.empty()) {
+        static std::atomic<bool> told{false};
+        if (!told.exchange(true)) {
+            std::fprintf(stderr, "%s\n", problem.c_str());
+        }
+        return;
+    }
     // A missing folder is a class with no device present.
     std::unique_ptr<DIR, DirCloser> dir(::opendir(m_folder.c_str()));
     if (!dir) {

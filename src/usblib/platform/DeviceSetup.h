@@ -17,7 +17,19 @@ std::string DeviceBaseFolder();
 // The folder in which the interfaces of `interfaceGuid` appear.
 std::string DeviceClassFolder(std::string_view interfaceGuid);
 
+// Why the device folders of `interfaceGuid` must not be used, or empty when they may.
+// Whoever can put a socket there can pose as the receiver and read every transfer, so
+// the base folder and the class folder must belong to this user and be writable by no
+// one else. A folder that does not exist is no problem: no device is present.
+std::string DeviceFolderProblem(const std::string& baseFolder, std::string_view interfaceGuid);
+
+// Creates the base and class folders that do not exist yet, private (0700) to this
+// user, and checks them; false with the reason in `error`.
+bool MakeDeviceClassFolder(const std::string& baseFolder, std::string_view interfaceGuid, std::string& error);
+
 // The interfaces of one class present when the set was taken (SetupDiGetClassDevs).
+// A folder that DeviceFolderProblem refuses lists nothing, and the reason is written
+// to the standard error stream once per process.
 class CDeviceInfoSet {
 public:
     explicit CDeviceInfoSet(std::string_view interfaceGuid);
