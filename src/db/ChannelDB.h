@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <new>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The one open connection of the process, or null while no file is open.
@@ -117,6 +119,19 @@ public:
     int CountFavEntries(uint16_t groupId);
     int GetChannelIdsBySat(int16_t satId, std::vector<int32_t>& ids);
     int GetChannelIdsWithoutFav(std::vector<int32_t>& ids);
+    // Whole-table reads for the channel-matching commands (reference lists, CSV,
+    // duplicates): one query each instead of one per satellite, group or channel.
+    int GetNitList(NitRecord** list);
+    int GetSdtList(ProviderRecord** list);
+    // Every favourite entry of every group, in entry order.
+    int GetAllFavEntries(FavEntryRecord** list);
+    // "PRAGMA integrity_check": the number of problems found (each line appended to
+    // `problems`), or the negated code.
+    int CheckIntegrity(std::vector<std::string>& problems);
+    // Row count of one of the receiver's tables, or the negated code.
+    int CountTableRows(const char* table);
+    // Writes a channel's number alone, leaving every other column's bytes as stored.
+    int UpdateChannelOrder(int32_t chId, int32_t order);
 
     // Ending a caller's transaction after a failure; the layer itself has no
     // rollback operation in its contract, this only spares callers the raw call.

@@ -1,0 +1,74 @@
+// Whole-table reads, file checks and the number update behind the channel-matching commands.
+#include "ChannelDB.h"
+
+int CChannelDB::GetNitList(NitRecord** list) {
+    dbutil::ResultTable table;
+    if (const int rc = Query(table, kSqliteError, "SELECT * FROM NITInfo ORDER BY NIT_ID"); rc != 0) {
+        return rc;
+    }
+    return ReadList(table, list, [&table](NitRecord& nit, int row) {
+        nit.nit_id = table.Int(row, 0);
+        nit.sat_id = table.Int(row, 1);
+        nit.symbol_rate = table.Int(row, 2);
+        nit.frequency = table.Int(row, 3);
+        nit.fec = table.Int(row, 4);
+        nit.pol = table.Int(row, 5);
+        nit.drift = table.Int(row, 6);
+        nit.ts_id = table.Int(row, 7);
+        nit.network_id = table.Int(row, 8);
+        nit.package_id = table.Int(row, 9);
+    });
+}
+
+int CChannelDB::GetSdtList(ProviderRecord** list) {
+    dbutil::ResultTable table;
+    if (const int rc = Query(table, kSqliteError, "SELECT * FROM SDTInfo ORDER BY SDT_ID"); rc != 0) {
+        return rc;
+    }
+    return ReadList(table, list, [&table](ProviderRecord& provider, int row) {
+        provider.sdt_id = table.Int(row, 0);
+        table.Text(row, 1, provider.provider_name);
+    });
+}
+
+int CChannelDB::GetAllFavEntries(FavEntryRecord** list) {
+    dbutil::ResultTable table;
+    if (const int rc = Query(table, kSqliteError, "SELECT * FROM FAVListInfo ORDER BY favlist_seq"); rc != 0) {
+        return rc;
+    }
+    return ReadList(table, list, [&table](FavEntryRecord& entry, int row) {
+        entry.favgrp_id = table.Int(row, 0);
+        entry.favlist_id = table.Int(row, 1);
+        table.Text(row, 2, entry.name);
+        entry.favlist_seq = table.Int(row, 3);
+        entry.ch_id = table.Int(row, 4);
+        entry.column5 = table.Int(row, 5);
+    });
+}
+
+int CChannelDB::CheckIntegrity(std::vector<std::string>& problems) {
+    dbutil::ResultTable table;
+    if (const int rc = Query(table, kSqliteError, "PRAGMA integrity_check"); rc != 0) {
+        return rc;
+    }
+    int found = 0;
+    for (int row = 0; row < table.Rows(); ++row) {
+        const char* line = table.Value(row, 0);
+        // A sound file gives the single row "ok".
+        if (line != nullptr && std::string_view(line) != "ok") {
+            problems.emplace_back(line);
+            ++found;
+        }
+    }
+    return found;
+}
+
+int CChannelDB::CountTableRows(const char* table) {
+    // %w quotes the name as an identifier, so no table name can end the statement.
+    dbutil::SqlStatement sql("SELECT count(*) FROM \"%w\"", table);
+    return QueryNextId(sql.Text(), 0);
+}
+
+int CChannelDB::UpdateChannelOrder(int32_t chId, int32_t order) {
+    return Execute(kSqliteError, "UPDATE ChannelInfo SET ch_order = %d WHERE ch_id = %d", order, chId);
+}

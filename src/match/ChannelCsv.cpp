@@ -1,0 +1,539 @@
+#include "ChannelCsv.h"
+
+#include "Csv.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <map>
+#include <optional>
+
+namespace match {
+
+namespace {
+
+// Fields columns, by name.
+enum Column {
+    kNumber,
+    kName,
+    kType,
+    kSatellite,
+    kPosition,
+    kFrequency,
+    kPolarity,
+    kSymbolRate,
+    kSid,
+    kNetworkId,
+    kTsId,
+    kProvider,
+    kLock,
+    kHide,
+    kScrambled,
+    kFavourites,
+    kColumnCount
+};
+
+// Without these a row cannot be matched or numbered.
+constexpr Column kRequired[] = {kNumber, kName, kType, kPosition, kFrequency, kPolarity, kSid, kNetworkId, kTsId};
+
+// Problems listed before the rest are summed up.
+constexpr size_t kMaxListedProblems = 20;
+
+constexpr size_t kMaxNameBytes = sizeof(ChannelRecord::name) - 1;
+
+std::optional<int32_t> ParseInt(const std::string& text, int32_t low, int32_t high) {
+    int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || stop != end || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "19.2E" / "30.0W" / "0.0E" in tenths of a degree.
+std::optional<int32_t> ParsePosition(const std::string& text) {
+    if (text.size() < 2 || (text.back() != 'E' && text.back() != 'W')) {
+        return std::nullopt;
+    }
+    const std::string number = text.substr(0, text.size() - 1);
+    const size_t dot = number.find('.');
+    if (dot == std::string::npos || dot + 2 != number.size()) {
+        return std::nullopt;
+    }
+    const auto whole = ParseInt(number.substr(0, dot), 0, 180);
+    const auto tenth = ParseInt(number.substr(dot + 1), 0, 9);
+    if (!whole || !tenth || *whole * 10 + *tenth > 1800) {
+        return std::nullopt;
+    }
+    const int32_t tenths = *whole * 10 + *tenth;
+    return text.back() == 'W' ? -tenths : tenths;
+}
+
+// MHz with up to three decimals, in kHz.
+std::optional<int32_t> ParseFrequency(const std::string& text) {
+    const size_t dot = text.find('.');
+    const std::string whole = text.substr(0, dot);
+    std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    if (fraction.size() > 3 || (dot != std::string::npos && fraction.empty())) {
+        return std::nullopt;
+    }
+    fraction.resize(3, '0');
+    const auto mhz = ParseInt(whole, 0, 2000000);
+    const auto khz = ParseInt(fraction, 0, 999);
+    if (!mhz || !khz) {
+        return std::nullopt;
+    }
+    return *mhz * 1000 + *khz;
+}
+
+std::optional<bool> ParseFlag(const std::string& text) {
+    if (text == "0" || text == "1") {
+        return text == "1";
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> SplitGroups(const std::string& text) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= text.size() && !text.empty()) {
+        const size_t stop = std::min(text.find(';', start), text.size());
+        if (stop > start) {
+            names.push_back(text.substr(start, stop - start));
+        }
+        start = stop + 1;
+    }
+    return names;
+}
+
+// One data row of an import.
+struct CsvRow {
+    int line = 0;
+    ChannelIdentity identity;
+    int32_t number = 0;
+    std::optional<bool> lock;
+    std::optional<bool> hide;
+    std::optional<std::vector<std::string>> groups;
+};
+
+class CProblems {
+public:
+    void Add(const std::string& problem) {
+        if (m_count++ < kMaxListedProblems) {
+            m_text += problem + "\n";
+        }
+    }
+    bool Any() const { return m_count > 0; }
+    std::string Text() const {
+        return m_count > kMaxListedProblems
+                   ? m_text + "... and " + std::to_string(m_count - kMaxListedProblems) + " more problems\n"
+                   : m_text;
+    }
+
+private:
+    std::string m_text;
+    size_t m_count = 0;
+};
+
+// Parses the file into rows, adding every problem found.
+std::vector<CsvRow> ReadRows(std::string_view text, CProblems& problems) {
+    std::vector<CsvRow> rows;
+    if (!csv::IsUtf8(text)) {
+        problems.Add("the file is not UTF-8 text");
+        return rows;
+    }
+    const csv::ParseResult parsed = csv::Parse(text);
+    if (!parsed.error.empty()) {
+        problems.Add(parsed.error);
+        return rows;
+    }
+    if (parsed.records.empty()) {
+        problems.Add("the file is empty: a header row is expected");
+        return rows;
+    }
+    std::vector<int> at(kColumnCount, -1);
+    const csv::Record& header = parsed.records.front();
+    for (size_t i = 0; i < header.size(); ++i) {
+        const auto known = std::find(CsvColumns().begin(), CsvColumns().end(), header[i]);
+        if (known != CsvColumns().end()) {
+            at[static_cast<size_t>(known - CsvColumns().begin())] = static_cast<int>(i);
+        }
+    }
+    std::string missing;
+    for (const Column column : kRequired) {
+        if (at[column] < 0) {
+            missing += (missing.empty() ? "" : ", ") + CsvColumns()[column];
+        }
+    }
+    if (!missing.empty()) {
+        problems.Add("missing columns: " + missing);
+        return rows;
+    }
+    for (size_t r = 1; r < parsed.records.size(); ++r) {
+        const csv::Record& record = parsed.records[r];
+        const std::string where = "line " + std::to_string(parsed.lines[r]) + ": ";
+        if (record.size() == 1 && record[0].empty()) {
+            continue; // a blank line
+        }
+        if (record.size() != header.size()) {
+            problems.Add(where + std::to_string(record.size()) + " fields where the header has " +
+                         std::to_string(header.size()));
+            continue;
+        }
+        const auto field = [&](Column column) -> const std::string& { return record[static_cast<size_t>(at[column])]; };
+        bool bad = false;
+        const auto check = [&](bool ok, Column column) {
+            if (!ok) {
+                problems.Add(where + "bad " + CsvColumns()[column] + " \"" + field(column) + "\"");
+                bad = true;
+            }
+        };
+        CsvRow row;
+        row.line = parsed.lines[r];
+        const auto number = ParseInt(field(kNumber), 1, 999999);
+        const auto sid = ParseInt(field(kSid), 0, 65535);
+        const auto network = ParseInt(field(kNetworkId), 0, 65535);
+        const auto ts = ParseInt(field(kTsId), 0, 65535);
+        const auto position = ParsePosition(field(kPosition));
+        const auto frequency = ParseFrequency(field(kFrequency));
+        const std::string& pol = field(kPolarity);
+        const std::string& kind = field(kType);
+        const std::string& name = field(kName);
+        check(number.has_value(), kNumber);
+        check(sid.has_value(), kSid);
+        check(network.has_value(), kNetworkId);
+        check(ts.has_value(), kTsId);
+        check(position.has_value() || field(kPosition).empty(), kPosition);
+        check(frequency.has_value(), kFrequency);
+        check(pol == "H" || pol == "V", kPolarity);
+        check(kind == "TV" || kind == "Radio", kType);
+        check(name.size() <= kMaxNameBytes && name.find_first_of(std::string("\0\r\n", 3)) == std::string::npos, kName);
+        for (const Column flag : {kLock, kHide}) {
+            if (at[flag] >= 0) {
+                check(ParseFlag(field(flag)).has_value(), flag);
+            }
+        }
+        if (bad) {
+            continue;
+        }
+        row.number = *number;
+        row.identity.serviceId = *sid;
+        row.identity.networkId = *network;
+        row.identity.tsId = *ts;
+        row.identity.satKnown = position.has_value();
+        row.identity.satPosition = position.value_or(0);
+        row.identity.frequency = *frequency;
+        row.identity.horizontal = pol == "H";
+        row.identity.radio = kind == "Radio";
+        row.identity.name = name;
+        if (at[kLock] >= 0) {
+            row.lock = ParseFlag(field(kLock));
+        }
+        if (at[kHide] >= 0) {
+            row.hide = ParseFlag(field(kHide));
+        }
+        if (at[kFavourites] >= 0) {
+            row.groups = SplitGroups(field(kFavourites));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<ChannelIdentity> IdentitiesOf(const std::vector<CsvRow>& rows) {
+    std::vector<ChannelIdentity> identities;
+    identities.reserve(rows.size());
+    for (const CsvRow& row : rows) {
+        identities.push_back(row.identity);
+    }
+    return identities;
+}
+
+std::string OnOff(bool on) {
+    return on ? "on" : "off";
+}
+
+// The import's changes of one channel, into the plan.
+void PlanRow(const CsvRow& row, size_t to, const ChannelSet& current, const std::map<std::string, int>& groupIds,
+             CsvImportPlan& plan, CProblems& problems) {
+    const ChannelItem& item = current.channels[to];
+    ChannelRecord& record = plan.records[to];
+    const std::string label = ChannelLabel(item.record);
+    if (row.identity.name != NameText(item.record.name)) {
+        plan.changes.push_back("renamed " + label + " -> " + row.identity.name);
+        std::fill(std::begin(record.name), std::end(record.name), '\0');
+        std::copy(row.identity.name.begin(), row.identity.name.end(), record.name);
+        plan.edited[to] = true;
+    }
+    if (row.number != item.record.ch_order) {
+        plan.changes.push_back("moved " + label + " -> " + std::to_string(row.number));
+        plan.numbers.numbers[to] = row.number;
+    }
+    if (row.lock && *row.lock != (item.record.lock != 0)) {
+        plan.changes.push_back("lock " + OnOff(*row.lock) + " " + label);
+        record.lock = *row.lock ? 1 : 0;
+        plan.edited[to] = true;
+    }
+    if (row.hide && *row.hide != (item.record.hide != 0)) {
+        plan.changes.push_back("hide " + OnOff(*row.hide) + " " + label);
+        record.hide = *row.hide ? 1 : 0;
+        plan.edited[to] = true;
+    }
+    if (!row.groups) {
+        return;
+    }
+    std::vector<int> wanted;
+    for (const std::string& name : *row.groups) {
+        const auto group = groupIds.find(name);
+        if (group == groupIds.end()) {
+            problems.Add("line " + std::to_string(row.line) + ": no favourite group is named \"" + name + "\"");
+        } else if (std::find(wanted.begin(), wanted.end(), group->second) == wanted.end()) {
+            wanted.push_back(group->second);
+        }
+    }
+    for (const int id : wanted) {
+        if (std::find(item.groups.begin(), item.groups.end(), id) == item.groups.end()) {
+            plan.changes.push_back("added to " + std::string(current.FindGroup(id)->name) + ": " + label);
+        }
+    }
+    for (const int id : item.groups) {
+        if (std::find(wanted.begin(), wanted.end(), id) == wanted.end()) {
+            plan.changes.push_back("removed from " + std::string(current.FindGroup(id)->name) + ": " + label);
+        }
+    }
+    plan.groups[to] = std::move(wanted);
+}
+
+std::string Describe(const ChannelIdentity& identity) {
+    return identity.name + " (sid " + std::to_string(identity.serviceId) + ", " +
+           PositionText(identity.satKnown, identity.satPosition) + " " + FrequencyText(identity.frequency) + " " +
+           (identity.horizontal ? "H" : "V") + ")";
+}
+
+int StoreGroups(CChannelDB& db, const ChannelSet& current, const CsvImportPlan& plan) {
+    for (size_t i = 0; i < current.channels.size(); ++i) {
+        const ChannelItem& item = current.channels[i];
+        const auto chId = static_cast<uint16_t>(item.record.ch_id);
+        const std::vector<int>& wanted = plan.groups[i];
+        for (const int id : wanted) {
+            if (std::find(item.groups.begin(), item.groups.end(), id) == item.groups.end()) {
+                if (const int rc = db.AddFavEntry(chId, static_cast<uint16_t>(id)); rc < 0) {
+                    return rc;
+                }
+            }
+        }
+        for (const int id : item.groups) {
+            if (std::find(wanted.begin(), wanted.end(), id) != wanted.end()) {
+                continue;
+            }
+            const int entry = db.FindFavEntry(chId, static_cast<uint16_t>(id));
+            if (entry < 0) {
+                return entry;
+            }
+            if (const int rc = db.DeleteFavEntry(static_cast<uint16_t>(id), static_cast<uint16_t>(entry)); rc != 0) {
+                return rc;
+            }
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+const std::vector<std::string>& CsvColumns() {
+    static const std::vector<std::string> columns{
+        "number", "name",       "type",  "satellite", "position", "frequency", "polarity",  "symbol_rate",
+        "sid",    "network_id", "ts_id", "provider",  "lock",     "hide",      "scrambled", "favourites"};
+    return columns;
+}
+
+std::string PositionText(bool known, int32_t tenths) {
+    if (!known) {
+        return "";
+    }
+    const int32_t magnitude = std::abs(tenths);
+    return std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10) + (tenths < 0 ? "W" : "E");
+}
+
+std::string FrequencyText(int32_t kHz) {
+    std::string text = std::to_string(kHz / 1000);
+    if (const int32_t rest = std::abs(kHz % 1000); rest != 0) {
+        std::string fraction = std::to_string(1000 + rest).substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        text += "." + fraction;
+    }
+    return text;
+}
+
+std::string PolarityText(int32_t pol) {
+    return pol != 0 ? "H" : "V";
+}
+
+std::string KindText(int32_t mediaMode) {
+    return mediaMode != 0 ? "Radio" : "TV";
+}
+
+std::string NameText(const char* stored) {
+    const std::string_view bytes(stored);
+    if (csv::IsUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | byte >> 6);
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}
+
+std::string GroupsText(const ChannelSet& set, const ChannelItem& item) {
+    std::string text;
+    for (const int id : item.groups) {
+        if (const FavGroupRecord* group = set.FindGroup(id); group != nullptr) {
+            text += (text.empty() ? "" : ";") + NameText(group->name);
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> CsvFields(const ChannelSet& set, const ChannelItem& item) {
+    const ChannelRecord& c = item.record;
+    return {std::to_string(c.ch_order),
+            NameText(c.name),
+            KindText(c.media_mode),
+            NameText(item.satName.c_str()),
+            PositionText(item.satKnown, item.satPosition),
+            FrequencyText(item.frequency),
+            PolarityText(item.pol),
+            std::to_string(item.symbolRate),
+            std::to_string(c.pg_id),
+            std::to_string(item.networkId),
+            std::to_string(item.tsId),
+            NameText(item.provider.c_str()),
+            c.lock != 0 ? "1" : "0",
+            c.hide != 0 ? "1" : "0",
+            c.cas_type != 0 ? "1" : "0",
+            GroupsText(set, item)};
+}
+
+std::string ExportCsv(const ChannelSet& set) {
+    std::string text = csv::FormatRecord(CsvColumns());
+    text.reserve(set.channels.size() * 96);
+    for (const ChannelItem& item : set.channels) {
+        text += csv::FormatRecord(CsvFields(set, item));
+    }
+    return text;
+}
+
+CsvImportPlan PlanCsvImport(std::string_view text, const ChannelSet& current) {
+    CsvImportPlan plan;
+    CProblems problems;
+    const std::vector<CsvRow> rows = ReadRows(text, problems);
+    if (problems.Any()) {
+        plan.error = problems.Text();
+        return plan;
+    }
+    const size_t count = current.channels.size();
+    plan.records.reserve(count);
+    for (const ChannelItem& item : current.channels) {
+        plan.records.push_back(item.record);
+        plan.numbers.order.push_back(plan.numbers.order.size());
+        plan.numbers.numbers.push_back(item.record.ch_order);
+    }
+    plan.edited.assign(count, false);
+    plan.withGroups = !rows.empty() && rows.front().groups.has_value();
+    plan.groups.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        plan.groups[i] = current.channels[i].groups;
+    }
+    std::map<std::string, int> groupIds;
+    for (const FavGroupRecord& group : current.groups) {
+        groupIds.emplace(NameText(group.name), group.favgrp_id);
+    }
+
+    plan.numbers.match = MatchChannels(IdentitiesOf(rows), IdentitiesOf(current));
+    for (const size_t from : plan.numbers.match.unmatchedFrom) {
+        problems.Add("line " + std::to_string(rows[from].line) + ": no channel of the file matches " +
+                     Describe(rows[from].identity));
+    }
+    for (const ChannelMatch& m : plan.numbers.match.matches) {
+        PlanRow(rows[m.from], m.to, current, groupIds, plan, problems);
+    }
+    std::map<int32_t, size_t> byNumber;
+    for (size_t i = 0; i < count; ++i) {
+        const auto [other, fresh] = byNumber.emplace(plan.numbers.numbers[i], i);
+        if (!fresh) {
+            problems.Add("number " + std::to_string(plan.numbers.numbers[i]) + " would be given to both " +
+                         NameText(current.channels[other->second].record.name) + " and " +
+                         NameText(current.channels[i].record.name));
+        }
+    }
+    if (problems.Any()) {
+        plan.error = problems.Text();
+        plan.changes.clear();
+    }
+    return plan;
+}
+
+int ApplyCsvImport(CChannelDB& db, const ChannelSet& current, const CsvImportPlan& plan) {
+    CEditTransaction transaction(db);
+    if (!transaction.Open()) {
+        return -SQLITE_BUSY;
+    }
+    for (size_t i = 0; i < current.channels.size(); ++i) {
+        if (!plan.edited[i]) {
+            continue;
+        }
+        const ChannelRecord& record = plan.records[i];
+        const auto chId = static_cast<int16_t>(record.ch_id);
+        if (const int rc = db.UpdateChannelInfo(chId, record); rc != 0) {
+            return rc;
+        }
+        if (std::string_view(record.name) != current.channels[i].record.name) {
+            if (const int rc = db.RenameFavEntries(static_cast<uint16_t>(record.ch_id), record.name); rc != 0) {
+                return rc;
+            }
+        }
+    }
+    if (const int rc = StoreNumbers(db, current, plan.numbers); rc != 0) {
+        return rc;
+    }
+    if (plan.withGroups) {
+        if (const int rc = StoreGroups(db, current, plan); rc != 0) {
+            return rc;
+        }
+    }
+    return transaction.Commit() ? 0 : -SQLITE_BUSY;
+}
+
+bool ReferenceFromCsv(std::string_view text, ReferenceList& reference, std::string& error) {
+    CProblems problems;
+    std::vector<CsvRow> rows = ReadRows(text, problems);
+    if (problems.Any()) {
+        error = problems.Text();
+        return false;
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const CsvRow& a, const CsvRow& b) { return a.number < b.number; });
+    reference = ReferenceList{};
+    std::map<std::string, size_t> groupIndex;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        reference.identities.push_back(rows[i].identity);
+        reference.numbers.push_back(rows[i].number);
+        for (const std::string& name : rows[i].groups.value_or(std::vector<std::string>{})) {
+            const auto [at, fresh] = groupIndex.emplace(name, reference.groups.size());
+            if (fresh) {
+                reference.groups.push_back({name, {}});
+            }
+            reference.groups[at->second].members.push_back(i);
+        }
+    }
+    return true;
+}
+
+} // namespace match

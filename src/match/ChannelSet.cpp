@@ -1,0 +1,130 @@
+#include "ChannelSet.h"
+
+#include <memory>
+#include <unordered_map>
+
+namespace match {
+
+namespace {
+
+// A list block of the layer, released on every path.
+template <typename Record> struct ListBlock {
+    Record* rows = nullptr;
+    int count = 0;
+    ~ListBlock() { delete[] rows; }
+    Record* begin() const { return rows; }
+    Record* end() const { return rows + count; }
+};
+
+template <typename Record, typename Read> int ReadBlock(ListBlock<Record>& block, Read read) {
+    const int rc = read(&block.rows);
+    if (rc < 0) {
+        return rc;
+    }
+    block.count = rc;
+    return 0;
+}
+
+} // namespace
+
+const FavGroupRecord* ChannelSet::FindGroup(int groupId) const {
+    for (const FavGroupRecord& group : groups) {
+        if (group.favgrp_id == groupId) {
+            return &group;
+        }
+    }
+    return nullptr;
+}
+
+int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
+    ListBlock<ChannelRecord> channels;
+    ListBlock<NitRecord> nits;
+    ListBlock<SatRecord> sats;
+    ListBlock<ProviderRecord> providers;
+    ListBlock<FavGroupRecord> groups;
+    ListBlock<FavEntryRecord> entries;
+    for (const int rc : {ReadBlock(channels, [&db](ChannelRecord** l) { return db.GetChannelList(l); }),
+                         ReadBlock(nits, [&db](NitRecord** l) { return db.GetNitList(l); }),
+                         ReadBlock(sats, [&db](SatRecord** l) { return db.GetSatList(l); }),
+                         ReadBlock(providers, [&db](ProviderRecord** l) { return db.GetSdtList(l); }),
+                         ReadBlock(groups, [&db](FavGroupRecord** l) { return db.GetFavGroupList(l); }),
+                         ReadBlock(entries, [&db](FavEntryRecord** l) { return db.GetAllFavEntries(l); })}) {
+        if (rc < 0) {
+            return rc;
+        }
+    }
+    std::unordered_map<int32_t, const NitRecord*> nitById;
+    for (const NitRecord& nit : nits) {
+        nitById.emplace(nit.nit_id, &nit);
+    }
+    std::unordered_map<int32_t, const SatRecord*> satById;
+    for (const SatRecord& sat : sats) {
+        satById.emplace(sat.sat_id, &sat);
+    }
+    std::unordered_map<int32_t, const char*> providerById;
+    for (const ProviderRecord& provider : providers) {
+        providerById.emplace(provider.sdt_id, provider.provider_name);
+    }
+
+    set = ChannelSet{};
+    set.channels.reserve(static_cast<size_t>(channels.count));
+    std::unordered_map<int32_t, size_t> indexById;
+    for (const ChannelRecord& channel : channels) {
+        ChannelItem item;
+        item.record = channel;
+        if (const auto nit = nitById.find(channel.nit_id); nit != nitById.end()) {
+            item.networkId = nit->second->network_id;
+            item.tsId = nit->second->ts_id;
+            item.frequency = nit->second->frequency;
+            item.pol = nit->second->pol;
+            item.symbolRate = nit->second->symbol_rate;
+        }
+        if (const auto sat = satById.find(channel.sat_id); sat != satById.end()) {
+            item.satKnown = true;
+            item.satPosition = sat->second->position;
+            item.satName = sat->second->name;
+        }
+        if (const auto provider = providerById.find(channel.sdt_id); provider != providerById.end()) {
+            item.provider = provider->second;
+        }
+        indexById.emplace(channel.ch_id, set.channels.size());
+        set.channels.push_back(std::move(item));
+    }
+    set.groups.assign(groups.begin(), groups.end());
+    set.entries.assign(entries.begin(), entries.end());
+    for (const FavGroupRecord& group : set.groups) {
+        for (const FavEntryRecord& entry : set.entries) {
+            const auto channel = indexById.find(entry.ch_id);
+            if (entry.favgrp_id == group.favgrp_id && channel != indexById.end()) {
+                std::vector<int>& held = set.channels[channel->second].groups;
+                if (held.empty() || held.back() != group.favgrp_id) {
+                    held.push_back(group.favgrp_id);
+                }
+            }
+        }
+    }
+    return 0;
+}
+
+bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error) {
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(raw, &sqlite3_close);
+    if (rc != SQLITE_OK) {
+        error = path + ": cannot be opened";
+        return false;
+    }
+    CScopedConnection use(connection.get());
+    CChannelDB db;
+    if (db.CheckSchemaRevision() != 0) {
+        error = path + ": not a receiver database of revision " + kSchemaRevision;
+        return false;
+    }
+    if (const int read = ReadChannelSet(db, set); read != 0) {
+        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-read) + ")";
+        return false;
+    }
+    return true;
+}
+
+} // namespace match
