@@ -9,6 +9,7 @@ endif()
 
 foreach(path
         ${BINDIR}/orvane
+        ${BINDIR}/orvane-cli
         ${KIVRA_DIR}/libkivra.so
         ${DATADIR}/applications/${APP_ID}.desktop
         ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
@@ -26,19 +27,27 @@ foreach(expected "Exec=orvane %f" "Icon=${APP_ID}")
     endif()
 endforeach()
 
-# The program must load the Kivra installed beside it, not the one in the build tree.
-execute_process(COMMAND ldd ${PREFIX}/${BINDIR}/orvane OUTPUT_VARIABLE libs RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "ldd failed on the installed program")
-endif()
-string(REGEX MATCH "libkivra\\.so => [^ ]+" kivra "${libs}")
+# Both programs must load the Kivra installed beside them, not the one in the build tree.
 file(REAL_PATH ${PREFIX}/${KIVRA_DIR}/libkivra.so installed)
-string(REPLACE "libkivra.so => " "" found "${kivra}")
-if(found STREQUAL "")
-    message(FATAL_ERROR "the installed program does not find libkivra.so:\n${libs}")
-endif()
-file(REAL_PATH ${found} found)
-if(NOT found STREQUAL installed)
-    message(FATAL_ERROR "the installed program loads ${found} instead of ${installed}")
+foreach(program orvane orvane-cli)
+    execute_process(COMMAND ldd ${PREFIX}/${BINDIR}/${program} OUTPUT_VARIABLE libs RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "ldd failed on the installed ${program}")
+    endif()
+    string(REGEX MATCH "libkivra\\.so => [^ ]+" kivra "${libs}")
+    string(REPLACE "libkivra.so => " "" found "${kivra}")
+    if(found STREQUAL "")
+        message(FATAL_ERROR "the installed ${program} does not find libkivra.so:\n${libs}")
+    endif()
+    file(REAL_PATH ${found} found)
+    if(NOT found STREQUAL installed)
+        message(FATAL_ERROR "the installed ${program} loads ${found} instead of ${installed}")
+    endif()
+endforeach()
+
+# The installed command-line tool runs.
+execute_process(COMMAND ${PREFIX}/${BINDIR}/orvane-cli --version OUTPUT_VARIABLE version RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT version STREQUAL "orvane-cli 1.0\n")
+    message(FATAL_ERROR "the installed orvane-cli --version gave ${rc}: ${version}")
 endif()
 file(REMOVE_RECURSE ${PREFIX})

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <optional>
 
@@ -532,6 +533,38 @@ bool ReferenceFromCsv(std::string_view text, ReferenceList& reference, std::stri
             }
             reference.groups[at->second].members.push_back(i);
         }
+    }
+    return true;
+}
+
+bool ReadReferenceFile(const std::string& path, ReferenceList& reference, std::string& error) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0) {
+        error = path + ": cannot be read";
+        return false;
+    }
+    if (static_cast<size_t>(size) > kMaxCsvBytes) {
+        error = path + ": too large for a channel list";
+        return false;
+    }
+    std::string text(static_cast<size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(text.data(), size)) {
+        error = path + ": cannot be read";
+        return false;
+    }
+    if (text.starts_with(std::string_view("SQLite format 3\0", 16))) {
+        ChannelSet set;
+        if (!ReadChannelSetFromFile(path, set, error)) {
+            return false;
+        }
+        reference = ReferenceOf(set);
+        return true;
+    }
+    if (!ReferenceFromCsv(text, reference, error)) {
+        error = path + ": " + error;
+        return false;
     }
     return true;
 }

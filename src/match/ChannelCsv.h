@@ -52,4 +52,11 @@ int ApplyCsvImport(CChannelDB& db, const ChannelSet& current, const CsvImportPla
 // groups); false with the problems in `error`.
 bool ReferenceFromCsv(std::string_view text, ReferenceList& reference, std::string& error);
 
+// A reference list from a file: a receiver database (told by SQLite's file header) or
+// else a CSV. False with the problems in `error`, each line naming the file.
+bool ReadReferenceFile(const std::string& path, ReferenceList& reference, std::string& error);
+
+// A CSV larger than this is no channel list; reading it whole would only cost memory.
+inline constexpr size_t kMaxCsvBytes = 64u << 20;
+
 } // namespace match

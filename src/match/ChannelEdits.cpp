@@ -153,4 +153,27 @@ std::string ChannelLabel(const ChannelRecord& channel) {
     return std::to_string(channel.ch_order) + " " + channel.name;
 }
 
+std::vector<std::string> DescribeOrderPlan(const ChannelSet& current, const OrderPlan& plan) {
+    std::vector<std::string> lines;
+    for (size_t rule = 0; rule < kRuleCount; ++rule) {
+        lines.push_back(std::string("matched by ") + RuleName(static_cast<MatchRule>(rule)) + ": " +
+                        std::to_string(plan.match.counts[rule]));
+    }
+    lines.push_back("unmatched: " + std::to_string(plan.match.unmatchedTo.size()));
+    for (const size_t to : plan.match.unmatchedTo) {
+        lines.push_back("unmatched " + ChannelLabel(current.channels[to].record));
+    }
+    return lines;
+}
+
+std::string DescribeDuplicates(const ChannelSet& set, const DuplicateSet& duplicates) {
+    const size_t keeper = ChooseKeeper(set, duplicates);
+    std::string line = std::string("same ") + RuleName(duplicates.rule) + ":";
+    for (const size_t member : duplicates.members) {
+        const std::string label = ChannelLabel(set.channels[member].record);
+        line += (member == duplicates.members.front() ? " " : ", ") + (member == keeper ? "[" + label + "]" : label);
+    }
+    return line;
+}
+
 } // namespace match

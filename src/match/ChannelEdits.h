@@ -76,4 +76,10 @@ int RemoveDuplicates(CChannelDB& db, const ChannelSet& set, const std::vector<Du
 // "12 Arte" as the reports name a channel.
 std::string ChannelLabel(const ChannelRecord& channel);
 
+// The report of an order plan: "matched by ids: N" per rule, "unmatched: N", then
+// "unmatched 12 Arte" per current channel no reference channel matched.
+std::vector<std::string> DescribeOrderPlan(const ChannelSet& current, const OrderPlan& plan);
+// "same ids: [12 Arte], 40 Arte" with the keeper in brackets.
+std::string DescribeDuplicates(const ChannelSet& set, const DuplicateSet& duplicates);
+
 } // namespace match

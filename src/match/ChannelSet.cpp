@@ -1,5 +1,7 @@
 #include "ChannelSet.h"
 
+#include "db/SchemaGate.h"
+
 #include <memory>
 #include <unordered_map>
 
@@ -118,6 +120,10 @@ bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::strin
     CChannelDB db;
     if (db.CheckSchemaRevision() != 0) {
         error = path + ": not a receiver database of revision " + kSchemaRevision;
+        return false;
+    }
+    if (const std::string problem = dbschema::CheckTableLayout(connection.get()); !problem.empty()) {
+        error = path + ": " + problem;
         return false;
     }
     if (const int read = ReadChannelSet(db, set); read != 0) {

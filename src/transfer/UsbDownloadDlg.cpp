@@ -1,11 +1,10 @@
 #include "UsbDownloadDlg.h"
 
+#include "TransferRuns.h"
 #include "TransferSteps.h"
-#include "UsbDevice.h"
 #include "app/FileChooser.h"
 #include "app/MessageBox.h"
 #include "db/ChannelDB.h"
-#include "usblib/Kivra.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,57 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <unistd.h>
-
-#include <algorithm>
-#include <array>
-#include <cerrno>
-
-namespace {
-
-// The receiver files every database it is sent under this name, whatever the PC calls it.
-constexpr const char* kHeaderName = "edit_db.dat";
-
-const char* const kFileOpenFailed = "File Opened failed!";
-
-ssize_t ReadSome(int fd, uint8_t* buffer, std::size_t size) {
-    ssize_t n;
-    do {
-        n = ::read(fd, buffer, size);
-    } while (n < 0 && errno == EINTR);
-    return n;
-}
-
-// Writes the file to "PIPE03", one chunk request ahead of each chunk. Returns the
-// messages of a failure, none when every byte went.
-QStringList SendFile(CTransferDlg& dlg, int file, uint32_t length, const CDeviceHandle& device,
-                     const CDeviceHandle& pipe) {
-    std::array<uint8_t, kMaxChunkLength> buffer;
-    uint64_t position = 0;
-    // Never more than announced: the receiver refuses bytes beyond the announced size.
-    while (position < length) {
-        const std::size_t wanted = std::min<uint64_t>(length - position, buffer.size());
-        const ssize_t count = ReadSome(file, buffer.data(), wanted);
-        if (count <= 0) {
-            return {QStringLiteral("Reading the file failed! The DB file was not sent completely.")};
-        }
-        const auto chunk = static_cast<uint16_t>(count);
-        if (!SendChunkRequest(device, kRequestChunkToReceiver, chunk)) {
-            return {QStringLiteral("Requesting data transfer on PIPE03 failed!")};
-        }
-        uint32_t written = 0;
-        if (!platform::WritePipe(pipe, {buffer.data(), chunk}, written) || written != chunk) {
-            RecoverPipe(pipe);
-            return {QStringLiteral("Writing PIPE03 failed!")};
-        }
-        position += chunk;
-        dlg.PostProgress(position, length);
-    }
-    return {};
-}
-
-} // namespace
 
 CUsbDownloadDlg::CUsbDownloadDlg(QWidget* parent, const QString& currentDbPath)
     : CTransferDlg(parent, QStringLiteral("USB Download")), m_bFromFile(g_db == nullptr),
@@ -127,47 +75,30 @@ void CUsbDownloadDlg::OnStart() {
                                                    "be deleted. is deleted. Are you sure to continue?"))) {
         return;
     }
-    if (GetFirmVer() == 0) {
-        MessageBox::Tell(this, transfer::NotConnectedMessage());
-        return;
-    }
     if (!m_bFromFile) {
         m_strFilePath = m_strCurrentDbPath;
     }
     m_nativeFilePath = transfer::Native(m_strFilePath);
-    const std::optional<uint32_t> length = transfer::FileSize(m_nativeFilePath);
-    if (!length) {
-        MessageBox::Tell(this, QString::fromLatin1(kFileOpenFailed));
-        return;
-    }
-    m_dwFileLength = *length;
-    if (!transfer::Announce(kRequestAnnounceDownload, kHeaderName, m_dwFileLength)) {
-        MessageBox::Tell(this, transfer::NotConnectedMessage());
+    if (const QString failure = transfer::AnnounceDownload(m_nativeFilePath, m_dwFileLength); !failure.isEmpty()) {
+        MessageBox::Tell(this, failure);
         return;
     }
     StartWorker([this] { DownloadThreadProc(this); });
 }
 
 unsigned CUsbDownloadDlg::DownloadThreadProc(CUsbDownloadDlg* dlg) {
+    // The device, the pipe and the file are closed before the dialog hears of the end.
+    transfer::RunEnd run =
+        transfer::SendToReceiver(dlg->m_nativeFilePath, dlg->m_dwFileLength,
+                                 [dlg](uint64_t done, uint64_t total) { dlg->PostProgress(done, total); });
     WorkerEnd end;
-    unsigned ran = 0;
-    {
-        const platform::CUniqueFd file = transfer::OpenForReading(dlg->m_nativeFilePath);
-        if (!file) {
-            end.messages << QString::fromLatin1(kFileOpenFailed);
-        } else if (const CDeviceHandle pipe = OpenDevicePipe(kPipeToReceiver); !pipe) {
-            end.messages << QStringLiteral("Open driver failed! Can't write to PIPE03.");
-        } else if (const CDeviceHandle device = OpenUsbDevice(); !device) {
-            end.messages << QStringLiteral("Open device handle failed! Can't write to PIPE03.");
-        } else {
-            // A failure in the loop ends the dialog just as the end of the file does.
-            end.messages = SendFile(*dlg, file.Get(), dlg->m_dwFileLength, device, pipe);
-            end.result = QDialog::Accepted;
-            ran = 1;
-        }
-    } // the device, the pipe and the file are closed before the dialog hears of the end
+    end.messages = std::move(run.messages);
+    // A failure in the loop ends the dialog just as the end of the file does.
+    if (run.ran) {
+        end.result = QDialog::Accepted;
+    }
     dlg->PostEnd(std::move(end));
-    return ran;
+    return run.ran ? 1 : 0;
 }
 
 void CUsbDownloadDlg::EnableInputs(bool enable) {

@@ -6,6 +6,7 @@
 // buffer that receives the file's path when the dialog ends with OK.
 #include "FolderPicker.h"
 #include "TransferDlg.h"
+#include "TransferRuns.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +19,7 @@ class QPushButton;
 class CUsbUploadDlg;
 
 // Size of the caller's result buffer, NUL included.
-inline constexpr std::size_t kUploadPathSize = 256;
+inline constexpr std::size_t kUploadPathSize = transfer::kUploadPathLimit;
 
 // What the worker of one upload reads; kept in the dialog so it lives as long as it.
 struct UploadThreadParam {

@@ -1,0 +1,154 @@
+#include "ChannelListing.h"
+
+#include "match/ChannelCsv.h"
+#include "match/Csv.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace cli {
+
+namespace {
+
+constexpr size_t kColumns = 10;
+constexpr std::array<const char*, kColumns> kHeader = {"number",   "name",        "type", "satellite", "frequency",
+                                                       "polarity", "symbol_rate", "sid",  "provider",  "flags"};
+// Numeric columns are right-aligned in the table.
+constexpr std::array<bool, kColumns> kNumeric = {true, false, false, false, true, false, true, true, false, false};
+
+std::string Flags(const ChannelRecord& c) {
+    std::string flags;
+    for (const auto& [on, word] :
+         {std::pair{c.lock != 0, "lock"}, std::pair{c.hide != 0, "hide"}, std::pair{c.cas_type != 0, "scrambled"}}) {
+        if (on) {
+            flags += (flags.empty() ? "" : ",") + std::string(word);
+        }
+    }
+    return flags;
+}
+
+std::array<std::string, kColumns> Row(const match::ChannelItem& item) {
+    const ChannelRecord& c = item.record;
+    return {std::to_string(c.ch_order),
+            match::NameText(c.name),
+            match::KindText(c.media_mode),
+            match::NameText(item.satName.c_str()),
+            match::FrequencyText(item.frequency),
+            match::PolarityText(item.pol),
+            std::to_string(item.symbolRate),
+            std::to_string(c.pg_id),
+            match::NameText(item.provider.c_str()),
+            Flags(c)};
+}
+
+// Characters, not bytes, so names with accents line up.
+size_t Width(const std::string& text) {
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void Pad(std::string& line, const std::string& text, size_t width, bool right) {
+    const std::string padding(width - Width(text), ' ');
+    line += right ? padding + text : text + padding;
+}
+
+std::string Table(const match::ChannelSet& set) {
+    std::vector<std::array<std::string, kColumns>> rows;
+    rows.reserve(set.channels.size() + 1);
+    std::array<std::string, kColumns> header;
+    std::copy(kHeader.begin(), kHeader.end(), header.begin());
+    rows.push_back(header);
+    for (const match::ChannelItem& item : set.channels) {
+        rows.push_back(Row(item));
+    }
+    std::array<size_t, kColumns> widths{};
+    for (const auto& row : rows) {
+        for (size_t i = 0; i < kColumns; ++i) {
+            widths[i] = std::max(widths[i], Width(row[i]));
+        }
+    }
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < kColumns; ++i) {
+            Pad(line, row[i], i + 1 < kColumns || kNumeric[i] ? widths[i] : Width(row[i]), kNumeric[i]);
+            line += i + 1 < kColumns ? "  " : "";
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string Csv(const match::ChannelSet& set) {
+    std::string text = csv::FormatRecord({kHeader.begin(), kHeader.end()});
+    for (const match::ChannelItem& item : set.channels) {
+        const auto row = Row(item);
+        text += csv::FormatRecord({row.begin(), row.end()});
+    }
+    return text;
+}
+
+std::string JsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            quoted += "\\\"";
+            break;
+        case '\\':
+            quoted += "\\\\";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                quoted += escape;
+            } else {
+                quoted += c;
+            }
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string Json(const match::ChannelSet& set) {
+    std::string text = "[";
+    for (size_t n = 0; n < set.channels.size(); ++n) {
+        const auto row = Row(set.channels[n]);
+        text += n == 0 ? "\n  {" : ",\n  {";
+        for (size_t i = 0; i < kColumns; ++i) {
+            text += (i == 0 ? "" : ", ") + JsonString(kHeader[i]) + ": ";
+            if (i == kColumns - 1) {
+                std::string flags = "[";
+                for (size_t start = 0; start < row[i].size();) {
+                    const size_t stop = std::min(row[i].find(',', start), row[i].size());
+                    flags += (flags.size() > 1 ? ", " : "") + JsonString(row[i].substr(start, stop - start));
+                    start = stop + 1;
+                }
+                text += flags + "]";
+            } else {
+                text += kNumeric[i] ? row[i] : JsonString(row[i]);
+            }
+        }
+        text += "}";
+    }
+    return text + (set.channels.empty() ? "]\n" : "\n]\n");
+}
+
+} // namespace
+
+std::string FormatChannelList(const match::ChannelSet& set, ListFormat format) {
+    switch (format) {
+    case ListFormat::Csv:
+        return Csv(set);
+    case ListFormat::Json:
+        return Json(set);
+    case ListFormat::Table:
+        break;
+    }
+    return Table(set);
+}
+
+} // namespace cli

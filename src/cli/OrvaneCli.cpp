@@ -1,0 +1,399 @@
+#include "OrvaneCli.h"
+
+#include "ChannelListing.h"
+#include "TransferCommands.h"
+#include "WorkingCopy.h"
+#include "db/SchemaGate.h"
+#include "match/ChannelCsv.h"
+#include "match/ChannelEdits.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QSaveFile>
+
+#include <functional>
+#include <map>
+
+namespace cli {
+
+namespace {
+
+// The receiver's tables, whose rows `check` counts.
+constexpr const char* kTables[] = {"SATInfo",     "NITInfo",      "LNBInfo",      "ChannelInfo",
+                                   "SDTInfo",     "ScheduleInfo", "ScrambleInfo", "FAVGRPInfo",
+                                   "FAVListInfo", "OptionInfo",   "options"};
+
+const char* const kHelp = R"(Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS
+
+Commands on Melvex400 receiver files (.dat):
+  check FILE                         revision, table layout, integrity and row counts
+  list FILE [--format table|csv|json]
+                                     the channels in the receiver's order
+  export FILE OUT.csv                the channels as CSV (identity and editable columns)
+  import FILE IN.csv [--dry-run]     takes names, numbers, lock, hide and favourite
+                                     groups from a CSV, matching rows by identity
+  diff A.dat B.dat                   channels added, removed, moved and renamed
+  apply-order REFERENCE FILE [--dry-run] [--favourites]
+                                     gives FILE the order (and with --favourites the
+                                     favourite groups) of an older file or a CSV
+  duplicates FILE [--remove]         channels with the same identity; --remove keeps
+                                     one of each set and removes the others
+  upload DIR                         fetches the receiver's database into DIR
+  download FILE                      sends FILE into the receiver, replacing its database
+
+Channels are matched across files by network, stream and service id; else by
+satellite, frequency (within 2 MHz), polarity and service id; else by name and kind
+on the same satellite. Commands that change a file edit a working copy and replace
+the file only when everything succeeded.
+
+Exit codes: 0 success, 1 a failed check or a refused input, 2 a usage error.
+)";
+
+struct Context {
+    Streams& io;
+    QStringList args; // after the command name
+    bool dryRun = false;
+    bool favourites = false;
+    bool remove = false;
+    ListFormat format = ListFormat::Table;
+
+    std::string Arg(qsizetype i) const { return QFile::encodeName(args.at(i)).toStdString(); }
+    int Fail(const std::string& message) const {
+        io.err << "orvane-cli: " << message << "\n";
+        return kExitFailed;
+    }
+};
+
+bool ReadSet(const Context& ctx, const std::string& path, match::ChannelSet& set) {
+    std::string error;
+    if (!CheckRegularFile(path, error) || !match::ReadChannelSetFromFile(path, set, error)) {
+        ctx.Fail(error);
+        return false;
+    }
+    return true;
+}
+
+// Reads the working copy that an edit is planned on.
+bool ReadWorking(const Context& ctx, CWorkingCopy& copy, const std::string& path, match::ChannelSet& set) {
+    std::string error;
+    if (!copy.Open(path, error)) {
+        ctx.Fail(error);
+        return false;
+    }
+    CChannelDB db;
+    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
+        ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ")");
+        return false;
+    }
+    return true;
+}
+
+int SaveWorking(const Context& ctx, CWorkingCopy& copy, int rc, const std::string& path) {
+    if (rc != 0) {
+        return ctx.Fail(path + ": the change failed (sqlite3 error " + std::to_string(-rc) +
+                        "); the file is unchanged");
+    }
+    std::string error;
+    if (!copy.Save(error)) {
+        return ctx.Fail(error);
+    }
+    return kExitOk;
+}
+
+bool ReadText(const Context& ctx, const std::string& path, std::string& text) {
+    std::string error;
+    if (!CheckRegularFile(path, error)) {
+        ctx.Fail(error);
+        return false;
+    }
+    QFile file(QFile::decodeName(path.c_str()));
+    if (file.size() > qint64(match::kMaxCsvBytes) || !file.open(QIODevice::ReadOnly)) {
+        ctx.Fail(path +
+                 (file.size() > qint64(match::kMaxCsvBytes) ? ": too large for a channel list" : ": cannot be read"));
+        return false;
+    }
+    text = file.readAll().toStdString();
+    return true;
+}
+
+bool WriteText(const Context& ctx, const std::string& path, const std::string& text) {
+    QSaveFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+        !file.commit()) {
+        ctx.Fail(path + ": cannot be written: " + file.errorString().toStdString());
+        return false;
+    }
+    return true;
+}
+
+// ---- commands -----------------------------------------------------------------
+
+int Check(Context& ctx) {
+    const std::string path = ctx.Arg(0);
+    CReadConnection connection;
+    std::string error;
+    if (!connection.Open(path, error)) {
+        return ctx.Fail(error);
+    }
+    std::vector<std::string> problems;
+    CChannelDB db;
+    if (db.CheckSchemaRevision() != 0) {
+        problems.push_back(std::string("the schema revision is not ") + kSchemaRevision);
+    }
+    const std::string layout = dbschema::CheckTableLayout(connection.Handle());
+    if (!layout.empty()) {
+        problems.push_back(layout);
+    }
+    if (const int rc = db.CheckIntegrity(problems); rc < 0) {
+        problems.push_back("the integrity check failed (sqlite3 error " + std::to_string(-rc) + ")");
+    }
+    for (const char* table : kTables) {
+        const int rows = db.CountTableRows(table);
+        if (rows >= 0) {
+            ctx.io.out << table << ": " << rows << " rows\n";
+        } else if (layout.empty()) {
+            problems.push_back(std::string(table) + ": cannot be counted (sqlite3 error " + std::to_string(-rows) +
+                               ")");
+        }
+    }
+    for (const std::string& problem : problems) {
+        ctx.io.err << path << ": " << problem << "\n";
+    }
+    if (!problems.empty()) {
+        return kExitFailed;
+    }
+    ctx.io.out << path << ": ok\n";
+    return kExitOk;
+}
+
+int List(Context& ctx) {
+    match::ChannelSet set;
+    if (!ReadSet(ctx, ctx.Arg(0), set)) {
+        return kExitFailed;
+    }
+    ctx.io.out << FormatChannelList(set, ctx.format);
+    return kExitOk;
+}
+
+int Export(Context& ctx) {
+    match::ChannelSet set;
+    if (!ReadSet(ctx, ctx.Arg(0), set) || !WriteText(ctx, ctx.Arg(1), match::ExportCsv(set))) {
+        return kExitFailed;
+    }
+    ctx.io.err << ctx.Arg(1) << ": " << set.channels.size() << " channels written\n";
+    return kExitOk;
+}
+
+void PrintChanges(const Context& ctx, const std::vector<std::string>& changes) {
+    for (const std::string& change : changes) {
+        ctx.io.out << change << "\n";
+    }
+    ctx.io.err << changes.size() << (changes.size() == 1 ? " change" : " changes")
+               << (ctx.dryRun ? " (dry run: nothing written)" : "") << "\n";
+}
+
+int Import(Context& ctx) {
+    const std::string path = ctx.Arg(0);
+    std::string text;
+    if (!ReadText(ctx, ctx.Arg(1), text)) {
+        return kExitFailed;
+    }
+    CWorkingCopy copy;
+    match::ChannelSet set;
+    if (ctx.dryRun ? !ReadSet(ctx, path, set) : !ReadWorking(ctx, copy, path, set)) {
+        return kExitFailed;
+    }
+    const match::CsvImportPlan plan = match::PlanCsvImport(text, set);
+    if (plan.Refused()) {
+        ctx.io.err << ctx.Arg(1) << ": refused, nothing changed:\n" << plan.error;
+        return kExitFailed;
+    }
+    PrintChanges(ctx, plan.changes);
+    if (ctx.dryRun || plan.changes.empty()) {
+        return kExitOk;
+    }
+    CChannelDB db;
+    return SaveWorking(ctx, copy, match::ApplyCsvImport(db, set, plan), path);
+}
+
+int Diff(Context& ctx) {
+    match::ChannelSet a;
+    match::ChannelSet b;
+    if (!ReadSet(ctx, ctx.Arg(0), a) || !ReadSet(ctx, ctx.Arg(1), b)) {
+        return kExitFailed;
+    }
+    const match::MatchResult result = match::MatchChannels(match::IdentitiesOf(a), match::IdentitiesOf(b));
+    std::ostream& out = ctx.io.out;
+    for (const size_t i : result.unmatchedFrom) {
+        out << "removed " << match::ChannelLabel(a.channels[i].record) << "\n";
+    }
+    for (const size_t j : result.unmatchedTo) {
+        out << "added " << match::ChannelLabel(b.channels[j].record) << "\n";
+    }
+    size_t moved = 0;
+    size_t renamed = 0;
+    for (const match::ChannelMatch& m : result.matches) {
+        const ChannelRecord& x = a.channels[m.from].record;
+        const ChannelRecord& y = b.channels[m.to].record;
+        const std::string rule = std::string(" (") + match::RuleName(m.rule) + ")";
+        if (x.ch_order != y.ch_order) {
+            out << "moved " << match::ChannelLabel(x) << " -> " << y.ch_order << rule << "\n";
+            ++moved;
+        }
+        if (std::string_view(x.name) != y.name) {
+            out << "renamed " << match::ChannelLabel(x) << " -> " << match::NameText(y.name) << rule << "\n";
+            ++renamed;
+        }
+    }
+    out << result.unmatchedTo.size() << " added, " << result.unmatchedFrom.size() << " removed, " << moved << " moved, "
+        << renamed << " renamed\n";
+    return kExitOk;
+}
+
+bool ReadReference(const Context& ctx, const std::string& path, match::ReferenceList& reference) {
+    std::string error;
+    if (!CheckRegularFile(path, error) || !match::ReadReferenceFile(path, reference, error)) {
+        ctx.io.err << "orvane-cli: refused, nothing changed: " << error << (error.ends_with('\n') ? "" : "\n");
+        return false;
+    }
+    return true;
+}
+
+int ApplyOrder(Context& ctx) {
+    const std::string path = ctx.Arg(1);
+    match::ReferenceList reference;
+    if (!ReadReference(ctx, ctx.Arg(0), reference)) {
+        return kExitFailed;
+    }
+    CWorkingCopy copy;
+    match::ChannelSet set;
+    if (ctx.dryRun ? !ReadSet(ctx, path, set) : !ReadWorking(ctx, copy, path, set)) {
+        return kExitFailed;
+    }
+    const match::OrderPlan plan = match::PlanOrder(reference, set);
+    for (const std::string& line : match::DescribeOrderPlan(set, plan)) {
+        ctx.io.out << line << "\n";
+    }
+    if (ctx.dryRun) {
+        ctx.io.err << "dry run: nothing written\n";
+        return kExitOk;
+    }
+    if (!plan.Changes(set) && !ctx.favourites) {
+        ctx.io.err << path << ": already in the reference order\n";
+        return kExitOk;
+    }
+    CChannelDB db;
+    return SaveWorking(ctx, copy, match::ApplyOrder(db, set, plan, reference, ctx.favourites), path);
+}
+
+int Duplicates(Context& ctx) {
+    const std::string path = ctx.Arg(0);
+    CWorkingCopy copy;
+    match::ChannelSet set;
+    if (!ctx.remove ? !ReadSet(ctx, path, set) : !ReadWorking(ctx, copy, path, set)) {
+        return kExitFailed;
+    }
+    const std::vector<match::DuplicateSet> sets = match::FindDuplicates(match::IdentitiesOf(set));
+    size_t extra = 0;
+    for (const match::DuplicateSet& duplicates : sets) {
+        ctx.io.out << match::DescribeDuplicates(set, duplicates) << "\n";
+        extra += duplicates.members.size() - 1;
+    }
+    ctx.io.err << sets.size() << " sets of duplicates, " << extra << " channels beyond the first of each"
+               << (ctx.remove && extra > 0 ? ": removing all but the one in [ ]" : "") << "\n";
+    if (!ctx.remove || extra == 0) {
+        return kExitOk;
+    }
+    CChannelDB db;
+    return SaveWorking(ctx, copy, match::RemoveDuplicates(db, set, sets), path);
+}
+
+// ---- parsing ------------------------------------------------------------------
+
+struct Command {
+    int arguments;
+    QStringList options; // the options the command takes
+    std::function<int(Context&)> run;
+};
+
+const std::map<QString, Command>& Commands() {
+    static const std::map<QString, Command> commands{
+        {QStringLiteral("check"), {1, {}, Check}},
+        {QStringLiteral("list"), {1, {QStringLiteral("format")}, List}},
+        {QStringLiteral("export"), {2, {}, Export}},
+        {QStringLiteral("import"), {2, {QStringLiteral("dry-run")}, Import}},
+        {QStringLiteral("diff"), {2, {}, Diff}},
+        {QStringLiteral("apply-order"), {2, {QStringLiteral("dry-run"), QStringLiteral("favourites")}, ApplyOrder}},
+        {QStringLiteral("duplicates"), {1, {QStringLiteral("remove")}, Duplicates}},
+        {QStringLiteral("upload"), {1, {}, [](Context& ctx) { return Upload(ctx.io, ctx.Arg(0)); }}},
+        {QStringLiteral("download"), {1, {}, [](Context& ctx) { return Download(ctx.io, ctx.Arg(0)); }}},
+    };
+    return commands;
+}
+
+int Usage(Streams& io, const QString& problem) {
+    io.err << "orvane-cli: " << problem.toStdString() << "\nTry 'orvane-cli --help'.\n";
+    return kExitUsage;
+}
+
+} // namespace
+
+int Run(const QStringList& arguments, Streams& io) {
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
+    const QCommandLineOption favourites(QStringLiteral("favourites"), QString());
+    const QCommandLineOption remove(QStringLiteral("remove"), QString());
+    parser.addOptions({help, version, format, dryRun, favourites, remove});
+    if (!parser.parse(arguments)) {
+        return Usage(io, parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        io.out << kHelp;
+        return kExitOk;
+    }
+    if (parser.isSet(version)) {
+        io.out << "orvane-cli 1.0\n";
+        return kExitOk;
+    }
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        return Usage(io, QStringLiteral("no command given"));
+    }
+    const QString name = positional.takeFirst();
+    const auto command = Commands().find(name);
+    if (command == Commands().end()) {
+        return Usage(io, QStringLiteral("unknown command '%1'").arg(name));
+    }
+    if (positional.size() != command->second.arguments) {
+        return Usage(io, QStringLiteral("%1 takes %2 arguments, not %3")
+                             .arg(name)
+                             .arg(command->second.arguments)
+                             .arg(positional.size()));
+    }
+    for (const QString& option : parser.optionNames()) {
+        if (!command->second.options.contains(option)) {
+            return Usage(io, QStringLiteral("%1 does not take --%2").arg(name, option));
+        }
+    }
+    Context ctx{io, positional};
+    ctx.dryRun = parser.isSet(dryRun);
+    ctx.favourites = parser.isSet(favourites);
+    ctx.remove = parser.isSet(remove);
+    if (parser.isSet(format)) {
+        static const std::map<QString, ListFormat> formats{{QStringLiteral("table"), ListFormat::Table},
+                                                           {QStringLiteral("csv"), ListFormat::Csv},
+                                                           {QStringLiteral("json"), ListFormat::Json}};
+        const auto chosen = formats.find(parser.value(format));
+        if (chosen == formats.end()) {
+            return Usage(io, QStringLiteral("unknown format '%1' (table, csv or json)").arg(parser.value(format)));
+        }
+        ctx.format = chosen->second;
+    }
+    return command->second.run(ctx);
+}
+
+} // namespace cli

@@ -1,0 +1,54 @@
+#pragma once
+// The receiver files a command works on, opened the way the editor opens them.
+//
+// CReadConnection opens a file read-only as g_db for the length of a command that only
+// reads (check, list, export, diff, the dry runs). CWorkingCopy edits a private copy
+// of the file, made in a temporary folder, and saves it over the file atomically at
+// the end, like the editor's Save; a failure before the save leaves the file as it was.
+// The copy is private rather than the editor's FILE.bak, so an editor that has the same
+// file open keeps its own working copy.
+#include "match/ChannelSet.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace cli {
+
+// False with a reason when `path` is no regular file that can be read.
+bool CheckRegularFile(const std::string& path, std::string& error);
+// The revision and table layout checks of the editor's open step; empty when both pass.
+std::string CheckReceiverFile(sqlite3* db);
+
+class CReadConnection {
+public:
+    // Opens `path` read-only without checking its layout; false with a reason.
+    bool Open(const std::string& path, std::string& error);
+    sqlite3* Handle() const { return m_db.get(); }
+
+private:
+    std::unique_ptr<sqlite3, int (*)(sqlite3*)> m_db{nullptr, &sqlite3_close};
+    std::optional<match::CScopedConnection> m_use;
+};
+
+class CWorkingCopy {
+public:
+    ~CWorkingCopy();
+    // Copies `path`, opens the copy as g_db and checks it; false with a reason.
+    bool Open(const std::string& path, std::string& error);
+    // Closes g_db and replaces the file with the copy; false with a reason.
+    bool Save(std::string& error);
+
+private:
+    void Close();
+
+    QTemporaryDir m_dir;
+    std::string m_target;
+    std::string m_copy;
+    sqlite3* m_db = nullptr;
+    std::optional<match::CScopedConnection> m_use;
+};
+
+} // namespace cli

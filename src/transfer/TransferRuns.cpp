@@ -1,0 +1,233 @@
+#include "TransferRuns.h"
+
+#include "TransferSteps.h"
+#include "UsbDevice.h"
+#include "usblib/Kivra.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <span>
+
+namespace transfer {
+
+namespace {
+
+// The receiver files every database it is sent under this name, whatever the PC calls it.
+constexpr const char* kDownloadHeaderName = "edit_db.dat";
+// The receiver is asked for its database under this name, whatever the PC calls the file.
+constexpr const char* kUploadHeaderName = "db.dat";
+
+const char* const kFileOpenFailed = "File Opened failed!";
+
+// A pipe read that succeeds with no bytes is retried this often before it counts as a
+// failed read, so a receiver that sends nothing cannot hold the worker for ever.
+constexpr int kMaxEmptyReads = 3;
+
+ssize_t ReadSome(int fd, uint8_t* buffer, std::size_t size) {
+    ssize_t n;
+    do {
+        n = ::read(fd, buffer, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+bool WriteAll(int fd, const uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes the file to "PIPE03", one chunk request ahead of each chunk. Returns the
+// messages of a failure, none when every byte went.
+QStringList SendFile(int file, uint32_t length, const CDeviceHandle& device, const CDeviceHandle& pipe,
+                     const Progress& progress) {
+    std::array<uint8_t, kMaxChunkLength> buffer;
+    uint64_t position = 0;
+    // Never more than announced: the receiver refuses bytes beyond the announced size.
+    while (position < length) {
+        const std::size_t wanted = std::min<uint64_t>(length - position, buffer.size());
+        const ssize_t count = ReadSome(file, buffer.data(), wanted);
+        if (count <= 0) {
+            return {QStringLiteral("Reading the file failed! The DB file was not sent completely.")};
+        }
+        const auto chunk = static_cast<uint16_t>(count);
+        if (!SendChunkRequest(device, kRequestChunkToReceiver, chunk)) {
+            return {QStringLiteral("Requesting data transfer on PIPE03 failed!")};
+        }
+        uint32_t written = 0;
+        if (!platform::WritePipe(pipe, {buffer.data(), chunk}, written) || written != chunk) {
+            RecoverPipe(pipe);
+            return {QStringLiteral("Writing PIPE03 failed!")};
+        }
+        position += chunk;
+        progress(position, length);
+    }
+    return {};
+}
+
+// One pipe read of up to `buffer.size()` bytes, retried while it brings none.
+bool ReadChunk(const CDeviceHandle& pipe, std::span<uint8_t> buffer, uint32_t& read) {
+    for (int attempt = 0; attempt < kMaxEmptyReads; ++attempt) {
+        if (!platform::ReadPipe(pipe, buffer, read)) {
+            return false;
+        }
+        if (read > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct Received {
+    QStringList messages; // of the failure that stopped the loop; none when complete
+    uint64_t bytes = 0;
+};
+
+// Reads `size` bytes from "PIPE02" into the file, one chunk request ahead of each chunk.
+Received ReceiveFile(int file, uint32_t size, const QString& path, const CDeviceHandle& device,
+                     const CDeviceHandle& pipe, const Progress& progress) {
+    std::array<uint8_t, kMaxChunkLength> buffer;
+    Received received;
+    while (received.bytes < size) {
+        const auto chunk = static_cast<uint16_t>(std::min<uint64_t>(size - received.bytes, buffer.size()));
+        if (!SendChunkRequest(device, kRequestChunkFromReceiver, chunk)) {
+            received.messages << QStringLiteral("Requesting data transfer on PIPE02 failed!");
+            return received;
+        }
+        uint32_t read = 0;
+        if (!ReadChunk(pipe, {buffer.data(), chunk}, read)) {
+            RecoverPipe(pipe);
+            received.messages << QStringLiteral("Reading PIPE02 failed!");
+            return received;
+        }
+        // A file that does not take the bytes is no copy of the receiver's database.
+        if (!WriteAll(file, buffer.data(), read)) {
+            received.messages << QStringLiteral("Writing %1 failed!").arg(path);
+            return received;
+        }
+        received.bytes += read;
+        progress(received.bytes, size);
+    }
+    return received;
+}
+
+} // namespace
+
+QString AnnounceDownload(const std::string& nativePath, uint32_t& length) {
+    if (GetFirmVer() == 0) {
+        return NotConnectedMessage();
+    }
+    const std::optional<uint32_t> size = FileSize(nativePath);
+    if (!size) {
+        return QString::fromLatin1(kFileOpenFailed);
+    }
+    length = *size;
+    if (!Announce(kRequestAnnounceDownload, kDownloadHeaderName, length)) {
+        return NotConnectedMessage();
+    }
+    return {};
+}
+
+RunEnd SendToReceiver(const std::string& nativePath, uint32_t length, const Progress& progress) {
+    RunEnd end;
+    const platform::CUniqueFd file = OpenForReading(nativePath);
+    if (!file) {
+        end.messages << QString::fromLatin1(kFileOpenFailed);
+    } else if (const CDeviceHandle pipe = OpenDevicePipe(kPipeToReceiver); !pipe) {
+        end.messages << QStringLiteral("Open driver failed! Can't write to PIPE03.");
+    } else if (const CDeviceHandle device = OpenUsbDevice(); !device) {
+        end.messages << QStringLiteral("Open device handle failed! Can't write to PIPE03.");
+    } else {
+        end.messages = SendFile(file.Get(), length, device, pipe, progress);
+        end.ran = true;
+        end.complete = end.messages.isEmpty();
+    }
+    return end;
+}
+
+QString ChooseUploadFile(const QString& folder, QString& fullPath, std::string& nativePath) {
+    const QDir dir(folder);
+    for (int n = 0;; ++n) {
+        const QString name = n == 0 ? QStringLiteral("db.dat") : QString::asprintf("db%d.dat", n);
+        const QString candidate = dir.filePath(name);
+        std::string native = Native(candidate);
+        // Refused rather than cut: the caller's buffer takes the path whole or not at all.
+        if (native.size() >= kUploadPathLimit) {
+            return QStringLiteral("The path %1 is too long; it must be shorter than %2 bytes.")
+                .arg(candidate)
+                .arg(kUploadPathLimit);
+        }
+        // Created when absent; an existing file keeps its content, so a full one is skipped.
+        const platform::CUniqueFd file(::open(native.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+        struct stat info {};
+        if (!file || ::fstat(file.Get(), &info) != 0) {
+            return QStringLiteral("Can't open file.");
+        }
+        if (info.st_size == 0) {
+            fullPath = candidate;
+            nativePath = std::move(native);
+            return {};
+        }
+    }
+}
+
+QString AnnounceUpload(uint32_t& size) {
+    std::array<uint8_t, 4> sizeBytes{};
+    // Fewer than four bytes would leave part of the size unset.
+    if (USBRead(kRequestDatabaseSize, sizeBytes.size(), sizeBytes.data()) < static_cast<int>(sizeBytes.size())) {
+        return QStringLiteral("Can not get file size from STB!");
+    }
+    size = uint32_t(sizeBytes[0]) << 24 | uint32_t(sizeBytes[1]) << 16 | uint32_t(sizeBytes[2]) << 8 |
+           uint32_t(sizeBytes[3]);
+    if (!Announce(kRequestAnnounceUpload, kUploadHeaderName, size)) {
+        return NotConnectedMessage();
+    }
+    return {};
+}
+
+RunEnd ReceiveFromReceiver(const std::string& nativePath, uint32_t size, const Progress& progress) {
+    RunEnd end;
+    // Neither created nor cut: the choice of the file made it, empty.
+    const platform::CUniqueFd file(::open(nativePath.c_str(), O_WRONLY | O_CLOEXEC));
+    if (!file) {
+        // The receiver editor stays silent here.
+    } else if (const CDeviceHandle pipe = OpenDevicePipe(kPipeFromReceiver); !pipe) {
+        end.messages << QStringLiteral("Open driver failed! Can't write to PIPE02.");
+    } else if (const CDeviceHandle device = OpenUsbDevice(); !device) {
+        end.messages << QStringLiteral("Open device handle failed! Can't write to PIPE02.");
+    } else {
+        const QString path = QFile::decodeName(QByteArray::fromStdString(nativePath));
+        const Received received = ReceiveFile(file.Get(), size, path, device, pipe, progress);
+        end.ran = true;
+        end.complete = received.messages.isEmpty();
+        if (!end.complete) {
+            // A part of the database is not handed on as if it were the whole.
+            end.messages = received.messages;
+            end.messages << QStringLiteral("The DB file was not received completely: %1 of %2 bytes arrived. "
+                                           "They are kept in %3, which is not opened.")
+                                .arg(received.bytes)
+                                .arg(size)
+                                .arg(path);
+        }
+    }
+    return end;
+}
+
+} // namespace transfer

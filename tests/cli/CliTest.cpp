@@ -1,0 +1,163 @@
+// orvane-cli: every exit code, the edits saved only when asked, and the transfers.
+#include "SimulatorHarness.h"
+#include "cli/OrvaneCli.h"
+#include "match/MatchTestSupport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct CliResult {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliResult RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::Streams io{out, err};
+    QStringList arguments{QStringLiteral("orvane-cli")};
+    for (const std::string& arg : args) {
+        arguments << QString::fromStdString(arg);
+    }
+    const int code = cli::Run(arguments, io);
+    return {code, out.str(), err.str()};
+}
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+} // namespace
+
+class CliTest : public MatchTest {
+protected:
+    void SetUp() override {
+        MatchTest::SetUp();
+        WriteOldFile(TempPath("old.dat"));
+        WriteRescannedFile(TempPath("new.dat"));
+        // No receiver in this folder.
+        ::setenv("KIVRA_DEVICE_DIR", TempPath("devices").c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("KIVRA_DEVICE_DIR");
+        MatchTest::TearDown();
+    }
+};
+
+TEST_F(CliTest, ExitCodes) {
+    WriteText(TempPath("text.dat"), "not a database");
+    fixtures::SchemaOptions otherRevision;
+    otherRevision.revision = "$Revision: 1.8 $";
+    { fixtures::FixtureDb old(TempPath("r18.dat"), otherRevision); }
+    RunCli({"export", TempPath("old.dat"), TempPath("old.csv")});
+    WriteText(TempPath("bad.csv"), "number,name\r\n1,x\r\n");
+    const std::string old = TempPath("old.dat");
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string errStarts; // the start of stderr; "" for anything
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, ""},
+        {{"--version"}, 0, ""},
+        {{}, 2, "orvane-cli: no command given"},
+        {{"frobnicate"}, 2, "orvane-cli: unknown command 'frobnicate'"},
+        {{"--bogus", "list", old}, 2, "orvane-cli: Unknown option 'bogus'."},
+        {{"list"}, 2, "orvane-cli: list takes 1 arguments, not 0"},
+        {{"list", old, "--format", "xml"}, 2, "orvane-cli: unknown format 'xml'"},
+        {{"check", old, "--remove"}, 2, "orvane-cli: check does not take --remove"},
+        {{"check", old}, 0, ""},
+        {{"check", TempPath("missing.dat")}, 1, "orvane-cli: "},
+        {{"check", TempPath("text.dat")}, 1, ""},
+        {{"check", TempPath("r18.dat")}, 1, ""},
+        {{"check", m_dir}, 1, "orvane-cli: "},
+        {{"list", old, "--format", "json"}, 0, ""},
+        {{"list", TempPath("r18.dat")}, 1, "orvane-cli: "},
+        {{"diff", old, TempPath("new.dat")}, 0, ""},
+        {{"import", old, TempPath("old.csv"), "--dry-run"}, 0, "0 changes"},
+        {{"import", old, TempPath("bad.csv")}, 1, TempPath("bad.csv") + ": refused"},
+        {{"apply-order", TempPath("old.csv"), TempPath("new.dat"), "--dry-run"}, 0, ""},
+        {{"apply-order", TempPath("bad.csv"), TempPath("new.dat")}, 1, ""},
+        {{"duplicates", old}, 0, "0 sets"},
+        {{"upload", m_dir}, 1, "orvane-cli: USB is not connected. Try again!"},
+        {{"download", old}, 1, "orvane-cli: USB is not connected. Try again!"},
+        {{"download", TempPath("r18.dat")}, 1, "orvane-cli: " + TempPath("r18.dat")},
+    };
+    const std::string before = Bytes(old);
+    for (const Case& c : cases) {
+        const CliResult result = RunCli(c.args);
+        const std::string joined = c.args.empty() ? "" : c.args.front() + (c.args.size() > 1 ? " " + c.args[1] : "");
+        EXPECT_EQ(result.code, c.code) << joined << "\n" << result.err;
+        EXPECT_EQ(result.err.substr(0, c.errStarts.size()), c.errStarts) << joined;
+    }
+    EXPECT_EQ(Bytes(old), before);
+}
+
+TEST_F(CliTest, WritesReplaceTheFileOnlyWithoutDryRunAndLeaveNoWorkingCopyBeside) {
+    const std::string path = TempPath("old.dat");
+    ASSERT_EQ(RunCli({"export", path, TempPath("old.csv")}).code, 0);
+    std::string text = Bytes(TempPath("old.csv"));
+    text.replace(text.find("2,ZDF,"), 6, "9,ZDF,");
+    WriteText(TempPath("edited.csv"), text);
+    const std::string before = Bytes(path);
+
+    const CliResult dry = RunCli({"import", path, TempPath("edited.csv"), "--dry-run"});
+    EXPECT_EQ(dry.out, "moved 2 ZDF -> 9\n");
+    EXPECT_EQ(Bytes(path), before);
+
+    ASSERT_EQ(RunCli({"import", path, TempPath("edited.csv")}).code, 0);
+    OpenDb(path);
+    EXPECT_EQ(SqlInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 2"), 9);
+    CloseDb();
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+    EXPECT_EQ(RunCli({"diff", path, TempPath("new.dat")}).out,
+              "removed 5 Old Shop\nadded 1 New One\nmoved 1 Das Erste -> 6 (ids)\nmoved 3 arte -> 4 (tuning)\n"
+              "moved 4 Rai 1 -> 3 (name)\nmoved 6 Radio X -> 2 (name)\nmoved 9 ZDF -> 5 (ids)\n"
+              "renamed 9 ZDF -> ZDF HD (ids)\n1 added, 1 removed, 5 moved, 1 renamed\n");
+
+    const CliResult order = RunCli({"apply-order", path, TempPath("new.dat")});
+    EXPECT_EQ(order.code, 0) << order.err;
+    EXPECT_EQ(order.out, "matched by ids: 2\nmatched by tuning: 1\nmatched by name: 2\nunmatched: 1\n"
+                         "unmatched 1 New One\n");
+    OpenDb(TempPath("new.dat"));
+    EXPECT_EQ(Numbers(), (std::map<int, int>{{106, 1}, {105, 9}, {104, 3}, {103, 4}, {102, 6}, {101, 10}}));
+}
+
+class CliTransferTest : public UsbTest {};
+
+TEST_F(CliTransferTest, UploadAndDownloadMoveTheDatabaseByteForByte) {
+    StartSimulator();
+    const std::string folder = TempPath("pc");
+    std::filesystem::create_directories(folder);
+    WriteBytes(folder + "/db.dat", {1}); // taken: the upload goes on to db1.dat
+    const CliResult up = RunCli({"upload", folder});
+    ASSERT_EQ(up.code, 0) << up.err;
+    EXPECT_EQ(up.out, folder + "/db1.dat\n");
+    EXPECT_EQ(ReadBytes(folder + "/db1.dat"), ReadBytes(m_dbPath));
+
+    const std::string sent = TempPath("pc/large.dat");
+    fixtures::WriteLargeDb(sent, 300);
+    const CliResult down = RunCli({"download", sent});
+    ASSERT_EQ(down.code, 0) << down.err;
+    EXPECT_EQ(ReadBytes(m_dbPath), ReadBytes(sent));
+}
+
+TEST_F(CliTransferTest, ATransferThatBreaksOffReportsTheDialogsMessages) {
+    SimulatorOptions options = Options();
+    options.failPipeAfter = 8192;
+    StartSimulator(options);
+    std::filesystem::create_directories(TempPath("pc"));
+    const CliResult up = RunCli({"upload", TempPath("pc")});
+    EXPECT_EQ(up.code, 1);
+    EXPECT_EQ(up.err.substr(0, up.err.find('\n')), "orvane-cli: Reading PIPE02 failed!");
+    EXPECT_NE(up.err.find("The DB file was not received completely"), std::string::npos);
+}
