@@ -15,6 +15,7 @@
 #include "StatusCounts.h"
 #include "UndoCommands.h"
 #include "channels/OrvaneView.h"
+#include "channels/ChannelTools.h"
 #include "db/ChannelDB.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
@@ -168,6 +169,7 @@ void CMainFrame::BuildMenus() {
     tools->setObjectName(QStringLiteral("toolsMenu"));
     connect(AddAction(tools, QStringLiteral("&Setting"), QStringLiteral("actionToolsSetting")), &QAction::triggered,
             this, &CMainFrame::OnSetting);
+    (new CChannelTools(m_doc, this))->AddActions(tools);
 
     // Nothing handles the Format and Language items, so they stay disabled.
     QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));

@@ -1,0 +1,216 @@
+#include "ChannelTools.h"
+
+#include "ChangeListDlg.h"
+#include "app/FileChooser.h"
+#include "app/MenuBar.h"
+#include "app/MessageBox.h"
+#include "app/ModalDialog.h"
+#include "app/OrvaneDoc.h"
+#include "match/ChannelCsv.h"
+#include "match/ChannelEdits.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSaveFile>
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("CSV Files (*.csv);;All Files (*.*)");
+
+QStringList Lines(const std::vector<std::string>& lines) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        list << QString::fromStdString(line);
+    }
+    return list;
+}
+
+std::string Native(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+CChannelTools::CChannelTools(COrvaneDoc* doc, QWidget* parent) : QObject(parent), m_doc(doc) {}
+
+void CChannelTools::AddActions(QMenu* menu) {
+    menu->addSeparator();
+    const struct {
+        const char* text;
+        const char* name;
+        void (CChannelTools::*run)();
+    } commands[] = {
+        {"&Export Channels to CSV…", "actionToolsExportCsv", &CChannelTools::OnExportCsv},
+        {"&Import Channels from CSV…", "actionToolsImportCsv", &CChannelTools::OnImportCsv},
+        {"Apply &Order from Reference File…", "actionToolsApplyOrder", &CChannelTools::OnApplyOrder},
+        {"Find &Duplicate Channels…", "actionToolsDuplicates", &CChannelTools::OnFindDuplicates},
+    };
+    for (const auto& command : commands) {
+        QAction* action = menu->addAction(QString::fromUtf8(command.text));
+        action->setObjectName(QLatin1String(command.name));
+        connect(action, &QAction::triggered, this, command.run);
+    }
+}
+
+QWidget* CChannelTools::Parent() const {
+    return qobject_cast<QWidget*>(parent());
+}
+
+bool CChannelTools::HaveDb() const {
+    if (g_db == nullptr) {
+        MessageBox::Tell(Parent(), QString::fromLatin1(CMenuBar::kNoDbMessage));
+        return false;
+    }
+    return true;
+}
+
+void CChannelTools::Changed(int rc, const QString& what) {
+    if (rc != 0) {
+        // The transaction was rolled back: the database is as it was.
+        MessageBox::Tell(Parent(),
+                         QStringLiteral("%1 failed (sqlite3 error %2); nothing was changed.").arg(what).arg(-rc));
+        return;
+    }
+    g_dbModified = 1;
+    m_doc->InitialUpdateAllViews();
+}
+
+void CChannelTools::OnExportCsv() {
+    if (!HaveDb()) {
+        return;
+    }
+    const QString suggested = QFileInfo(m_doc->GetPathName()).completeBaseName() + QStringLiteral(".csv");
+    const QString path =
+        FileChooser::GetSaveFileName(Parent(), QStringLiteral("Export Channels to CSV"), suggested, kCsvFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    CChannelDB db;
+    match::ChannelSet set;
+    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
+        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+        return;
+    }
+    const std::string text = match::ExportCsv(set);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+        !file.commit()) {
+        MessageBox::Tell(Parent(), QStringLiteral("%1 could not be written.\n%2").arg(path, file.errorString()));
+        return;
+    }
+    MessageBox::Show(Parent(), QStringLiteral("%1 channels were written to %2.").arg(set.channels.size()).arg(path),
+                     MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+}
+
+void CChannelTools::OnImportCsv() {
+    if (!HaveDb()) {
+        return;
+    }
+    const QString path = FileChooser::GetOpenFileName(Parent(), QStringLiteral("Import Channels from CSV"), kCsvFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    if (file.size() > qint64(match::kMaxCsvBytes) || !file.open(QIODevice::ReadOnly)) {
+        MessageBox::Tell(Parent(), QStringLiteral("%1 could not be read as a channel list.").arg(path));
+        return;
+    }
+    const std::string text = file.readAll().toStdString();
+    CChannelDB db;
+    match::ChannelSet set;
+    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
+        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+        return;
+    }
+    const match::CsvImportPlan plan = match::PlanCsvImport(text, set);
+    if (plan.Refused()) {
+        MessageBox::Tell(Parent(), QStringLiteral("%1 was not imported; nothing was changed.\n%2")
+                                       .arg(path, QString::fromStdString(plan.error).trimmed()));
+        return;
+    }
+    if (plan.changes.empty()) {
+        MessageBox::Show(Parent(), QStringLiteral("%1 changes nothing.").arg(path), MessageBox::Buttons::Ok,
+                         MessageBox::Icon::Information);
+        return;
+    }
+    CChangeListDlg dlg(Parent(), QStringLiteral("Import Channels from CSV"),
+                       QStringLiteral("Importing %1 makes these %2 changes:").arg(path).arg(plan.changes.size()),
+                       Lines(plan.changes), QStringLiteral("&Import"));
+    if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
+        Changed(match::ApplyCsvImport(db, set, plan), QStringLiteral("The import"));
+    }
+}
+
+void CChannelTools::OnApplyOrder() {
+    if (!HaveDb()) {
+        return;
+    }
+    const QString path = FileChooser::GetOpenFileName(Parent(), QStringLiteral("Apply Order from Reference File"),
+                                                      QStringLiteral("Reference Lists (*.dat *.csv);;All Files (*.*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    match::ReferenceList reference;
+    std::string error;
+    if (!match::ReadReferenceFile(Native(path), reference, error)) {
+        MessageBox::Tell(Parent(), QStringLiteral("The reference list could not be read; nothing was changed.\n%1")
+                                       .arg(QString::fromStdString(error).trimmed()));
+        return;
+    }
+    CChannelDB db;
+    match::ChannelSet set;
+    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
+        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+        return;
+    }
+    const match::OrderPlan plan = match::PlanOrder(reference, set);
+    CChangeListDlg dlg(Parent(), QStringLiteral("Apply Order from Reference File"),
+                       QStringLiteral("Matched channels take the order of %1; unmatched ones follow in their "
+                                      "current order.")
+                           .arg(path),
+                       Lines(match::DescribeOrderPlan(set, plan)), QStringLiteral("&Apply"),
+                       QStringLiteral("Also take the reference's &favourite groups"));
+    if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
+        Changed(match::ApplyOrder(db, set, plan, reference, dlg.Checked()), QStringLiteral("Applying the order"));
+    }
+}
+
+void CChannelTools::OnFindDuplicates() {
+    if (!HaveDb()) {
+        return;
+    }
+    CChannelDB db;
+    match::ChannelSet set;
+    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
+        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+        return;
+    }
+    const std::vector<match::DuplicateSet> sets = match::FindDuplicates(match::IdentitiesOf(set));
+    if (sets.empty()) {
+        MessageBox::Show(Parent(), QStringLiteral("No duplicate channels were found."), MessageBox::Buttons::Ok,
+                         MessageBox::Icon::Information);
+        return;
+    }
+    std::vector<std::string> lines;
+    size_t extra = 0;
+    for (const match::DuplicateSet& duplicates : sets) {
+        lines.push_back(match::DescribeDuplicates(set, duplicates));
+        extra += duplicates.members.size() - 1;
+    }
+    CChangeListDlg dlg(Parent(), QStringLiteral("Find Duplicate Channels"),
+                       QStringLiteral("%1 sets of channels are the same channel. Removing keeps the one in [ ] "
+                                      "(a favourite, else the lowest number) of each set.")
+                           .arg(sets.size()),
+                       Lines(lines), QStringLiteral("&Remove Duplicates"));
+    if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
+        return;
+    }
+    if (!MessageBox::AskYesNo(
+            Parent(), QStringLiteral("Remove %1 channels with their favourite, schedule and scramble rows?").arg(extra),
+            MessageBox::Icon::Question)) {
+        return;
+    }
+    Changed(match::RemoveDuplicates(db, set, sets), QStringLiteral("Removing the duplicates"));
+}

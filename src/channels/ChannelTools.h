@@ -1,0 +1,35 @@
+#pragma once
+// CChannelTools: the Tools menu's channel commands on the open database: export to
+// CSV, import from CSV, the order of a reference file, duplicate channels. Each reads
+// the channels through the matching core, shows what it would change and asks, then
+// writes in one transaction, marks the database changed and reloads the views.
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class COrvaneDoc;
+class QMenu;
+class QWidget;
+
+class CChannelTools : public QObject {
+    Q_OBJECT
+public:
+    CChannelTools(COrvaneDoc* doc, QWidget* parent);
+
+    // Adds the four commands to `menu`.
+    void AddActions(QMenu* menu);
+
+    void OnExportCsv();
+    void OnImportCsv();
+    void OnApplyOrder();
+    void OnFindDuplicates();
+
+private:
+    QWidget* Parent() const;
+    // True with a database open; otherwise tells the user and returns false.
+    bool HaveDb() const;
+    // After a stored change: the database is changed and every view reloads.
+    void Changed(int rc, const QString& what);
+
+    COrvaneDoc* m_doc;
+};
