@@ -6,6 +6,7 @@
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
+#include "db/UndoHistory.h"
 #include "match/ChannelCsv.h"
 #include "match/ChannelEdits.h"
 
@@ -139,6 +140,7 @@ void CChannelTools::OnImportCsv() {
                        QStringLiteral("Importing %1 makes these %2 changes:").arg(path).arg(plan.changes.size()),
                        Lines(plan.changes), QStringLiteral("&Import"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
+        CUndoStep step("Import channels from CSV");
         Changed(match::ApplyCsvImport(db, set, plan), QStringLiteral("The import"));
     }
 }
@@ -173,6 +175,7 @@ void CChannelTools::OnApplyOrder() {
                        Lines(match::DescribeOrderPlan(set, plan)), QStringLiteral("&Apply"),
                        QStringLiteral("Also take the reference's &favourite groups"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
+        CUndoStep step("Apply order from reference file");
         Changed(match::ApplyOrder(db, set, plan, reference, dlg.Checked()), QStringLiteral("Applying the order"));
     }
 }
@@ -212,5 +215,6 @@ void CChannelTools::OnFindDuplicates() {
             MessageBox::Icon::Question)) {
         return;
     }
+    CUndoStep step("Remove duplicate channels");
     Changed(match::RemoveDuplicates(db, set, sets), QStringLiteral("Removing the duplicates"));
 }

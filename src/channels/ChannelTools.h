@@ -2,7 +2,8 @@
 // CChannelTools: the Tools menu's channel commands on the open database: export to
 // CSV, import from CSV, the order of a reference file, duplicate channels. Each reads
 // the channels through the matching core, shows what it would change and asks, then
-// writes in one transaction, marks the database changed and reloads the views.
+// writes in one transaction as one undoable step, marks the database changed and
+// reloads the views.
 #include <QObject>
 #include <QString>
 #include <QStringList>

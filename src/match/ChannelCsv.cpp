@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -192,7 +193,7 @@ std::vector<CsvRow> ReadRows(std::string_view text, CProblems& problems) {
         };
         CsvRow row;
         row.line = parsed.lines[r];
-        const auto number = ParseInt(field(kNumber), 1, 999999);
+        const auto number = ParseInt(field(kNumber), 0, INT32_MAX);
         const auto sid = ParseInt(field(kSid), 0, 65535);
         const auto network = ParseInt(field(kNetworkId), 0, 65535);
         const auto ts = ParseInt(field(kTsId), 0, 65535);
@@ -469,7 +470,10 @@ CsvImportPlan PlanCsvImport(std::string_view text, const ChannelSet& current) {
     std::map<int32_t, size_t> byNumber;
     for (size_t i = 0; i < count; ++i) {
         const auto [other, fresh] = byNumber.emplace(plan.numbers.numbers[i], i);
-        if (!fresh) {
+        // Numbers the file already shares are left as they are; the import only must
+        // not make new pairs.
+        const auto moved = [&](size_t k) { return plan.numbers.numbers[k] != current.channels[k].record.ch_order; };
+        if (!fresh && (moved(i) || moved(other->second))) {
             problems.Add("number " + std::to_string(plan.numbers.numbers[i]) + " would be given to both " +
                          NameText(current.channels[other->second].record.name) + " and " +
                          NameText(current.channels[i].record.name));

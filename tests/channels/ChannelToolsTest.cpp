@@ -7,6 +7,7 @@
 #include "app/OrvaneDoc.h"
 #include "channels/ChangeListDlg.h"
 #include "db/ChannelDB.h"
+#include "db/UndoHistory.h"
 #include "match/ChannelCsv.h"
 
 #include <QCheckBox>
@@ -81,6 +82,7 @@ void ChannelToolsTest::init() {
     m_tools = std::make_unique<CChannelTools>(m_doc.get(), m_window.get());
     m_path = m_folder->Write(QStringLiteral("demo"), QStringLiteral("db.dat"));
     g_dbModified = 0;
+    UndoHistory().Clear();
 }
 
 void ChannelToolsTest::cleanup() {
@@ -145,6 +147,12 @@ void ChannelToolsTest::importShowsTheChangesAndAppliesThemOnlyWhenAccepted() {
         QCOMPARE(g_dbModified, int16_t(accept ? 1 : 0));
     }
     QCOMPARE(script.intro, QStringLiteral("Importing %1 makes these 1 changes:").arg(csv));
+    // The import is one step: undone whole, and only the accepted run left one.
+    QCOMPARE(UndoHistory().UndoCount(), size_t(1));
+    QCOMPARE(UndoHistory().UndoName(), std::string("Import channels from CSV"));
+    QCOMPARE(UndoHistory().Undo(), 0);
+    QCOMPARE(QueryText(QStringLiteral("SELECT name FROM ChannelInfo WHERE ch_order = 1")), QStringLiteral("Das Erste"));
+    QCOMPARE(UndoHistory().Redo(), 0);
     // Once applied, the same file changes nothing more.
     FileChooser::QueueFileName(csv);
     m_tools->OnImportCsv();
