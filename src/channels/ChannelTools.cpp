@@ -1,8 +1,8 @@
 #include "ChannelTools.h"
 
 #include "ChangeListDlg.h"
+#include "app/AppMessages.h"
 #include "app/FileChooser.h"
-#include "app/MenuBar.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
@@ -61,7 +61,7 @@ QWidget* CChannelTools::Parent() const {
 
 bool CChannelTools::HaveDb() const {
     if (g_db == nullptr) {
-        MessageBox::Tell(Parent(), QString::fromLatin1(CMenuBar::kNoDbMessage));
+        MessageBox::Tell(Parent(), QString::fromLatin1(kNoDbMessage));
         return false;
     }
     return true;
