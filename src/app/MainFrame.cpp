@@ -19,6 +19,7 @@
 #include "db/ChannelDB.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
+#include "settings/SettingDlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -491,9 +492,7 @@ void CMainFrame::OnSetting() {
         MessageBox::Tell(this, QString::fromLatin1(kNoDbMessage));
         return;
     }
-    if (s_runSettingsDialog) {
-        s_runSettingsDialog();
-    }
+    CSettingDlg::Run(this);
 }
 
 void CMainFrame::RebuildRecentFiles() {

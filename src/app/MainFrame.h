@@ -6,8 +6,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <functional>
-
 class CEditDispatcher;
 class CMenuBar;
 class COrvaneView;
@@ -31,10 +29,6 @@ public:
     enum ViewType { kChannelContainer = 0, kSatelliteView = 1, kLnbView = 2 };
     // Replaces the editing view by a fresh one of the type and runs its initial update.
     void SwitchView(int viewType);
-
-    // The Setting command's dialog, run while a database is open. The settings dialog
-    // fills this in; while it is empty the command stops after its check.
-    static inline std::function<void()> s_runSettingsDialog;
 
     COrvaneDoc* Document() const { return m_doc; }
     CMenuBar* NavigationBar() const { return m_menuBar; }

@@ -112,6 +112,13 @@ public:
     int GetOptionInfo(OptionRecord& option, int16_t optionId);
     int SaveOptionInfo(const OptionRecord& option);
     int EnsureOptionInfo(OptionRecord* option);
+    // Finds the first column of option row `optionId` whose stored value its
+    // OptionRecord field cannot hold as stored (a number beyond the field's width, a
+    // negative number in an unsigned field, a non-number, NULL, a longer text), so
+    // that SaveOptionInfo would write back another value than the one read. Returns 1
+    // with the field's name and the stored value (NULL as "NULL"), 0 when every value
+    // fits or there is no such row, or the negated code.
+    int FindUnfitOptionValue(int16_t optionId, std::string& field, std::string& value);
 
     // Counts and id lists for the status bar and the channel list's filters (listed
     // channels only): 1 or the count or the number of ids, or the negated code.

@@ -111,4 +111,6 @@ struct OptionRecord {
     uint16_t timeshift;
     uint16_t opt22;
     uint16_t banner_type;
+
+    bool operator==(const OptionRecord&) const = default;
 };

@@ -65,3 +65,67 @@ int CChannelDB::EnsureOptionInfo(OptionRecord* option) {
     }
     return SaveOptionInfo(defaults);
 }
+
+namespace {
+
+// How SaveOptionInfo writes each column back: the record field's width and sign, or
+// the short text of column 8.
+enum class FieldKind { U16, S16, S32, Text };
+
+struct OptionColumn {
+    const char* field;
+    FieldKind kind;
+};
+
+constexpr OptionColumn kOptionColumns[] = {
+    {"option_id", FieldKind::U16},      {"aspect_ratio", FieldKind::U16}, {"banner_timeout", FieldKind::U16},
+    {"opt3", FieldKind::U16},           {"system_lock", FieldKind::U16},  {"channel_lock", FieldKind::U16},
+    {"maturity_age", FieldKind::U16},   {"hide_channel", FieldKind::U16}, {"opt8_text", FieldKind::Text},
+    {"opt9", FieldKind::U16},           {"opt10", FieldKind::U16},        {"menu_language", FieldKind::U16},
+    {"audio_language", FieldKind::U16}, {"subtitle", FieldKind::U16},     {"opt14", FieldKind::S16},
+    {"opt15", FieldKind::U16},          {"opt16", FieldKind::U16},        {"subtitle_language", FieldKind::U16},
+    {"opt18", FieldKind::S32},          {"opt19", FieldKind::S32},        {"opt20", FieldKind::U16},
+    {"timeshift", FieldKind::U16},      {"opt22", FieldKind::U16},        {"banner_type", FieldKind::U16},
+};
+
+// True when the value read into a field of `kind` is written back as the very text
+// SQLite gave for the stored value.
+bool WrittenBackAsStored(const char* stored, FieldKind kind) {
+    if (stored == nullptr) {
+        return false;
+    }
+    if (kind == FieldKind::Text) {
+        return std::strlen(stored) < sizeof(OptionRecord::opt8_text);
+    }
+    const int32_t read = dbutil::ReadInt(stored);
+    int32_t held = read;
+    if (kind == FieldKind::U16) {
+        held = static_cast<uint16_t>(read);
+    } else if (kind == FieldKind::S16) {
+        held = static_cast<int16_t>(read);
+    }
+    return std::to_string(held) == stored;
+}
+
+} // namespace
+
+int CChannelDB::FindUnfitOptionValue(int16_t optionId, std::string& field, std::string& value) {
+    dbutil::ResultTable table;
+    if (const int rc = Query(table, kSqliteError, "SELECT * FROM OptionInfo WHERE option_id = %d", optionId); rc != 0) {
+        return rc;
+    }
+    if (table.Rows() == 0) {
+        return 0;
+    }
+    int col = 0;
+    for (const OptionColumn& column : kOptionColumns) {
+        const char* stored = col < table.Cols() ? table.Value(0, col) : nullptr;
+        ++col;
+        if (!WrittenBackAsStored(stored, column.kind)) {
+            field = column.field;
+            value = stored != nullptr ? stored : "NULL";
+            return 1;
+        }
+    }
+    return 0;
+}

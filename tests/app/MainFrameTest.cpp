@@ -18,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -128,7 +129,6 @@ private:
 
 void MainFrameTest::init() {
     testsupport::ResetEnvironment();
-    CMainFrame::s_runSettingsDialog = nullptr;
     m_folder = std::make_unique<testsupport::FixtureFolder>();
 }
 
@@ -136,7 +136,6 @@ void MainFrameTest::cleanup() {
     m_app.reset();
     testsupport::CloseDbDirect();
     m_folder.reset();
-    CMainFrame::s_runSettingsDialog = nullptr;
 }
 
 // Starts the editor, on a fresh copy of a fixture set when one is named, with the
@@ -371,8 +370,7 @@ void MainFrameTest::navigationBarLook() {
 
 void MainFrameTest::navigationWithoutAFile() {
     Start();
-    int settingRuns = 0;
-    CMainFrame::s_runSettingsDialog = [&settingRuns] { ++settingRuns; };
+    ModalDialog::TakeRunCount();
     QPointer<QWidget> container = Frame()->EditingView();
 
     // "LNB Edit" and "Setting" refuse; the editing area stays as it was.
@@ -381,7 +379,7 @@ void MainFrameTest::navigationWithoutAFile() {
     QTest::mouseClick(NavButton("settingButton"), Qt::LeftButton);
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionToolsSetting")));
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList({kNoDb, kNoDb}));
-    QCOMPARE(settingRuns, 0);
+    QCOMPARE(ModalDialog::TakeRunCount(), 0);
     QCOMPARE(Frame()->EditingView(), container.data());
 
     // "NIT Edit" and "Channel Edit" switch without a check.
@@ -396,8 +394,11 @@ void MainFrameTest::navigationWithoutAFile() {
 
 void MainFrameTest::navigationWithAFile() {
     Start(QStringLiteral("demo"));
-    int settingRuns = 0;
-    CMainFrame::s_runSettingsDialog = [&settingRuns] { ++settingRuns; };
+    ModalDialog::TakeRunCount();
+    QStringList dialogs;
+    for (int i = 0; i < 2; ++i) {
+        ModalDialog::QueueScript([&dialogs](QDialog& dlg) { dialogs << dlg.windowTitle(); });
+    }
 
     QTest::mouseClick(NavButton("lnbEditButton"), Qt::LeftButton);
     QVERIFY(qobject_cast<CLNBView*>(Frame()->EditingView()) != nullptr);
@@ -405,7 +406,8 @@ void MainFrameTest::navigationWithAFile() {
     QVERIFY(qobject_cast<CNITView*>(Frame()->EditingView()) != nullptr);
     QTest::mouseClick(NavButton("settingButton"), Qt::LeftButton);
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionToolsSetting")));
-    QCOMPARE(settingRuns, 2);
+    QCOMPARE(ModalDialog::TakeRunCount(), 2);
+    QCOMPARE(dialogs, QStringList({QStringLiteral("Main Menu Setting"), QStringLiteral("Main Menu Setting")}));
     QVERIFY(qobject_cast<CNITView*>(Frame()->EditingView()) != nullptr);
     QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
     QVERIFY(Container() != nullptr);
