@@ -5,6 +5,7 @@
 #include "UserTab.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
+#include "db/UndoHistory.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,6 +28,8 @@ const char* const kUnfitWorkingMessage =
 const char* const kUnfitDefaultMessage =
     "The default settings hold a value that the receiver's format does not allow (%1 = %2).\n"
     "The settings are left unchanged.";
+
+const char* const kUndoName = "Receiver settings";
 
 constexpr int16_t kDefaultRow = 0;
 constexpr int16_t kWorkingRow = 1;
@@ -102,6 +105,8 @@ void CSettingDlg::Run(QWidget* parent) {
         MessageBox::Tell(parent, QString::fromLatin1(kReadFailedMessage).arg(SqliteText(dlg.LoadResult())));
         return;
     }
+    // One opening is one step of Edit > Undo, whether Default, OK or both stored.
+    CUndoStep step(kUndoName);
     ModalDialog::Exec(dlg);
 }
 

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "app/ModalDialog.h"
 #include "channels/ChannelFixture.h"
+#include "db/UndoHistory.h"
 #include "settings/SettingPage.h"
 
 #include <QCheckBox>
@@ -147,6 +148,7 @@ void SettingDlgTest::init() {
     const QString path = m_folder->Path(QStringLiteral("options.dat"));
     WriteOptionFixture(path);
     QVERIFY(testsupport::OpenDbDirect(path));
+    UndoHistory().Clear();
     g_option = OptionRecord{};
 }
 
@@ -184,6 +186,11 @@ void SettingDlgTest::opensWithTheWorkingRowAndStoresChoices() {
     // Fault guarded: stored settings that the exit's save prompt did not offer to save.
     QCOMPARE(g_dbModified, 1);
     QVERIFY(MessageBox::TakeShown().isEmpty());
+    // The opening is one step of Edit > Undo.
+    QCOMPARE(UndoHistory().UndoName(), std::string("Receiver settings"));
+    QCOMPARE(UndoHistory().Undo(), 0);
+    QCOMPARE(Stored("banner_timeout"), 5);
+    QCOMPARE(Stored("maturity_age"), 13);
 }
 
 // Each row: one item of one list, where it stands, and the value it stands for.
