@@ -6,7 +6,6 @@
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
 #include "app/ModalDialog.h"
-#include "channels/ChannelFixture.h"
 #include "db/UndoHistory.h"
 #include "settings/SettingPage.h"
 
@@ -21,8 +20,8 @@
 #include <functional>
 #include <memory>
 
-using channeltest::Exec;
-using channeltest::QueryInt;
+using testsupport::Exec;
+using testsupport::QueryInt;
 
 namespace {
 
@@ -376,7 +375,7 @@ void SettingDlgTest::okWithoutChangesWritesNothing() {
 
 void SettingDlgTest::fieldsNotShownSurviveOk() {
     const auto hidden = [] {
-        return channeltest::QueryText(QStringLiteral(
+        return testsupport::QueryText(QStringLiteral(
             "SELECT quote(opt3)||quote(opt8_text)||quote(opt9)||quote(opt10)||quote(opt14)||quote(opt15)||"
             "quote(opt16)||quote(opt18)||quote(opt19)||quote(opt20)||quote(opt22) FROM OptionInfo "
             "WHERE option_id = 1"));
