@@ -60,6 +60,27 @@ std::string LockPathOf(const QString& workPath) {
     return Native(workPath + QStringLiteral(".lock"));
 }
 
+// What `path` is when it is something other than a regular file (a folder, a named
+// pipe, a device, a socket), empty for a regular or missing file. Asked of the file
+// system before anything opens the path: opening a named pipe would wait for a
+// writer, and a device may never end its contents.
+QString NotARegularFile(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode)) {
+        return {};
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return QStringLiteral("a folder");
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        return QStringLiteral("a named pipe");
+    }
+    if (S_ISSOCK(info.st_mode)) {
+        return QStringLiteral("a socket");
+    }
+    return QStringLiteral("a device");
+}
+
 } // namespace
 
 COrvaneDoc::COrvaneDoc(QObject* parent) : QObject(parent), m_title(QStringLiteral("Untitled")) {}
@@ -80,6 +101,11 @@ bool COrvaneDoc::OnNewDocument() {
 }
 
 bool COrvaneDoc::OnOpenDocument(const QString& path) {
+    if (const QString kind = NotARegularFile(path); !kind.isEmpty()) {
+        MessageBox::Tell(m_dialogParent,
+                         QStringLiteral("%1 is %2, not a DB file, so it is not opened.").arg(path, kind));
+        return false;
+    }
     QFile probe(path);
     if (!probe.exists()) {
         MessageBox::Tell(m_dialogParent, QStringLiteral("%1 was not found.").arg(path));

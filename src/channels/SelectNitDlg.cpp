@@ -1,5 +1,6 @@
 #include "SelectNitDlg.h"
 
+#include "app/DbProblems.h"
 #include "app/MessageBox.h"
 
 #include <QGroupBox>
@@ -115,6 +116,7 @@ void CSelectNitDlg::BuildControls() {
 void CSelectNitDlg::FillSatellites() {
     SatRecord* block = nullptr;
     const int count = m_db.GetSatList(&block);
+    TellIfReadFailed(this, count);
     const std::unique_ptr<SatRecord[]> sats(block);
     for (int i = 0; i < count; ++i) {
         AddLine(m_satList, QString::fromUtf8(sats[i].name), sats[i].sat_id);
@@ -127,6 +129,7 @@ void CSelectNitDlg::FillTransponders() {
     m_tpList->clear();
     NitRecord* block = nullptr;
     const int count = m_db.GetNitListBySat(static_cast<int16_t>(m_satId), &block);
+    TellIfReadFailed(this, count);
     const std::unique_ptr<NitRecord[]> nits(block);
     for (int i = 0; i < count; ++i) {
         AddLine(m_tpList, TpLineText(nits[i]), nits[i].nit_id);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 sqlite3* g_db = nullptr;
 int16_t g_dbModified = 0;
@@ -21,6 +22,12 @@ DbDiagnosticSink InitialSink() {
 DbDiagnosticSink g_diagnosticSink = InitialSink();
 DbWriteHook g_writeHook = nullptr;
 
+std::string g_lastErrorText;
+
+void RememberError(int rc) {
+    g_lastErrorText = g_db != nullptr ? sqlite3_errmsg(g_db) : sqlite3_errstr(rc);
+}
+
 } // namespace
 
 void SetDbDiagnosticSink(DbDiagnosticSink sink) {
@@ -29,6 +36,10 @@ void SetDbDiagnosticSink(DbDiagnosticSink sink) {
 
 void SetDbWriteHook(DbWriteHook hook) {
     g_writeHook = hook;
+}
+
+const char* LastDbErrorText() {
+    return g_lastErrorText.c_str();
 }
 
 void CChannelDB::LogDbError(const char* format, ...) {
@@ -51,6 +62,7 @@ int CChannelDB::ExecSql(const char* sql, const char* diagnostic) {
     if (rc == SQLITE_OK) {
         return 0;
     }
+    RememberError(rc);
     if (diagnostic != nullptr) {
         LogDbError(diagnostic, rc);
     }
@@ -62,6 +74,7 @@ int CChannelDB::QuerySql(dbutil::ResultTable& table, const char* sql, const char
     if (rc == SQLITE_OK) {
         return 0;
     }
+    RememberError(rc);
     if (diagnostic != nullptr) {
         LogDbError(diagnostic, rc);
     }

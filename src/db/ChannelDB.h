@@ -40,6 +40,11 @@ void SetDbDiagnosticSink(DbDiagnosticSink sink);
 using DbWriteHook = void (*)();
 void SetDbWriteHook(DbWriteHook hook);
 
+// SQLite's own text for the last failure of an operation (for example "database disk
+// image is malformed"), so that a view can tell the user why a list could not be
+// read; empty before the first failure.
+const char* LastDbErrorText();
+
 class CChannelDB {
 public:
     CChannelDB() = default;

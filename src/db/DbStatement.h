@@ -55,13 +55,20 @@ public:
 
     int Rows() const { return m_rows; }
     int Cols() const { return m_cols; }
-    const char* Value(int row, int col) const { return m_values[static_cast<size_t>((row + 1) * m_cols + col)]; }
+    // Null (read as 0 or empty) for a place the result does not have: a table with
+    // fewer columns than a read expects must not make it read past its row.
+    const char* Value(int row, int col) const {
+        if (row < 0 || row >= m_rows || col < 0 || col >= m_cols) {
+            return nullptr;
+        }
+        return m_values[static_cast<size_t>((row + 1) * m_cols + col)];
+    }
     int32_t Int(int row, int col) const { return ReadInt(Value(row, col)); }
     template <size_t N> void Text(int row, int col, char (&buffer)[N]) const {
         CopyFixedText(buffer, N, Value(row, col));
     }
     // The value right after a one-name header, as the single-value lookups read it.
-    const char* FirstValue() const { return m_rows > 0 ? m_values[1] : nullptr; }
+    const char* FirstValue() const { return Value(0, 0); }
 
 private:
     void Release();

@@ -2,6 +2,7 @@
 
 #include "FavGroupTree.h"
 #include "FavImages.h"
+#include "app/DbProblems.h"
 #include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/OrvaneDoc.h"
@@ -107,7 +108,7 @@ void CFavGrpView::OnInitialUpdate() {
 bool CFavGrpView::LoadGroups(QTreeWidgetItem* root) {
     FavGroupRecord* list = nullptr;
     const int count = m_db.GetFavGroupList(&list);
-    if (count < 0) {
+    if (TellIfReadFailed(this, count)) {
         return false;
     }
     const std::unique_ptr<FavGroupRecord[]> groups(count > 0 ? list : nullptr);

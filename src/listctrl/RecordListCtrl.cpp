@@ -3,6 +3,7 @@
 #include "ListGrid.h"
 #include "RecordLookup.h"
 #include "RowFormat.h"
+#include "app/DbProblems.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -84,6 +85,7 @@ int CRecordListCtrl::FillList(int kind) {
 int CRecordListCtrl::FillChannelList() {
     auto [count, channels] =
         ReadBlock<ChannelRecord>([this](ChannelRecord** list) { return m_db.GetChannelList(list); });
+    TellIfReadFailed(this, count);
     if (count <= 0) {
         return 0;
     }
@@ -102,6 +104,7 @@ int CRecordListCtrl::FillChannelList() {
 
 int CRecordListCtrl::FillSatList() {
     auto [count, sats] = ReadBlock<SatRecord>([this](SatRecord** list) { return m_db.GetSatList(list); });
+    TellIfReadFailed(this, count);
     for (int i = 0; i < count; ++i) {
         AddSatRow(sats[static_cast<size_t>(i)]);
     }
@@ -111,6 +114,7 @@ int CRecordListCtrl::FillSatList() {
 int CRecordListCtrl::FillTpList(int satId) {
     auto [count, nits] = ReadBlock<NitRecord>(
         [this, satId](NitRecord** list) { return m_db.GetNitListBySat(static_cast<int16_t>(satId), list); });
+    TellIfReadFailed(this, count);
     for (int i = 0; i < count; ++i) {
         AddTpRow(nits[static_cast<size_t>(i)]);
     }
@@ -120,7 +124,7 @@ int CRecordListCtrl::FillTpList(int satId) {
 int CRecordListCtrl::FillFavList(int groupId) {
     auto [count, entries] = ReadBlock<FavEntryRecord>(
         [this, groupId](FavEntryRecord** list) { return m_db.GetFavList(static_cast<uint16_t>(groupId), list); });
-    if (count < 0) {
+    if (TellIfReadFailed(this, count)) {
         return 0;
     }
     for (int i = 0; i < count; ++i) {

@@ -1,6 +1,7 @@
 #include "EditLnbDlg.h"
 
 #include "app/DialogFields.h"
+#include "app/DbProblems.h"
 #include "app/MessageBox.h"
 #include "listctrl/RowFormat.h"
 
@@ -116,6 +117,7 @@ void CEditLnbDlg::BuildControls() {
 void CEditLnbDlg::FillSatellites() {
     SatRecord* block = nullptr;
     const int count = m_db.GetSatList(&block);
+    TellIfReadFailed(this, count);
     const std::unique_ptr<SatRecord[]> sats(count > 0 ? block : nullptr);
     for (int i = 0; i < count; ++i) {
         m_satellite->addItem(FieldText(sats[i].name), sats[i].sat_id);
@@ -128,6 +130,7 @@ void CEditLnbDlg::FillTransponders(int16_t satId) {
     m_tpFreq->clear();
     NitRecord* block = nullptr;
     const int count = m_db.GetNitListBySat(satId, &block);
+    TellIfReadFailed(this, count);
     const std::unique_ptr<NitRecord[]> nits(count > 0 ? block : nullptr);
     for (int i = 0; i < count; ++i) {
         m_tpFreq->addItem(TpItemText(nits[i]), nits[i].nit_id);

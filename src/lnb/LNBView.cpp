@@ -2,6 +2,7 @@
 
 #include "EditLnbDlg.h"
 #include "app/EditPopupMenu.h"
+#include "app/DbProblems.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "db/UndoHistory.h"
@@ -156,7 +157,7 @@ void CLNBView::OnInitialUpdate() {
     m_unsaved = false;
     m_slots.Clear();
     if (g_db != nullptr) {
-        m_slots.Load(m_db);
+        TellIfReadFailed(this, m_slots.Load(m_db));
     }
     ShowConnection(m_slots.LoadedConnection());
     ShowTuner(0);

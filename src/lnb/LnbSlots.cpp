@@ -11,13 +11,18 @@ void CLnbSlots::Clear() {
     for (auto& rows : m_overflow) {
         rows.clear();
     }
+    m_readFailed = false;
 }
 
-void CLnbSlots::Load(CChannelDB& db) {
+int CLnbSlots::Load(CChannelDB& db) {
     Clear();
+    int result = 0;
     for (int tuner = 0; tuner < kTuners; ++tuner) {
         LnbRecord* block = nullptr;
         const int count = db.GetLnbList(static_cast<int16_t>(tuner), &block);
+        if (count < 0 && result == 0) {
+            result = count;
+        }
         const std::unique_ptr<LnbRecord[]> rows(count > 0 ? block : nullptr);
         for (int i = 0; i < count; ++i) {
             if (i < kSlots) {
@@ -28,10 +33,12 @@ void CLnbSlots::Load(CChannelDB& db) {
         }
         m_rowCounts[tuner] = count < 0 ? 0 : std::min(count, kSlots);
     }
+    m_readFailed = result < 0;
+    return result;
 }
 
 bool CLnbSlots::Save(CChannelDB& db) const {
-    if (db.BeginTransaction() != 0) {
+    if (m_readFailed || db.BeginTransaction() != 0) {
         return false;
     }
     // Rows of a tuner the page does not show (another number, or none) are not its

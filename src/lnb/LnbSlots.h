@@ -15,8 +15,10 @@ public:
 
     // Empties every slot and sets both row counts to 0.
     void Clear();
-    // Loads the stored rows of both tuners (at most 20 each into the slots).
-    void Load(CChannelDB& db);
+    // Loads the stored rows of both tuners (at most 20 each into the slots). Returns
+    // 0, or the failing read's result; after a failure Save refuses, since it would
+    // replace the stored rows with the ones that could not be read.
+    int Load(CChannelDB& db);
     // Replaces the stored rows of both tuners with their slots in use, in one
     // transaction; false (and the stored rows as they were) when a statement fails.
     // Rows of any other tuner number are left as stored.
@@ -44,4 +46,5 @@ private:
     // they were while the tuner uses all 20 slots, so saving never drops rows the
     // view could not load unless the user lowered the switch type.
     std::array<std::vector<LnbRecord>, kTuners> m_overflow;
+    bool m_readFailed = false;
 };

@@ -131,6 +131,12 @@ TEST(DbReading, ResultTableKeepsTheTableShape) {
     EXPECT_EQ(table.Value(1, 0), nullptr);
     EXPECT_EQ(table.Int(1, 0), 0);
     EXPECT_STREQ(table.Value(1, 1), "it's");
+    // A read by position past the row's columns or the last row read another
+    // row's value or past the block.
+    EXPECT_EQ(table.Value(0, 2), nullptr);
+    EXPECT_EQ(table.Value(2, 0), nullptr);
+    EXPECT_EQ(table.Value(-1, 0), nullptr);
+    EXPECT_EQ(table.Int(1, 7), 0);
 
     ASSERT_EQ(table.Run(db, "SELECT a FROM t WHERE a = 7; SELECT 8;  "), SQLITE_OK);
     EXPECT_EQ(table.Rows(), 2);

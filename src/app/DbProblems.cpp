@@ -1,0 +1,20 @@
+#include "DbProblems.h"
+
+#include "MessageBox.h"
+#include "db/ChannelDB.h"
+
+bool TellIfReadFailed(QWidget* parent, int result) {
+    if (result >= 0) {
+        return false;
+    }
+    // -7 is the layer's own "no memory" result, not an SQLite code.
+    const QString reason = result == -7 ? QStringLiteral("not enough memory") : QString::fromUtf8(LastDbErrorText());
+    MessageBox::Tell(parent, QStringLiteral("The list could not be read from the DB: %1.").arg(reason));
+    return true;
+}
+
+void TellValueDoesNotFit(QWidget* parent, const QString& what) {
+    MessageBox::Tell(parent, QStringLiteral("This row holds a value that the receiver's format does not allow (%1). "
+                                            "It is left unchanged.")
+                                 .arg(what));
+}
