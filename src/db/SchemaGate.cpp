@@ -70,7 +70,8 @@ std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
     for (const char* expected : layout.columns) {
         if (place >= count) {
             std::string problem = std::string("The table ") + layout.table + " has " + std::to_string(count) +
-                                  " columns; the receiver's layout has " + std::to_string(layout.columns.size());
+                                  (count == 1 ? " column" : " columns") + "; the receiver's layout has " +
+                                  std::to_string(layout.columns.size());
             if (expected != nullptr) {
                 problem += std::string(", the column ") + expected + " is missing";
             }

@@ -31,7 +31,7 @@ const LayoutCase kLayoutCases[] = {
     {"ChannelInfo without its last column", "ALTER TABLE ChannelInfo DROP COLUMN SDT_ID",
      "The table ChannelInfo has 19 columns; the receiver's layout has 20, the column SDT_ID is missing."},
     {"SDTInfo without its last column", "ALTER TABLE SDTInfo DROP COLUMN provider_name",
-     "The table SDTInfo has 1 columns; the receiver's layout has 2, the column provider_name is missing."},
+     "The table SDTInfo has 1 column; the receiver's layout has 2, the column provider_name is missing."},
     {"FAVListInfo without its last column", "ALTER TABLE FAVListInfo DROP COLUMN valid",
      "The table FAVListInfo has 6 columns; the receiver's layout has 7."},
     {"OptionInfo without its last column", "ALTER TABLE OptionInfo DROP COLUMN banner_type",
