@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core
     desktop-file-utils appstream
     dpkg-dev file lintian
+    clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

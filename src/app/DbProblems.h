@@ -15,3 +15,6 @@ bool TellIfReadFailed(QWidget* parent, int result);
 // fixed-width record cannot carry is refused with this box; `what` names the value,
 // for example "satellite id 65537".
 void TellValueDoesNotFit(QWidget* parent, const QString& what);
+// After an operation or a fit check: kValueDoesNotFit is shown with the value the
+// layer named. True when it was.
+bool TellIfDoesNotFit(QWidget* parent, int result);

@@ -4,6 +4,7 @@
 #include "app/DialogFields.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
+#include "listctrl/RowFormat.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -174,12 +175,12 @@ void CEditChannelDlg::LoadChannel() {
         m_tvRadioButton->setChecked(true);
         return;
     }
-    m_rowRead = m_db.GetChannelInfo(static_cast<int16_t>(m_chId), m_record) > 0;
+    m_rowRead = m_db.GetChannelInfo(m_chId, m_record) > 0;
     m_satId = m_record.sat_id;
     m_nitId = m_record.nit_id;
     std::memcpy(m_nameAtOpen, m_record.name, sizeof m_nameAtOpen);
 
-    m_chNameEdit->setText(QString::fromUtf8(m_record.name));
+    m_chNameEdit->setText(FieldText(m_record.name));
     ShowInt(m_chNoEdit, m_record.ch_order);
     ShowInt(m_serviceIdEdit, m_record.pg_id);
     ShowInt(m_videoPidEdit, m_record.video_pid);
@@ -194,14 +195,15 @@ void CEditChannelDlg::LoadChannel() {
     }
     ShowSatelliteName();
     ProviderRecord provider{};
-    m_db.GetSdtInfo(static_cast<int16_t>(m_record.sdt_id), provider);
-    m_providerEdit->setText(QString::fromUtf8(provider.provider_name));
+    m_db.GetSdtInfo(m_record.sdt_id, provider);
+    m_providerEdit->setText(FieldText(provider.provider_name));
+    m_providerShown = m_providerEdit->text();
 }
 
 void CEditChannelDlg::ShowSatelliteName() {
     SatRecord sat{};
-    m_db.GetSatInfo(static_cast<int16_t>(m_satId), sat);
-    m_satNameEdit->setText(QString::fromUtf8(sat.name));
+    m_db.GetSatInfo(m_satId, sat);
+    m_satNameEdit->setText(FieldText(sat.name));
 }
 
 void CEditChannelDlg::OnNitInfo() {
@@ -218,7 +220,10 @@ void CEditChannelDlg::OnNitInfo() {
 
 void CEditChannelDlg::FillRecord(ChannelRecord& record) const {
     record.nit_id = m_nitId;
-    CopyText(record.name, m_chNameEdit->text());
+    // A name the user left as shown keeps its stored bytes (a Latin-1 name among them).
+    if (m_chNameEdit->text() != FieldText(m_nameAtOpen)) {
+        CopyText(record.name, m_chNameEdit->text());
+    }
     record.pg_id = IntValue(m_serviceIdEdit);
     record.sat_id = m_satId;
     // The receiver reads any non-zero value as scrambled; 65535 is what it writes.
@@ -287,18 +292,22 @@ CEditChannelDlg::StoreFault CEditChannelDlg::StoreRows(ChannelRecord& record, in
         record.ch_order = newId;
         return m_db.InsertChannelInfo(record) == 0 ? StoreFault::None : StoreFault::Channel;
     }
-    if (m_db.UpdateChannelInfo(static_cast<int16_t>(m_chId), record) != 0) {
+    if (m_db.UpdateChannelInfo(m_chId, record) != 0) {
         return StoreFault::Channel;
     }
     // Favourite entries carry a copy of the channel's name.
-    if (std::strcmp(record.name, m_nameAtOpen) != 0 &&
-        m_db.RenameFavEntries(static_cast<uint16_t>(m_chId), record.name) != 0) {
+    if (std::strcmp(record.name, m_nameAtOpen) != 0 && m_db.RenameFavEntries(m_chId, record.name) != 0) {
         return StoreFault::Channel;
     }
     return StoreFault::None;
 }
 
 CEditChannelDlg::StoreFault CEditChannelDlg::FindOrCreateProvider(int32_t& sdtId) {
+    // The provider the user left as shown stays the channel's provider, whatever the
+    // bytes of its name.
+    if (!IsNew() && m_rowRead && m_providerEdit->text() == m_providerShown) {
+        return StoreFault::None;
+    }
     // Looked up exactly as it will be stored, so a name cut to the buffer is found
     // again next time instead of being created once more.
     char name[sizeof(ProviderRecord::provider_name)];

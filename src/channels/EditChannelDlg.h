@@ -60,6 +60,7 @@ private:
     int32_t m_nitId = -1;
     // An existing channel whose row could not be read is never written back.
     bool m_rowRead = false;
+    QString m_providerShown;
     char m_nameAtOpen[sizeof(ChannelRecord::name)] = {};
     CChannelDB m_db;
 

@@ -3,6 +3,7 @@
 #include "ChannelDropTargets.h"
 #include "ChannelFindBar.h"
 #include "EditChannelDlg.h"
+#include "app/DbProblems.h"
 #include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
@@ -219,7 +220,7 @@ void COrvaneView::OpenNewChannel() {
     ChannelRecord channel{};
     // The dialog stores before it closes with OK; a row is shown only for a channel
     // that is really there.
-    if (m_db.GetChannelInfo(static_cast<int16_t>(dlg.ChannelId()), channel) <= 0) {
+    if (m_db.GetChannelInfo(dlg.ChannelId(), channel) <= 0) {
         return;
     }
     m_list->AddChannelRow(channel);
@@ -236,13 +237,17 @@ void COrvaneView::OnEditEdit() {
         OpenNewChannel();
         return;
     }
+    // Its OK would write back values that the record has cut.
+    if (TellIfDoesNotFit(this, m_db.CheckChannelRowFits(m_list->RowId(row)))) {
+        return;
+    }
     CUndoStep step("Edit channel " + m_list->CellText(row, kChannelServiceColumn).toStdString());
     CEditChannelDlg dlg(m_list->RowId(row), this);
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
     }
     ChannelRecord channel{};
-    if (m_db.GetChannelInfo(static_cast<int16_t>(m_list->RowId(row)), channel) > 0) {
+    if (m_db.GetChannelInfo(m_list->RowId(row), channel) > 0) {
         m_list->SetChannelRowTexts(row, channel);
     }
     GetDocument()->UpdateAllViews(this, 0);
@@ -263,13 +268,17 @@ void COrvaneView::OnEditDelete() {
     // Every row stays on screen until the whole delete is stored, so a failure
     // that rolls the delete back leaves the list showing what is stored.
     bool stored = m_db.BeginTransaction() == 0;
+    int rc = 0;
     for (int i = 0; stored && i < rows.size(); ++i) {
-        stored = m_db.DeleteChannel(static_cast<uint16_t>(m_list->RowId(rows[i]))) == 0;
+        rc = m_db.DeleteChannel(m_list->RowId(rows[i]));
+        stored = rc == 0;
     }
     stored = stored && m_db.CommitTransaction() == 0;
     if (!stored) {
         CChannelDB::Rollback();
-        MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+        if (!TellIfDoesNotFit(this, rc)) {
+            MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+        }
         return;
     }
     m_list->DeleteRows(rows);
@@ -308,6 +317,10 @@ bool COrvaneView::RenumberListedChannels() {
     }
     if (channels.ReadFailed() || channels.Count() != rows) {
         MessageBox::Tell(this, QString::fromLatin1(kRenumberMismatchMessage));
+        return false;
+    }
+    // Every listed row is stored again from its record, which has cut what it cannot hold.
+    if (TellIfDoesNotFit(this, m_db.CheckListedChannelsFit())) {
         return false;
     }
     bool stored = m_db.BeginTransaction() == 0 && m_db.DeleteListedChannels() == 0;
@@ -465,7 +478,7 @@ void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
     CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to a favourite group");
     m_db.BeginTransaction();
     for (const int row : m_list->SelectedRows()) {
-        const int rc = m_db.AddFavEntry(static_cast<uint16_t>(m_list->RowId(row)), static_cast<uint16_t>(groupId));
+        const int rc = m_db.AddFavEntry(m_list->RowId(row), groupId);
         if (rc == 1) {
             MessageBox::Tell(this, QString::fromLatin1(kAlreadyInGroupMessage));
         } else if (rc < 0) {
@@ -490,11 +503,11 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
     CWaitCursor wait;
     favList->clearSelection();
     int insertAt = favList->RowCount();
-    const auto groupId = static_cast<uint16_t>(m_favGroupId);
+    const int32_t groupId = m_favGroupId;
     CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to the favourite list");
     m_db.BeginTransaction();
     for (const int row : m_list->SelectedRows()) {
-        const auto chId = static_cast<uint16_t>(m_list->RowId(row));
+        const int32_t chId = m_list->RowId(row);
         const QString name = m_list->CellText(row, kChannelServiceColumn);
         const int rc = m_db.AddFavEntry(chId, groupId);
         if (rc == 1) {

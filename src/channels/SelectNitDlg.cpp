@@ -2,6 +2,7 @@
 
 #include "app/DbProblems.h"
 #include "app/MessageBox.h"
+#include "listctrl/RowFormat.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -119,7 +120,7 @@ void CSelectNitDlg::FillSatellites() {
     TellIfReadFailed(this, count);
     const std::unique_ptr<SatRecord[]> sats(block);
     for (int i = 0; i < count; ++i) {
-        AddLine(m_satList, QString::fromUtf8(sats[i].name), sats[i].sat_id);
+        AddLine(m_satList, FieldText(sats[i].name), sats[i].sat_id);
     }
     SelectLine(m_satList, m_satId);
 }
@@ -128,7 +129,7 @@ void CSelectNitDlg::FillTransponders() {
     const QSignalBlocker blocker(m_tpList);
     m_tpList->clear();
     NitRecord* block = nullptr;
-    const int count = m_db.GetNitListBySat(static_cast<int16_t>(m_satId), &block);
+    const int count = m_db.GetNitListBySat(m_satId, &block);
     TellIfReadFailed(this, count);
     const std::unique_ptr<NitRecord[]> nits(block);
     for (int i = 0; i < count; ++i) {

@@ -42,6 +42,20 @@ const char* LastDbErrorText() {
     return g_lastErrorText.c_str();
 }
 
+int CChannelDB::RefuseUnfit(const std::string& what) {
+    LogDbError("value does not fit: %s\n", what.c_str());
+    g_lastErrorText = what;
+    return kValueDoesNotFit;
+}
+
+int CChannelDB::CheckSigned16(int32_t id, const char* what) {
+    return id >= INT16_MIN && id <= INT16_MAX ? 0 : RefuseUnfit(std::string(what) + " " + std::to_string(id));
+}
+
+int CChannelDB::CheckUnsigned16(int32_t id, const char* what) {
+    return id >= 0 && id <= UINT16_MAX ? 0 : RefuseUnfit(std::string(what) + " " + std::to_string(id));
+}
+
 void CChannelDB::LogDbError(const char* format, ...) {
     // vsnprintf cuts a longer line at 255 characters and always terminates it.
     char line[256];

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <new>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,13 @@ void SetDbWriteHook(DbWriteHook hook);
 // read; empty before the first failure.
 const char* LastDbErrorText();
 
+// The result of an operation refused because a value does not fit the receiver's
+// fixed-width field: an id wider than the operation's 16 bits (which would be cut into
+// another row's id), or a stored value that its record field would cut when the row
+// is written back. Nothing ran; LastDbErrorText() names the value, for example
+// "SAT_ID 65537".
+inline constexpr int kValueDoesNotFit = -SQLITE_RANGE;
+
 class CChannelDB {
 public:
     CChannelDB() = default;
@@ -58,20 +66,20 @@ public:
 
     // Satellites.
     int InsertSatInfo(const SatRecord& sat);
-    int UpdateSatInfo(int16_t satId, const SatRecord& sat);
+    int UpdateSatInfo(int32_t satId, const SatRecord& sat);
     int GetNewSatId();
     int GetNewSatSeq();
     int GetSatList(SatRecord** list);
-    int GetSatInfo(int16_t satId, SatRecord& sat);
-    int DeleteSat(int16_t satId);
-    int SwapSatSeq(uint16_t seqA, uint16_t seqB);
+    int GetSatInfo(int32_t satId, SatRecord& sat);
+    int DeleteSat(int32_t satId);
+    int SwapSatSeq(int32_t seqA, int32_t seqB);
 
     // Transponders.
-    int GetTpParams(int16_t nitId, NitRecord& nit);
-    int GetNitListBySat(int16_t satId, NitRecord** list);
-    int GetNitInfo(int16_t nitId, NitRecord& nit);
+    int GetTpParams(int32_t nitId, NitRecord& nit);
+    int GetNitListBySat(int32_t satId, NitRecord** list);
+    int GetNitInfo(int32_t nitId, NitRecord& nit);
     int GetNewNitId();
-    int UpdateNitInfo(int16_t nitId, const NitRecord& nit);
+    int UpdateNitInfo(int32_t nitId, const NitRecord& nit);
     int InsertNitInfo(NitRecord& nit);
     int DeleteNit(int32_t nitId);
 
@@ -84,34 +92,51 @@ public:
 
     // Channels and providers.
     int GetChannelList(ChannelRecord** list);
-    int GetChannelInfo(int16_t chId, ChannelRecord& channel);
-    int UpdateChannelInfo(int16_t chId, const ChannelRecord& channel);
+    int GetChannelInfo(int32_t chId, ChannelRecord& channel);
+    int UpdateChannelInfo(int32_t chId, const ChannelRecord& channel);
     // Refuses a ch_id of 20000 or more (ids the editor neither lists nor allocates, so
     // GetNewChannelId's 20000 means the ids are used up): -SQLITE_FULL, nothing stored.
     int InsertChannelInfo(const ChannelRecord& channel);
     int GetNewChannelId();
-    int DeleteChannel(uint16_t chId);
+    int DeleteChannel(int32_t chId);
     // Removes every channel row the editor lists (ids below 20000) and nothing else:
     // not the receiver's own channels, providers, or other tables' rows of a channel.
     // Renumbering stores the listed channels again right after, in one transaction.
     int DeleteListedChannels();
     int GetNewSdtId();
-    int GetSdtInfo(int16_t sdtId, ProviderRecord& provider);
+    int GetSdtInfo(int32_t sdtId, ProviderRecord& provider);
     int FindSdtByName(const char* providerName, ProviderRecord& provider);
     int InsertSdtInfo(const ProviderRecord& provider);
 
     // Favourites.
     int GetFavGroupList(FavGroupRecord** list);
     int InsertFavGroup(const char* name);
-    int RenameFavGroup(const char* name, uint16_t groupId);
-    int DeleteFavGroup(uint16_t groupId);
-    int SwapFavGroupSeq(uint16_t groupA, uint16_t groupB);
-    int GetFavList(uint16_t groupId, FavEntryRecord** list);
-    int AddFavEntry(uint16_t chId, uint16_t groupId);
-    int FindFavEntry(uint16_t chId, uint16_t groupId);
-    int MoveFavEntry(uint16_t entryA, uint16_t entryB);
-    int DeleteFavEntry(uint16_t groupId, uint16_t entryId);
-    int RenameFavEntries(uint16_t chId, const char* name);
+    int RenameFavGroup(const char* name, int32_t groupId);
+    int DeleteFavGroup(int32_t groupId);
+    int SwapFavGroupSeq(int32_t groupA, int32_t groupB);
+    int GetFavList(int32_t groupId, FavEntryRecord** list);
+    int AddFavEntry(int32_t chId, int32_t groupId);
+    int FindFavEntry(int32_t chId, int32_t groupId);
+    int MoveFavEntry(int32_t entryA, int32_t entryB);
+    int DeleteFavEntry(int32_t groupId, int32_t entryId);
+    int RenameFavEntries(int32_t chId, const char* name);
+
+    // Whether the stored values of rows fit their records' fixed-width fields, asked
+    // before a command writes rows back from their records (an edit dialog's OK,
+    // Renumber, LNB SAVE, the settings OK): 0, kValueDoesNotFit, or a failure code.
+    // The row ids are taken as the ids were read, and must fit the 16 bits of the
+    // single-row operations.
+    int CheckSatRowFits(int32_t satId);
+    int CheckNitRowFits(int32_t nitId);
+    int CheckChannelRowFits(int32_t chId);
+    int CheckListedChannelsFit();
+    int CheckLnbRowsFit();
+    int CheckOptionRowFits(int32_t optionId);
+    // The values a record field holds, by column position; low > high: not checked.
+    struct ColumnRange {
+        int64_t low;
+        int64_t high;
+    };
 
     // Receiver options.
     int GetOptionInfo(OptionRecord& option, int16_t optionId);
@@ -151,6 +176,20 @@ public:
 
 protected:
     static constexpr const char* kSqliteError = "sqlite3 error : %d\n";
+
+    // Ids arrive as they were read, 32 bits wide; the operations of the receiver's
+    // format take 16-bit ids (signed: sign-extended; unsigned: zero-extended). An id
+    // outside that range is refused with kValueDoesNotFit instead of being cut into
+    // another row's id. 0 when it fits.
+    int CheckSigned16(int32_t id, const char* what);
+    int CheckUnsigned16(int32_t id, const char* what);
+    // Composes the diagnostic, names `what` as the last error and returns
+    // kValueDoesNotFit.
+    int RefuseUnfit(const std::string& what);
+    // 0 when every value of the rows `sql` selects lies in its column's range.
+    int CheckRowsFit(const char* sql, std::span<const ColumnRange> ranges);
+    // Deletes one channel and its rows in other tables by its exact stored id.
+    int DeleteChannelRows(int32_t chId);
 
     // Runs a write; on failure composes `diagnostic` (null: none) with the SQLite
     // code and returns the negated code, else 0.

@@ -55,7 +55,10 @@ int CChannelDB::GetChannelList(ChannelRecord** list) {
     return ReadList(table, list, [&table](ChannelRecord& channel, int row) { FillChannel(table, row, channel); });
 }
 
-int CChannelDB::GetChannelInfo(int16_t chId, ChannelRecord& channel) {
+int CChannelDB::GetChannelInfo(int32_t chId, ChannelRecord& channel) {
+    if (const int rc = CheckSigned16(chId, "ch_id"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM ChannelInfo WHERE CH_ID = %d", chId); rc != 0) {
         return rc;
@@ -67,7 +70,10 @@ int CChannelDB::GetChannelInfo(int16_t chId, ChannelRecord& channel) {
     return table.Rows();
 }
 
-int CChannelDB::UpdateChannelInfo(int16_t chId, const ChannelRecord& c) {
+int CChannelDB::UpdateChannelInfo(int32_t chId, const ChannelRecord& c) {
+    if (const int rc = CheckSigned16(chId, "ch_id"); rc != 0) {
+        return rc;
+    }
     return Execute(kSqliteError,
                    "UPDATE channelinfo SET ch_seq = %d, name = '%q', nit_id = %d, pg_id = %d, sat_id = %d, cas_type "
                    "= %d, media_mode = %d, video_pid = %d, audio_pid = %d, pcr_pid = %d, pmt_pid = %d, pch_id = %d, "
@@ -94,7 +100,14 @@ int CChannelDB::GetNewChannelId() {
     return QueryNextId("select coalesce(max(ch_id), 0) + 1 from channelinfo where ch_id < 20000", 1);
 }
 
-int CChannelDB::DeleteChannel(uint16_t chId) {
+int CChannelDB::DeleteChannel(int32_t chId) {
+    if (const int rc = CheckUnsigned16(chId, "ch_id"); rc != 0) {
+        return rc;
+    }
+    return DeleteChannelRows(chId);
+}
+
+int CChannelDB::DeleteChannelRows(int32_t chId) {
     for (const char* format :
          {"DELETE FROM ChannelInfo WHERE ch_id = %d", "DELETE FROM ScheduleInfo WHERE ch_id = %d",
           "DELETE FROM ScrambleInfo WHERE ch_id = %d", "DELETE FROM FAVListInfo WHERE ch_id = %d"}) {
@@ -115,7 +128,10 @@ int CChannelDB::GetNewSdtId() {
     return QueryNextId("select coalesce(max(sdt_id), 0 ) +1 from sdtinfo", 1);
 }
 
-int CChannelDB::GetSdtInfo(int16_t sdtId, ProviderRecord& provider) {
+int CChannelDB::GetSdtInfo(int32_t sdtId, ProviderRecord& provider) {
+    if (const int rc = CheckSigned16(sdtId, "SDT_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM SDTInfo WHERE SDT_ID = %d", sdtId); rc != 0) {
         return rc;

@@ -67,6 +67,10 @@ public:
     template <size_t N> void Text(int row, int col, char (&buffer)[N]) const {
         CopyFixedText(buffer, N, Value(row, col));
     }
+    // The name of a column, null for one the result does not have or without rows.
+    const char* ColumnName(int col) const {
+        return col >= 0 && col < m_cols && !m_values.empty() ? m_values[static_cast<size_t>(col)] : nullptr;
+    }
     // The value right after a one-name header, as the single-value lookups read it.
     const char* FirstValue() const { return Value(0, 0); }
 

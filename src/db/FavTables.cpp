@@ -52,11 +52,17 @@ int CChannelDB::InsertFavGroup(const char* name) {
     return groupId;
 }
 
-int CChannelDB::RenameFavGroup(const char* name, uint16_t groupId) {
+int CChannelDB::RenameFavGroup(const char* name, int32_t groupId) {
+    if (const int rc = CheckUnsigned16(groupId, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
     return Execute(kSqliteError, "UPDATE FAVGRPInfo SET name = '%q' WHERE favgrp_id = %d", name, groupId);
 }
 
-int CChannelDB::DeleteFavGroup(uint16_t groupId) {
+int CChannelDB::DeleteFavGroup(int32_t groupId) {
+    if (const int rc = CheckUnsigned16(groupId, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
     for (const char* format :
          {"DELETE FROM FAVGRPInfo WHERE favgrp_id = %d", "DELETE FROM FAVListInfo WHERE favgrp_id = %d"}) {
         if (const int rc = Execute(kSqliteError, format, groupId); rc != 0) {
@@ -66,7 +72,13 @@ int CChannelDB::DeleteFavGroup(uint16_t groupId) {
     return 0;
 }
 
-int CChannelDB::SwapFavGroupSeq(uint16_t groupA, uint16_t groupB) {
+int CChannelDB::SwapFavGroupSeq(int32_t groupA, int32_t groupB) {
+    if (const int rc = CheckUnsigned16(groupA, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
+    if (const int rc = CheckUnsigned16(groupB, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
     const char* const readPlace = "SELECT FAVGRP_Seq FROM FAVGRPInfo WHERE Favgrp_id = %d";
     int placeA = 0;
     int placeB = 0;
@@ -90,7 +102,10 @@ int CChannelDB::SwapFavGroupSeq(uint16_t groupA, uint16_t groupB) {
 
 // Entries.
 
-int CChannelDB::GetFavList(uint16_t groupId, FavEntryRecord** list) {
+int CChannelDB::GetFavList(int32_t groupId, FavEntryRecord** list) {
+    if (const int rc = CheckUnsigned16(groupId, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc =
             Query(table, nullptr, "SELECT * FROM FAVListInfo WHERE FAVGRP_ID = %d ORDER BY favlist_seq", groupId);
@@ -107,7 +122,13 @@ int CChannelDB::GetFavList(uint16_t groupId, FavEntryRecord** list) {
     });
 }
 
-int CChannelDB::AddFavEntry(uint16_t chId, uint16_t groupId) {
+int CChannelDB::AddFavEntry(int32_t chId, int32_t groupId) {
+    if (const int rc = CheckUnsigned16(chId, "ch_id"); rc != 0) {
+        return rc;
+    }
+    if (const int rc = CheckUnsigned16(groupId, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT CH_ID FROM favlistinfo WHERE favgrp_id = %d and CH_ID = %d",
                              groupId, chId);
@@ -125,7 +146,13 @@ int CChannelDB::AddFavEntry(uint16_t chId, uint16_t groupId) {
                    groupId, chId, chId);
 }
 
-int CChannelDB::FindFavEntry(uint16_t chId, uint16_t groupId) {
+int CChannelDB::FindFavEntry(int32_t chId, int32_t groupId) {
+    if (const int rc = CheckUnsigned16(chId, "ch_id"); rc != 0) {
+        return rc;
+    }
+    if (const int rc = CheckUnsigned16(groupId, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError,
                              "SELECT FAVList_ID FROM favlistinfo WHERE favgrp_id = %d and CH_ID = %d", groupId, chId);
@@ -136,7 +163,13 @@ int CChannelDB::FindFavEntry(uint16_t chId, uint16_t groupId) {
     return table.Rows() > 0 ? table.Int(0, 0) : 0;
 }
 
-int CChannelDB::MoveFavEntry(uint16_t entryA, uint16_t entryB) {
+int CChannelDB::MoveFavEntry(int32_t entryA, int32_t entryB) {
+    if (const int rc = CheckUnsigned16(entryA, "favlist_id"); rc != 0) {
+        return rc;
+    }
+    if (const int rc = CheckUnsigned16(entryB, "favlist_id"); rc != 0) {
+        return rc;
+    }
     const char* const readPlace = "SELECT favlist_seq FROM FAVListInfo WHERE favlist_id = %d";
     int placeA = 0;
     int placeB = 0;
@@ -154,10 +187,19 @@ int CChannelDB::MoveFavEntry(uint16_t entryA, uint16_t entryB) {
     return Execute(nullptr, setPlace, placeA, entryB);
 }
 
-int CChannelDB::DeleteFavEntry(uint16_t groupId, uint16_t entryId) {
+int CChannelDB::DeleteFavEntry(int32_t groupId, int32_t entryId) {
+    if (const int rc = CheckUnsigned16(groupId, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
+    if (const int rc = CheckUnsigned16(entryId, "favlist_id"); rc != 0) {
+        return rc;
+    }
     return Execute(kSqliteError, "DELETE FROM FAVListInfo WHERE favgrp_id = %d and favlist_id = %d", groupId, entryId);
 }
 
-int CChannelDB::RenameFavEntries(uint16_t chId, const char* name) {
+int CChannelDB::RenameFavEntries(int32_t chId, const char* name) {
+    if (const int rc = CheckUnsigned16(chId, "ch_id"); rc != 0) {
+        return rc;
+    }
     return Execute(kSqliteError, "UPDATE FAVListInfo SET Name = '%q' WHERE ch_id = %d", name, chId);
 }

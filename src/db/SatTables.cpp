@@ -58,7 +58,10 @@ int CChannelDB::InsertSatInfo(const SatRecord& sat) {
                    sat.posi_index, sat.posi_index_org, sat.sat_seq, sat.position, sat.position_org, sat.added);
 }
 
-int CChannelDB::UpdateSatInfo(int16_t satId, const SatRecord& sat) {
+int CChannelDB::UpdateSatInfo(int32_t satId, const SatRecord& sat) {
+    if (const int rc = CheckSigned16(satId, "SAT_ID"); rc != 0) {
+        return rc;
+    }
     return Execute(kSqliteError,
                    "update satinfo set Name = '%q', posi_index = %d, posi_index_org = %d, SAT_seq = %d, position = "
                    "%d, position_org = %d, added = %d where sat_id = %d",
@@ -89,7 +92,10 @@ int CChannelDB::GetSatList(SatRecord** list) {
     });
 }
 
-int CChannelDB::GetSatInfo(int16_t satId, SatRecord& sat) {
+int CChannelDB::GetSatInfo(int32_t satId, SatRecord& sat) {
+    if (const int rc = CheckSigned16(satId, "SAT_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM SATInfo WHERE SAT_ID = %d", satId); rc != 0) {
         return rc;
@@ -108,7 +114,10 @@ int CChannelDB::GetSatInfo(int16_t satId, SatRecord& sat) {
     return table.Rows();
 }
 
-int CChannelDB::DeleteSat(int16_t satId) {
+int CChannelDB::DeleteSat(int32_t satId) {
+    if (const int rc = CheckSigned16(satId, "SAT_ID"); rc != 0) {
+        return rc;
+    }
     OwnTransaction transaction(*this);
     for (const char* format : {"Delete FROM SATInfo WHERE SAT_ID = %d", "DELETE FROM NITInfo WHERE SAT_ID = %d",
                                "DELETE FROM LNBInfo WHERE SAT_ID = %d"}) {
@@ -124,14 +133,20 @@ int CChannelDB::DeleteSat(int16_t satId) {
         return rc;
     }
     for (int row = 0; row < channels.Rows(); ++row) {
-        if (const int rc = DeleteChannel(static_cast<uint16_t>(channels.Int(row, 0))); rc != 0) {
+        if (const int rc = DeleteChannelRows(channels.Int(row, 0)); rc != 0) {
             return rc;
         }
     }
     return transaction.Commit();
 }
 
-int CChannelDB::SwapSatSeq(uint16_t seqA, uint16_t seqB) {
+int CChannelDB::SwapSatSeq(int32_t seqA, int32_t seqB) {
+    if (const int rc = CheckUnsigned16(seqA, "SAT_seq"); rc != 0) {
+        return rc;
+    }
+    if (const int rc = CheckUnsigned16(seqB, "SAT_seq"); rc != 0) {
+        return rc;
+    }
     // The caller's transaction is the only protection; it ignores the result.
     Execute(nullptr, "UPDATE SATInfo SET SAT_seq = 2000 WHERE SAT_seq = %d", seqA);
     Execute(nullptr, "UPDATE SATInfo SET SAT_seq = %d WHERE SAT_seq = %d", seqA, seqB);
@@ -141,7 +156,10 @@ int CChannelDB::SwapSatSeq(uint16_t seqA, uint16_t seqB) {
 
 // Transponders.
 
-int CChannelDB::GetTpParams(int16_t nitId, NitRecord& nit) {
+int CChannelDB::GetTpParams(int32_t nitId, NitRecord& nit) {
+    if (const int rc = CheckSigned16(nitId, "NIT_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc =
             Query(table, kSqliteError, "SELECT Symbol_Rate, Frequency, POL FROM NITInfo WHERE NIT_ID = %d", nitId);
@@ -158,7 +176,10 @@ int CChannelDB::GetTpParams(int16_t nitId, NitRecord& nit) {
     return 0;
 }
 
-int CChannelDB::GetNitListBySat(int16_t satId, NitRecord** list) {
+int CChannelDB::GetNitListBySat(int32_t satId, NitRecord** list) {
+    if (const int rc = CheckSigned16(satId, "SAT_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM NITInfo WHERE SAT_ID = %d", satId); rc != 0) {
         return rc;
@@ -166,7 +187,10 @@ int CChannelDB::GetNitListBySat(int16_t satId, NitRecord** list) {
     return ReadList(table, list, [&table](NitRecord& nit, int row) { FillNit(table, row, nit); });
 }
 
-int CChannelDB::GetNitInfo(int16_t nitId, NitRecord& nit) {
+int CChannelDB::GetNitInfo(int32_t nitId, NitRecord& nit) {
+    if (const int rc = CheckSigned16(nitId, "NIT_ID"); rc != 0) {
+        return rc;
+    }
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM NITInfo WHERE NIT_ID = %d", nitId); rc != 0) {
         return rc;
@@ -182,7 +206,10 @@ int CChannelDB::GetNewNitId() {
     return QueryNextId("SELECT coalesce(max(NIT_ID),0) + 1 FROM NITInfo", 0);
 }
 
-int CChannelDB::UpdateNitInfo(int16_t nitId, const NitRecord& nit) {
+int CChannelDB::UpdateNitInfo(int32_t nitId, const NitRecord& nit) {
+    if (const int rc = CheckSigned16(nitId, "NIT_ID"); rc != 0) {
+        return rc;
+    }
     return Execute("sqlite3 error: %d\n",
                    "UPDATE NITInfo SET sat_id = %d, symbol_rate = %d, frequency = %d, fec = %d, pol = %d, drift = "
                    "%d, ts_id = %d, network_id = %d, package_id = %d WHERE nit_id = %d",
@@ -215,7 +242,7 @@ int CChannelDB::DeleteNit(int32_t nitId) {
         return rc;
     }
     for (int row = 0; row < channels.Rows(); ++row) {
-        if (DeleteChannel(static_cast<uint16_t>(channels.Int(row, 0))) != 0) {
+        if (DeleteChannelRows(channels.Int(row, 0)) != 0) {
             return -1;
         }
     }

@@ -8,6 +8,7 @@
 #include "app/OrvaneDoc.h"
 #include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
+#include "listctrl/RowFormat.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -114,7 +115,7 @@ bool CFavGrpView::LoadGroups(QTreeWidgetItem* root) {
     const std::unique_ptr<FavGroupRecord[]> groups(count > 0 ? list : nullptr);
     for (int i = 0; i < count; ++i) {
         const FavGroupRecord& group = groups[static_cast<size_t>(i)];
-        AddItem(root, QString::fromUtf8(group.name), group.favgrp_id, favimages::kGroup);
+        AddItem(root, FieldText(group.name), group.favgrp_id, favimages::kGroup);
     }
     return true;
 }
@@ -201,7 +202,7 @@ void CFavGrpView::StoreLabel(QTreeWidgetItem* item, const QString& text) {
     const QByteArray name = StoredName(text);
     CUndoStep step("Rename favourite group");
     // A label the database did not take stays as it was.
-    if (m_db.RenameFavGroup(name.constData(), static_cast<uint16_t>(GroupIdOf(item))) != 0) {
+    if (m_db.RenameFavGroup(name.constData(), GroupIdOf(item)) != 0) {
         return;
     }
     item->setText(0, QString::fromUtf8(name));
@@ -217,7 +218,7 @@ void CFavGrpView::OnEditDelete() {
     if (!MessageBox::AskYesNo(this, QString::fromLatin1(kDeleteQuestion), MessageBox::Icon::Question)) {
         return;
     }
-    const auto groupId = static_cast<uint16_t>(GroupIdOf(item));
+    const int32_t groupId = GroupIdOf(item);
     CUndoStep step("Delete favourite group");
     if (!StoreAtomically(m_db, [&] { return m_db.DeleteFavGroup(groupId); })) {
         return;
@@ -359,9 +360,7 @@ void CFavGrpView::ExchangeGroups(QTreeWidgetItem* dragged, QTreeWidgetItem* targ
     // A swap that fails half way would leave a group parked outside the order; the
     // tree then keeps showing what is stored.
     CUndoStep step("Move favourite group");
-    if (!StoreAtomically(m_db, [&] {
-            return m_db.SwapFavGroupSeq(static_cast<uint16_t>(targetId), static_cast<uint16_t>(draggedId));
-        })) {
+    if (!StoreAtomically(m_db, [&] { return m_db.SwapFavGroupSeq(targetId, draggedId); })) {
         return;
     }
     const QString draggedLabel = dragged->text(0);

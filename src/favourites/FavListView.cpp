@@ -146,7 +146,7 @@ void CFavListView::RemoveSelected(Removal mode) {
 bool CFavListView::DeleteSelectedRows() {
     int row = NextSelectedRow(*m_list, 0);
     while (row >= 0) {
-        if (m_db.DeleteFavEntry(static_cast<uint16_t>(m_groupId), static_cast<uint16_t>(m_list->RowId(row))) != 0) {
+        if (m_db.DeleteFavEntry(m_groupId, m_list->RowId(row)) != 0) {
             return false;
         }
         int from = row;
@@ -269,8 +269,8 @@ void CFavListView::ExchangeEntries(int source, int target) {
     // The two place updates are one unit: half done, two entries would share a
     // place and the group's order would be undefined. The list shows only a stored
     // exchange.
-    const auto first = static_cast<uint16_t>(m_list->RowId(source));
-    const auto second = static_cast<uint16_t>(m_list->RowId(target));
+    const int32_t first = m_list->RowId(source);
+    const int32_t second = m_list->RowId(target);
     CUndoStep step("Move favourite entry");
     if (m_db.BeginTransaction() != 0) {
         return;

@@ -112,8 +112,8 @@ int CRecordListCtrl::FillSatList() {
 }
 
 int CRecordListCtrl::FillTpList(int satId) {
-    auto [count, nits] = ReadBlock<NitRecord>(
-        [this, satId](NitRecord** list) { return m_db.GetNitListBySat(static_cast<int16_t>(satId), list); });
+    auto [count, nits] =
+        ReadBlock<NitRecord>([this, satId](NitRecord** list) { return m_db.GetNitListBySat(satId, list); });
     TellIfReadFailed(this, count);
     for (int i = 0; i < count; ++i) {
         AddTpRow(nits[static_cast<size_t>(i)]);
@@ -122,8 +122,8 @@ int CRecordListCtrl::FillTpList(int satId) {
 }
 
 int CRecordListCtrl::FillFavList(int groupId) {
-    auto [count, entries] = ReadBlock<FavEntryRecord>(
-        [this, groupId](FavEntryRecord** list) { return m_db.GetFavList(static_cast<uint16_t>(groupId), list); });
+    auto [count, entries] =
+        ReadBlock<FavEntryRecord>([this, groupId](FavEntryRecord** list) { return m_db.GetFavList(groupId, list); });
     if (TellIfReadFailed(this, count)) {
         return 0;
     }

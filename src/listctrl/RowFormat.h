@@ -32,7 +32,7 @@ QString PolarityText(int32_t pol);
 QString FecText(int32_t fec);
 QString DiseqcText(const LnbRecord& lnb);
 
-// A NUL-terminated name field as a string.
+// A NUL-terminated name field as a string (UTF-8, or Latin-1 when it is not UTF-8).
 template <size_t N> QString FieldText(const char (&field)[N]) {
-    return QString::fromUtf8(field, qstrnlen(field, N));
+    return DecodeStoredText(field, qstrnlen(field, N));
 }

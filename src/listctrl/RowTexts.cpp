@@ -55,13 +55,65 @@ void CRowTexts::AppendNumber(qint64 value) {
     m_joined.append(QStringView(p, end));
 }
 
+namespace {
+
+bool IsUtf8(const unsigned char* s, qsizetype n) {
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned lead = s[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        unsigned smallest = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            smallest = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            smallest = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            smallest = 0x10000;
+        } else {
+            return false;
+        }
+        unsigned code = lead & (0x7Fu >> length);
+        for (int k = 1; k < length; ++k) {
+            if (i + k >= n) {
+                return true; // cut at the end of its field
+            }
+            const unsigned next = s[i + k];
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
+QString DecodeStoredText(const char* text, qsizetype length) {
+    if (IsUtf8(reinterpret_cast<const unsigned char*>(text), length)) {
+        return QString::fromUtf8(text, length);
+    }
+    return QString::fromLatin1(text, length);
+}
+
 void CRowTexts::AppendUtf8(const char* text, qsizetype length) {
     StartCell();
     const QByteArrayView bytes(text, length);
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
         m_joined.append(QLatin1StringView(text, length));
     } else {
-        m_joined.append(QString::fromUtf8(text, length));
+        m_joined.append(DecodeStoredText(text, length));
     }
 }
 

@@ -6,6 +6,12 @@
 #include <QStringList>
 #include <QStringView>
 
+// A stored text as the user sees it: UTF-8 when its bytes are UTF-8 (an incomplete
+// character at the very end, from a name cut to its field, still counts as UTF-8),
+// otherwise Latin-1, as names written by other tools often are. A dialog that shows
+// such a text stores its bytes back unchanged unless the user edits the field.
+QString DecodeStoredText(const char* text, qsizetype length);
+
 class CRowTexts {
 public:
     CRowTexts() = default;

@@ -181,7 +181,7 @@ void CLNBView::ShowRow(int row) {
     const LnbRecord& slot = m_slots.Slot(m_tuner, row);
     SatRecord sat{};
     if (slot.present != 0) {
-        m_db.GetSatInfo(static_cast<int16_t>(slot.sat_id), sat);
+        m_db.GetSatInfo(slot.sat_id, sat);
     }
     m_list->SetRowTexts(row, LnbRowTexts(row, slot, FieldText(sat.name)).ToList());
 }
@@ -312,6 +312,10 @@ bool CLNBView::Save() {
             m_slots.SetConnection(m_loopThru->isChecked() ? 1 : 0);
         }
         CUndoStep step("Save LNB settings");
+        // Every stored row is written again from its slot, which has cut what it cannot hold.
+        if (TellIfDoesNotFit(this, m_db.CheckLnbRowsFit())) {
+            return false;
+        }
         if (!m_slots.Save(m_db)) {
             MessageBox::Tell(this, QStringLiteral("The LNB settings could not be saved; the stored ones are kept."));
             return false;

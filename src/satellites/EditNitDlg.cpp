@@ -64,7 +64,7 @@ void CEditNitDlg::LoadTransponder() {
     if (m_nitId == 0) {
         return;
     }
-    m_rowRead = m_db.GetNitInfo(static_cast<int16_t>(m_nitId), m_record) > 0;
+    m_rowRead = m_db.GetNitInfo(m_nitId, m_record) > 0;
     if (!m_rowRead) {
         return;
     }
@@ -97,7 +97,7 @@ void CEditNitDlg::OnOk() {
 bool CEditNitDlg::Store() {
     if (m_nitId != 0) {
         // drift and the stream ids go back as they were read.
-        return m_rowRead && m_db.UpdateNitInfo(static_cast<int16_t>(m_nitId), m_record) == 0;
+        return m_rowRead && m_db.UpdateNitInfo(m_nitId, m_record) == 0;
     }
     NitRecord record = m_record;
     if (m_db.InsertNitInfo(record) != 0) {

@@ -59,7 +59,7 @@ void CEditSatDlg::LoadSatellite() {
     if (m_satId == 0) {
         return;
     }
-    m_rowRead = m_db.GetSatInfo(static_cast<int16_t>(m_satId), m_record) > 0;
+    m_rowRead = m_db.GetSatInfo(m_satId, m_record) > 0;
     if (!m_rowRead) {
         return;
     }
@@ -87,7 +87,10 @@ void CEditSatDlg::OnOk() {
         return;
     }
     m_record.position = *tenths;
-    dbutil::CopyFixedText(m_record.name, dialogfields::FitUtf8(name, kNameLimit).constData());
+    // A name the user left as shown keeps its stored bytes (a Latin-1 name among them).
+    if (m_satId == 0 || name != FieldText(m_record.name)) {
+        dbutil::CopyFixedText(m_record.name, dialogfields::FitUtf8(name, kNameLimit).constData());
+    }
     if (!Store()) {
         MessageBox::Tell(this, QString::fromLatin1(kStoreFailedMessage));
         return;
@@ -98,7 +101,7 @@ void CEditSatDlg::OnOk() {
 bool CEditSatDlg::Store() {
     if (m_satId != 0) {
         // The other fields go back as they were read, so only name and position change.
-        return m_rowRead && m_db.UpdateSatInfo(static_cast<int16_t>(m_satId), m_record) == 0;
+        return m_rowRead && m_db.UpdateSatInfo(m_satId, m_record) == 0;
     }
     SatRecord record = m_record;
     record.sat_id = m_db.GetNewSatId();

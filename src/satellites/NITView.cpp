@@ -3,6 +3,7 @@
 #include "EditNitDlg.h"
 #include "EditSatDlg.h"
 #include "app/EditPopupMenu.h"
+#include "app/DbProblems.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
@@ -202,6 +203,10 @@ void CNITView::EditSatellite(int row) {
     const bool adding = row < 0;
     if (!adding) {
         SelectAndFocus(m_satList, row);
+        // Its OK would write back values that the record has cut.
+        if (TellIfDoesNotFit(this, m_db.CheckSatRowFits(m_satList->RowId(row)))) {
+            return;
+        }
     }
     CUndoStep step(adding ? "Add satellite"
                           : "Edit satellite " + m_satList->CellText(row, kSatNameColumn).toStdString());
@@ -212,7 +217,7 @@ void CNITView::EditSatellite(int row) {
     // OK means the dialog stored the row, whether or not it can be read back.
     g_dbModified = 1;
     SatRecord sat{};
-    if (m_db.GetSatInfo(static_cast<int16_t>(dlg.SatId()), sat) <= 0) {
+    if (m_db.GetSatInfo(dlg.SatId(), sat) <= 0) {
         return;
     }
     if (adding) {
@@ -235,9 +240,12 @@ void CNITView::EditTransponder(int row) {
         }
     } else {
         SelectAndFocus(m_tpList, row);
+        if (TellIfDoesNotFit(this, m_db.CheckNitRowFits(m_tpList->RowId(row)))) {
+            return;
+        }
         // The transponder keeps its own satellite, whatever is selected on the left.
         NitRecord stored{};
-        if (m_db.GetNitInfo(static_cast<int16_t>(m_tpList->RowId(row)), stored) > 0) {
+        if (m_db.GetNitInfo(m_tpList->RowId(row), stored) > 0) {
             satId = stored.sat_id;
         }
     }
@@ -248,7 +256,7 @@ void CNITView::EditTransponder(int row) {
     }
     g_dbModified = 1;
     NitRecord nit{};
-    if (m_db.GetNitInfo(static_cast<int16_t>(dlg.NitId()), nit) <= 0) {
+    if (m_db.GetNitInfo(dlg.NitId(), nit) <= 0) {
         return;
     }
     if (adding) {
@@ -277,20 +285,22 @@ void CNITView::DeleteRows(CRecordListCtrl* list) {
     int removed = 0;
     for (const int selected : list->SelectedRows()) {
         const int row = selected - removed;
-        if (!DeleteRow(list, row)) {
-            MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+        if (const int rc = DeleteRow(list, row); rc != 0) {
+            if (!TellIfDoesNotFit(this, rc)) {
+                MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+            }
             return;
         }
         ++removed;
     }
 }
 
-bool CNITView::DeleteRow(CRecordListCtrl* list, int row) {
+int CNITView::DeleteRow(CRecordListCtrl* list, int row) {
     const int32_t id = list->RowId(row);
     const bool satellite = list == m_satList;
-    const int rc = satellite ? m_db.DeleteSat(static_cast<int16_t>(id)) : m_db.DeleteNit(id);
+    const int rc = satellite ? m_db.DeleteSat(id) : m_db.DeleteNit(id);
     if (rc != 0) {
-        return false;
+        return rc;
     }
     g_dbModified = 1;
     GetDocument()->UpdateAllViews(this, 0);
@@ -299,7 +309,7 @@ bool CNITView::DeleteRow(CRecordListCtrl* list, int row) {
     if (satellite && id == m_shownSatId) {
         ClearTransponders();
     }
-    return true;
+    return 0;
 }
 
 // Reordering satellites by dragging.
@@ -428,8 +438,8 @@ void CNITView::DropOnSatList() {
 }
 
 void CNITView::ExchangeSatRows(int target, int row) {
-    const auto seqTarget = static_cast<uint16_t>(m_satList->CellText(target, 0).toInt());
-    const auto seqRow = static_cast<uint16_t>(m_satList->CellText(row, 0).toInt());
+    const int32_t seqTarget = m_satList->CellText(target, 0).toInt();
+    const int32_t seqRow = m_satList->CellText(row, 0).toInt();
     for (const int column : {kSatNameColumn, kSatPositionColumn}) {
         const QString text = m_satList->CellText(target, column);
         m_satList->SetCellText(target, column, m_satList->CellText(row, column));

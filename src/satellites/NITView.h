@@ -67,7 +67,8 @@ private:
     void EditSatellite(int row);   // -1: a new satellite
     void EditTransponder(int row); // -1: a new transponder
     void DeleteRows(CRecordListCtrl* list);
-    bool DeleteRow(CRecordListCtrl* list, int row);
+    // 0, or the failing delete's result.
+    int DeleteRow(CRecordListCtrl* list, int row);
 
     void BeginDrag(int row);
     void DragMove(const QPoint& globalPos);

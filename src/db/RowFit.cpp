@@ -1,0 +1,113 @@
+// Checks that the stored values of rows fit the receiver's fixed-width record fields
+// before a command writes those rows back from their records.
+#include "ChannelDB.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using ColumnRange = CChannelDB::ColumnRange;
+constexpr ColumnRange kInt32{INT32_MIN, INT32_MAX};
+constexpr ColumnRange kInt16{INT16_MIN, INT16_MAX};
+constexpr ColumnRange kUint16{0, UINT16_MAX};
+constexpr ColumnRange kUint8{0, UINT8_MAX};
+constexpr ColumnRange kText{1, 0}; // empty range: not checked
+
+const ColumnRange kSatColumns[] = {kInt32, kText, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32};
+const ColumnRange kNitColumns[] = {kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32};
+const ColumnRange kLnbColumns[] = {kUint8, kUint8, kUint16, kUint16, kUint16, kUint8,
+                                   kUint8, kUint8, kUint8,  kUint8,  kUint16};
+const ColumnRange kChannelColumns[] = {kInt32, kInt32, kText,  kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32,
+                                       kInt32, kInt32, kInt32, kInt16, kInt16, kInt32, kInt32, kInt32, kInt32, kInt32};
+const ColumnRange kOptionColumns[] = {kUint16, kUint16, kUint16, kUint16, kUint16, kUint16, kUint16, kUint16,
+                                      kText,   kUint16, kUint16, kUint16, kUint16, kUint16, kInt16,  kUint16,
+                                      kUint16, kUint16, kInt32,  kInt32,  kUint16, kUint16, kUint16, kUint16};
+
+// True when `text` is a whole decimal integer within `range`, as the record field
+// holds it and writes it back unchanged. NULL reads and writes as 0 and passes.
+bool Fits(const char* text, ColumnRange range) {
+    if (range.low > range.high || text == nullptr) {
+        return true;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(text, &end, 10);
+    return errno == 0 && end != text && *end == '\0' && value >= range.low && value <= range.high;
+}
+
+// Runs `sql` and finds the first value outside its column's range; the SQLite
+// result code, with `what` naming the value ("tuner_id 70000") or left empty.
+int FindUnfitValue(const char* sql, std::span<const ColumnRange> ranges, std::string& what) {
+    dbutil::ResultTable table;
+    if (const int rc = table.Run(g_db, sql); rc != SQLITE_OK) {
+        return rc;
+    }
+    const int cols = std::min(table.Cols(), static_cast<int>(ranges.size()));
+    for (int row = 0; row < table.Rows(); ++row) {
+        for (int col = 0; col < cols; ++col) {
+            const char* value = table.Value(row, col);
+            if (!Fits(value, ranges[static_cast<size_t>(col)])) {
+                const char* name = table.ColumnName(col);
+                what = std::string(name != nullptr ? name : "?") + " " + value;
+                return SQLITE_OK;
+            }
+        }
+    }
+    return SQLITE_OK;
+}
+
+} // namespace
+
+int CChannelDB::CheckRowsFit(const char* sql, std::span<const ColumnRange> ranges) {
+    std::string what;
+    if (const int rc = FindUnfitValue(sql, ranges, what); rc != SQLITE_OK) {
+        LogDbError(kSqliteError, rc);
+        return -rc;
+    }
+    return what.empty() ? 0 : RefuseUnfit(what);
+}
+
+int CChannelDB::CheckSatRowFits(int32_t satId) {
+    if (const int rc = CheckSigned16(satId, "SAT_ID"); rc != 0) {
+        return rc;
+    }
+    const dbutil::SqlStatement sql("SELECT * FROM SATInfo WHERE SAT_ID = %d", satId);
+    return CheckRowsFit(sql.Text(), kSatColumns);
+}
+
+int CChannelDB::CheckNitRowFits(int32_t nitId) {
+    if (const int rc = CheckSigned16(nitId, "NIT_ID"); rc != 0) {
+        return rc;
+    }
+    const dbutil::SqlStatement sql("SELECT * FROM NITInfo WHERE NIT_ID = %d", nitId);
+    return CheckRowsFit(sql.Text(), kNitColumns);
+}
+
+int CChannelDB::CheckChannelRowFits(int32_t chId) {
+    if (const int rc = CheckSigned16(chId, "ch_id"); rc != 0) {
+        return rc;
+    }
+    const dbutil::SqlStatement sql("SELECT * FROM ChannelInfo WHERE ch_id = %d", chId);
+    return CheckRowsFit(sql.Text(), kChannelColumns);
+}
+
+int CChannelDB::CheckListedChannelsFit() {
+    return CheckRowsFit("SELECT * FROM ChannelInfo WHERE ch_id < 20000", kChannelColumns);
+}
+
+int CChannelDB::CheckLnbRowsFit() {
+    // Only the two tuners' rows are written back by a save; others stay as stored.
+    return CheckRowsFit("SELECT * FROM LNBInfo WHERE Tuner_ID IN (0, 1)", kLnbColumns);
+}
+
+int CChannelDB::CheckOptionRowFits(int32_t optionId) {
+    if (const int rc = CheckSigned16(optionId, "option_id"); rc != 0) {
+        return rc;
+    }
+    const dbutil::SqlStatement sql("SELECT * FROM OptionInfo WHERE option_id = %d", optionId);
+    return CheckRowsFit(sql.Text(), kOptionColumns);
+}
