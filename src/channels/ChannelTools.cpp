@@ -59,6 +59,15 @@ QWidget* CChannelTools::Parent() const {
     return qobject_cast<QWidget*>(parent());
 }
 
+// Reads the open file's channels for a command; tells the user when that fails.
+bool CChannelTools::ReadSet(CChannelDB& db, match::ChannelSet& set) const {
+    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
+        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+        return false;
+    }
+    return true;
+}
+
 bool CChannelTools::HaveDb() const {
     if (g_db == nullptr) {
         MessageBox::Tell(Parent(), QString::fromLatin1(kNoDbMessage));
@@ -90,8 +99,7 @@ void CChannelTools::OnExportCsv() {
     }
     CChannelDB db;
     match::ChannelSet set;
-    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
-        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+    if (!ReadSet(db, set)) {
         return;
     }
     const std::string text = match::ExportCsv(set);
@@ -121,8 +129,7 @@ void CChannelTools::OnImportCsv() {
     const std::string text = file.readAll().toStdString();
     CChannelDB db;
     match::ChannelSet set;
-    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
-        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+    if (!ReadSet(db, set)) {
         return;
     }
     const match::CsvImportPlan plan = match::PlanCsvImport(text, set);
@@ -163,8 +170,7 @@ void CChannelTools::OnApplyOrder() {
     }
     CChannelDB db;
     match::ChannelSet set;
-    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
-        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+    if (!ReadSet(db, set)) {
         return;
     }
     const match::OrderPlan plan = match::PlanOrder(reference, set);
@@ -186,8 +192,7 @@ void CChannelTools::OnFindDuplicates() {
     }
     CChannelDB db;
     match::ChannelSet set;
-    if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
-        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+    if (!ReadSet(db, set)) {
         return;
     }
     const std::vector<match::DuplicateSet> sets = match::FindDuplicates(match::IdentitiesOf(set));

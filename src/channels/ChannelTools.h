@@ -8,9 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+class CChannelDB;
 class COrvaneDoc;
 class QMenu;
 class QWidget;
+namespace match {
+struct ChannelSet;
+}
 
 class CChannelTools : public QObject {
     Q_OBJECT
@@ -29,6 +33,7 @@ private:
     QWidget* Parent() const;
     // True with a database open; otherwise tells the user and returns false.
     bool HaveDb() const;
+    bool ReadSet(CChannelDB& db, match::ChannelSet& set) const;
     // After a stored change: the database is changed and every view reloads.
     void Changed(int rc, const QString& what);
 

@@ -1,23 +1,13 @@
 // Whole-table reads, file checks and the number update behind the channel-matching commands.
 #include "ChannelDB.h"
+#include "RecordRows.h"
 
 int CChannelDB::GetNitList(NitRecord** list) {
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM NITInfo ORDER BY NIT_ID"); rc != 0) {
         return rc;
     }
-    return ReadList(table, list, [&table](NitRecord& nit, int row) {
-        nit.nit_id = table.Int(row, 0);
-        nit.sat_id = table.Int(row, 1);
-        nit.symbol_rate = table.Int(row, 2);
-        nit.frequency = table.Int(row, 3);
-        nit.fec = table.Int(row, 4);
-        nit.pol = table.Int(row, 5);
-        nit.drift = table.Int(row, 6);
-        nit.ts_id = table.Int(row, 7);
-        nit.network_id = table.Int(row, 8);
-        nit.package_id = table.Int(row, 9);
-    });
+    return ReadList(table, list, [&table](NitRecord& nit, int row) { dbrows::FillNit(table, row, nit); });
 }
 
 int CChannelDB::GetSdtList(ProviderRecord** list) {
@@ -36,14 +26,7 @@ int CChannelDB::GetAllFavEntries(FavEntryRecord** list) {
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM FAVListInfo ORDER BY favlist_seq"); rc != 0) {
         return rc;
     }
-    return ReadList(table, list, [&table](FavEntryRecord& entry, int row) {
-        entry.favgrp_id = table.Int(row, 0);
-        entry.favlist_id = table.Int(row, 1);
-        table.Text(row, 2, entry.name);
-        entry.favlist_seq = table.Int(row, 3);
-        entry.ch_id = table.Int(row, 4);
-        entry.column5 = table.Int(row, 5);
-    });
+    return ReadList(table, list, [&table](FavEntryRecord& entry, int row) { dbrows::FillFavEntry(table, row, entry); });
 }
 
 int CChannelDB::CheckIntegrity(std::vector<std::string>& problems) {

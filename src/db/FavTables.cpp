@@ -1,6 +1,7 @@
 // Favourite groups and their entries. Entry ids and places are drawn from the whole
 // FAVListInfo table, so a new entry always sorts last in its group.
 #include "ChannelDB.h"
+#include "RecordRows.h"
 
 namespace {
 
@@ -112,14 +113,7 @@ int CChannelDB::GetFavList(int32_t groupId, FavEntryRecord** list) {
         rc != 0) {
         return rc;
     }
-    return ReadList(table, list, [&table](FavEntryRecord& entry, int row) {
-        entry.favgrp_id = table.Int(row, 0);
-        entry.favlist_id = table.Int(row, 1);
-        table.Text(row, 2, entry.name);
-        entry.favlist_seq = table.Int(row, 3);
-        entry.ch_id = table.Int(row, 4);
-        entry.column5 = table.Int(row, 5);
-    });
+    return ReadList(table, list, [&table](FavEntryRecord& entry, int row) { dbrows::FillFavEntry(table, row, entry); });
 }
 
 int CChannelDB::AddFavEntry(int32_t chId, int32_t groupId) {

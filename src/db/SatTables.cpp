@@ -1,5 +1,6 @@
 // Satellites, transponders and LNB settings.
 #include "ChannelDB.h"
+#include "RecordRows.h"
 
 #include <cstring>
 
@@ -35,19 +36,6 @@ private:
     CChannelDB& m_db;
     bool m_open;
 };
-
-void FillNit(const dbutil::ResultTable& table, int row, NitRecord& nit) {
-    nit.nit_id = table.Int(row, 0);
-    nit.sat_id = table.Int(row, 1);
-    nit.symbol_rate = table.Int(row, 2);
-    nit.frequency = table.Int(row, 3);
-    nit.fec = table.Int(row, 4);
-    nit.pol = table.Int(row, 5);
-    nit.drift = table.Int(row, 6);
-    nit.ts_id = table.Int(row, 7);
-    nit.network_id = table.Int(row, 8);
-    nit.package_id = table.Int(row, 9);
-}
 
 } // namespace
 
@@ -184,7 +172,7 @@ int CChannelDB::GetNitListBySat(int32_t satId, NitRecord** list) {
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM NITInfo WHERE SAT_ID = %d", satId); rc != 0) {
         return rc;
     }
-    return ReadList(table, list, [&table](NitRecord& nit, int row) { FillNit(table, row, nit); });
+    return ReadList(table, list, [&table](NitRecord& nit, int row) { dbrows::FillNit(table, row, nit); });
 }
 
 int CChannelDB::GetNitInfo(int32_t nitId, NitRecord& nit) {
@@ -197,7 +185,7 @@ int CChannelDB::GetNitInfo(int32_t nitId, NitRecord& nit) {
     }
     std::memset(&nit, 0, sizeof nit);
     if (table.Rows() > 0) {
-        FillNit(table, 0, nit);
+        dbrows::FillNit(table, 0, nit);
     }
     return table.Rows();
 }
