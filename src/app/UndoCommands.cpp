@@ -82,6 +82,13 @@ void CUndoCommands::Travel(bool undo) {
         return;
     }
     DropOpenLabelEdit();
+    // Slot edits the LNB page holds are lost when it reloads: they are asked about as
+    // when the page is left. Stored (Yes), they are the newest step now, which the menu
+    // names for the next undo; this undo or redo does not go on over them.
+    const uint64_t contents = history.CurrentState();
+    if (!m_doc->SettlePendingEdits() || history.CurrentState() != contents) {
+        return;
+    }
     const QString name = QString::fromStdString(undo ? history.UndoName() : history.RedoName());
     int rc = 0;
     {

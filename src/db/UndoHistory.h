@@ -93,6 +93,9 @@ public:
     // a step make that unknown, which reads as "not saved".
     void MarkSaved() { m_savedState = m_currentState; }
     bool AtSavedState() const { return m_savedState == m_currentState; }
+    // Names the working copy's contents: it changes with every step recorded, undone or
+    // redone and every write outside a step.
+    uint64_t CurrentState() const { return m_currentState; }
 
     // Called after each change of the steps (recorded, undone, redone, cleared), so
     // menus can follow.

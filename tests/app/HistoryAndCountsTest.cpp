@@ -11,6 +11,7 @@
 #include "app/ModalDialog.h"
 #include "app/OrvaneApp.h"
 #include "app/OrvaneDoc.h"
+#include "app/PendingEdits.h"
 #include "app/SplitterView.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
@@ -92,6 +93,7 @@ private slots:
     void eachCommandUndoesAndRedoes();
     void openingAFileClearsTheHistory();
     void aFailedUndoSaysSoAndKeepsTheFile();
+    void undoAsksAboutUnsavedLnbSlotEdits();
     void countsFollowChangesGroupsAndClose();
 
 private:
@@ -297,6 +299,43 @@ void HistoryAndCountsTest::aFailedUndoSaysSoAndKeepsTheFile() {
     QCOMPARE(fixtures::DumpTables(g_db), after);
     QCOMPARE(Shown(Frame()->EditingView()), shown);
     QVERIFY(Action("actionEditUndo")->isEnabled()); // the step can be tried again
+}
+
+void HistoryAndCountsTest::undoAsksAboutUnsavedLnbSlotEdits() {
+    const std::string opened = fixtures::DumpTables(g_db);
+    DeleteWithKey(Container()->ChannelView()->List(), {0});
+    const std::string deleted = fixtures::DumpTables(g_db);
+    SwitchTo(CMainFrame::kLnbView);
+    auto* lnb = qobject_cast<CLNBView*>(Frame()->EditingView());
+    const auto clearSlot = [&] {
+        DeleteWithKey(lnb->List(), {0});
+        QVERIFY(lnb->HasPendingEdits());
+    };
+    clearSlot();
+    MessageBox::TakeShown();
+
+    // Cancel: neither the edits nor the file change.
+    MessageBox::QueueAnswer(MessageBox::Answer::Cancel);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditUndo")));
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QString::fromLatin1(PendingEdits::kQuestion)});
+    QCOMPARE(fixtures::DumpTables(g_db), deleted);
+    QVERIFY(lnb->HasPendingEdits());
+
+    // Yes: the edits are stored as the newest step, and the undo stops there.
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditUndo")));
+    QVERIFY(fixtures::DumpTables(g_db) != deleted);
+    QVERIFY(Action("actionEditUndo")->text().startsWith(QStringLiteral("&Undo Save LNB settings")));
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditUndo")));
+    QCOMPARE(fixtures::DumpTables(g_db), deleted);
+
+    // No: the edits are dropped and the undo goes on.
+    lnb = qobject_cast<CLNBView*>(Frame()->EditingView());
+    clearSlot();
+    MessageBox::QueueAnswer(MessageBox::Answer::No);
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditUndo")));
+    QCOMPARE(fixtures::DumpTables(g_db), opened);
+    QVERIFY(!lnb->HasPendingEdits());
 }
 
 void HistoryAndCountsTest::countsFollowChangesGroupsAndClose() {
