@@ -21,6 +21,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <vector>
 
 using filecopy::Step;
 
@@ -133,6 +134,7 @@ private slots:
     void readOnlyTargetIsNamedBeforeSaveAs();
     void faultAtEachStepLeavesOldOrNew_data();
     void faultAtEachStepLeavesOldOrNew();
+    void copyIsFlushedBeforeTheRename();
     void killedSavesLeaveOldOrNew();
 
 private:
@@ -438,6 +440,37 @@ void UserFileTest::faultAtEachStepLeavesOldOrNew() {
     if (step >= 0) {
         QCOMPARE(filecopy::StepCalls(static_cast<Step>(step)), call);
     }
+}
+
+namespace {
+
+std::vector<Step>& StepsSeen() {
+    static std::vector<Step> steps;
+    return steps;
+}
+
+void RecordStep(Step step, int) {
+    StepsSeen().push_back(step);
+}
+
+} // namespace
+
+// Guards against a copy renamed over the user's file before its bytes reach the disk.
+void UserFileTest::copyIsFlushedBeforeTheRename() {
+    const QString source = WriteDb(Path(QStringLiteral("new.dat")), "New");
+    const QString target = WriteDb(Path(QStringLiteral("old.dat")), "Old");
+    StepsSeen().clear();
+    filecopy::ResetSteps();
+    filecopy::SetStepHook(&RecordStep);
+    std::string error;
+    const bool copied = filecopy::ReplaceWithCopy(source.toStdString(), target.toStdString(), &error);
+    filecopy::SetStepHook(nullptr);
+    QVERIFY2(copied, error.c_str());
+
+    std::vector<Step> disk = StepsSeen();
+    std::erase(disk, Step::Write);
+    const std::vector<Step> expected{Step::Open, Step::Flush, Step::Rename, Step::DirSync};
+    QVERIFY(disk == expected);
 }
 
 void UserFileTest::killedSavesLeaveOldOrNew() {
