@@ -39,7 +39,7 @@ void CStatusCounts::Refresh() {
         QStringLiteral("Channels: %1   TV: %2   Radio: %3")
             .arg(locale.toString(counts.channels), locale.toString(counts.tv), locale.toString(counts.radio));
     if (m_groupId > 0) {
-        const int entries = m_db.CountFavEntries(static_cast<uint16_t>(m_groupId));
+        const int entries = m_db.CountFavEntries(m_groupId);
         if (entries >= 0) {
             text += QStringLiteral("   Group: %1").arg(locale.toString(entries));
         }

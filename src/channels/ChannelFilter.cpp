@@ -87,7 +87,7 @@ bool CChannelFilter::Load(CChannelDB& db, const ChannelFilterSettings& settings,
     m_withoutFavourite.clear();
     std::vector<int32_t> ids;
     if (settings.satId >= 0) {
-        if (db.GetChannelIdsBySat(static_cast<int16_t>(settings.satId), ids) < 0) {
+        if (db.GetChannelIdsBySat(settings.satId, ids) < 0) {
             return false;
         }
         m_onSatellite = ToSet(ids);

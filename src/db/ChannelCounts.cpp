@@ -21,7 +21,7 @@ int CChannelDB::CountChannels(ChannelCounts& counts) {
     return 1;
 }
 
-int CChannelDB::CountFavEntries(uint16_t groupId) {
+int CChannelDB::CountFavEntries(int32_t groupId) {
     dbutil::ResultTable table;
     if (const int rc = Query(table, kSqliteError, "SELECT count(*) FROM FAVListInfo WHERE FAVGRP_ID = %d", groupId);
         rc != 0) {
@@ -30,7 +30,7 @@ int CChannelDB::CountFavEntries(uint16_t groupId) {
     return table.Rows() > 0 ? table.Int(0, 0) : 0;
 }
 
-int CChannelDB::GetChannelIdsBySat(int16_t satId, std::vector<int32_t>& ids) {
+int CChannelDB::GetChannelIdsBySat(int32_t satId, std::vector<int32_t>& ids) {
     dbutil::ResultTable table;
     if (const int rc =
             Query(table, kSqliteError, "SELECT ch_id FROM ChannelInfo WHERE ch_id < 20000 AND sat_id = %d", satId);

@@ -123,7 +123,8 @@ public:
 
     // Whether the stored values of rows fit their records' fixed-width fields, asked
     // before a command writes rows back from their records (an edit dialog's OK,
-    // Renumber, LNB SAVE, the settings OK): 0, kValueDoesNotFit, or a failure code.
+    // Renumber, LNB SAVE; the settings use FindUnfitOptionValue): 0, kValueDoesNotFit,
+    // or a failure code.
     // The row ids are taken as the ids were read, and must fit the 16 bits of the
     // single-row operations.
     int CheckSatRowFits(int32_t satId);
@@ -131,7 +132,6 @@ public:
     int CheckChannelRowFits(int32_t chId);
     int CheckListedChannelsFit();
     int CheckLnbRowsFit();
-    int CheckOptionRowFits(int32_t optionId);
     // The values a record field holds, by column position; low > high: not checked.
     struct ColumnRange {
         int64_t low;
@@ -153,8 +153,8 @@ public:
     // Counts and id lists for the status bar and the channel list's filters (listed
     // channels only): 1 or the count or the number of ids, or the negated code.
     int CountChannels(ChannelCounts& counts);
-    int CountFavEntries(uint16_t groupId);
-    int GetChannelIdsBySat(int16_t satId, std::vector<int32_t>& ids);
+    int CountFavEntries(int32_t groupId);
+    int GetChannelIdsBySat(int32_t satId, std::vector<int32_t>& ids);
     int GetChannelIdsWithoutFav(std::vector<int32_t>& ids);
     // Whole-table reads for the channel-matching commands (reference lists, CSV,
     // duplicates): one query each instead of one per satellite, group or channel.

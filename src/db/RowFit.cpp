@@ -23,9 +23,6 @@ const ColumnRange kLnbColumns[] = {kUint8, kUint8, kUint16, kUint16, kUint16, kU
                                    kUint8, kUint8, kUint8,  kUint8,  kUint16};
 const ColumnRange kChannelColumns[] = {kInt32, kInt32, kText,  kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32,
                                        kInt32, kInt32, kInt32, kInt16, kInt16, kInt32, kInt32, kInt32, kInt32, kInt32};
-const ColumnRange kOptionColumns[] = {kUint16, kUint16, kUint16, kUint16, kUint16, kUint16, kUint16, kUint16,
-                                      kText,   kUint16, kUint16, kUint16, kUint16, kUint16, kInt16,  kUint16,
-                                      kUint16, kUint16, kInt32,  kInt32,  kUint16, kUint16, kUint16, kUint16};
 
 // True when `text` is a whole decimal integer within `range`, as the record field
 // holds it and writes it back unchanged. NULL reads and writes as 0 and passes.
@@ -102,12 +99,4 @@ int CChannelDB::CheckListedChannelsFit() {
 int CChannelDB::CheckLnbRowsFit() {
     // Only the two tuners' rows are written back by a save; others stay as stored.
     return CheckRowsFit("SELECT * FROM LNBInfo WHERE Tuner_ID IN (0, 1)", kLnbColumns);
-}
-
-int CChannelDB::CheckOptionRowFits(int32_t optionId) {
-    if (const int rc = CheckSigned16(optionId, "option_id"); rc != 0) {
-        return rc;
-    }
-    const dbutil::SqlStatement sql("SELECT * FROM OptionInfo WHERE option_id = %d", optionId);
-    return CheckRowsFit(sql.Text(), kOptionColumns);
 }

@@ -7,7 +7,7 @@ namespace {
 // Looks `id` up in `memo` or reads it with `read(id, ok)`; a failed read is not
 // remembered, so the next row asks again as a single-row lookup would.
 template <typename Value, typename Read>
-Value Remembered(bool remember, std::unordered_map<int16_t, Value>& memo, int16_t id, Read read) {
+Value Remembered(bool remember, std::unordered_map<int32_t, Value>& memo, int32_t id, Read read) {
     if (remember) {
         if (const auto found = memo.find(id); found != memo.end()) {
             return found->second;
@@ -19,6 +19,11 @@ Value Remembered(bool remember, std::unordered_map<int16_t, Value>& memo, int16_
         memo.emplace(id, value);
     }
     return value;
+}
+
+// A refused id is an answer too (no such row), so it is asked once per fill.
+bool Answered(int rc) {
+    return rc >= 0 || rc == kValueDoesNotFit;
 }
 
 } // namespace
@@ -35,25 +40,25 @@ ChannelLinks CRecordLookup::LinksOf(const ChannelRecord& channel) {
 }
 
 QString CRecordLookup::SatName(int32_t satId) {
-    return Remembered(m_remember, m_satNames, static_cast<int16_t>(satId), [this](int16_t id, bool& ok) {
+    return Remembered(m_remember, m_satNames, satId, [this](int32_t id, bool& ok) {
         SatRecord sat{};
-        ok = m_db.GetSatInfo(id, sat) >= 0;
+        ok = Answered(m_db.GetSatInfo(id, sat));
         return FieldText(sat.name);
     });
 }
 
 CRecordLookup::TpParams CRecordLookup::Tp(int32_t nitId) {
-    return Remembered(m_remember, m_tps, static_cast<int16_t>(nitId), [this](int16_t id, bool& ok) {
+    return Remembered(m_remember, m_tps, nitId, [this](int32_t id, bool& ok) {
         NitRecord nit{};
-        ok = m_db.GetTpParams(id, nit) >= 0;
+        ok = Answered(m_db.GetTpParams(id, nit));
         return TpParams{nit.frequency, nit.symbol_rate, nit.pol};
     });
 }
 
 QString CRecordLookup::ProviderName(int32_t sdtId) {
-    return Remembered(m_remember, m_providerNames, static_cast<int16_t>(sdtId), [this](int16_t id, bool& ok) {
+    return Remembered(m_remember, m_providerNames, sdtId, [this](int32_t id, bool& ok) {
         ProviderRecord provider{};
-        ok = m_db.GetSdtInfo(id, provider) >= 0;
+        ok = Answered(m_db.GetSdtInfo(id, provider));
         return FieldText(provider.provider_name);
     });
 }

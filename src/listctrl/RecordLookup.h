@@ -27,14 +27,14 @@ private:
         int32_t pol = 0;
     };
 
-    // The database operations take 16-bit ids; the keys are those ids, so two
-    // record values that the operation cannot tell apart share one answer.
+    // An id the 16-bit single-row operations cannot hold reads as no row (empty
+    // texts, zeros), never as the row its low bits would name.
     TpParams Tp(int32_t nitId);
     QString ProviderName(int32_t sdtId);
 
     CChannelDB& m_db;
     bool m_remember;
-    std::unordered_map<int16_t, QString> m_satNames;
-    std::unordered_map<int16_t, TpParams> m_tps;
-    std::unordered_map<int16_t, QString> m_providerNames;
+    std::unordered_map<int32_t, QString> m_satNames;
+    std::unordered_map<int32_t, TpParams> m_tps;
+    std::unordered_map<int32_t, QString> m_providerNames;
 };

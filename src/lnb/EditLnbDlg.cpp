@@ -1,7 +1,7 @@
 #include "EditLnbDlg.h"
 
-#include "app/DialogFields.h"
 #include "app/DbProblems.h"
+#include "app/DialogFields.h"
 #include "app/MessageBox.h"
 #include "listctrl/RowFormat.h"
 
@@ -125,7 +125,7 @@ void CEditLnbDlg::FillSatellites() {
     m_satellite->setCurrentIndex(-1);
 }
 
-void CEditLnbDlg::FillTransponders(int16_t satId) {
+void CEditLnbDlg::FillTransponders(int32_t satId) {
     const QSignalBlocker blocker(m_tpFreq);
     m_tpFreq->clear();
     NitRecord* block = nullptr;
@@ -150,7 +150,7 @@ void CEditLnbDlg::LoadRecord() {
     m_diseqc10->setCurrentIndex(lnb.diseqc10_port < m_diseqc10->count() ? lnb.diseqc10_port : -1);
     m_diseqc11->setCurrentIndex(lnb.diseqc11_port < m_diseqc11->count() ? lnb.diseqc11_port : -1);
     m_tone->setCurrentIndex(lnb.tone_22k < m_tone->count() ? lnb.tone_22k : -1);
-    FillTransponders(static_cast<int16_t>(lnb.sat_id));
+    FillTransponders(lnb.sat_id);
 }
 
 void CEditLnbDlg::OnSatelliteChanged() {
@@ -159,7 +159,7 @@ void CEditLnbDlg::OnSatelliteChanged() {
         m_tpFreq->clear();
         return;
     }
-    FillTransponders(static_cast<int16_t>(m_satellite->itemData(index).toInt()));
+    FillTransponders(m_satellite->itemData(index).toInt());
 }
 
 void CEditLnbDlg::OnLnbTypeChanged(int type) {

@@ -20,7 +20,7 @@ public:
 private:
     void BuildControls();
     void FillSatellites();
-    void FillTransponders(int16_t satId);
+    void FillTransponders(int32_t satId);
     void LoadRecord();
     void OnSatelliteChanged();
     void OnLnbTypeChanged(int type);

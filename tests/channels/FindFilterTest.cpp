@@ -95,6 +95,7 @@ private slots:
     void quickFiltersOnTheDemoDatabase();
     void aFilterTurnsOffRenumberAndReorderingDrags();
     void editAndDeleteUnderAFilterKeepTheOrder();
+    void aSatelliteIdBeyondSixteenBitsIsNoOtherSatellite();
 
 private:
     void Start(const QString& path);
@@ -333,3 +334,24 @@ void FindFilterTest::editAndDeleteUnderAFilterKeepTheOrder() {
 
 QTEST_MAIN(FindFilterTest)
 #include "FindFilterTest.moc"
+
+// The satellite filter and the list's satellite column cut sat_id 65537 to 1: the
+// filter showed satellite 1's channels and the row showed satellite 1's name.
+void FindFilterTest::aSatelliteIdBeyondSixteenBitsIsNoOtherSatellite() {
+    const QString path = m_folder->Path(QStringLiteral("far.dat"));
+    WriteFindFixture(path);
+    QVERIFY(testsupport::OpenDbDirect(path));
+    QVERIFY(testsupport::Exec(QStringLiteral("INSERT INTO SATInfo SELECT 65537, 'Far', posi_index, posi_index_org, 3, "
+                                             "position, position_org, added FROM SATInfo WHERE SAT_ID = 1; "
+                                             "UPDATE ChannelInfo SET sat_id = 65537 WHERE ch_id = 6")));
+    testsupport::CloseDbDirect();
+    Start(path);
+
+    auto* combo = Bar()->findChild<QComboBox*>(QStringLiteral("satelliteFilterCombo"));
+    const int far = combo->findData(65537);
+    QVERIFY(far >= 0);
+    combo->setCurrentIndex(far);
+    QCOMPARE(ShownIds(), std::set<int32_t>{6});
+    const int row = static_cast<int>(AllIds().indexOf(6));
+    QVERIFY(!List()->RowTexts(row).contains(QStringLiteral("Astra 19.2E")));
+}
