@@ -89,6 +89,7 @@ private slots:
     void deleteClearsTheSlotOnly();
     void editChangesCurrentTunersSlotOnly();
     void failedSaveKeepsStoredRows();
+    void saveRefusesAStoredValueItsSlotWouldCut();
     void slotsFilledAfterChoosingLoopThruSaveLoopThru();
     void rowsBeyondTwentyAreKept();
     void contextMenuAndNoDatabase();
@@ -338,6 +339,20 @@ void LnbViewTest::failedSaveKeepsStoredRows() {
     QVERIFY(Exec("DROP TRIGGER refuse"));
     Click("saveButton");
     QCOMPARE(StoredRows(), (QStringList{"0:1:9750:9750:1:5", "1:2:10750:10750:1:9"}));
+}
+
+// SAVE wrote local_freq1 70000 back as 4464, the low 16 bits its slot kept.
+void LnbViewTest::saveRefusesAStoredValueItsSlotWouldCut() {
+    Open();
+    QVERIFY(Exec("UPDATE LNBInfo SET local_freq1 = 70000 WHERE Tuner_ID = 1"));
+    m_view->OnInitialUpdate();
+    const QStringList before = StoredRows();
+    TypeSwitchType(QStringLiteral("1"));
+    Click("saveButton");
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"This row holds a value that the receiver's format does not "
+                                                       "allow (local_freq1 70000). It is left unchanged."});
+    QCOMPARE(StoredRows(), before);
+    QCOMPARE(g_dbModified, int16_t(0));
 }
 
 void LnbViewTest::slotsFilledAfterChoosingLoopThruSaveLoopThru() {
