@@ -2,6 +2,7 @@
 
 #include "ChangeListDlg.h"
 #include "app/AppMessages.h"
+#include "app/DbProblems.h"
 #include "app/FileChooser.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
@@ -77,6 +78,9 @@ bool CChannelTools::HaveDb() const {
 }
 
 void CChannelTools::Changed(int rc, const QString& what) {
+    if (TellIfDoesNotFit(Parent(), rc)) {
+        return; // rolled back too
+    }
     if (rc != 0) {
         // The transaction was rolled back: the database is as it was.
         MessageBox::Tell(Parent(),

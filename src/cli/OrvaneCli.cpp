@@ -89,6 +89,10 @@ bool ReadWorking(const Context& ctx, CWorkingCopy& copy, const std::string& path
 }
 
 int SaveWorking(const Context& ctx, CWorkingCopy& copy, int rc, const std::string& path) {
+    if (rc == kValueDoesNotFit) {
+        return ctx.Fail(path + ": a row holds a value that the receiver's format does not allow (" + LastDbErrorText() +
+                        "); the file is unchanged");
+    }
     if (rc != 0) {
         return ctx.Fail(path + ": the change failed (sqlite3 error " + std::to_string(-rc) +
                         "); the file is unchanged");

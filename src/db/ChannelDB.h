@@ -132,10 +132,12 @@ public:
     int CheckChannelRowFits(int32_t chId);
     int CheckListedChannelsFit();
     int CheckLnbRowsFit();
-    // The values a record field holds, by column position; low > high: not checked.
+    // The values a record field holds, by column position: a number from low to high
+    // (low > high: not checked), or with `text` a text of at most `high` bytes.
     struct ColumnRange {
         int64_t low;
         int64_t high;
+        bool text = false;
     };
 
     // Receiver options.

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cinttypes>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -15,25 +16,45 @@ constexpr ColumnRange kInt32{INT32_MIN, INT32_MAX};
 constexpr ColumnRange kInt16{INT16_MIN, INT16_MAX};
 constexpr ColumnRange kUint16{0, UINT16_MAX};
 constexpr ColumnRange kUint8{0, UINT8_MAX};
-constexpr ColumnRange kText{1, 0}; // empty range: not checked
+// A name field of 16 bytes holds 15 and the closing NUL; a longer stored name would
+// be written back cut.
+constexpr ColumnRange kName{0, 15, true};
 
-const ColumnRange kSatColumns[] = {kInt32, kText, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32};
+const ColumnRange kSatColumns[] = {kInt32, kName, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32};
 const ColumnRange kNitColumns[] = {kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32};
 const ColumnRange kLnbColumns[] = {kUint8, kUint8, kUint16, kUint16, kUint16, kUint8,
                                    kUint8, kUint8, kUint8,  kUint8,  kUint16};
-const ColumnRange kChannelColumns[] = {kInt32, kInt32, kText,  kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32,
+const ColumnRange kChannelColumns[] = {kInt32, kInt32, kName,  kInt32, kInt32, kInt32, kInt32, kInt32, kInt32, kInt32,
                                        kInt32, kInt32, kInt32, kInt16, kInt16, kInt32, kInt32, kInt32, kInt32, kInt32};
 
-// True when `text` is a whole decimal integer within `range`, as the record field
-// holds it and writes it back unchanged. NULL reads and writes as 0 and passes.
+// True when `text` is a whole decimal integer within `range`, or a text no longer
+// than the range allows, as the record field holds it and writes it back unchanged.
+// NULL reads and writes as 0 or an empty text and passes.
 bool Fits(const char* text, ColumnRange range) {
     if (range.low > range.high || text == nullptr) {
         return true;
+    }
+    if (range.text) {
+        return static_cast<int64_t>(std::strlen(text)) <= range.high;
     }
     errno = 0;
     char* end = nullptr;
     const long long value = std::strtoll(text, &end, 10);
     return errno == 0 && end != text && *end == '\0' && value >= range.low && value <= range.high;
+}
+
+// A stored text may be any length; the message shows its start.
+std::string Shortened(const char* value) {
+    constexpr size_t kShown = 40;
+    const std::string text(value);
+    if (text.size() <= kShown) {
+        return text;
+    }
+    size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut; // not inside a UTF-8 character
+    }
+    return text.substr(0, cut) + "...";
 }
 
 // Runs `sql` and finds the first value outside its column's range; the SQLite
@@ -49,7 +70,7 @@ int FindUnfitValue(const char* sql, std::span<const ColumnRange> ranges, std::st
             const char* value = table.Value(row, col);
             if (!Fits(value, ranges[static_cast<size_t>(col)])) {
                 const char* name = table.ColumnName(col);
-                what = std::string(name != nullptr ? name : "?") + " " + value;
+                what = std::string(name != nullptr ? name : "?") + " " + Shortened(value);
                 return SQLITE_OK;
             }
         }

@@ -316,11 +316,11 @@ std::string Describe(const ChannelIdentity& identity) {
 int StoreGroups(CChannelDB& db, const ChannelSet& current, const CsvImportPlan& plan) {
     for (size_t i = 0; i < current.channels.size(); ++i) {
         const ChannelItem& item = current.channels[i];
-        const auto chId = static_cast<uint16_t>(item.record.ch_id);
+        const int32_t chId = item.record.ch_id;
         const std::vector<int>& wanted = plan.groups[i];
         for (const int id : wanted) {
             if (std::find(item.groups.begin(), item.groups.end(), id) == item.groups.end()) {
-                if (const int rc = db.AddFavEntry(chId, static_cast<uint16_t>(id)); rc < 0) {
+                if (const int rc = db.AddFavEntry(chId, id); rc < 0) {
                     return rc;
                 }
             }
@@ -329,11 +329,11 @@ int StoreGroups(CChannelDB& db, const ChannelSet& current, const CsvImportPlan& 
             if (std::find(wanted.begin(), wanted.end(), id) != wanted.end()) {
                 continue;
             }
-            const int entry = db.FindFavEntry(chId, static_cast<uint16_t>(id));
+            const int entry = db.FindFavEntry(chId, id);
             if (entry < 0) {
                 return entry;
             }
-            if (const int rc = db.DeleteFavEntry(static_cast<uint16_t>(id), static_cast<uint16_t>(entry)); rc != 0) {
+            if (const int rc = db.DeleteFavEntry(id, entry); rc != 0) {
                 return rc;
             }
         }
@@ -496,12 +496,16 @@ int ApplyCsvImport(CChannelDB& db, const ChannelSet& current, const CsvImportPla
             continue;
         }
         const ChannelRecord& record = plan.records[i];
-        const auto chId = static_cast<int16_t>(record.ch_id);
-        if (const int rc = db.UpdateChannelInfo(chId, record); rc != 0) {
+        // The record is written back whole: a stored value it has cut is refused
+        // rather than stored cut for a field the file did not change.
+        if (const int rc = db.CheckChannelRowFits(record.ch_id); rc != 0) {
+            return rc;
+        }
+        if (const int rc = db.UpdateChannelInfo(record.ch_id, record); rc != 0) {
             return rc;
         }
         if (std::string_view(record.name) != current.channels[i].record.name) {
-            if (const int rc = db.RenameFavEntries(static_cast<uint16_t>(record.ch_id), record.name); rc != 0) {
+            if (const int rc = db.RenameFavEntries(record.ch_id, record.name); rc != 0) {
                 return rc;
             }
         }

@@ -90,7 +90,7 @@ int ReplaceFavourites(CChannelDB& db, const ChannelSet& current, const OrderPlan
                 continue;
             }
             const int32_t chId = current.channels[static_cast<size_t>(to)].record.ch_id;
-            if (const int rc = db.AddFavEntry(static_cast<uint16_t>(chId), static_cast<uint16_t>(groupId)); rc < 0) {
+            if (const int rc = db.AddFavEntry(chId, groupId); rc < 0) {
                 return rc;
             }
         }
@@ -140,8 +140,7 @@ int RemoveDuplicates(CChannelDB& db, const ChannelSet& set, const std::vector<Du
             if (member == keeper) {
                 continue;
             }
-            const auto chId = static_cast<uint16_t>(set.channels[member].record.ch_id);
-            if (const int rc = db.DeleteChannel(chId); rc != 0) {
+            if (const int rc = db.DeleteChannel(set.channels[member].record.ch_id); rc != 0) {
                 return rc;
             }
         }

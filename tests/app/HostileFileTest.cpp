@@ -275,6 +275,12 @@ void HostileFileTest::rowsTheRecordCannotHoldAreLeftUnchanged_data() {
                                                     << int(Command::Renumber) << 0 << "audio_mode 99999";
     QTest::newRow("edit channel with audio_mode 99999") << "UPDATE ChannelInfo SET audio_mode = 99999 WHERE ch_id = 7"
                                                         << int(Command::EditChannel) << 7 << "audio_mode 99999";
+    QTest::newRow("edit channel with a name longer than its field")
+        << "UPDATE ChannelInfo SET name = 'Seventeen letters' WHERE ch_id = 7" << int(Command::EditChannel) << 7
+        << "name Seventeen letters";
+    QTest::newRow("renumber with a 201-byte channel name")
+        << "UPDATE ChannelInfo SET name = 'x' || hex(zeroblob(100)) WHERE ch_id = 3" << int(Command::Renumber) << 0
+        << "name x" + QString(39, QLatin1Char('0')) + "...";
     QTest::newRow("edit satellite with a position beyond 32 bits")
         << "UPDATE SATInfo SET position_org = 5000000000 WHERE SAT_ID = 2" << int(Command::EditSatellite) << 2
         << "position_org 5000000000";

@@ -96,3 +96,18 @@ TEST_F(MatchTest, DuplicatesRemoveRollsBackWhenADeleteFails) {
     EXPECT_LT(match::RemoveDuplicates(m_db, set, sets), 0);
     EXPECT_EQ(Names().size(), 7u);
 }
+
+// RemoveDuplicates cut ch_id -65534 to 2 and deleted the kept channel 2 instead.
+TEST_F(MatchTest, DuplicatesRemoveNeverDeletesTheChannelAnIdBeyondSixteenBitsNames) {
+    WriteOldFile(TempPath("dup.dat"));
+    OpenDb(TempPath("dup.dat"));
+    Sql("INSERT INTO ChannelInfo SELECT -65534, ch_seq, 'ZDF', nit_id, pg_id, sat_id, cas_type, media_mode, "
+        "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 9, SDT_ID FROM "
+        "ChannelInfo WHERE ch_id = 2");
+    const match::ChannelSet set = ReadOpen();
+    const auto sets = match::FindDuplicates(match::IdentitiesOf(set));
+    ASSERT_EQ(sets.size(), 1u);
+    const auto before = Names();
+    EXPECT_EQ(match::RemoveDuplicates(m_db, set, sets), kValueDoesNotFit);
+    EXPECT_EQ(Names(), before);
+}

@@ -83,6 +83,25 @@ TEST_F(CsvImportTest, ImportRenamesMovesFlagsAndRegroupsMatchedChannels) {
     EXPECT_EQ(SqlInt("SELECT count(*) FROM FAVListInfo WHERE ch_id = 3"), 0);
 }
 
+// An import writes each changed channel back whole: it stored these values cut.
+TEST_F(CsvImportTest, AChannelHoldingAValueItsRecordWouldCutIsRefused) {
+    for (const char* stored : {"tuner_id = 70000", "name = 'ZDF with a much longer name'"}) {
+        CloseDb();
+        WriteOldFile(TempPath("db.dat"));
+        OpenDb(TempPath("db.dat"));
+        Sql(std::string("UPDATE ChannelInfo SET ") + stored + " WHERE ch_id = 2");
+        const std::string before = FileBytes();
+        const match::ChannelSet set = ReadOpen();
+        std::string text = Exported();
+        const size_t lineEnd = text.find("\r\n", text.find(",28006,"));
+        text.replace(text.rfind(",0,0,", lineEnd), 5, ",1,0,"); // hidden from now on
+        const CsvImportPlan plan = match::PlanCsvImport(text, set);
+        ASSERT_EQ(plan.changes.size(), 1u) << stored;
+        EXPECT_EQ(match::ApplyCsvImport(m_db, set, plan), kValueDoesNotFit) << stored;
+        EXPECT_EQ(FileBytes(), before) << stored;
+    }
+}
+
 TEST_F(CsvImportTest, BadInputIsRefusedWithAClearMessageAndNothingChanges) {
     struct Case {
         std::string text;
