@@ -135,11 +135,15 @@ int CChannelDB::SwapSatSeq(int32_t seqA, int32_t seqB) {
     if (const int rc = CheckUnsigned16(seqB, "SAT_seq"); rc != 0) {
         return rc;
     }
-    // The caller's transaction is the only protection; it ignores the result.
-    Execute(nullptr, "UPDATE SATInfo SET SAT_seq = 2000 WHERE SAT_seq = %d", seqA);
-    Execute(nullptr, "UPDATE SATInfo SET SAT_seq = %d WHERE SAT_seq = %d", seqA, seqB);
-    Execute(nullptr, "UPDATE SATInfo SET SAT_seq = %d WHERE SAT_seq = 2000", seqB);
-    return 0;
+    // A step that fails is reported, so the caller's transaction is rolled back rather
+    // than committed with a satellite parked at 2000.
+    if (const int rc = Execute(nullptr, "UPDATE SATInfo SET SAT_seq = 2000 WHERE SAT_seq = %d", seqA); rc != 0) {
+        return rc;
+    }
+    if (const int rc = Execute(nullptr, "UPDATE SATInfo SET SAT_seq = %d WHERE SAT_seq = %d", seqA, seqB); rc != 0) {
+        return rc;
+    }
+    return Execute(nullptr, "UPDATE SATInfo SET SAT_seq = %d WHERE SAT_seq = 2000", seqB);
 }
 
 // Transponders.

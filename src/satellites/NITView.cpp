@@ -2,8 +2,8 @@
 
 #include "EditNitDlg.h"
 #include "EditSatDlg.h"
-#include "app/EditPopupMenu.h"
 #include "app/DbProblems.h"
+#include "app/EditPopupMenu.h"
 #include "app/MessageBox.h"
 #include "app/ModalDialog.h"
 #include "app/OrvaneDoc.h"
@@ -422,7 +422,7 @@ void CNITView::DropOnSatList() {
             break;
         }
         changed = changed || target != row;
-        ExchangeSatRows(target++, row);
+        stored = ExchangeSatRows(target++, row);
     }
     stored = stored && m_db.CommitTransaction() == 0;
     if (!stored) {
@@ -437,7 +437,7 @@ void CNITView::DropOnSatList() {
     }
 }
 
-void CNITView::ExchangeSatRows(int target, int row) {
+bool CNITView::ExchangeSatRows(int target, int row) {
     const int32_t seqTarget = m_satList->CellText(target, 0).toInt();
     const int32_t seqRow = m_satList->CellText(row, 0).toInt();
     for (const int column : {kSatNameColumn, kSatPositionColumn}) {
@@ -445,8 +445,8 @@ void CNITView::ExchangeSatRows(int target, int row) {
         m_satList->SetCellText(target, column, m_satList->CellText(row, column));
         m_satList->SetCellText(row, column, text);
     }
-    m_db.SwapSatSeq(seqTarget, seqRow);
     const int32_t id = m_satList->RowId(target);
     m_satList->SetRowId(target, m_satList->RowId(row));
     m_satList->SetRowId(row, id);
+    return m_db.SwapSatSeq(seqTarget, seqRow) == 0;
 }

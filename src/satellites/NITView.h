@@ -78,7 +78,7 @@ private:
     void StopAutoScroll();
     void ScrollTick(bool up);
     void DropOnSatList();
-    void ExchangeSatRows(int target, int row);
+    bool ExchangeSatRows(int target, int row);
 
     CRecordListCtrl* m_satList;
     CRecordListCtrl* m_tpList;

@@ -96,6 +96,7 @@ private slots:
     void dragReordersSatellites_data();
     void dragReordersSatellites();
     void releaseOverHeaderOfScrolledListChangesNothing();
+    void failedMoveKeepsTheStoredOrder();
     void deleteThreeSatellitesWithEveryDependent();
     void keypadDelDeletes();
     void failedReadBackStillMarksModified();
@@ -357,6 +358,21 @@ void NitViewTest::releaseOverHeaderOfScrolledListChangesNothing() {
     testsupport::MoveAndRelease(list->header(), QPoint(40, list->header()->height() / 2));
     QCOMPARE(StoredSatNames(), before);
     QCOMPARE(SatNames(), before);
+}
+
+// A failing step of an exchange was committed: a satellite stayed parked at SAT_seq 2000.
+void NitViewTest::failedMoveKeepsTheStoredOrder() {
+    const QStringList before = StoredSatNames();
+    QVERIFY(Exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON SATInfo WHEN new.SAT_seq <> 2000 "
+                                "BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    CRecordListCtrl* list = m_view->SatList();
+    list->SetRowSelected(2, true);
+    testsupport::StartRowDrag(list, 2);
+    testsupport::MoveAndRelease(list->viewport(), list->RowBounds(0).center());
+    QCOMPARE(StoredSatNames(), before);
+    QCOMPARE(SatNames(), before);
+    QCOMPARE(g_dbModified, int16_t(0));
+    QVERIFY(sqlite3_get_autocommit(g_db) != 0); // no transaction left open
 }
 
 void NitViewTest::deleteThreeSatellitesWithEveryDependent() {
