@@ -391,6 +391,10 @@ CReceiverSimulator::Answer CReceiverSimulator::HandlePipeRead(std::span<const ui
 }
 
 CReceiverSimulator::Answer CReceiverSimulator::HandlePipeWrite(std::span<const uint8_t> payload) {
+    // A bulk write may take fewer bytes than offered; the sender must see the count.
+    if (m_options.shortWrites && payload.size() > 1) {
+        payload = payload.first(payload.size() / 2);
+    }
     const auto count = static_cast<uint32_t>(payload.size());
     const auto refuse = [&](const char* reason) {
         Log("pipe name=PIPE03 op=write length=%u result=refused reason=%s", count, reason);

@@ -59,6 +59,8 @@ bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& opt
             ok = number(bytes) && (options.failPipeAfter = bytes, true);
         } else if (flag == "--zero-reads") {
             options.zeroReads = true;
+        } else if (flag == "--short-writes") {
+            options.shortWrites = true;
         } else if (flag == "--chunk-delay-ms") {
             ok = number(options.chunkDelayMs);
         } else if (flag == "--unplugged") {

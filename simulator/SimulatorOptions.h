@@ -15,6 +15,7 @@ struct SimulatorOptions {
     std::set<uint32_t> refusedCodes;       // --refuse N (repeatable)
     std::optional<uint64_t> failPipeAfter; // --fail-pipe-after K: pipe bytes moved per transfer
     bool zeroReads = false;                // --zero-reads: pipe reads succeed with 0 bytes
+    bool shortWrites = false;              // --short-writes: pipe writes take half the bytes offered
     uint32_t chunkDelayMs = 0;             // --chunk-delay-ms M
     bool unplugged = false;                // --unplugged: no device interface at all
     std::optional<uint32_t> unplugAfter;   // --unplug-after N: unregister once request N is answered
@@ -23,7 +24,7 @@ struct SimulatorOptions {
 
 inline constexpr const char* kSimulatorUsage =
     "usage: kivra-simulator --db FILE [--dir DIR] [--name NAME] [--log FILE] [--firmware N]\n"
-    "                       [--refuse CODE]... [--fail-pipe-after BYTES] [--zero-reads]\n"
+    "                       [--refuse CODE]... [--fail-pipe-after BYTES] [--zero-reads] [--short-writes]\n"
     "                       [--chunk-delay-ms MS] [--unplugged] [--unplug-after CODE]\n"
     "                       [--busy-while-pipe-open]\n";
 

@@ -80,6 +80,7 @@ TEST_F(SimulatorProcess, ParsesItsCommandLine) {
                           "--fail-pipe-after",
                           "10",
                           "--zero-reads",
+                          "--short-writes",
                           "--chunk-delay-ms",
                           "5",
                           "--unplug-after",
@@ -89,7 +90,7 @@ TEST_F(SimulatorProcess, ParsesItsCommandLine) {
     EXPECT_EQ(options.baseDir, "/d");
     EXPECT_EQ(options.refusedCodes, (std::set<uint32_t>{2, 6}));
     EXPECT_EQ(options.failPipeAfter, 10u);
-    EXPECT_TRUE(options.zeroReads && options.busyWhilePipeOpen);
+    EXPECT_TRUE(options.zeroReads && options.shortWrites && options.busyWhilePipeOpen);
     EXPECT_EQ(options.chunkDelayMs, 5u);
     EXPECT_EQ(options.unplugAfter, 3u);
 
