@@ -20,6 +20,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -72,6 +75,7 @@ private slots:
     void uploadOfASizeOfZeroEndsAtOnce();
     void uploadFailures_data();
     void uploadFailures();
+    void aWriteTheDiskRefusesStopsTheUpload();
     void uploadRefusesAPathThatDoesNotFitTheBuffer();
     void uploadBrowseAndTheCheckBoxSetTheFolder();
 
@@ -437,6 +441,27 @@ void TransferDlgTest::uploadFailures() {
         QCOMPARE(m_receiver->Requests(QStringLiteral("pipe name=PIPE02 op=read")).size(), 3);
         QCOMPARE(m_receiver->Requests(QStringLiteral("recover pipe=PIPE02")).size(), 1);
     }
+}
+
+// A write the disk refused was passed over, and the upload went on to report success.
+void TransferDlgTest::aWriteTheDiskRefusesStopsTheUpload() {
+    WriteDbOfSize(m_receiver->DbPath(), 20000);
+    QVERIFY(m_receiver->Plug());
+    const QString folder = QDir(m_receiver->PcPath(QString())).filePath(QStringLiteral("small"));
+    QVERIFY(QDir().mkpath(folder));
+    // Two pages: the file system is full long before the database has arrived.
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=8k") != 0) {
+        QSKIP("no tmpfs can be mounted here");
+    }
+    auto dlg = UploadInto(folder);
+    StartAndWait(*dlg);
+    const QStringList shown = MessageBox::TakeShownTexts();
+    ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    const QString target = QDir(folder).filePath(QStringLiteral("db.dat"));
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0], QStringLiteral("Writing %1 failed!").arg(target));
+    QVERIFY2(shown[1].startsWith(QStringLiteral("The DB file was not received completely")), qPrintable(shown[1]));
+    QCOMPARE(m_result[0], '\0');
 }
 
 void TransferDlgTest::uploadRefusesAPathThatDoesNotFitTheBuffer() {
