@@ -233,6 +233,9 @@ void LnbViewTest::switchTypeRaisesLowersAndSaves() {
 
 void LnbViewTest::switchTypeInputIsCheckedAndClamped() {
     Open();
+    TypeSwitchType(QStringLiteral("20")); // the largest is taken without a word
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QCOMPARE(m_view->List()->RowCount(), 20);
     TypeSwitchType(QStringLiteral("25"));
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Please enter an integer between 0 and 20."});
     QCOMPARE(Child<QLineEdit>(*m_view, "switchTypeEdit")->text(), QStringLiteral("20"));

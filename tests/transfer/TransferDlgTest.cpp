@@ -216,36 +216,39 @@ void TransferDlgTest::downloadWithoutAFileSendsNothing() {
 
 void TransferDlgTest::downloadFailures_data() {
     QTest::addColumn<Tweak>("tweak");
-    QTest::addColumn<bool>("removeFile");
+    QTest::addColumn<QString>("fileBecomes"); // "": stays, "gone", "folder"
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("ends");
-    QTest::newRow("unplugged") << Tweak([](SimulatorOptions& o) { o.unplugged = true; }) << false << kNotConnected
+    QTest::newRow("unplugged") << Tweak([](SimulatorOptions& o) { o.unplugged = true; }) << QString() << kNotConnected
                                << false;
-    QTest::newRow("probe refused") << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestFirmware}; }) << false
-                                   << kNotConnected << false;
+    QTest::newRow("probe refused") << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestFirmware}; })
+                                   << QString() << kNotConnected << false;
     QTest::newRow("announcement refused")
-        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestAnnounceDownload}; }) << false << kNotConnected
+        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestAnnounceDownload}; }) << QString() << kNotConnected
         << false;
-    QTest::newRow("file gone") << Tweak([](SimulatorOptions&) {}) << true << QStringLiteral("File Opened failed!")
-                               << false;
+    QTest::newRow("file gone") << Tweak([](SimulatorOptions&) {}) << QStringLiteral("gone")
+                               << QStringLiteral("File Opened failed!") << false;
     QTest::newRow("unplugged after the announcement")
-        << Tweak([](SimulatorOptions& o) { o.unplugAfter = kRequestAnnounceDownload; }) << false
+        << Tweak([](SimulatorOptions& o) { o.unplugAfter = kRequestAnnounceDownload; }) << QString()
         << QStringLiteral("Open driver failed! Can't write to PIPE03.") << false;
-    QTest::newRow("device busy") << Tweak([](SimulatorOptions& o) { o.busyWhilePipeOpen = true; }) << false
+    QTest::newRow("device busy") << Tweak([](SimulatorOptions& o) { o.busyWhilePipeOpen = true; }) << QString()
                                  << QStringLiteral("Open device handle failed! Can't write to PIPE03.") << false;
     QTest::newRow("chunk request refused")
-        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestChunkToReceiver}; }) << false
+        << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestChunkToReceiver}; }) << QString()
         << QStringLiteral("Requesting data transfer on PIPE03 failed!") << true;
-    QTest::newRow("pipe fails") << Tweak([](SimulatorOptions& o) { o.failPipeAfter = 8192; }) << false
+    QTest::newRow("pipe fails") << Tweak([](SimulatorOptions& o) { o.failPipeAfter = 8192; }) << QString()
                                 << QStringLiteral("Writing PIPE03 failed!") << true;
+    // A folder was announced with its own size and sent as a database.
+    QTest::newRow("file became a folder") << Tweak([](SimulatorOptions&) {}) << QStringLiteral("folder")
+                                          << QStringLiteral("File Opened failed!") << false;
     // A short write was counted as the whole chunk, and the send reported success.
-    QTest::newRow("short pipe write") << Tweak([](SimulatorOptions& o) { o.shortWrites = true; }) << false
+    QTest::newRow("short pipe write") << Tweak([](SimulatorOptions& o) { o.shortWrites = true; }) << QString()
                                       << QStringLiteral("Writing PIPE03 failed!") << true;
 }
 
 void TransferDlgTest::downloadFailures() {
     QFETCH(Tweak, tweak);
-    QFETCH(bool, removeFile);
+    QFETCH(QString, fileBecomes);
     QFETCH(QString, message);
     QFETCH(bool, ends);
     SimulatorOptions options = m_receiver->Options();
@@ -255,8 +258,11 @@ void TransferDlgTest::downloadFailures() {
     const QString file = m_receiver->PcPath(QStringLiteral("send.dat"));
     WriteDbOfSize(file, 20000);
     auto dlg = DownloadOf(file);
-    if (removeFile) {
+    if (!fileBecomes.isEmpty()) {
         QVERIFY(QFile::remove(file));
+    }
+    if (fileBecomes == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(file));
     }
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);

@@ -43,6 +43,8 @@ TEST_F(KivraExports, ProbeSizeQueryAndAnnouncementsRoundTrip) {
     const uint32_t expected = static_cast<uint32_t>(info.st_size);
     EXPECT_EQ(size, (std::array<uint8_t, 4>{uint8_t(expected >> 24), uint8_t(expected >> 16), uint8_t(expected >> 8),
                                             uint8_t(expected)}));
+    // A negative length went out as a 4 GB read into the caller's four bytes.
+    EXPECT_EQ(USBRead(kRequestDatabaseSize, -1, size.data()), -2);
 
     const TransferHeader upload = Header("db.dat", expected);
     EXPECT_EQ(USBWrite(kRequestAnnounceUpload, sizeof upload, &upload), 263);
