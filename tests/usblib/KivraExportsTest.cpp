@@ -45,6 +45,7 @@ TEST_F(KivraExports, ProbeSizeQueryAndAnnouncementsRoundTrip) {
                                             uint8_t(expected)}));
     // A negative length went out as a 4 GB read into the caller's four bytes.
     EXPECT_EQ(USBRead(kRequestDatabaseSize, -1, size.data()), -2);
+    EXPECT_TRUE(LogLinesStarting("control code=6 dir=read length=4294967295").empty());
 
     const TransferHeader upload = Header("db.dat", expected);
     EXPECT_EQ(USBWrite(kRequestAnnounceUpload, sizeof upload, &upload), 263);
