@@ -18,6 +18,19 @@ struct ConnectionCloser {
     void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
 
+// The size of the main database from its pages, without reading them; 0 if unknown.
+sqlite3_int64 DatabaseBytes(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_int64 bytes = 0;
+    if (sqlite3_prepare_v2(db, "SELECT page_count * page_size FROM pragma_page_count(), pragma_page_size()", -1,
+                           &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        bytes = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    return bytes;
+}
+
 } // namespace
 
 // ---- CDbImage ------------------------------------------------------------------
@@ -230,7 +243,10 @@ void CUndoHistory::BeforeWrite() {
     }
     // The snapshot must show the contents before the command: inside a transaction
     // begun elsewhere it would already hold the command's first changes.
-    if (sqlite3_get_autocommit(g_db) == 0 || m_stepImage.Take(g_db, NewestImage()) != 0) {
+    // A file larger than the whole history could not keep even this step: no copy of
+    // it is made (twice its size in memory for each command, for nothing).
+    if (sqlite3_get_autocommit(g_db) == 0 || DatabaseBytes(g_db) > static_cast<sqlite3_int64>(m_byteLimit) ||
+        m_stepImage.Take(g_db, NewestImage()) != 0) {
         m_stepFailed = true;
         return;
     }

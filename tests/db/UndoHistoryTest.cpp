@@ -137,6 +137,9 @@ TEST_F(UndoHistoryTest, TheMemoryBoundDropsTheOldestStepsFirst) {
     History().SetByteLimit(whole.Bytes() / 2); // not even one snapshot fits
     EXPECT_FALSE(History().CanUndo());
     EXPECT_FALSE(History().CanRedo());
+    RenameAllGroups("G"); // a file larger than the history: the command runs, without a step
+    EXPECT_EQ(SqlText("SELECT name FROM FAVGRPInfo WHERE FAVGRP_ID = 1"), "G1");
+    EXPECT_FALSE(History().CanUndo());
 }
 
 TEST_F(UndoHistoryTest, AFailedRestoreLeavesTheFileAndTheHistoryAsTheyWere) {
