@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 #include <sys/stat.h>
@@ -56,8 +57,16 @@ bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::
     return true;
 }
 
-std::string LockPathOf(const QString& workPath) {
-    return Native(workPath + QStringLiteral(".lock"));
+// The locks an editor of `path` holds: beside its working copy and, when `path` is a
+// link, beside the file the link names. Two links to one file from different folders
+// have different working copies; the second lock makes them one file here.
+std::vector<std::string> LockPathsOf(const QString& path) {
+    std::vector<std::string> paths{Native(path + QStringLiteral(".bak.lock"))};
+    const std::string named = filecopy::FollowLinks(Native(path)) + ".bak.lock";
+    if (named != paths.front()) {
+        paths.push_back(named);
+    }
+    return paths;
 }
 
 // What `path` is when it is something other than a regular file (a folder, a named
@@ -118,8 +127,9 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
     probe.close();
 
     const QString workPath = path + QStringLiteral(".bak");
-    std::unique_ptr<CEditorLock> lock;
-    if (!LockWorkingCopy(workPath, lock)) {
+    const std::vector<std::string> lockPaths = LockPathsOf(path);
+    std::vector<std::unique_ptr<CEditorLock>> locks;
+    if (!LockFile(lockPaths, locks)) {
         MessageBox::Tell(
             m_dialogParent,
             QStringLiteral("Another window has %1 open. Close it there before opening it here.").arg(path));
@@ -134,9 +144,7 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
                                              .arg(path, QString::fromLocal8Bit(error.c_str())));
         return false;
     }
-    if (!m_workLock || m_workLock->Path() != LockPathOf(workPath)) {
-        m_workLock = std::move(lock);
-    }
+    KeepLocks(lockPaths, std::move(locks));
 
     m_strWorkPath = workPath;
     m_strOrigPath = path;
@@ -219,16 +227,31 @@ bool COrvaneDoc::SettlePendingEdits(bool cancellable) {
     return true;
 }
 
-bool COrvaneDoc::LockWorkingCopy(const QString& workPath, std::unique_ptr<CEditorLock>& taken) const {
-    const std::string lockPath = LockPathOf(workPath);
-    if (m_workLock && m_workLock->Path() == lockPath) {
-        return true; // reopening this window's own file
+bool COrvaneDoc::LockFile(const std::vector<std::string>& lockPaths,
+                          std::vector<std::unique_ptr<CEditorLock>>& taken) const {
+    for (const std::string& lockPath : lockPaths) {
+        if (std::any_of(m_locks.begin(), m_locks.end(), [&](const auto& lock) { return lock->Path() == lockPath; })) {
+            continue; // reopening this window's own file
+        }
+        CEditorLock::Result result = CEditorLock::Result::Failed;
+        if (auto lock = CEditorLock::Take(lockPath, &result)) {
+            taken.push_back(std::move(lock));
+        } else if (result == CEditorLock::Result::HeldElsewhere) {
+            return false;
+        }
+        // A lock that cannot even be made (a read-only folder) leaves the refusal to
+        // the working copy's own message.
     }
-    CEditorLock::Result result = CEditorLock::Result::Failed;
-    taken = CEditorLock::Take(lockPath, &result);
-    // A lock that cannot even be made (a read-only folder) leaves the refusal to the
-    // working copy's own message.
-    return result != CEditorLock::Result::HeldElsewhere;
+    return true;
+}
+
+void COrvaneDoc::KeepLocks(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>> taken) {
+    for (auto& lock : m_locks) {
+        if (std::find(lockPaths.begin(), lockPaths.end(), lock->Path()) != lockPaths.end()) {
+            taken.push_back(std::move(lock));
+        }
+    }
+    m_locks = std::move(taken);
 }
 
 bool COrvaneDoc::CopyWorkingCopyTo(const QString& target) {
@@ -279,7 +302,7 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target) {
 void COrvaneDoc::ClearPaths() {
     m_strWorkPath.clear();
     m_strOrigPath.clear();
-    m_workLock.reset();
+    m_locks.clear();
 }
 
 // ---- commands ---------------------------------------------------------------

@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class CDocView;
 class CEditorLock;
@@ -70,15 +72,18 @@ signals:
 private:
     bool CopyWorkingCopyTo(const QString& target);
     void ClearPaths();
-    // False when another editor holds the lock beside `workPath`. Otherwise true, with
-    // the lock in `taken` unless this window holds it already or none can be made.
-    bool LockWorkingCopy(const QString& workPath, std::unique_ptr<CEditorLock>& taken) const;
+    // False when another editor holds one of the locks at `lockPaths`; otherwise true,
+    // with the locks newly taken in `taken` (not those this window holds already, nor
+    // those that cannot be made).
+    bool LockFile(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>>& taken) const;
+    // This window holds from now on the locks at `lockPaths`: those it held and `taken`.
+    void KeepLocks(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>> taken);
 
     QString m_strWorkPath;
     QString m_strOrigPath;
     QString m_pathName;
     QString m_title;
-    std::unique_ptr<CEditorLock> m_workLock;
+    std::vector<std::unique_ptr<CEditorLock>> m_locks;
     CChannelDB m_db;
     QList<CDocView*> m_views;
     QWidget* m_dialogParent = nullptr;

@@ -244,9 +244,10 @@ void UserFileTest::saveWritesThroughLinks() {
     QVERIFY(QFileInfo(otherLink).isSymLink());
     QCOMPARE(SatNameAsSqliteReads(real), QStringLiteral("Saved"));
     QCOMPARE(SatNameAsSqliteReads(otherReal), QStringLiteral("SavedAs"));
-    // The replace happened in the linked file's folder and left nothing behind.
+    // The replace happened in the linked file's folder and left nothing behind but
+    // the open file's lock, which keeps other links to it out.
     QCOMPARE(QDir(Path(QStringLiteral("real"))).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{QStringLiteral("db.dat"), QStringLiteral("other.dat")}));
+             (QStringList{QStringLiteral("db.dat"), QStringLiteral("db.dat.bak.lock"), QStringLiteral("other.dat")}));
 }
 
 void UserFileTest::secondEditorIsRefused() {
@@ -275,7 +276,18 @@ void UserFileTest::secondEditorIsRefused() {
     auto second = std::make_unique<COrvaneDoc>();
     QVERIFY(!second->OnOpenDocument(a));
     QCOMPARE(MessageBox::TakeShownTexts(), refusal);
+    // Nor through a link from another folder, which has a working copy of its own.
+    const QString link = Path(QStringLiteral("links/a.dat"));
+    QVERIFY(QDir().mkpath(QFileInfo(link).path()) && QFile::link(a, link));
+    QVERIFY(!second->OnOpenDocument(link));
+    QCOMPARE(
+        MessageBox::TakeShownTexts(),
+        QStringList{QStringLiteral("Another window has %1 open. Close it there before opening it here.").arg(link)});
     Doc()->FileNew();
+    QVERIFY(second->OnOpenDocument(link));
+    QVERIFY(!Doc()->OnOpenDocument(a)); // and the other way round
+    MessageBox::TakeShownTexts();
+    second->FileNew();
     QVERIFY(second->OnOpenDocument(b));
 }
 
