@@ -287,8 +287,19 @@ void UserFileTest::secondEditorIsRefused() {
     QVERIFY(second->OnOpenDocument(link));
     QVERIFY(!Doc()->OnOpenDocument(a)); // and the other way round
     MessageBox::TakeShownTexts();
-    second->FileNew();
-    QVERIFY(second->OnOpenDocument(b));
+    // Save As over it would be replaced again by that window's next save.
+    QVERIFY(Doc()->OpenDocumentFile(b));
+    const QByteArray held = ReadAll(a);
+    FileChooser::QueueFileName(a);
+    Doc()->FileSaveAs();
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{QStringLiteral("Another window has %1 open. Close it there before saving over it.").arg(a)});
+    QCOMPARE(ReadAll(a), held);
+    second->FileNew(); // once that window lets go, the Save As goes through
+    FileChooser::QueueFileName(a);
+    Doc()->FileSaveAs();
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QCOMPARE(SatNameAsSqliteReads(a), QStringLiteral("Other"));
 }
 
 void UserFileTest::failedYesSaveKeepsTheWindowAndTheChanges_data() {
