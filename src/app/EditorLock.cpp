@@ -1,5 +1,7 @@
 #include "EditorLock.h"
 
+#include "AtomicFileCopy.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -39,6 +41,15 @@ std::unique_ptr<CEditorLock> CEditorLock::Take(const std::string& path, Result* 
     }
     *result = Result::Failed;
     return nullptr;
+}
+
+std::vector<std::string> CEditorLock::PathsFor(const std::string& path) {
+    std::vector<std::string> paths{path + ".bak.lock"};
+    const std::string named = filecopy::FollowLinks(path) + ".bak.lock";
+    if (named != paths.front()) {
+        paths.push_back(named);
+    }
+    return paths;
 }
 
 CEditorLock::~CEditorLock() {

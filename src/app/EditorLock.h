@@ -5,6 +5,7 @@
 // to take at once; a live holder is never mistaken for a dead one.
 #include <memory>
 #include <string>
+#include <vector>
 
 class CEditorLock {
 public:
@@ -12,6 +13,10 @@ public:
 
     // Takes the lock at `path`, creating the file; *result says why it returned null.
     static std::unique_ptr<CEditorLock> Take(const std::string& path, Result* result);
+    // The locks an editor of the database `path` holds: beside its working copy and,
+    // when `path` is a link, beside the file the link names. Two links to one file from
+    // different folders have different working copies; the second lock makes them one.
+    static std::vector<std::string> PathsFor(const std::string& path);
     ~CEditorLock();
     CEditorLock(const CEditorLock&) = delete;
     CEditorLock& operator=(const CEditorLock&) = delete;

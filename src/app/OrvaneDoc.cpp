@@ -57,16 +57,8 @@ bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::
     return true;
 }
 
-// The locks an editor of `path` holds: beside its working copy and, when `path` is a
-// link, beside the file the link names. Two links to one file from different folders
-// have different working copies; the second lock makes them one file here.
 std::vector<std::string> LockPathsOf(const QString& path) {
-    std::vector<std::string> paths{Native(path + QStringLiteral(".bak.lock"))};
-    const std::string named = filecopy::FollowLinks(Native(path)) + ".bak.lock";
-    if (named != paths.front()) {
-        paths.push_back(named);
-    }
-    return paths;
+    return CEditorLock::PathsFor(Native(path));
 }
 
 // What `path` is when it is something other than a regular file (a folder, a named

@@ -1,6 +1,7 @@
 #include "WorkingCopy.h"
 
 #include "app/AtomicFileCopy.h"
+#include "app/SqliteSidecars.h"
 #include "db/SchemaGate.h"
 
 #include <QFile>
@@ -69,6 +70,22 @@ bool CWorkingCopy::Open(const std::string& path, std::string& error) {
     }
     if (!m_dir.isValid()) {
         error = "no temporary folder for the working copy";
+        return false;
+    }
+    // An editor window's next save would replace what this command writes.
+    for (const std::string& lockPath : CEditorLock::PathsFor(path)) {
+        CEditorLock::Result result = CEditorLock::Result::Failed;
+        if (auto lock = CEditorLock::Take(lockPath, &result)) {
+            m_locks.push_back(std::move(lock));
+        } else if (result == CEditorLock::Result::HeldElsewhere) {
+            error = path + ": an editor window has it open; close it there first";
+            return false;
+        }
+    }
+    // The copy must hold what SQLite reads: a hot journal or a WAL beside the file is
+    // settled first.
+    if (std::string reason; !filecopy::ResolveSqliteSidecars(filecopy::FollowLinks(path), &reason)) {
+        error = path + ": cannot be read the way SQLite reads it: " + reason;
         return false;
     }
     m_target = path;

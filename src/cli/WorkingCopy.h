@@ -5,8 +5,9 @@
 // reads (check, list, export, diff, the dry runs). CWorkingCopy edits a private copy
 // of the file, made in a temporary folder, and saves it over the file atomically at
 // the end, like the editor's Save; a failure before the save leaves the file as it was.
-// The copy is private rather than the editor's FILE.bak, so an editor that has the same
-// file open keeps its own working copy.
+// The copy is private rather than the editor's FILE.bak; a file an editor window has
+// open is refused, since that window's next save would replace the command's work.
+#include "app/EditorLock.h"
 #include "match/ChannelSet.h"
 
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -49,6 +51,7 @@ private:
     std::string m_copy;
     sqlite3* m_db = nullptr;
     std::optional<match::CScopedConnection> m_use;
+    std::vector<std::unique_ptr<CEditorLock>> m_locks; // held until the command ends
 };
 
 } // namespace cli

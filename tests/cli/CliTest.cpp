@@ -1,5 +1,6 @@
 // orvane-cli: every exit code, the edits saved only when asked, and the transfers.
 #include "SimulatorHarness.h"
+#include "app/EditorLock.h"
 #include "cli/OrvaneCli.h"
 #include "match/MatchTestSupport.h"
 
@@ -160,4 +161,31 @@ TEST_F(CliTransferTest, ATransferThatBreaksOffReportsTheDialogsMessages) {
     EXPECT_EQ(up.code, 1);
     EXPECT_EQ(up.err.substr(0, up.err.find('\n')), "orvane-cli: Reading PIPE02 failed!");
     EXPECT_NE(up.err.find("The DB file was not received completely"), std::string::npos);
+}
+
+// A write replaced a file an editor window had open (its next save undid the command),
+// and copied the file without the committed pages still in its WAL.
+TEST_F(CliTest, WritesRefuseAFileAnEditorHoldsAndReadWhatSqliteReads) {
+    const std::string path = TempPath("old.dat");
+    ASSERT_EQ(RunCli({"export", path, TempPath("old.csv")}).code, 0);
+    {
+        CEditorLock::Result result = CEditorLock::Result::Failed;
+        const auto editor = CEditorLock::Take(path + ".bak.lock", &result);
+        ASSERT_TRUE(editor);
+        const CliResult refused = RunCli({"import", path, TempPath("old.csv")});
+        EXPECT_EQ(refused.code, 1);
+        EXPECT_EQ(refused.err, "orvane-cli: " + path + ": an editor window has it open; close it there first\n");
+    }
+
+    // A writer that died with its last change still in the WAL.
+    const std::string crashed = TempPath("crashed.dat");
+    OpenDb(path);
+    Sql("PRAGMA journal_mode = WAL");
+    Sql("UPDATE ChannelInfo SET name = 'FromWal' WHERE ch_id = 1");
+    std::filesystem::copy_file(path, crashed);
+    std::filesystem::copy_file(path + "-wal", crashed + "-wal");
+    CloseDb();
+    const CliResult import = RunCli({"import", crashed, TempPath("old.csv")});
+    EXPECT_EQ(import.code, 0) << import.err;
+    EXPECT_NE(import.out.find("renamed 1 FromWal -> Das Erste"), std::string::npos) << import.out;
 }
