@@ -228,19 +228,30 @@ protected:
     // fill(record, row). Returns the row count, leaving *list untouched when it is
     // 0, or -7 ("no memory.\n") when the block cannot be allocated.
     template <typename Record, typename Fill> int ReadList(const dbutil::ResultTable& table, Record** list, Fill fill) {
-        const int rows = table.Rows();
-        if (rows == 0) {
+        return ReadListWhere(
+            table, list, [](int) { return true; }, fill);
+    }
+    // As ReadList, for the rows `keep` accepts only.
+    template <typename Record, typename Keep, typename Fill>
+    int ReadListWhere(const dbutil::ResultTable& table, Record** list, Keep keep, Fill fill) {
+        std::vector<int> rows;
+        for (int row = 0; row < table.Rows(); ++row) {
+            if (keep(row)) {
+                rows.push_back(row);
+            }
+        }
+        if (rows.empty()) {
             return 0;
         }
-        Record* block = new (std::nothrow) Record[rows]();
+        Record* block = new (std::nothrow) Record[rows.size()]();
         if (block == nullptr) {
             LogDbError("no memory.\n");
             return -7;
         }
-        for (int row = 0; row < rows; ++row) {
-            fill(block[row], row);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            fill(block[i], rows[i]);
         }
         *list = block;
-        return rows;
+        return static_cast<int>(rows.size());
     }
 };

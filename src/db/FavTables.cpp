@@ -30,7 +30,15 @@ int CChannelDB::GetFavGroupList(FavGroupRecord** list) {
     if (const int rc = Query(table, kSqliteError, "SELECT * FROM FAVGRPInfo order by FAVGRP_Seq"); rc != 0) {
         return rc;
     }
-    return ReadList(table, list, [&table](FavGroupRecord& group, int row) {
+    // A group whose id the record cannot hold would stand in the tree for the group
+    // its low 16 bits name, and every command on it would act on that one: it is left
+    // out, its rows as stored.
+    const auto fits = [&table](int row) {
+        const char* stored = table.Value(row, 0);
+        const int id = table.Int(row, 0);
+        return stored != nullptr && id >= 0 && id <= UINT16_MAX && std::to_string(id) == stored;
+    };
+    return ReadListWhere(table, list, fits, [&table](FavGroupRecord& group, int row) {
         group.favgrp_id = static_cast<uint16_t>(table.Int(row, 0));
         table.Text(row, 1, group.name);
         group.favgrp_seq = static_cast<uint8_t>(table.Int(row, 2));

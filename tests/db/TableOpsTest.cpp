@@ -292,6 +292,16 @@ TEST_F(TableTest, FavouriteGroupsAddRenameSwapDelete) {
     EXPECT_EQ(Count("FAVListInfo"), 1);
 }
 
+// A group stored as 65537 stood in the group tree as group 1: deleting it deleted group 1.
+TEST_F(TableTest, GroupIdsTheRecordCannotHoldAreLeftOutOfTheList) {
+    Sql("INSERT INTO FAVGRPInfo VALUES (65537, 'Far', 9), (-1, 'Below', 10)");
+    FavGroupRecord* list = nullptr;
+    ASSERT_EQ(m_db.GetFavGroupList(&list), 2);
+    auto owned = Owned(list);
+    EXPECT_EQ(list[0].favgrp_id, 1);
+    EXPECT_EQ(list[1].favgrp_id, 2);
+}
+
 TEST_F(TableTest, FirstGroupInEmptyTable) {
     Sql("DELETE FROM FAVGRPInfo");
     EXPECT_EQ(m_db.InsertFavGroup("New"), 1);
