@@ -185,16 +185,19 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
 bool COrvaneDoc::OnSaveDocument(const QString& target) {
     // A file another window edits would be replaced under it, and its next save
     // would silently replace this one in turn.
-    std::vector<std::unique_ptr<CEditorLock>> probe;
-    if (!LockFile(LockPathsOf(target), probe)) {
+    std::vector<std::unique_ptr<CEditorLock>> targetLocks;
+    if (!LockFile(LockPathsOf(target), targetLocks)) {
         MessageBox::Tell(
             m_dialogParent,
             QStringLiteral("Another window has %1 open. Close it there before saving over it.").arg(target));
         return false;
     }
-    probe.clear();
     if (!CopyWorkingCopyTo(target)) {
         return false;
+    }
+    // Save writes there again from now on, so no other window may take it up.
+    for (auto& lock : targetLocks) {
+        m_locks.push_back(std::move(lock));
     }
     g_dbModified = 0;
     UndoHistory().MarkSaved();

@@ -244,10 +244,11 @@ void UserFileTest::saveWritesThroughLinks() {
     QVERIFY(QFileInfo(otherLink).isSymLink());
     QCOMPARE(SatNameAsSqliteReads(real), QStringLiteral("Saved"));
     QCOMPARE(SatNameAsSqliteReads(otherReal), QStringLiteral("SavedAs"));
-    // The replace happened in the linked file's folder and left nothing behind but
-    // the open file's lock, which keeps other links to it out.
+    // The replace happened in the linked file's folder and left nothing behind but the
+    // locks of the files this window saves to, which keep other links to them out.
     QCOMPARE(QDir(Path(QStringLiteral("real"))).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{QStringLiteral("db.dat"), QStringLiteral("db.dat.bak.lock"), QStringLiteral("other.dat")}));
+             (QStringList{QStringLiteral("db.dat"), QStringLiteral("db.dat.bak.lock"), QStringLiteral("other.dat"),
+                          QStringLiteral("other.dat.bak.lock")}));
 }
 
 void UserFileTest::secondEditorIsRefused() {
@@ -300,6 +301,8 @@ void UserFileTest::secondEditorIsRefused() {
     Doc()->FileSaveAs();
     QVERIFY(MessageBox::TakeShownTexts().isEmpty());
     QCOMPARE(SatNameAsSqliteReads(a), QStringLiteral("Other"));
+    QVERIFY(!second->OnOpenDocument(a)); // this window's Save writes there now
+    QCOMPARE(MessageBox::TakeShownTexts(), refusal);
 }
 
 void UserFileTest::failedYesSaveKeepsTheWindowAndTheChanges_data() {
