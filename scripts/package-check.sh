@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian package the way a user does, into a brand-new minimal Debian 12
-# root, and starts what it installed: `orvane-cli --version` (when packaged), the
-# receiver simulator, and the editor on the demo database under xvfb-run. Each
-# program must start and stay up (the servers for two seconds) until it is stopped.
+# root, and starts what it installed: `orvane-cli --version` (when packaged), `orvane
+# --version` without a display, the receiver simulator, and the editor on the demo
+# database under xvfb-run. Each program must start and stay up (the servers for two
+# seconds) until it is stopped.
 #
 #   sudo bash scripts/package-check.sh [PACKAGE.deb]
 #
@@ -89,6 +90,8 @@ if in_root "command -v orvane-cli >/dev/null"; then
 else
     echo "== orvane-cli is not in this package"
 fi
+echo "== orvane --version (no display)"
+in_root "orvane --version"
 echo "== kivra-simulator"
 stays_up "" "kivra-simulator --dir /tmp/kivra --db /check/receiver.dat"
 echo "== orvane /check/demo.dat under xvfb-run"
