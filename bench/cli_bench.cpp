@@ -25,11 +25,14 @@ namespace {
 constexpr int kRuns = 5;
 const char* const kChannelQuery = "SELECT * FROM ChannelInfo WHERE ch_id < 20000 ORDER BY ch_order ASC";
 
-// Runs `args` with stdout into `output`; the exit status, or -1.
+// Runs `args` with stdout into `output` and stderr into /dev/null; the exit status, or -1.
 int Spawn(const std::vector<std::string>& args, const std::string& output) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // The commands' messages would mix with the table printed here; a failure shows in
+    // the exit code.
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     std::vector<char*> argv;
     for (const std::string& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
