@@ -7,6 +7,7 @@
 // - undoing a Renumber (restore and refill of every view) against the Renumber itself;
 // and the memory the history holds after a run of small commands.
 // Prints figures only. Run with QT_QPA_PLATFORM=offscreen.
+#include "BenchTiming.h"
 #include "FixtureBuilder.h"
 #include "app/MainFrame.h"
 #include "app/MessageBox.h"
@@ -36,25 +37,9 @@
 
 namespace {
 
-double Ms(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double MedianOf(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        times.push_back(Ms(work));
-    }
-    return Median(times);
-}
+using bench::Median;
+using bench::MedianOf;
+using bench::Ms;
 
 void Settle(CRecordListCtrl& list) {
     list.doItemsLayout();

@@ -3,6 +3,7 @@
 // CRecordListCtrl::FillList, both with a shown widget that has laid out and painted
 // its rows; then sorting by "Service" and by "Frequency", and the resident memory
 // the shown list costs. Prints figures only. Run with QT_QPA_PLATFORM=offscreen.
+#include "BenchTiming.h"
 #include "FixtureBuilder.h"
 #include "app/MessageBox.h"
 #include "app/OrvaneDoc.h"
@@ -24,6 +25,9 @@
 #include <vector>
 
 namespace {
+
+using bench::Median;
+using bench::Ms;
 
 double ResidentMb() {
     std::ifstream statm("/proc/self/statm");
@@ -57,18 +61,6 @@ void NaiveFill(CRecordListCtrl& list) {
     for (int i = 0; i < count; ++i) {
         list.AddChannelRow(channels[i]);
     }
-}
-
-double Ms(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 bool SameCells(const CRecordListCtrl& a, const CRecordListCtrl& b) {
