@@ -88,6 +88,13 @@ bool ReadWorking(const Context& ctx, CWorkingCopy& copy, const std::string& path
     return true;
 }
 
+// A command that will write plans on its working copy (holding the file's lock); one
+// that only reads (a dry run, a listing) opens the file itself, read-only.
+bool ReadForCommand(const Context& ctx, bool writes, CWorkingCopy& copy, const std::string& path,
+                    match::ChannelSet& set) {
+    return writes ? ReadWorking(ctx, copy, path, set) : ReadSet(ctx, path, set);
+}
+
 int SaveWorking(const Context& ctx, CWorkingCopy& copy, int rc, const std::string& path) {
     if (rc == kValueDoesNotFit) {
         return ctx.Fail(path + ": a row holds a value that the receiver's format does not allow (" + LastDbErrorText() +
@@ -204,7 +211,7 @@ int Import(Context& ctx) {
     }
     CWorkingCopy copy;
     match::ChannelSet set;
-    if (ctx.dryRun ? !ReadSet(ctx, path, set) : !ReadWorking(ctx, copy, path, set)) {
+    if (!ReadForCommand(ctx, !ctx.dryRun, copy, path, set)) {
         return kExitFailed;
     }
     const match::CsvImportPlan plan = match::PlanCsvImport(text, set);
@@ -271,7 +278,7 @@ int ApplyOrder(Context& ctx) {
     }
     CWorkingCopy copy;
     match::ChannelSet set;
-    if (ctx.dryRun ? !ReadSet(ctx, path, set) : !ReadWorking(ctx, copy, path, set)) {
+    if (!ReadForCommand(ctx, !ctx.dryRun, copy, path, set)) {
         return kExitFailed;
     }
     const match::OrderPlan plan = match::PlanOrder(reference, set);
@@ -294,7 +301,7 @@ int Duplicates(Context& ctx) {
     const std::string path = ctx.Arg(0);
     CWorkingCopy copy;
     match::ChannelSet set;
-    if (!ctx.remove ? !ReadSet(ctx, path, set) : !ReadWorking(ctx, copy, path, set)) {
+    if (!ReadForCommand(ctx, ctx.remove, copy, path, set)) {
         return kExitFailed;
     }
     const std::vector<match::DuplicateSet> sets = match::FindDuplicates(match::IdentitiesOf(set));

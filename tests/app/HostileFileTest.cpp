@@ -1,6 +1,7 @@
 // Files the editor did not write: each one opens and every view shows it (the
 // channel container, a click on each satellite, the LNB page), or it is refused
 // with its message; the user's file is byte for byte what it was.
+#include "FixtureBuilder.h"
 #include "HostileFiles.h"
 #include "TableDump.h"
 #include "TestSupport.h"
@@ -260,15 +261,11 @@ void HostileFileTest::rowsTheRecordCannotHoldAreLeftUnchanged_data() {
         << "INSERT INTO SATInfo VALUES (65537, 'Far', 0, 0, 99, 100, 100, 0)" << int(Command::DeleteSatellite) << 65537
         << "SAT_ID 65537";
     QTest::newRow("delete channel -65531 beside channel 5")
-        << "INSERT INTO ChannelInfo SELECT -65531, ch_seq, 'Alias', nit_id, pg_id, sat_id, cas_type, media_mode, "
-           "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 0, SDT_ID FROM "
-           "ChannelInfo WHERE ch_id = 5"
-        << int(Command::DeleteChannel) << -65531 << "ch_id -65531";
+        << QString::fromStdString(fixtures::CopyChannelSql(5, -65531, "Alias", 0)) << int(Command::DeleteChannel)
+        << -65531 << "ch_id -65531";
     QTest::newRow("edit channel -65531 beside channel 5")
-        << "INSERT INTO ChannelInfo SELECT -65531, ch_seq, 'Alias', nit_id, pg_id, sat_id, cas_type, media_mode, "
-           "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 0, SDT_ID FROM "
-           "ChannelInfo WHERE ch_id = 5"
-        << int(Command::EditChannel) << -65531 << "ch_id -65531";
+        << QString::fromStdString(fixtures::CopyChannelSql(5, -65531, "Alias", 0)) << int(Command::EditChannel)
+        << -65531 << "ch_id -65531";
     QTest::newRow("renumber with tuner_id 70000")
         << "UPDATE ChannelInfo SET tuner_id = 70000 WHERE ch_id = 3" << int(Command::Renumber) << 0 << "tuner_id 70000";
     QTest::newRow("renumber with audio_mode 99999") << "UPDATE ChannelInfo SET audio_mode = 99999 WHERE ch_id = 7"

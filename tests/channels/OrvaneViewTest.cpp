@@ -3,6 +3,7 @@
 // channel drops on a tree of group ids and on a one-column favourite list.
 #include "channels/OrvaneView.h"
 #include "ChannelFixture.h"
+#include "FixtureBuilder.h"
 #include "DialogDriver.h"
 #include "TestSupport.h"
 #include "app/ModalDialog.h"
@@ -134,15 +135,9 @@ void OrvaneViewTest::init() {
     channeltest::WriteChannelFixture(m_path);
     // Rows 0..6 in ch_order: ids 1, 2, 3, 7, then 10, 11, 12 added here.
     QVERIFY(testsupport::OpenDbDirect(m_path));
-    QVERIFY(Exec("INSERT INTO ChannelInfo SELECT 10, ch_seq, 'Eins', nit_id, pg_id, sat_id, cas_type, media_mode, "
-                 "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 5, sdt_id "
-                 "FROM ChannelInfo WHERE ch_id = 7"));
-    QVERIFY(Exec("INSERT INTO ChannelInfo SELECT 11, ch_seq, 'bravo', nit_id, pg_id, sat_id, cas_type, media_mode, "
-                 "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 6, sdt_id "
-                 "FROM ChannelInfo WHERE ch_id = 7"));
-    QVERIFY(Exec("INSERT INTO ChannelInfo SELECT 12, ch_seq, 'Alpha', nit_id, pg_id, sat_id, cas_type, media_mode, "
-                 "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 7, sdt_id "
-                 "FROM ChannelInfo WHERE ch_id = 7"));
+    QVERIFY(Exec(QString::fromStdString(fixtures::CopyChannelSql(7, 10, "Eins", 5))));
+    QVERIFY(Exec(QString::fromStdString(fixtures::CopyChannelSql(7, 11, "bravo", 6))));
+    QVERIFY(Exec(QString::fromStdString(fixtures::CopyChannelSql(7, 12, "Alpha", 7))));
 
     m_doc = std::make_unique<COrvaneDoc>();
     m_window = std::make_unique<QWidget>();
@@ -479,10 +474,7 @@ void OrvaneViewTest::sortByServiceThenRenumber() {
 
 void OrvaneViewTest::dragNearTheEdgesScrollsTheList() {
     for (int id = 100; id < 160; ++id) {
-        QVERIFY(Exec(QStringLiteral("INSERT INTO ChannelInfo SELECT %1, ch_seq, 'More', nit_id, pg_id, sat_id, "
-                                    "cas_type, media_mode, video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, "
-                                    "audio_mode, lock, hide, day, %1, sdt_id FROM ChannelInfo WHERE ch_id = 7")
-                         .arg(id)));
+        QVERIFY(Exec(QString::fromStdString(fixtures::CopyChannelSql(7, id, "More", id))));
     }
     m_view->OnInitialUpdate();
     CRecordListCtrl* list = m_view->List();
@@ -505,9 +497,7 @@ void OrvaneViewTest::dragNearTheEdgesScrollsTheList() {
 // Guards against renumbering that matched rows by number and lost or doubled
 // channels when the list no longer showed what is stored.
 void OrvaneViewTest::renumberRefusesListNotMatchingTheDb() {
-    QVERIFY(Exec("INSERT INTO ChannelInfo SELECT 14, ch_seq, 'Late', nit_id, pg_id, sat_id, cas_type, media_mode, "
-                 "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 4, sdt_id "
-                 "FROM ChannelInfo WHERE ch_id = 7"));
+    QVERIFY(Exec(QString::fromStdString(fixtures::CopyChannelSql(7, 14, "Late", 4))));
     g_dbModified = false;
     m_view->OnRenumber();
     QCOMPARE(MessageBox::TakeShownTexts(),

@@ -59,12 +59,8 @@ TEST_F(MatchTest, DuplicatesRemoveKeepsTheFavouriteElseTheLowestNumberWithTheirR
     WriteOldFile(TempPath("dup.dat"));
     OpenDb(TempPath("dup.dat"));
     // Two copies of "ZDF" (id 2), one of them in the favourites; two of "Rai 1" (id 4).
-    Sql("INSERT INTO ChannelInfo SELECT 20, ch_seq, 'ZDF', nit_id, pg_id, sat_id, cas_type, media_mode, video_pid, "
-        "audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 9, SDT_ID FROM ChannelInfo "
-        "WHERE ch_id = 2");
-    Sql("INSERT INTO ChannelInfo SELECT 21, ch_seq, 'Rai 1', nit_id, pg_id, sat_id, cas_type, media_mode, video_pid, "
-        "audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 8, SDT_ID FROM ChannelInfo "
-        "WHERE ch_id = 4");
+    Sql(fixtures::CopyChannelSql(2, 20, "ZDF", 9));
+    Sql(fixtures::CopyChannelSql(4, 21, "Rai 1", 8));
     Sql("INSERT INTO FAVListInfo VALUES (1, 3, 'ZDF', 3, 20, 0, 1)");
     Sql("INSERT INTO ScheduleInfo VALUES (2, 0, 60, 'News')");
     Sql("INSERT INTO ScrambleInfo VALUES (21, 100, 1)");
@@ -87,9 +83,7 @@ TEST_F(MatchTest, DuplicatesRemoveKeepsTheFavouriteElseTheLowestNumberWithTheirR
 TEST_F(MatchTest, DuplicatesRemoveRollsBackWhenADeleteFails) {
     WriteOldFile(TempPath("dup.dat"));
     OpenDb(TempPath("dup.dat"));
-    Sql("INSERT INTO ChannelInfo SELECT 20, ch_seq, 'ZDF', nit_id, pg_id, sat_id, cas_type, media_mode, video_pid, "
-        "audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 9, SDT_ID FROM ChannelInfo "
-        "WHERE ch_id = 2");
+    Sql(fixtures::CopyChannelSql(2, 20, "ZDF", 9));
     const match::ChannelSet set = ReadOpen();
     const auto sets = match::FindDuplicates(match::IdentitiesOf(set));
     Sql("DROP TABLE ScrambleInfo");
@@ -101,9 +95,7 @@ TEST_F(MatchTest, DuplicatesRemoveRollsBackWhenADeleteFails) {
 TEST_F(MatchTest, DuplicatesRemoveNeverDeletesTheChannelAnIdBeyondSixteenBitsNames) {
     WriteOldFile(TempPath("dup.dat"));
     OpenDb(TempPath("dup.dat"));
-    Sql("INSERT INTO ChannelInfo SELECT -65534, ch_seq, 'ZDF', nit_id, pg_id, sat_id, cas_type, media_mode, "
-        "video_pid, audio_pid, pcr_pid, pmt_pid, pch_id, tuner_id, audio_mode, lock, hide, day, 9, SDT_ID FROM "
-        "ChannelInfo WHERE ch_id = 2");
+    Sql(fixtures::CopyChannelSql(2, -65534, "ZDF", 9));
     const match::ChannelSet set = ReadOpen();
     const auto sets = match::FindDuplicates(match::IdentitiesOf(set));
     ASSERT_EQ(sets.size(), 1u);
