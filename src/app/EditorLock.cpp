@@ -52,6 +52,18 @@ std::vector<std::string> CEditorLock::PathsFor(const std::string& path) {
     return paths;
 }
 
+bool CEditorLock::TakeAll(const std::vector<std::string>& paths, std::vector<std::unique_ptr<CEditorLock>>& taken) {
+    for (const std::string& path : paths) {
+        Result result = Result::Failed;
+        if (auto lock = Take(path, &result)) {
+            taken.push_back(std::move(lock));
+        } else if (result == Result::HeldElsewhere) {
+            return false;
+        }
+    }
+    return true;
+}
+
 CEditorLock::~CEditorLock() {
     ::unlink(m_path.c_str());
     ::close(m_fd);

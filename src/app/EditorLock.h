@@ -17,6 +17,10 @@ public:
     // when `path` is a link, beside the file the link names. Two links to one file from
     // different folders have different working copies; the second lock makes them one.
     static std::vector<std::string> PathsFor(const std::string& path);
+    // Takes the locks at `paths` into `taken`. False as soon as another editor holds
+    // one; a lock that cannot even be made (a read-only folder) is passed over, leaving
+    // the refusal to the write that would follow.
+    static bool TakeAll(const std::vector<std::string>& paths, std::vector<std::unique_ptr<CEditorLock>>& taken);
     ~CEditorLock();
     CEditorLock(const CEditorLock&) = delete;
     CEditorLock& operator=(const CEditorLock&) = delete;

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -234,20 +235,11 @@ bool COrvaneDoc::SettlePendingEdits(bool cancellable) {
 
 bool COrvaneDoc::LockFile(const std::vector<std::string>& lockPaths,
                           std::vector<std::unique_ptr<CEditorLock>>& taken) const {
-    for (const std::string& lockPath : lockPaths) {
-        if (std::any_of(m_locks.begin(), m_locks.end(), [&](const auto& lock) { return lock->Path() == lockPath; })) {
-            continue; // reopening this window's own file
-        }
-        CEditorLock::Result result = CEditorLock::Result::Failed;
-        if (auto lock = CEditorLock::Take(lockPath, &result)) {
-            taken.push_back(std::move(lock));
-        } else if (result == CEditorLock::Result::HeldElsewhere) {
-            return false;
-        }
-        // A lock that cannot even be made (a read-only folder) leaves the refusal to
-        // the working copy's own message.
-    }
-    return true;
+    std::vector<std::string> missing; // reopening this window's own file takes none again
+    std::copy_if(lockPaths.begin(), lockPaths.end(), std::back_inserter(missing), [this](const std::string& path) {
+        return std::none_of(m_locks.begin(), m_locks.end(), [&](const auto& lock) { return lock->Path() == path; });
+    });
+    return CEditorLock::TakeAll(missing, taken);
 }
 
 void COrvaneDoc::KeepLocks(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>> taken) {

@@ -73,14 +73,9 @@ bool CWorkingCopy::Open(const std::string& path, std::string& error) {
         return false;
     }
     // An editor window's next save would replace what this command writes.
-    for (const std::string& lockPath : CEditorLock::PathsFor(path)) {
-        CEditorLock::Result result = CEditorLock::Result::Failed;
-        if (auto lock = CEditorLock::Take(lockPath, &result)) {
-            m_locks.push_back(std::move(lock));
-        } else if (result == CEditorLock::Result::HeldElsewhere) {
-            error = path + ": an editor window has it open; close it there first";
-            return false;
-        }
+    if (!CEditorLock::TakeAll(CEditorLock::PathsFor(path), m_locks)) {
+        error = path + ": an editor window has it open; close it there first";
+        return false;
     }
     // The copy must hold what SQLite reads: a hot journal or a WAL beside the file is
     // settled first.
