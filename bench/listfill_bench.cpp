@@ -5,8 +5,8 @@
 // the shown list costs. Prints figures only. Run with QT_QPA_PLATFORM=offscreen.
 #include "BenchTiming.h"
 #include "FixtureBuilder.h"
-#include "app/MessageBox.h"
-#include "app/OrvaneDoc.h"
+#include "seams/MessageBox.h"
+#include "document/OrvaneDoc.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "listctrl/ListSorter.h"

@@ -5,8 +5,8 @@
 // Run with QT_QPA_PLATFORM=offscreen.
 #include "FixtureBuilder.h"
 #include "ReceiverSimulator.h"
-#include "app/FileChooser.h"
-#include "app/MessageBox.h"
+#include "seams/FileChooser.h"
+#include "seams/MessageBox.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 #include "usblib/UsbRecords.h"

@@ -1,9 +1,9 @@
 #include "EditChannelDlg.h"
 
 #include "SelectNitDlg.h"
-#include "app/DialogFields.h"
-#include "app/MessageBox.h"
-#include "app/ModalDialog.h"
+#include "seams/DialogFields.h"
+#include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
 #include "listctrl/RowFormat.h"
 
 #include <QButtonGroup>

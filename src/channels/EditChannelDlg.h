@@ -10,7 +10,7 @@
 //         const int id = dlg.ChannelId();       // the new id for a new channel
 //         const ChannelRecord& stored = dlg.Channel();
 //     }
-#include "app/DialogFields.h"
+#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>

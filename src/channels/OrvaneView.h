@@ -9,7 +9,7 @@
 // start, the view captures the mouse on the list's viewport, follows the moves and
 // acts on the release, by the kind of window that was last under the pointer.
 #include "ChannelFilter.h"
-#include "app/DocView.h"
+#include "seams/DocView.h"
 #include "db/ChannelDB.h"
 #include "listctrl/DragCapture.h"
 

@@ -1,7 +1,7 @@
 #include "SelectNitDlg.h"
 
-#include "app/DbProblems.h"
-#include "app/MessageBox.h"
+#include "seams/DbProblems.h"
+#include "seams/MessageBox.h"
 #include "listctrl/RowFormat.h"
 
 #include <QGroupBox>

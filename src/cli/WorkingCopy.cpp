@@ -1,7 +1,7 @@
 #include "WorkingCopy.h"
 
-#include "app/AtomicFileCopy.h"
-#include "app/SqliteSidecars.h"
+#include "userfile/AtomicFileCopy.h"
+#include "userfile/SqliteSidecars.h"
 #include "db/SchemaGate.h"
 
 #include <QFile>

@@ -7,7 +7,7 @@
 // the end, like the editor's Save; a failure before the save leaves the file as it was.
 // The copy is private rather than the editor's FILE.bak; a file an editor window has
 // open is refused, since that window's next save would replace the command's work.
-#include "app/EditorLock.h"
+#include "userfile/EditorLock.h"
 #include "match/ChannelSet.h"
 
 #include <QTemporaryDir>

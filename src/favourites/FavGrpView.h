@@ -7,7 +7,7 @@
 //
 // Channels dragged out of the channel list may be dropped on a group: the channel
 // list does that work through CGroupDropTree, this pane only shows the target.
-#include "app/DocView.h"
+#include "seams/DocView.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
 #include "listctrl/DragCapture.h"

@@ -1,8 +1,8 @@
 #include "FavListView.h"
 
-#include "app/EditPopupMenu.h"
-#include "app/MessageBox.h"
-#include "app/WaitCursor.h"
+#include "seams/EditPopupMenu.h"
+#include "seams/MessageBox.h"
+#include "seams/WaitCursor.h"
 #include "db/UndoHistory.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/ListKeyFilter.h"

@@ -7,7 +7,7 @@
 //
 // The group tree names the current group through the document's hints. Channels
 // dropped on this list are stored by the channel list through CFavDropList.
-#include "app/DocView.h"
+#include "seams/DocView.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
 #include "listctrl/DragCapture.h"

@@ -3,7 +3,7 @@
 #include "ListGrid.h"
 #include "RecordLookup.h"
 #include "RowFormat.h"
-#include "app/DbProblems.h"
+#include "seams/DbProblems.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

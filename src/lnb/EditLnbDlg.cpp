@@ -1,8 +1,8 @@
 #include "EditLnbDlg.h"
 
-#include "app/DbProblems.h"
-#include "app/DialogFields.h"
-#include "app/MessageBox.h"
+#include "seams/DbProblems.h"
+#include "seams/DialogFields.h"
+#include "seams/MessageBox.h"
 #include "listctrl/RowFormat.h"
 
 #include <QComboBox>

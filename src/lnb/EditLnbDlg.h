@@ -3,7 +3,7 @@
 // entry, LNB type and local frequencies, DiSEqC 1.0 / 1.1 ports, 22 kHz tone and
 // reference transponder. The caller's record changes only when OK is accepted; the
 // dialog writes nothing to the database.
-#include "app/DialogFields.h"
+#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>

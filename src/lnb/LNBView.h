@@ -3,9 +3,9 @@
 // (connection mode, slot count, per-slot settings, copy of tuner 1 to tuner 2) and
 // written to the database as a whole when "SAVE" is pressed.
 #include "LnbSlots.h"
-#include "app/CloseCommand.h"
-#include "app/DocView.h"
-#include "app/PendingEdits.h"
+#include "document/CloseCommand.h"
+#include "seams/DocView.h"
+#include "seams/PendingEdits.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "EditNitDlg.h"
 
-#include "app/DialogFields.h"
-#include "app/MessageBox.h"
+#include "seams/DialogFields.h"
+#include "seams/MessageBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>

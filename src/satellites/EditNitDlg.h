@@ -8,7 +8,7 @@
 //     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
 //         const int id = dlg.NitId();           // the new id for a new transponder
 //     }
-#include "app/DialogFields.h"
+#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "EditSatDlg.h"
 
 #include "SatDialogFields.h"
-#include "app/DialogFields.h"
-#include "app/MessageBox.h"
+#include "seams/DialogFields.h"
+#include "seams/MessageBox.h"
 #include "listctrl/RowFormat.h"
 
 #include <QComboBox>

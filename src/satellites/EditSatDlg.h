@@ -8,7 +8,7 @@
 //     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
 //         const int id = dlg.SatId();           // the new id for a new satellite
 //     }
-#include "app/DialogFields.h"
+#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
 
 #include <QDialog>

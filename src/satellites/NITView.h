@@ -9,8 +9,8 @@
 // A drag is done by hand so that plain mouse events drive it: the list reports the
 // start, the view captures the mouse on the list's viewport, follows the moves and
 // acts on the release over the satellite list.
-#include "app/CloseCommand.h"
-#include "app/DocView.h"
+#include "document/CloseCommand.h"
+#include "seams/DocView.h"
 #include "db/ChannelDB.h"
 #include "listctrl/DragCapture.h"
 

@@ -3,8 +3,8 @@
 #include "LangTab.h"
 #include "LockTab.h"
 #include "UserTab.h"
-#include "app/MessageBox.h"
-#include "app/ModalDialog.h"
+#include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
 #include "db/UndoHistory.h"
 
 #include <QHBoxLayout>

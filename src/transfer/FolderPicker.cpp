@@ -1,6 +1,6 @@
 #include "FolderPicker.h"
 
-#include "app/FileChooser.h"
+#include "seams/FileChooser.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/MessageBox.h"
+#include "seams/MessageBox.h"
 
 CTransferDlg::CTransferDlg(QWidget* parent, const QString& title) : QDialog(parent) {
     setWindowTitle(title);

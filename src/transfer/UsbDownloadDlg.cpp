@@ -2,8 +2,8 @@
 
 #include "TransferRuns.h"
 #include "TransferSteps.h"
-#include "app/FileChooser.h"
-#include "app/MessageBox.h"
+#include "seams/FileChooser.h"
+#include "seams/MessageBox.h"
 #include "db/ChannelDB.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "TransferRuns.h"
 #include "TransferSteps.h"
-#include "app/MessageBox.h"
+#include "seams/MessageBox.h"
 #include "usblib/Kivra.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "app/ModalDialog.h"
+#include "seams/ModalDialog.h"
 #include "channels/SelectNitDlg.h"
 
 #include <QAbstractButton>

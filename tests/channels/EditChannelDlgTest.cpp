@@ -5,7 +5,7 @@
 #include "ChannelFixture.h"
 #include "DialogDriver.h"
 #include "TestSupport.h"
-#include "app/ModalDialog.h"
+#include "seams/ModalDialog.h"
 #include "channels/SelectNitDlg.h"
 #include "db/ChannelDB.h"
 

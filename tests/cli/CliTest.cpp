@@ -1,6 +1,6 @@
 // orvane-cli: every exit code, the edits saved only when asked, and the transfers.
 #include "SimulatorHarness.h"
-#include "app/EditorLock.h"
+#include "userfile/EditorLock.h"
 #include "cli/OrvaneCli.h"
 #include "match/MatchTestSupport.h"
 

@@ -5,7 +5,7 @@
 #include "favourites/FavListView.h"
 #include "FavPanes.h"
 #include "TestSupport.h"
-#include "app/PopupMenu.h"
+#include "seams/PopupMenu.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "favourites/FavGroupTree.h"

@@ -2,7 +2,7 @@
 
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "app/OrvaneDoc.h"
+#include "document/OrvaneDoc.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "favourites/FavGroupTree.h"

@@ -3,9 +3,9 @@
 #include "satellites/NITView.h"
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "app/ModalDialog.h"
-#include "app/OrvaneDoc.h"
-#include "app/PopupMenu.h"
+#include "seams/ModalDialog.h"
+#include "document/OrvaneDoc.h"
+#include "seams/PopupMenu.h"
 #include "db/ChannelDB.h"
 #include "listctrl/RecordListCtrl.h"
 

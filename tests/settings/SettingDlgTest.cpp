@@ -5,7 +5,7 @@
 #include "settings/SettingDlg.h"
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "app/ModalDialog.h"
+#include "seams/ModalDialog.h"
 #include "db/UndoHistory.h"
 #include "settings/SettingPage.h"
 

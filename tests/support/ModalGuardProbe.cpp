@@ -2,7 +2,7 @@
 // window outside the seams on purpose and must be failed by the guard, closed, and
 // left behind within seconds; the last one stays inside the seams and must pass.
 #include "TestSupport.h"
-#include "app/ModalDialog.h"
+#include "seams/ModalDialog.h"
 
 #include <QDialog>
 #include <QFileDialog>

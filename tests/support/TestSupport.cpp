@@ -2,8 +2,8 @@
 
 #include "FixtureBuilder.h"
 #include "ModalGuard.h"
-#include "app/ModalDialog.h"
-#include "app/PopupMenu.h"
+#include "seams/ModalDialog.h"
+#include "seams/PopupMenu.h"
 #include "db/ChannelDB.h"
 #include "listctrl/RecordListCtrl.h"
 

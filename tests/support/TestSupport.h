@@ -1,8 +1,8 @@
 #pragma once
 // Helpers every GUI test uses: a temporary folder with fresh fixture files, fresh
 // per-test settings, scripted message boxes and file choosers, and named actions.
-#include "app/FileChooser.h"
-#include "app/MessageBox.h"
+#include "seams/FileChooser.h"
+#include "seams/MessageBox.h"
 
 #include <QString>
 #include <QTemporaryDir>

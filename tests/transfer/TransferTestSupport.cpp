@@ -1,7 +1,7 @@
 #include "TransferTestSupport.h"
 
 #include "FixtureBuilder.h"
-#include "app/MessageBox.h"
+#include "seams/MessageBox.h"
 #include "transfer/TransferDlg.h"
 
 #include <QFile>

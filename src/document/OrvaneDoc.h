@@ -1,0 +1,88 @@
+#pragma once
+// COrvaneDoc: the one document, standing for one receiver database file. It decides
+// which file g_db edits (always a working copy, the opened path + ".bak"), when the
+// user's file is replaced by the edited contents, and when the user is asked about
+// unsaved changes. Views join it and receive its updates.
+#include "db/ChannelDB.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDocView;
+class CEditorLock;
+class QWidget;
+
+class COrvaneDoc : public QObject {
+    Q_OBJECT
+public:
+    explicit COrvaneDoc(QObject* parent = nullptr);
+    ~COrvaneDoc() override;
+
+    // The document steps.
+    bool OnNewDocument();
+    bool OnOpenDocument(const QString& path);
+    bool OnSaveDocument(const QString& target);
+    // False when the user chose to save and the save failed: the pending action (New,
+    // Open, Close, Exit) must then not go on, or the unsaved changes would be lost.
+    bool SaveModified();
+    // Asks about edits a view holds that are not stored yet (see PendingEdits.h);
+    // false when the command must stop.
+    bool SettlePendingEdits(bool cancellable = true);
+
+    // The commands as the menu runs them: each includes the steps around it (the
+    // save prompt before replacing the document, the chooser, title and recent list).
+    void FileNew();
+    void FileOpen();
+    bool OpenDocumentFile(const QString& path);
+    void FileSave();
+    void FileSaveAs();
+
+    // Views.
+    void AddView(CDocView* view);
+    void RemoveView(CDocView* view);
+    void UpdateAllViews(CDocView* sender, int hint);
+    void InitialUpdateAllViews();
+
+    QString GetPathName() const { return m_pathName; }
+    void SetPathName(const QString& path, bool addToRecent = true);
+    QString GetTitle() const { return m_title; }
+    void SetTitle(const QString& title);
+
+    QString WorkPath() const { return m_strWorkPath; }
+    QString OrigPath() const { return m_strOrigPath; }
+
+    // Parent of the boxes and choosers the document opens.
+    void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
+    QWidget* DialogParent() const { return m_dialogParent; }
+
+signals:
+    void titleChanged(const QString& title);
+    // A path the recent-file list takes: after an open, a Save As or an upload.
+    void recentFileUsed(const QString& path);
+    // After an upload the editing area shows the channel container.
+    void channelContainerWanted();
+
+private:
+    bool CopyWorkingCopyTo(const QString& target);
+    void ClearPaths();
+    // False when another editor holds one of the locks at `lockPaths`; otherwise true,
+    // with the locks newly taken in `taken` (not those this window holds already, nor
+    // those that cannot be made).
+    bool LockFile(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>>& taken) const;
+    // This window holds from now on the locks at `lockPaths`: those it held and `taken`.
+    void KeepLocks(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>> taken);
+
+    QString m_strWorkPath;
+    QString m_strOrigPath;
+    QString m_pathName;
+    QString m_title;
+    std::vector<std::unique_ptr<CEditorLock>> m_locks;
+    CChannelDB m_db;
+    QList<CDocView*> m_views;
+    QWidget* m_dialogParent = nullptr;
+};

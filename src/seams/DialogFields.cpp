@@ -1,0 +1,76 @@
+#include "seams/DialogFields.h"
+
+#include "seams/MessageBox.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace dialogfields {
+
+QLineEdit* NewEdit(const char* objectName, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(objectName));
+    if (maxLength > 0) {
+        edit->setMaxLength(maxLength);
+    }
+    return edit;
+}
+
+QComboBox* NewCombo(const char* objectName, const QStringList& items, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(objectName));
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+void AddRow(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, field->parentWidget());
+    QString name = field->objectName();
+    name.replace(QLatin1String("Edit"), QLatin1String("Label")).replace(QLatin1String("Combo"), QLatin1String("Label"));
+    label->setObjectName(name);
+    label->setBuddy(field);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1);
+}
+
+Buttons NewButtons(QDialog* dialog) {
+    Buttons buttons;
+    buttons.ok = new QPushButton(QStringLiteral("OK"), dialog);
+    buttons.ok->setObjectName(QStringLiteral("okButton"));
+    buttons.ok->setDefault(true);
+    buttons.cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    buttons.cancel->setObjectName(QStringLiteral("cancelButton"));
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
+}
+
+QByteArray FitUtf8(const QString& text, qsizetype maxBytes) {
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > maxBytes) {
+        qsizetype end = maxBytes;
+        while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        bytes.truncate(end);
+    }
+    return bytes;
+}
+
+bool CRequiredFields::Check(QWidget* dialog, const char* message) const {
+    const bool filled =
+        std::none_of(m_edits.begin(), m_edits.end(), [](const QLineEdit* e) { return e->text().isEmpty(); }) &&
+        std::none_of(m_combos.begin(), m_combos.end(), [](const QComboBox* c) { return c->currentIndex() < 0; });
+    if (!filled) {
+        MessageBox::Tell(dialog, QString::fromLatin1(message));
+    }
+    return filled;
+}
+
+} // namespace dialogfields

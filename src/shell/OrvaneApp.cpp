@@ -1,0 +1,42 @@
+#include "shell/OrvaneApp.h"
+
+#include "document/OrvaneDoc.h"
+#include "seams/AppTitle.h"
+#include "shell/MainFrame.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+
+COrvaneApp::COrvaneApp() = default;
+
+COrvaneApp::~COrvaneApp() {
+    // The window's views leave the document before it goes.
+    m_frame.reset();
+    m_doc.reset();
+}
+
+void COrvaneApp::SelectSettingsStore() {
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsCompany));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    // Names the installed .desktop file, through which desktops find the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.melvex400.orvane"));
+}
+
+bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow) {
+    m_recentFiles.Load();
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.svg")));
+    m_doc = std::make_unique<COrvaneDoc>();
+    m_frame = std::make_unique<CMainFrame>(m_doc.get(), &m_recentFiles);
+
+    if (arguments.isEmpty()) {
+        m_doc->OnNewDocument();
+        m_doc->InitialUpdateAllViews();
+    } else if (!m_doc->OpenDocumentFile(arguments.first())) {
+        return false;
+    }
+    if (showWindow) {
+        m_frame->showMaximized();
+        m_frame->repaint();
+    }
+    return true;
+}

@@ -1,0 +1,48 @@
+#include "shell/StatusCounts.h"
+
+#include <QLocale>
+
+CStatusCounts::CStatusCounts(COrvaneDoc* doc, QWidget* parent) : QLabel(parent), CDocView(doc) {
+    setObjectName(QStringLiteral("countsLabel"));
+    setAlignment(Qt::AlignCenter);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setToolTip(QStringLiteral("Channels in the file, of them TV and radio, and the entries of the current "
+                              "favourite group"));
+    Refresh();
+}
+
+void CStatusCounts::OnInitialUpdate() {
+    m_groupId = -1;
+    Refresh();
+}
+
+void CStatusCounts::OnUpdate(CDocView*, int hint) {
+    if (hint != 0) {
+        m_groupId = hint;
+    }
+    Refresh();
+}
+
+void CStatusCounts::ForgetGroup() {
+    m_groupId = -1;
+    Refresh();
+}
+
+void CStatusCounts::Refresh() {
+    ChannelCounts counts;
+    if (g_db == nullptr || m_db.CountChannels(counts) < 0) {
+        setText(QString());
+        return;
+    }
+    const QLocale locale;
+    QString text =
+        QStringLiteral("Channels: %1   TV: %2   Radio: %3")
+            .arg(locale.toString(counts.channels), locale.toString(counts.tv), locale.toString(counts.radio));
+    if (m_groupId > 0) {
+        const int entries = m_db.CountFavEntries(m_groupId);
+        if (entries >= 0) {
+            text += QStringLiteral("   Group: %1").arg(locale.toString(entries));
+        }
+    }
+    setText(text);
+}

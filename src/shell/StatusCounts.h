@@ -1,0 +1,27 @@
+#pragma once
+// CStatusCounts: the status bar pane with the live counts of the open file: channels,
+// TV and radio channels, and the entries of the current favourite group. It is a view
+// of the document, so it hears of opens, closes and the group tree's selection, and
+// the main window refreshes it after every stored command and view switch.
+#include "db/ChannelDB.h"
+#include "seams/DocView.h"
+
+#include <QLabel>
+
+class CStatusCounts : public QLabel, public CDocView {
+    Q_OBJECT
+public:
+    explicit CStatusCounts(COrvaneDoc* doc, QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CDocView* sender, int hint) override;
+
+    // Reads the counts again.
+    void Refresh();
+    // The group tree went away with its view: no group is current until a new one says so.
+    void ForgetGroup();
+
+private:
+    CChannelDB m_db;
+    int m_groupId = -1;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// USB Upload and USB Download as the File menu runs them: the transfer dialogs work on
+// the document's working copy, and an upload's file is opened through the document.
+class COrvaneDoc;
+
+namespace TransferCommands {
+
+void UsbDownload(COrvaneDoc& doc);
+void UsbUpload(COrvaneDoc& doc);
+
+} // namespace TransferCommands

@@ -1,0 +1,70 @@
+#include "userfile/EditorLock.h"
+
+#include "userfile/AtomicFileCopy.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+std::unique_ptr<CEditorLock> CEditorLock::Take(const std::string& path, Result* result) {
+    // The holder removes the file on release; an editor that locked the file just
+    // before that holds a removed file, so it checks that it locked the file the name
+    // still stands for and otherwise tries again.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            *result = Result::Failed;
+            return nullptr;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool busy = errno == EWOULDBLOCK;
+            ::close(fd);
+            *result = busy ? Result::HeldElsewhere : Result::Failed;
+            return nullptr;
+        }
+        struct stat locked {};
+        struct stat named {};
+        if (::fstat(fd, &locked) == 0 && ::stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino &&
+            locked.st_dev == named.st_dev) {
+            // The holder's process id, for a person who finds the file.
+            const std::string pid = std::to_string(::getpid()) + "\n";
+            if (::ftruncate(fd, 0) == 0 && ::write(fd, pid.data(), pid.size()) < 0) {
+                // Only informative; the flock is the lock.
+            }
+            *result = Result::Taken;
+            return std::unique_ptr<CEditorLock>(new CEditorLock(path, fd));
+        }
+        ::close(fd);
+    }
+    *result = Result::Failed;
+    return nullptr;
+}
+
+std::vector<std::string> CEditorLock::PathsFor(const std::string& path) {
+    std::vector<std::string> paths{path + ".bak.lock"};
+    const std::string named = filecopy::FollowLinks(path) + ".bak.lock";
+    if (named != paths.front()) {
+        paths.push_back(named);
+    }
+    return paths;
+}
+
+bool CEditorLock::TakeAll(const std::vector<std::string>& paths, std::vector<std::unique_ptr<CEditorLock>>& taken) {
+    for (const std::string& path : paths) {
+        Result result = Result::Failed;
+        if (auto lock = Take(path, &result)) {
+            taken.push_back(std::move(lock));
+        } else if (result == Result::HeldElsewhere) {
+            return false;
+        }
+    }
+    return true;
+}
+
+CEditorLock::~CEditorLock() {
+    ::unlink(m_path.c_str());
+    ::close(m_fd);
+}

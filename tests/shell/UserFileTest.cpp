@@ -1,0 +1,563 @@
+// The user's file on disk: journals and WAL files beside it, symbolic links, a second
+// editor, failed saves that must keep the window and the changes, read-only targets,
+// and the save path under injected faults and kills.
+#include "FixtureBuilder.h"
+#include "TestSupport.h"
+#include "userfile/AtomicFileCopy.h"
+#include "shell/MainFrame.h"
+#include "shell/OrvaneApp.h"
+#include "document/OrvaneDoc.h"
+#include "db/ChannelDB.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+#include <vector>
+
+using filecopy::Step;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// A receiver file with satellite 1 named `name`, padded to several copy blocks so that
+// a save makes more than one write.
+QString WriteDb(const QString& path, const char* name) {
+    fixtures::FixtureDb db(path.toStdString());
+    db.AddSat(1, name, 192, 1);
+    db.Exec("CREATE TABLE Padding(x); INSERT INTO Padding WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+            "FROM n WHERE i < 200) SELECT randomblob(1000) FROM n;");
+    return path;
+}
+
+// What an SQLite reader of `path` sees of satellite 1, journals and WAL included; a
+// file that fails the integrity check reads as "<corrupt>".
+QString SatNameAsSqliteReads(const QString& path) {
+    sqlite3* db = nullptr;
+    QString name = QStringLiteral("<unreadable>");
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        dbutil::ResultTable check;
+        dbutil::ResultTable table;
+        if (check.Run(db, "PRAGMA integrity_check") != SQLITE_OK || check.Rows() != 1 ||
+            QByteArray(check.Value(0, 0)) != "ok") {
+            name = QStringLiteral("<corrupt>");
+        } else if (table.Run(db, "SELECT Name FROM SATInfo WHERE SAT_ID = 1") == SQLITE_OK && table.Rows() == 1) {
+            name = QString::fromUtf8(table.Value(0, 0));
+        }
+    }
+    sqlite3_close(db);
+    return name;
+}
+
+// The same for a byte copy of the file alone, as a copy that ignores its neighbours sees it.
+QString SatNameOfFileAlone(const QString& path) {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("alone.dat"));
+    QFile::copy(path, copy);
+    return SatNameAsSqliteReads(copy);
+}
+
+// Runs save_child with `arguments` to its end.
+bool RunChild(const QStringList& arguments) {
+    QProcess child;
+    child.start(QStringLiteral(SAVE_CHILD_PATH), arguments);
+    return child.waitForFinished(30000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+}
+
+// A save_child that holds something until it is released or killed.
+class CHoldingChild {
+public:
+    CHoldingChild(const QStringList& arguments) {
+        m_child.start(QStringLiteral(SAVE_CHILD_PATH), arguments);
+        m_ready = m_child.waitForReadyRead(10000);
+    }
+    ~CHoldingChild() { Kill(); }
+    bool Ready() const { return m_ready; }
+    void Release() {
+        m_child.closeWriteChannel();
+        m_child.waitForFinished(10000);
+    }
+    void Kill() {
+        m_child.kill();
+        m_child.waitForFinished(10000);
+    }
+
+private:
+    QProcess m_child;
+    bool m_ready = false;
+};
+
+// The shown texts with their variable tails cut: the first line of each.
+QStringList FirstLines(const QStringList& texts) {
+    QStringList lines;
+    for (const QString& text : texts) {
+        lines << text.section(QLatin1Char('\n'), 0, 0);
+    }
+    return lines;
+}
+
+} // namespace
+
+class UserFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { COrvaneApp::SelectSettingsStore(); }
+    void init();
+    void cleanup();
+
+    void openReadsWhatSqliteReads_data();
+    void openReadsWhatSqliteReads();
+    void saveSettlesTheTargetsJournal_data();
+    void saveSettlesTheTargetsJournal();
+    void saveWritesThroughLinks();
+    void secondEditorIsRefused();
+    void failedYesSaveKeepsTheWindowAndTheChanges_data();
+    void failedYesSaveKeepsTheWindowAndTheChanges();
+    void incompleteCheckpointIsReported();
+    void readOnlyTargetIsNamedBeforeSaveAs();
+    void faultAtEachStepLeavesOldOrNew_data();
+    void faultAtEachStepLeavesOldOrNew();
+    void copyIsFlushedBeforeTheRename();
+    void killedSavesLeaveOldOrNew();
+
+private:
+    void OpenAndRename(const QString& path, const char* name);
+    std::unique_ptr<testsupport::FixtureFolder> m_folder;
+    std::unique_ptr<COrvaneApp> m_app;
+    COrvaneDoc* Doc() const { return m_app->Document(); }
+    QString Path(const QString& name) const { return m_folder->Path(name); }
+};
+
+void UserFileTest::init() {
+    testsupport::ResetEnvironment();
+    filecopy::ResetSteps();
+    m_folder = std::make_unique<testsupport::FixtureFolder>();
+    m_app = std::make_unique<COrvaneApp>();
+    QVERIFY(m_app->InitInstance({}, false));
+}
+
+void UserFileTest::cleanup() {
+    filecopy::ResetSteps();
+    g_dbModified = 0; // a test that left changes must not hold the next one's window
+    m_app.reset();
+    testsupport::CloseDbDirect();
+    m_folder.reset();
+}
+
+void UserFileTest::OpenAndRename(const QString& path, const char* name) {
+    QVERIFY(Doc()->OpenDocumentFile(path));
+    char* sql = sqlite3_mprintf("UPDATE SATInfo SET Name = '%q' WHERE SAT_ID = 1", name);
+    QCOMPARE(sqlite3_exec(g_db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_free(sql);
+    g_dbModified = 1;
+}
+
+void UserFileTest::openReadsWhatSqliteReads_data() {
+    QTest::addColumn<QString>("childMode");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("hot journal of a writer that died") << QStringLiteral("hot-journal") << QStringLiteral("Astra");
+    QTest::newRow("committed change only in the WAL") << QStringLiteral("wal") << QStringLiteral("InWal");
+}
+
+void UserFileTest::openReadsWhatSqliteReads() {
+    // Regression: the working copy was a byte copy of the file alone, missing its journal or WAL.
+    QFETCH(QString, childMode);
+    QFETCH(QString, expected);
+    const QString path = WriteDb(Path(QStringLiteral("db.dat")), "Astra");
+    QVERIFY(RunChild({childMode, path, QStringLiteral("InWal")}));
+    QVERIFY(SatNameOfFileAlone(path) != expected); // the file alone tells another story
+
+    QVERIFY(Doc()->OpenDocumentFile(path));
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QCOMPARE(SatNameOfFileAlone(Doc()->WorkPath()), expected);
+    QCOMPARE(SatNameAsSqliteReads(path), expected);
+}
+
+void UserFileTest::saveSettlesTheTargetsJournal_data() {
+    QTest::addColumn<QString>("childMode");
+    QTest::newRow("hot journal") << QStringLiteral("hot-journal");
+    QTest::newRow("WAL") << QStringLiteral("wal");
+}
+
+void UserFileTest::saveSettlesTheTargetsJournal() {
+    // Regression: a stale journal or WAL of the target was applied over the saved file.
+    QFETCH(QString, childMode);
+    const QString path = WriteDb(Path(QStringLiteral("db.dat")), "Astra");
+    const QString other = WriteDb(Path(QStringLiteral("other.dat")), "Other");
+    OpenAndRename(path, "Edited");
+    QVERIFY(RunChild({childMode, other, QStringLiteral("Stale")}));
+
+    FileChooser::QueueFileName(other);
+    Doc()->FileSaveAs();
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QCOMPARE(SatNameAsSqliteReads(other), QStringLiteral("Edited"));
+    QVERIFY(!QFile::exists(other + QStringLiteral("-journal")));
+    QVERIFY(!QFile::exists(other + QStringLiteral("-wal")));
+    QCOMPARE(g_dbModified, int16_t(0));
+
+    // A non-database beside a WAL cannot be settled: the file is refused, not copied stale.
+    const QString text = Path(QStringLiteral("text.dat"));
+    QVERIFY(WriteBytes(text, QByteArray("not a database\n").repeated(300)));
+    QVERIFY(WriteBytes(text + QStringLiteral("-journal"), QByteArray(4096, 'j')));
+    QVERIFY(!Doc()->OpenDocumentFile(text));
+    QCOMPARE(FirstLines(MessageBox::TakeShownTexts()),
+             QStringList{text + QStringLiteral(" cannot be read the way SQLite reads it, so it is not opened.")});
+    QCOMPARE(Doc()->GetTitle(), QStringLiteral("other.dat"));
+}
+
+void UserFileTest::saveWritesThroughLinks() {
+    // Regression: Save replaced the link by a regular file and left the linked file stale.
+    QVERIFY(QDir(Path(QString())).mkdir(QStringLiteral("real")));
+    const QString real = WriteDb(Path(QStringLiteral("real/db.dat")), "Astra");
+    const QString otherReal = WriteDb(Path(QStringLiteral("real/other.dat")), "Other");
+    const QString link = Path(QStringLiteral("db.dat"));
+    const QString otherLink = Path(QStringLiteral("other.dat"));
+    QVERIFY(QFile::link(QStringLiteral("real/db.dat"), link));
+    QVERIFY(QFile::link(otherReal, otherLink));
+
+    OpenAndRename(link, "Saved");
+    Doc()->FileSave();
+    QCOMPARE(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'SavedAs' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    FileChooser::QueueFileName(otherLink);
+    Doc()->FileSaveAs();
+
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(QFileInfo(otherLink).isSymLink());
+    QCOMPARE(SatNameAsSqliteReads(real), QStringLiteral("Saved"));
+    QCOMPARE(SatNameAsSqliteReads(otherReal), QStringLiteral("SavedAs"));
+    // The replace happened in the linked file's folder and left nothing behind but the
+    // locks of the files this window saves to, which keep other links to them out.
+    QCOMPARE(QDir(Path(QStringLiteral("real"))).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("db.dat"), QStringLiteral("db.dat.bak.lock"), QStringLiteral("other.dat"),
+                          QStringLiteral("other.dat.bak.lock")}));
+}
+
+void UserFileTest::secondEditorIsRefused() {
+    // Regression: a second editor re-made the working copy under the first one's unsaved edits.
+    const QString a = WriteDb(Path(QStringLiteral("a.dat")), "Astra");
+    const QString b = WriteDb(Path(QStringLiteral("b.dat")), "Other");
+    QVERIFY(WriteBytes(a + QStringLiteral(".bak"), "the other window's unsaved working copy"));
+    QVERIFY(Doc()->OpenDocumentFile(b));
+    const QStringList refusal{
+        QStringLiteral("Another window has %1 open. Close it there before opening it here.").arg(a)};
+    {
+        CHoldingChild other({QStringLiteral("lock"), a + QStringLiteral(".bak.lock")});
+        QVERIFY(other.Ready());
+        QVERIFY(!Doc()->OpenDocumentFile(a));
+        QCOMPARE(MessageBox::TakeShownTexts(), refusal);
+        QCOMPARE(ReadAll(a + QStringLiteral(".bak")), QByteArray("the other window's unsaved working copy"));
+        QCOMPARE(Doc()->GetTitle(), QStringLiteral("b.dat"));
+        QVERIFY(g_db != nullptr);
+        // The lock of an editor that died is taken over.
+        other.Kill();
+    }
+    QVERIFY(Doc()->OpenDocumentFile(a));
+    QVERIFY(Doc()->OpenDocumentFile(a)); // this window's own file opens again
+
+    // A second window of this very process is refused as well, until the first lets go.
+    auto second = std::make_unique<COrvaneDoc>();
+    QVERIFY(!second->OnOpenDocument(a));
+    QCOMPARE(MessageBox::TakeShownTexts(), refusal);
+    // Nor through a link from another folder, which has a working copy of its own.
+    const QString link = Path(QStringLiteral("links/a.dat"));
+    QVERIFY(QDir().mkpath(QFileInfo(link).path()) && QFile::link(a, link));
+    QVERIFY(!second->OnOpenDocument(link));
+    QCOMPARE(
+        MessageBox::TakeShownTexts(),
+        QStringList{QStringLiteral("Another window has %1 open. Close it there before opening it here.").arg(link)});
+    Doc()->FileNew();
+    QVERIFY(second->OnOpenDocument(link));
+    QVERIFY(!Doc()->OnOpenDocument(a)); // and the other way round
+    MessageBox::TakeShownTexts();
+    // Save As over it would be replaced again by that window's next save.
+    QVERIFY(Doc()->OpenDocumentFile(b));
+    const QByteArray held = ReadAll(a);
+    FileChooser::QueueFileName(a);
+    Doc()->FileSaveAs();
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{QStringLiteral("Another window has %1 open. Close it there before saving over it.").arg(a)});
+    QCOMPARE(ReadAll(a), held);
+    second->FileNew(); // once that window lets go, the Save As goes through
+    FileChooser::QueueFileName(a);
+    Doc()->FileSaveAs();
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QCOMPARE(SatNameAsSqliteReads(a), QStringLiteral("Other"));
+    QVERIFY(!second->OnOpenDocument(a)); // this window's Save writes there now
+    QCOMPARE(MessageBox::TakeShownTexts(), refusal);
+}
+
+void UserFileTest::failedYesSaveKeepsTheWindowAndTheChanges_data() {
+    QTest::addColumn<QString>("leave");
+    QTest::newRow("Exit") << QStringLiteral("exit");
+    QTest::newRow("Close") << QStringLiteral("close");
+    QTest::newRow("Open") << QStringLiteral("open");
+    QTest::newRow("New") << QStringLiteral("new");
+}
+
+void UserFileTest::failedYesSaveKeepsTheWindowAndTheChanges() {
+    // Regression: the window closed (and a later open re-made the working copy) after the Yes-save failed.
+    QFETCH(QString, leave);
+    const QString path = WriteDb(Path(QStringLiteral("a.dat")), "Astra");
+    const QString other = WriteDb(Path(QStringLiteral("b.dat")), "Other");
+    OpenAndRename(path, "Unsaved");
+    m_app->MainFrame()->show();
+    filecopy::ResetSteps();
+    filecopy::FailStep(Step::Write, 1, ENOSPC);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    if (leave == QLatin1String("exit")) {
+        QVERIFY(!m_app->MainFrame()->close());
+    } else if (leave == QLatin1String("close")) {
+        QVERIFY(testsupport::TriggerAction(m_app->MainFrame(), QStringLiteral("actionFileClose")));
+    } else if (leave == QLatin1String("open")) {
+        QVERIFY(!Doc()->OpenDocumentFile(other));
+    } else {
+        QVERIFY(testsupport::TriggerAction(m_app->MainFrame(), QStringLiteral("actionFileNew")));
+    }
+    const QStringList shown = MessageBox::TakeShownTexts();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY2(shown[1].startsWith(QStringLiteral("The DB could not be saved to ") + path), qPrintable(shown[1]));
+    QVERIFY(shown[1].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QVERIFY(m_app->MainFrame()->isVisible());
+    QCOMPARE(g_dbModified, int16_t(1));
+    QCOMPARE(Doc()->GetTitle(), QStringLiteral("a.dat"));
+    QCOMPARE(SatNameOfFileAlone(Doc()->WorkPath()), QStringLiteral("Unsaved"));
+    QCOMPARE(SatNameAsSqliteReads(path), QStringLiteral("Astra"));
+}
+
+void UserFileTest::incompleteCheckpointIsReported() {
+    // Regression: a checkpoint blocked by a reader was ignored and the save lacked the last changes.
+    const QString path = WriteDb(Path(QStringLiteral("a.dat")), "Astra");
+    QVERIFY(Doc()->OpenDocumentFile(path));
+    QCOMPARE(sqlite3_exec(g_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr), SQLITE_OK);
+    const QByteArray original = ReadAll(path);
+    {
+        CHoldingChild reader({QStringLiteral("hold-read"), Doc()->WorkPath()});
+        QVERIFY(reader.Ready());
+        QCOMPARE(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'InWal' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        g_dbModified = 1;
+        Doc()->FileSave();
+        const QStringList shown = MessageBox::TakeShownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].startsWith(QStringLiteral("The DB could not be saved to ") + path), qPrintable(shown[0]));
+        QCOMPARE(ReadAll(path), original);
+        QCOMPARE(g_dbModified, int16_t(1));
+        reader.Release();
+    }
+    Doc()->FileSave();
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+    QCOMPARE(SatNameAsSqliteReads(path), QStringLiteral("InWal"));
+}
+
+void UserFileTest::readOnlyTargetIsNamedBeforeSaveAs() {
+    // Regression: Ctrl+S on a read-only file went to the chooser without a word (and root replaced it).
+    const QString path = WriteDb(Path(QStringLiteral("a.dat")), "Astra");
+    OpenAndRename(path, "Edited");
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+    const QByteArray original = ReadAll(path);
+    FileChooser::QueueFileName(QString()); // the user cancels the chooser
+    testsupport::TriggerAction(m_app->MainFrame(), QStringLiteral("actionFileSave"));
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{path + QStringLiteral(" is read-only, so the DB cannot be saved there. Please choose another "
+                                               "name.")});
+    QCOMPARE(FileChooser::TakeAsked().size(), 1);
+    QCOMPARE(ReadAll(path), original);
+    QCOMPARE(g_dbModified, int16_t(1));
+
+    // Regression: Save As onto the working copy itself left the connection on a nameless file.
+    FileChooser::QueueFileName(Doc()->WorkPath());
+    Doc()->FileSaveAs();
+    QCOMPARE(FirstLines(MessageBox::TakeShownTexts()),
+             QStringList{QStringLiteral("The DB could not be saved to ") + Doc()->WorkPath() + QStringLiteral(".")});
+    QCOMPARE(g_dbModified, int16_t(1));
+
+    // Regression: a read-only file gave a read-only working copy that no edit could change.
+    MessageBox::QueueAnswer(MessageBox::Answer::No);
+    QVERIFY(Doc()->OpenDocumentFile(path));
+    QVERIFY(QFileInfo(Doc()->WorkPath()).permissions().testFlag(QFile::WriteOwner));
+}
+
+void UserFileTest::faultAtEachStepLeavesOldOrNew_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("leavesNew");
+    QTest::newRow("open") << int(Step::Open) << 1 << EACCES << false;
+    QTest::newRow("first write") << int(Step::Write) << 1 << EIO << false;
+    QTest::newRow("third write") << int(Step::Write) << 3 << EIO << false;
+    QTest::newRow("full disk at the second write") << int(Step::Write) << 2 << ENOSPC << false;
+    QTest::newRow("flush") << int(Step::Flush) << 1 << EIO << false;
+    QTest::newRow("rename") << int(Step::Rename) << 1 << EXDEV << false;
+    QTest::newRow("folder sync") << int(Step::DirSync) << 1 << EIO << true;
+    QTest::newRow("read-only folder") << -1 << 0 << EROFS << false;
+    QTest::newRow("full tmpfs") << -2 << 0 << ENOSPC << false;
+}
+
+void UserFileTest::faultAtEachStepLeavesOldOrNew() {
+    QFETCH(int, step);
+    QFETCH(int, call);
+    QFETCH(int, error);
+    QFETCH(bool, leavesNew);
+    QString folder = Path(QStringLiteral("target"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = WriteDb(Path(QStringLiteral("a.dat")), "Astra");
+    bool mounted = false;
+    if (step == -2) {
+        // A filesystem just large enough for the old file, so the new one cannot fit.
+        if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=300k") != 0) {
+            QSKIP("no tmpfs can be mounted here; the injected ENOSPC row stands in for it");
+        }
+        mounted = true;
+    }
+    const QString target = folder + QStringLiteral("/b.dat");
+    QVERIFY(QFile::copy(path, target));
+    const QByteArray oldBytes = ReadAll(target);
+    OpenAndRename(path, "New");
+
+    filecopy::ResetSteps();
+    if (step >= 0) {
+        filecopy::FailStep(static_cast<Step>(step), call, error);
+    } else if (step == -1) {
+        if (::geteuid() == 0) {
+            filecopy::FailStep(Step::Open, 1, EROFS); // root writes into any folder
+        } else {
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        }
+    }
+    FileChooser::QueueFileName(target);
+    Doc()->FileSaveAs();
+    const QStringList shown = MessageBox::TakeShownTexts();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray after = ReadAll(target);
+    const QString name = SatNameAsSqliteReads(target);
+    const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    if (mounted) {
+        ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    }
+
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("The DB could not be saved to ") + target), qPrintable(shown[0]));
+    QVERIFY2(shown[0].contains(QString::fromLocal8Bit(std::strerror(error))), qPrintable(shown[0]));
+    QCOMPARE(g_dbModified, int16_t(1));
+    QCOMPARE(name, leavesNew ? QStringLiteral("New") : QStringLiteral("Astra"));
+    if (!leavesNew) {
+        QCOMPARE(after, oldBytes);
+    }
+    QCOMPARE(left, QStringList{QStringLiteral("b.dat")}); // no temporary left behind
+    if (step >= 0) {
+        QCOMPARE(filecopy::StepCalls(static_cast<Step>(step)), call);
+    }
+}
+
+namespace {
+
+std::vector<Step>& StepsSeen() {
+    static std::vector<Step> steps;
+    return steps;
+}
+
+void RecordStep(Step step, int) {
+    StepsSeen().push_back(step);
+}
+
+} // namespace
+
+// Guards against a copy renamed over the user's file before its bytes reach the disk.
+void UserFileTest::copyIsFlushedBeforeTheRename() {
+    const QString source = WriteDb(Path(QStringLiteral("new.dat")), "New");
+    const QString target = WriteDb(Path(QStringLiteral("old.dat")), "Old");
+    StepsSeen().clear();
+    filecopy::ResetSteps();
+    filecopy::SetStepHook(&RecordStep);
+    std::string error;
+    const bool copied = filecopy::ReplaceWithCopy(source.toStdString(), target.toStdString(), &error);
+    filecopy::SetStepHook(nullptr);
+    QVERIFY2(copied, error.c_str());
+
+    std::vector<Step> disk = StepsSeen();
+    std::erase(disk, Step::Write);
+    const std::vector<Step> expected{Step::Open, Step::Flush, Step::Rename, Step::DirSync};
+    QVERIFY(disk == expected);
+}
+
+void UserFileTest::killedSavesLeaveOldOrNew() {
+    const QString source = WriteDb(Path(QStringLiteral("new.dat")), "New");
+    const QString target = Path(QStringLiteral("target/db.dat"));
+    QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+    const QByteArray newBytes = ReadAll(source);
+    const QByteArray oldBytes = ReadAll(WriteDb(Path(QStringLiteral("old.dat")), "Old"));
+    QVERIFY(oldBytes != newBytes);
+
+    // How many disk steps one save takes, so each trial can stop at any of them.
+    QVERIFY(WriteBytes(target, oldBytes));
+    filecopy::ResetSteps();
+    std::string error;
+    QVERIFY(filecopy::ReplaceWithCopy(source.toStdString(), target.toStdString(), &error));
+    int steps = 0;
+    for (int step = 0; step < filecopy::kStepCount; ++step) {
+        steps += filecopy::StepCalls(static_cast<Step>(step));
+    }
+    QVERIFY(filecopy::StepCalls(Step::Write) >= 3);
+
+    const int trials = 200;
+    int oldCount = 0;
+    int newCount = 0;
+    int mixed = 0;
+    QRandomGenerator random(12);
+    for (int trial = 0; trial < trials; ++trial) {
+        QVERIFY(WriteBytes(target, oldBytes));
+        QProcess child;
+        // Half the trials stop the save just before a chosen step, half kill it after a
+        // random moment, wherever it then is.
+        const bool atStep = trial % 2 == 0;
+        QStringList arguments{QStringLiteral("copy"), source, target};
+        if (atStep) {
+            arguments << QString::number(1 + random.bounded(steps + 1));
+        }
+        child.start(QStringLiteral(SAVE_CHILD_PATH), arguments);
+        QVERIFY(child.waitForStarted());
+        if (atStep) {
+            child.waitForReadyRead(10000);
+        } else {
+            QThread::usleep(random.bounded(3000));
+        }
+        child.kill();
+        child.waitForFinished(10000);
+        const QByteArray after = ReadAll(target);
+        if (after == oldBytes) {
+            ++oldCount;
+        } else if (after == newBytes) {
+            ++newCount;
+        } else {
+            ++mixed;
+        }
+    }
+    qInfo("killed saves: trials %d, old %d, new %d, mixed %d", trials, oldCount, newCount, mixed);
+    QCOMPARE(mixed, 0);
+    QCOMPARE(oldCount + newCount, trials);
+    QVERIFY(oldCount > 0 && newCount > 0);
+    QCOMPARE(SatNameAsSqliteReads(target),
+             newCount > 0 && ReadAll(target) == newBytes ? QStringLiteral("New") : QStringLiteral("Old"));
+}
+
+QTEST_MAIN(UserFileTest)
+#include "UserFileTest.moc"
