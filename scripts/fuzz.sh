@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 bash scripts/install-deps.sh
 
-CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DORVANE_FUZZ=ON -DORVANE_GUI=OFF -DORVANE_TESTS=OFF \
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DORVANE_WERROR=ON -DORVANE_FUZZ=ON -DORVANE_GUI=OFF -DORVANE_TESTS=OFF \
     -DORVANE_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target orvane_fuzz_open orvane-fixture >/dev/null
 
