@@ -19,7 +19,7 @@
 #include "shell/RecentFileList.h"
 #include "shell/SplitterView.h"
 #include "shell/StatusCounts.h"
-#include "shell/TransferCommands.h"
+#include "shell/UsbCommands.h"
 #include "shell/UndoCommands.h"
 
 #include <QAction>
@@ -230,7 +230,7 @@ void CMainFrame::BuildFileMenu() {
          "upload",
          "Upload",
          "Transfer DB file from Settop",
-         &TransferCommands::UsbUpload,
+         &UsbCommands::UsbUpload,
          false},
         {"USB &Download",
          "actionUsbDownload",
@@ -238,7 +238,7 @@ void CMainFrame::BuildFileMenu() {
          "download",
          "Download",
          "Transfer DB file to Settop",
-         &TransferCommands::UsbDownload,
+         &UsbCommands::UsbDownload,
          true},
     };
     for (const Command& command : commands) {

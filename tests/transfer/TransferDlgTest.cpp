@@ -7,7 +7,7 @@
 #include "db/ChannelDB.h"
 #include "document/OrvaneDoc.h"
 #include "seams/ModalDialog.h"
-#include "shell/TransferCommands.h"
+#include "shell/UsbCommands.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 #include "usblib/UsbRecords.h"
@@ -136,7 +136,7 @@ void TransferDlgTest::downloadSendsTheOpenWorkingCopyByteForByte() {
         QVERIFY(!dlg.findChild<QGroupBox*>(QStringLiteral("localFileGroupBox"))->isEnabled());
         StartAndWait(dlg);
     });
-    TransferCommands::UsbDownload(doc);
+    UsbCommands::UsbDownload(doc);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(doc.WorkPath()));
     QVERIFY(ReadFileBytes(doc.WorkPath()) != ReadFileBytes(file));
@@ -538,7 +538,7 @@ void TransferDlgTest::documentOpensAnUploadedFileAndShowsTheChannels() {
         dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
         StartAndWait(static_cast<CTransferDlg&>(dialog));
     });
-    TransferCommands::UsbUpload(doc);
+    UsbCommands::UsbUpload(doc);
     const QString received = QDir(folder).filePath("db.dat");
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(container.size(), 1);
@@ -561,7 +561,7 @@ void TransferDlgTest::documentDoesNotOpenAPartlyUploadedFile() {
         dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
         StartAndWait(static_cast<CTransferDlg&>(dialog));
     });
-    TransferCommands::UsbUpload(doc);
+    UsbCommands::UsbUpload(doc);
     QCOMPARE(MessageBox::TakeShownTexts().value(0), QStringLiteral("Reading PIPE02 failed!"));
     QCOMPARE(container.size(), 0);
     QVERIFY(g_db == nullptr);

@@ -3,9 +3,9 @@
 // the document's working copy, and an upload's file is opened through the document.
 class COrvaneDoc;
 
-namespace TransferCommands {
+namespace UsbCommands {
 
 void UsbDownload(COrvaneDoc& doc);
 void UsbUpload(COrvaneDoc& doc);
 
-} // namespace TransferCommands
+} // namespace UsbCommands

@@ -1,4 +1,4 @@
-#include "shell/TransferCommands.h"
+#include "shell/UsbCommands.h"
 
 #include "document/OrvaneDoc.h"
 #include "seams/ModalDialog.h"
@@ -9,7 +9,7 @@
 
 #include <array>
 
-namespace TransferCommands {
+namespace UsbCommands {
 
 void UsbDownload(COrvaneDoc& doc) {
     // The working copy is sent as it stands; the connection stays open on it.
@@ -30,4 +30,4 @@ void UsbUpload(COrvaneDoc& doc) {
     }
 }
 
-} // namespace TransferCommands
+} // namespace UsbCommands
