@@ -41,7 +41,6 @@ public:
     // The satellite whose transponders the transponder list shows; 0 for none.
     int ShownSatId() const { return m_shownSatId; }
     bool Dragging() const { return m_dragger.Active(); }
-    CListDragController& Dragger() { return m_dragger; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
