@@ -3,18 +3,17 @@
 #include "ChannelDropTargets.h"
 #include "ChannelFindBar.h"
 #include "EditChannelDlg.h"
-#include "seams/DbProblems.h"
-#include "seams/EditPopupMenu.h"
-#include "seams/MessageBox.h"
-#include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
-#include "seams/WaitCursor.h"
 #include "db/UndoHistory.h"
-#include "listctrl/DragImage.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/ListKeyFilter.h"
 #include "listctrl/ListSorter.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/DbProblems.h"
+#include "seams/EditPopupMenu.h"
+#include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
+#include "seams/WaitCursor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -45,11 +44,9 @@ const char* const kFilteredOrderMessage = "Renumber and reordering by dragging a
 
 // The last number the receiver accepts for a channel.
 constexpr int kLastChannelNumber = 19999;
-constexpr int kAutoScrollMs = 33;
 // A downward drag lands after the row under the pointer once the pointer is this
 // close to that row's bottom.
 constexpr int kDownwardDropSlack = 10;
-const QPoint kDragHotSpot(8, 8);
 
 // The ancestor of `widget` (itself included) that is a `T`, null when none.
 template <typename T> T* AncestorOfKind(QWidget* widget) {
@@ -103,9 +100,9 @@ std::string CountedName(const char* verb, qsizetype count, const char* noun) {
 
 COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
     : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_findBar(new CChannelFindBar(this)),
-      m_filterNotice(new QLabel(this)), m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
-                                                  [this](const QPoint& globalPos) { DragRelease(globalPos); }),
-      m_dragImage(std::make_unique<CDragImage>()) {
+      m_filterNotice(new QLabel(this)), m_dragger(
+                                            m_list, [this](const QPoint& globalPos) { DragMove(globalPos); },
+                                            [this](const QPoint& globalPos) { DragRelease(globalPos); }) {
     setObjectName(QStringLiteral("channelView"));
     m_list->setObjectName(QStringLiteral("channelList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -142,11 +139,6 @@ COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
     connect(m_list, &QAbstractItemView::doubleClicked, this, [this] { OnEditEdit(); });
     connect(m_list, &CRecordListCtrl::HeaderClicked, this, &COrvaneView::SortByColumn);
     connect(m_list, &CRecordListCtrl::BeginDrag, this, &COrvaneView::BeginDrag);
-
-    m_scrollUpTimer.setInterval(kAutoScrollMs);
-    m_scrollDownTimer.setInterval(kAutoScrollMs);
-    connect(&m_scrollUpTimer, &QTimer::timeout, this, [this] { ScrollTick(true); });
-    connect(&m_scrollDownTimer, &QTimer::timeout, this, [this] { ScrollTick(false); });
 }
 
 COrvaneView::~COrvaneView() = default;
@@ -372,8 +364,7 @@ void COrvaneView::BeginDrag(int row) {
     m_drag.startRow = row;
     m_drag.window.widget = m_list;
     m_drag.window.channelList = true;
-    m_dragImage->Begin(image, kDragHotSpot, QCursor::pos());
-    m_capture.Begin(m_list->viewport());
+    m_dragger.Begin(m_list->viewport(), image, QCursor::pos());
 }
 
 COrvaneView::DropWindow COrvaneView::DropWindowAt(const QPoint& globalPos) const {
@@ -396,17 +387,12 @@ COrvaneView::DropWindow COrvaneView::DropWindowAt(const QPoint& globalPos) const
 }
 
 void COrvaneView::DragMove(const QPoint& globalPos) {
-    m_dragImage->hide();
-    m_dragImage->MoveTo(globalPos);
     const DropWindow under = DropWindowAt(globalPos);
     if (under.widget != m_drag.window.widget) {
         if (m_drag.window.tree != nullptr) {
             m_drag.window.tree->ClearDropHighlight();
         }
         m_drag.dropRow = -1;
-        if (m_drag.window.channelList) {
-            StopAutoScroll();
-        }
         m_drag.window = under;
     }
     if (under.tree != nullptr) {
@@ -417,42 +403,12 @@ void COrvaneView::DragMove(const QPoint& globalPos) {
     } else if (under.channelList) {
         m_drag.lastPoint = m_list->viewport()->mapFromGlobal(globalPos);
         m_drag.dropRow = m_list->RowAt(m_drag.lastPoint);
-        UpdateAutoScroll();
     }
-    if (m_dragImage->Active()) {
-        m_dragImage->show();
-    }
-}
-
-void COrvaneView::UpdateAutoScroll() {
-    const int first = m_list->FirstVisibleRow();
-    const int lastFull = first + m_list->RowsPerPage() - 1;
-    const bool up = m_drag.dropRow >= 0 && m_drag.dropRow == first && first != 0;
-    const bool down = m_drag.dropRow >= 0 && m_drag.dropRow == lastFull && lastFull != m_list->RowCount() - 1;
-    up ? m_scrollUpTimer.start() : m_scrollUpTimer.stop();
-    down ? m_scrollDownTimer.start() : m_scrollDownTimer.stop();
-}
-
-void COrvaneView::StopAutoScroll() {
-    m_scrollUpTimer.stop();
-    m_scrollDownTimer.stop();
-}
-
-void COrvaneView::ScrollTick(bool up) {
-    if (!m_capture.Active()) {
-        return;
-    }
-    const int first = m_list->FirstVisibleRow();
-    const int target = up ? first - 1 : first + m_list->RowsPerPage();
-    if (target >= 0 && target < m_list->RowCount()) {
-        m_list->EnsureRowVisible(target);
-    }
-    m_list->viewport()->update();
+    // Only the channel list scrolls, and only while the pointer is over it.
+    m_dragger.UpdateAutoScroll(under.channelList ? m_drag.dropRow : -1);
 }
 
 void COrvaneView::DragRelease(const QPoint& globalPos) {
-    m_dragImage->End();
-    StopAutoScroll();
     DragMove(globalPos);
     const DropWindow target = m_drag.window;
     if (target.tree != nullptr) {
@@ -462,7 +418,6 @@ void COrvaneView::DragRelease(const QPoint& globalPos) {
     } else if (target.channelList) {
         DropOnChannelList();
     }
-    StopAutoScroll();
     m_drag = DragState{};
 }
 

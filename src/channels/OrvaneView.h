@@ -6,22 +6,18 @@
 // favourite list, see ChannelDropTargets.h).
 //
 // A drag is done by hand so that plain mouse events drive it: the list reports the
-// start, the view captures the mouse on the list's viewport, follows the moves and
-// acts on the release, by the kind of window that was last under the pointer.
+// start, the view's drag controller captures the mouse on the list's viewport and
+// reports the moves, and the view acts on the release by the kind of window that
+// was last under the pointer.
 #include "ChannelFilter.h"
-#include "seams/DocView.h"
 #include "db/ChannelDB.h"
-#include "listctrl/DragCapture.h"
+#include "listctrl/ListDragController.h"
+#include "seams/DocView.h"
 
 #include <QPoint>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
-#include <memory>
-
 class CChannelFindBar;
-class CDragImage;
 class CFavDropList;
 class CGroupDropTree;
 class CRecordListCtrl;
@@ -57,7 +53,8 @@ public:
     int CurrentFavGroup() const { return m_favGroupId; }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
-    bool Dragging() const { return m_capture.Active(); }
+    bool Dragging() const { return m_dragger.Active(); }
+    CListDragController& Dragger() { return m_dragger; }
 
 signals:
     // A filter was turned on or off: Renumber's state follows.
@@ -91,9 +88,6 @@ private:
     void DragMove(const QPoint& globalPos);
     void DragRelease(const QPoint& globalPos);
     DropWindow DropWindowAt(const QPoint& globalPos) const;
-    void UpdateAutoScroll();
-    void StopAutoScroll();
-    void ScrollTick(bool up);
 
     void LayOut();
     void Find(int direction);
@@ -120,8 +114,5 @@ private:
     bool m_sortAscending = true;
     int m_favGroupId = -1;
     DragState m_drag;
-    CDragCapture m_capture;
-    std::unique_ptr<CDragImage> m_dragImage;
-    QTimer m_scrollUpTimer;
-    QTimer m_scrollDownTimer;
+    CListDragController m_dragger;
 };

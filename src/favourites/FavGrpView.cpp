@@ -2,13 +2,12 @@
 
 #include "FavGroupTree.h"
 #include "FavImages.h"
+#include "db/UndoHistory.h"
+#include "document/OrvaneDoc.h"
+#include "listctrl/RowFormat.h"
 #include "seams/DbProblems.h"
 #include "seams/EditPopupMenu.h"
 #include "seams/MessageBox.h"
-#include "document/OrvaneDoc.h"
-#include "db/UndoHistory.h"
-#include "listctrl/DragImage.h"
-#include "listctrl/RowFormat.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -23,7 +22,6 @@ const char* const kRootLabel = "Favorites";
 // once and renamed when the user has typed its name.
 const char* const kNewGroupLabel = "New";
 const char* const kDeleteQuestion = "Do you want to remove this favorite group from DB?";
-const QPoint kDragHotSpot(8, 8);
 // The view's border lies outside the pane.
 constexpr int kHiddenBorder = 2;
 
@@ -57,9 +55,9 @@ template <typename Step> bool StoreAtomically(CChannelDB& db, Step step) {
 CFavGrpView::CFavGrpView(COrvaneDoc* doc, QWidget* parent)
     : QWidget(parent), CDocView(doc), m_tree(new CFavGroupTree(this)),
       m_images(std::make_unique<favimages::CImageList>()),
-      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
-                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
-      m_dragImage(std::make_unique<CDragImage>()) {
+      m_dragger(
+          nullptr, [this](const QPoint& globalPos) { DragMove(globalPos); },
+          [this](const QPoint& globalPos) { DragRelease(globalPos); }) {
     setObjectName(QStringLiteral("favGrpView"));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CFavGrpView::NotifySelection);
@@ -309,19 +307,15 @@ bool CFavGrpView::IsOverTree(const QWidget* widget) const {
 }
 
 void CFavGrpView::BeginDrag(QTreeWidgetItem* item, const QPoint& globalPos) {
-    if (!IsGroupItem(item) || m_drag.active) {
+    if (!IsGroupItem(item) || m_dragger.Active()) {
         return;
     }
-    m_drag = DragState{true, item, m_tree->viewport()};
+    m_drag = DragState{item, m_tree->viewport()};
     SetDropTarget(nullptr);
-    m_dragImage->Begin(m_tree->viewport()->grab(m_tree->visualItemRect(item)), kDragHotSpot, globalPos);
-    m_capture.Begin(m_tree->viewport());
+    m_dragger.Begin(m_tree->viewport(), m_tree->viewport()->grab(m_tree->visualItemRect(item)), globalPos);
 }
 
 void CFavGrpView::DragMove(const QPoint& globalPos) {
-    // Hidden while the window under the pointer is looked up and the tree repaints.
-    m_dragImage->hide();
-    m_dragImage->MoveTo(globalPos);
     QWidget* under = QApplication::widgetAt(globalPos);
     if (under != m_drag.window) {
         SetDropTarget(nullptr);
@@ -329,9 +323,6 @@ void CFavGrpView::DragMove(const QPoint& globalPos) {
     }
     if (IsOverTree(under)) {
         SetDropTarget(m_tree->ItemAtGlobal(globalPos));
-    }
-    if (m_dragImage->Active()) {
-        m_dragImage->show();
     }
 }
 
@@ -346,12 +337,8 @@ void CFavGrpView::DragRelease(const QPoint& globalPos) {
 }
 
 void CFavGrpView::EndDrag() {
-    if (!m_drag.active) {
-        return;
-    }
+    m_dragger.End();
     m_drag = DragState{};
-    m_dragImage->End();
-    m_capture.End();
 }
 
 void CFavGrpView::ExchangeGroups(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {

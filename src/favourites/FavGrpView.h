@@ -7,16 +7,15 @@
 //
 // Channels dragged out of the channel list may be dropped on a group: the channel
 // list does that work through CGroupDropTree, this pane only shows the target.
-#include "seams/DocView.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
-#include "listctrl/DragCapture.h"
+#include "listctrl/ListDragController.h"
+#include "seams/DocView.h"
 
 #include <QWidget>
 
 #include <memory>
 
-class CDragImage;
 class CFavGroupTree;
 class QTreeWidgetItem;
 
@@ -42,7 +41,7 @@ public:
     int DropGroupId() const override;
 
     CFavGroupTree* Tree() const { return m_tree; }
-    bool Dragging() const { return m_drag.active; }
+    bool Dragging() const { return m_dragger.Active(); }
     QTreeWidgetItem* DropTarget() const { return m_dropTarget; }
     // The picture number (favimages::Image) an item shows.
     static int ImageOf(const QTreeWidgetItem* item);
@@ -53,7 +52,6 @@ protected:
 
 private:
     struct DragState {
-        bool active = false;
         QTreeWidgetItem* dragged = nullptr;
         QWidget* window = nullptr; // the widget last under the pointer
     };
@@ -88,6 +86,5 @@ private:
     bool m_quiet = false;
     QTreeWidgetItem* m_dropTarget = nullptr;
     DragState m_drag;
-    CDragCapture m_capture;
-    std::unique_ptr<CDragImage> m_dragImage;
+    CListDragController m_dragger;
 };

@@ -1,12 +1,11 @@
 #include "FavListView.h"
 
+#include "db/UndoHistory.h"
+#include "listctrl/ListKeyFilter.h"
+#include "listctrl/RecordListCtrl.h"
 #include "seams/EditPopupMenu.h"
 #include "seams/MessageBox.h"
 #include "seams/WaitCursor.h"
-#include "db/UndoHistory.h"
-#include "listctrl/DragImage.h"
-#include "listctrl/ListKeyFilter.h"
-#include "listctrl/RecordListCtrl.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -20,8 +19,6 @@ const char* const kMenuRemoveQuestion = "Do you want to remove from favorite lis
 const char* const kKeyRemoveQuestion = "Do you want to remove this favorite list from DB?";
 const char* const kInvalidSelectionMessage = "Unvalid data is selected";
 const char* const kRemoveRolledBackMessage = "The entries could not be removed from the DB.\nNothing has been removed.";
-constexpr int kAutoScrollMs = 33;
-const QPoint kDragHotSpot(8, 8);
 // The view's border lies outside the pane.
 constexpr int kHiddenBorder = 2;
 
@@ -39,9 +36,9 @@ int NextSelectedRow(const CRecordListCtrl& list, int from) {
 
 CFavListView::CFavListView(COrvaneDoc* doc, QWidget* parent)
     : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)),
-      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
-                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
-      m_dragImage(std::make_unique<CDragImage>()) {
+      m_dragger(
+          m_list, [this](const QPoint& globalPos) { DragMove(globalPos); },
+          [this](const QPoint& globalPos) { DragRelease(globalPos); }) {
     setObjectName(QStringLiteral("favListView"));
     m_list->setObjectName(QStringLiteral("favList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -51,11 +48,6 @@ CFavListView::CFavListView(COrvaneDoc* doc, QWidget* parent)
     InstallEditKeys(m_list, nullptr, [this] { RemoveSelected(Removal::EachOnItsOwn); });
     connect(m_list, &QWidget::customContextMenuRequested, this, &CFavListView::ShowContextMenu);
     connect(m_list, &CRecordListCtrl::BeginDrag, this, &CFavListView::BeginDrag);
-
-    m_scrollUpTimer.setInterval(kAutoScrollMs);
-    m_scrollDownTimer.setInterval(kAutoScrollMs);
-    connect(&m_scrollUpTimer, &QTimer::timeout, this, [this] { ScrollTick(true); });
-    connect(&m_scrollDownTimer, &QTimer::timeout, this, [this] { ScrollTick(false); });
 }
 
 CFavListView::~CFavListView() {
@@ -171,16 +163,14 @@ bool CFavListView::CanRun(EditCmd cmd) const {
 // moves, whatever else is selected.
 
 void CFavListView::BeginDrag(int row) {
-    if (m_drag.active || row < 0 || row >= m_list->RowCount()) {
+    if (m_dragger.Active() || row < 0 || row >= m_list->RowCount()) {
         return;
     }
     m_drag = DragState{};
-    m_drag.active = true;
     m_drag.sourceRow = row;
     m_drag.window = m_list->viewport();
     const QRect bounds = m_list->RowBounds(row).intersected(m_list->viewport()->rect());
-    m_dragImage->Begin(m_list->viewport()->grab(bounds), kDragHotSpot, QCursor::pos());
-    m_capture.Begin(m_list->viewport());
+    m_dragger.Begin(m_list->viewport(), m_list->viewport()->grab(bounds), QCursor::pos());
 }
 
 bool CFavListView::IsOverList(const QWidget* widget) const {
@@ -188,9 +178,6 @@ bool CFavListView::IsOverList(const QWidget* widget) const {
 }
 
 void CFavListView::DragMove(const QPoint& globalPos) {
-    // Hidden while the window under the pointer is looked up and the list repaints.
-    m_dragImage->hide();
-    m_dragImage->MoveTo(globalPos);
     QWidget* under = QApplication::widgetAt(globalPos);
     if (under != m_drag.window) {
         m_drag.rowUnder = -1;
@@ -201,40 +188,9 @@ void CFavListView::DragMove(const QPoint& globalPos) {
     if (IsOverList(under)) {
         m_drag.lastPoint = m_list->viewport()->mapFromGlobal(globalPos);
         m_drag.rowUnder = m_list->RowAt(m_drag.lastPoint);
-        UpdateAutoScroll();
+        m_dragger.UpdateAutoScroll(m_drag.rowUnder);
     } else {
-        StopAutoScroll();
-    }
-    if (m_dragImage->Active()) {
-        m_dragImage->show();
-    }
-}
-
-void CFavListView::UpdateAutoScroll() {
-    const int top = m_list->FirstVisibleRow();
-    const int lastOnPage = top + m_list->RowsPerPage() - 1;
-    const int row = m_drag.rowUnder;
-    const bool up = row >= 0 && row == top && top != 0;
-    const bool down = row >= 0 && row == lastOnPage && lastOnPage != m_list->RowCount() - 1;
-    up ? m_scrollUpTimer.start() : m_scrollUpTimer.stop();
-    down ? m_scrollDownTimer.start() : m_scrollDownTimer.stop();
-}
-
-void CFavListView::StopAutoScroll() {
-    m_scrollUpTimer.stop();
-    m_scrollDownTimer.stop();
-}
-
-void CFavListView::ScrollTick(bool up) {
-    if (!m_drag.active) {
-        return;
-    }
-    m_dragImage->hide();
-    const int top = m_list->FirstVisibleRow();
-    m_list->EnsureRowVisible(up ? top - 1 : top + m_list->RowsPerPage());
-    m_list->viewport()->update();
-    if (m_dragImage->Active()) {
-        m_dragImage->show();
+        m_dragger.StopAutoScroll();
     }
 }
 
@@ -253,13 +209,8 @@ void CFavListView::DragRelease(const QPoint& globalPos) {
 }
 
 void CFavListView::EndDrag() {
-    StopAutoScroll();
-    if (!m_drag.active) {
-        return;
-    }
+    m_dragger.End();
     m_drag = DragState{};
-    m_dragImage->End();
-    m_capture.End();
 }
 
 void CFavListView::ExchangeEntries(int source, int target) {

@@ -7,18 +7,14 @@
 //
 // The group tree names the current group through the document's hints. Channels
 // dropped on this list are stored by the channel list through CFavDropList.
-#include "seams/DocView.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
-#include "listctrl/DragCapture.h"
+#include "listctrl/ListDragController.h"
+#include "seams/DocView.h"
 
 #include <QPoint>
-#include <QTimer>
 #include <QWidget>
 
-#include <memory>
-
-class CDragImage;
 class CRecordListCtrl;
 
 class CFavListView : public QWidget, public CDocView, public CEditCommands, public CFavDropList {
@@ -39,19 +35,14 @@ public:
 
     CRecordListCtrl* List() const { return m_list; }
     int CurrentGroup() const { return m_groupId; }
-    bool Dragging() const { return m_drag.active; }
-    // Auto-scroll during a drag: timer 1 scrolls up, timer 3 down. Tests tick them
-    // by hand instead of waiting.
-    bool ScrollUpRunning() const { return m_scrollUpTimer.isActive(); }
-    bool ScrollDownRunning() const { return m_scrollDownTimer.isActive(); }
-    void TickAutoScroll(bool up) { ScrollTick(up); }
+    bool Dragging() const { return m_dragger.Active(); }
+    CListDragController& Dragger() { return m_dragger; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct DragState {
-        bool active = false;
         int sourceRow = -1;
         int rowUnder = -1;
         QWidget* window = nullptr; // the widget last under the pointer
@@ -70,9 +61,6 @@ private:
     void DragRelease(const QPoint& globalPos);
     void EndDrag();
     bool IsOverList(const QWidget* widget) const;
-    void UpdateAutoScroll();
-    void StopAutoScroll();
-    void ScrollTick(bool up);
     void ExchangeEntries(int source, int target);
 
     CRecordListCtrl* m_list;
@@ -81,8 +69,5 @@ private:
     // -1: no group (none named yet, or the tree has none).
     int m_groupId = -1;
     DragState m_drag;
-    CDragCapture m_capture;
-    std::unique_ptr<CDragImage> m_dragImage;
-    QTimer m_scrollUpTimer;
-    QTimer m_scrollDownTimer;
+    CListDragController m_dragger;
 };

@@ -1,8 +1,8 @@
 #pragma once
 // CDragImage: the picture of the dragged rows that follows the pointer over the
 // whole screen while a view drags rows by hand (press, capture, moves, release).
-// It is a window of its own that takes no input; views hide it while they look up
-// the window under the pointer, so the picture is never what they find there.
+// It is a window of its own that takes no input; CListDragController shows, moves
+// and hides it.
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>

@@ -2,18 +2,17 @@
 
 #include "EditNitDlg.h"
 #include "EditSatDlg.h"
-#include "seams/DbProblems.h"
-#include "seams/EditPopupMenu.h"
-#include "seams/MessageBox.h"
-#include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
-#include "seams/WaitCursor.h"
 #include "db/UndoHistory.h"
-#include "listctrl/DragImage.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/ListKeyFilter.h"
 #include "listctrl/RecordListCtrl.h"
 #include "listctrl/RowFormat.h"
+#include "seams/DbProblems.h"
+#include "seams/EditPopupMenu.h"
+#include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
+#include "seams/WaitCursor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -27,10 +26,8 @@ const char* const kNoSatelliteMessage = "Click the satellite of the new TP in th
 
 // The satellite list keeps this width; the transponder list takes the rest.
 constexpr int kSatListWidth = 216;
-constexpr int kAutoScrollMs = 33;
 // A downward drag lands on the row above the one this far below the pointer.
 constexpr int kDownwardDropSlack = 10;
-const QPoint kDragHotSpot(8, 8);
 
 constexpr int kSatNameColumn = 1;
 constexpr int kSatPositionColumn = 2;
@@ -69,9 +66,9 @@ void SelectAndFocus(CRecordListCtrl* list, int row) {
 
 CNITView::CNITView(COrvaneDoc* doc, QWidget* parent)
     : QWidget(parent), CDocView(doc), m_satList(NewList("satList", this)), m_tpList(NewList("tpList", this)),
-      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
-                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
-      m_dragImage(std::make_unique<CDragImage>()) {
+      m_dragger(
+          m_satList, [this](const QPoint& globalPos) { DragMove(globalPos); },
+          [this](const QPoint& globalPos) { DragRelease(globalPos); }) {
     setObjectName(QStringLiteral("nitView"));
     m_satList->SetRowDragging(true);
     for (CRecordListCtrl* list : {m_satList, m_tpList}) {
@@ -89,11 +86,6 @@ CNITView::CNITView(COrvaneDoc* doc, QWidget* parent)
         ShowContextMenu(MenuTarget::Transponders, m_tpList->viewport()->mapToGlobal(point));
     });
     connect(m_satList, &CRecordListCtrl::BeginDrag, this, &CNITView::BeginDrag);
-
-    m_scrollUpTimer.setInterval(kAutoScrollMs);
-    m_scrollDownTimer.setInterval(kAutoScrollMs);
-    connect(&m_scrollUpTimer, &QTimer::timeout, this, [this] { ScrollTick(true); });
-    connect(&m_scrollDownTimer, &QTimer::timeout, this, [this] { ScrollTick(false); });
 }
 
 CNITView::~CNITView() = default;
@@ -320,8 +312,7 @@ void CNITView::BeginDrag(int row) {
     m_drag = DragState{};
     m_drag.startRow = row;
     m_drag.windowUnder = m_satList;
-    m_dragImage->Begin(image, kDragHotSpot, QCursor::pos());
-    m_capture.Begin(m_satList->viewport());
+    m_dragger.Begin(m_satList->viewport(), image, QCursor::pos());
 }
 
 // Only a list's rows area counts: over its header or scroll bars the pointer is over
@@ -335,8 +326,6 @@ CRecordListCtrl* CNITView::ListAt(const QPoint& globalPos) const {
 }
 
 void CNITView::DragMove(const QPoint& globalPos) {
-    m_dragImage->hide();
-    m_dragImage->MoveTo(globalPos);
     CRecordListCtrl* list = ListAt(globalPos);
     if (list != m_drag.windowUnder) {
         m_drag.rowUnder = -1;
@@ -346,50 +335,13 @@ void CNITView::DragMove(const QPoint& globalPos) {
         m_drag.lastPoint = list->viewport()->mapFromGlobal(globalPos);
         m_drag.rowUnder = list->RowAt(m_drag.lastPoint);
     }
-    UpdateAutoScroll();
-    if (m_dragImage->Active()) {
-        m_dragImage->show();
-    }
-}
-
-// Only rows of the satellite list scroll it: a transponder row number says nothing
-// about where the satellite list stands.
-void CNITView::UpdateAutoScroll() {
-    const bool overSats = m_drag.windowUnder == m_satList && m_drag.rowUnder >= 0;
-    const int top = m_satList->FirstVisibleRow();
-    const int bottom = top + m_satList->RowsPerPage() - 1;
-    const bool up = overSats && m_drag.rowUnder == top && top != 0;
-    const bool down = overSats && m_drag.rowUnder == bottom && bottom != m_satList->RowCount() - 1;
-    up ? m_scrollUpTimer.start() : m_scrollUpTimer.stop();
-    down ? m_scrollDownTimer.start() : m_scrollDownTimer.stop();
-}
-
-void CNITView::StopAutoScroll() {
-    m_scrollUpTimer.stop();
-    m_scrollDownTimer.stop();
-}
-
-void CNITView::ScrollTick(bool up) {
-    if (!m_capture.Active()) {
-        return;
-    }
-    m_dragImage->hide();
-    const int top = m_satList->FirstVisibleRow();
-    const int target = up ? top - 1 : top + m_satList->RowsPerPage();
-    if (target >= 0 && target < m_satList->RowCount()) {
-        m_satList->EnsureRowVisible(target);
-    }
-    m_satList->viewport()->update();
-    if (m_dragImage->Active()) {
-        m_dragImage->show();
-    }
+    // Only rows of the satellite list scroll it: a transponder row number says
+    // nothing about where the satellite list stands.
+    m_dragger.UpdateAutoScroll(list == m_satList ? m_drag.rowUnder : -1);
 }
 
 void CNITView::DragRelease(const QPoint& globalPos) {
-    m_dragImage->End();
-    StopAutoScroll();
     DragMove(globalPos);
-    StopAutoScroll();
     // Over the transponder list the row under the pointer is a transponder, which
     // says nothing about the satellites' order, so only the satellite list takes a drop.
     if (m_drag.windowUnder == m_satList && g_db != nullptr) {

@@ -7,20 +7,16 @@
 // open database.
 //
 // A drag is done by hand so that plain mouse events drive it: the list reports the
-// start, the view captures the mouse on the list's viewport, follows the moves and
-// acts on the release over the satellite list.
-#include "document/CloseCommand.h"
-#include "seams/DocView.h"
+// start, the view's drag controller captures the mouse on the list's viewport and
+// reports the moves, and the view acts on the release over the satellite list.
 #include "db/ChannelDB.h"
-#include "listctrl/DragCapture.h"
+#include "document/CloseCommand.h"
+#include "listctrl/ListDragController.h"
+#include "seams/DocView.h"
 
 #include <QPoint>
-#include <QTimer>
 #include <QWidget>
 
-#include <memory>
-
-class CDragImage;
 class CRecordListCtrl;
 
 class CNITView : public QWidget, public CDocView, public CEditCommands, public CCloseCommand {
@@ -44,7 +40,7 @@ public:
     MenuTarget Target() const { return m_menuTarget; }
     // The satellite whose transponders the transponder list shows; 0 for none.
     int ShownSatId() const { return m_shownSatId; }
-    bool Dragging() const { return m_capture.Active(); }
+    bool Dragging() const { return m_dragger.Active(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -74,9 +70,6 @@ private:
     void DragMove(const QPoint& globalPos);
     void DragRelease(const QPoint& globalPos);
     CRecordListCtrl* ListAt(const QPoint& globalPos) const;
-    void UpdateAutoScroll();
-    void StopAutoScroll();
-    void ScrollTick(bool up);
     void DropOnSatList();
     bool ExchangeSatRows(int target, int row);
 
@@ -87,8 +80,5 @@ private:
     MenuTarget m_menuTarget = MenuTarget::None;
     int m_shownSatId = 0;
     DragState m_drag;
-    CDragCapture m_capture;
-    std::unique_ptr<CDragImage> m_dragImage;
-    QTimer m_scrollUpTimer;
-    QTimer m_scrollDownTimer;
+    CListDragController m_dragger;
 };

@@ -3,16 +3,16 @@
 // channel drops on a tree of group ids and on a one-column favourite list.
 #include "channels/OrvaneView.h"
 #include "ChannelFixture.h"
-#include "FixtureBuilder.h"
 #include "DialogDriver.h"
+#include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
-#include "seams/PopupMenu.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/ModalDialog.h"
+#include "seams/PopupMenu.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -481,16 +481,25 @@ void OrvaneViewTest::dragNearTheEdgesScrollsTheList() {
     QCOMPARE(list->FirstVisibleRow(), 0);
     Select({0});
     StartDrag(0);
+    CListDragController& drag = m_view->Dragger();
     const int lastFull = list->FirstVisibleRow() + list->RowsPerPage() - 1;
     QTest::mouseMove(list->viewport(), QPoint(40, list->RowBounds(lastFull).center().y()));
-    QTRY_VERIFY(list->FirstVisibleRow() >= 3);
+    QVERIFY(drag.ScrollDownRunning() && !drag.ScrollUpRunning());
+    for (int tick = 0; tick < 3; ++tick) {
+        drag.TickAutoScroll(false);
+    }
+    QCOMPARE(list->FirstVisibleRow(), 3);
     // Away from the edge the list stops, and over the first row it scrolls back.
     QTest::mouseMove(list->viewport(), QPoint(40, list->RowBounds(list->FirstVisibleRow() + 5).center().y()));
     const int stopped = list->FirstVisibleRow();
-    QTest::qWait(150);
+    QVERIFY(!drag.ScrollDownRunning() && !drag.ScrollUpRunning());
     QCOMPARE(list->FirstVisibleRow(), stopped);
     QTest::mouseMove(list->viewport(), QPoint(40, list->RowBounds(list->FirstVisibleRow()).center().y()));
-    QTRY_COMPARE(list->FirstVisibleRow(), 0);
+    QVERIFY(drag.ScrollUpRunning() && !drag.ScrollDownRunning());
+    for (int tick = 0; tick < stopped; ++tick) {
+        drag.TickAutoScroll(true);
+    }
+    QCOMPARE(list->FirstVisibleRow(), 0);
     DragTo(m_tree->viewport(), QPoint(20, m_tree->viewport()->height() - 5));
 }
 

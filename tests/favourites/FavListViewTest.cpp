@@ -5,12 +5,12 @@
 #include "favourites/FavListView.h"
 #include "FavPanes.h"
 #include "TestSupport.h"
-#include "seams/PopupMenu.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "favourites/FavGroupTree.h"
 #include "favourites/FavGrpView.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/PopupMenu.h"
 
 #include <QHeaderView>
 #include <QtTest>
@@ -203,25 +203,25 @@ void FavListViewTest::autoScrollWhileDragging() {
     PressAndStartDrag(List()->viewport(), RowCentre(1));
     QVERIFY(m_panes->List()->Dragging());
     QTest::mouseMove(List()->viewport(), RowCentre(page - 1));
-    QVERIFY(m_panes->List()->ScrollDownRunning());
-    QVERIFY(!m_panes->List()->ScrollUpRunning());
-    m_panes->List()->TickAutoScroll(false);
-    m_panes->List()->TickAutoScroll(false);
+    QVERIFY(m_panes->List()->Dragger().ScrollDownRunning());
+    QVERIFY(!m_panes->List()->Dragger().ScrollUpRunning());
+    m_panes->List()->Dragger().TickAutoScroll(false);
+    m_panes->List()->Dragger().TickAutoScroll(false);
     QCOMPARE(List()->FirstVisibleRow(), 2);
     // On the first row of a scrolled page the list scrolls back up.
     QTest::mouseMove(List()->viewport(), RowCentre(2));
-    QVERIFY(m_panes->List()->ScrollUpRunning());
-    QVERIFY(!m_panes->List()->ScrollDownRunning());
-    m_panes->List()->TickAutoScroll(true);
+    QVERIFY(m_panes->List()->Dragger().ScrollUpRunning());
+    QVERIFY(!m_panes->List()->Dragger().ScrollDownRunning());
+    m_panes->List()->Dragger().TickAutoScroll(true);
     QCOMPARE(List()->FirstVisibleRow(), 1);
     // Away from the list both stop; ticks after the drag do nothing.
     QTest::mouseMove(m_panes->Groups()->Tree()->viewport(), QPoint(10, 10));
-    QVERIFY(!m_panes->List()->ScrollUpRunning());
+    QVERIFY(!m_panes->List()->Dragger().ScrollUpRunning());
     QTest::mouseMove(List()->viewport(), RowCentre(1));
-    QVERIFY(m_panes->List()->ScrollUpRunning());
+    QVERIFY(m_panes->List()->Dragger().ScrollUpRunning());
     MoveAndRelease(List()->viewport(), RowCentre(1));
-    QVERIFY(!m_panes->List()->ScrollUpRunning());
-    m_panes->List()->TickAutoScroll(true);
+    QVERIFY(!m_panes->List()->Dragger().ScrollUpRunning());
+    m_panes->List()->Dragger().TickAutoScroll(true);
     QCOMPARE(List()->FirstVisibleRow(), 1);
     QCOMPARE(StoredEntries(4).value(1), QStringLiteral("Chan 102"));
 }
