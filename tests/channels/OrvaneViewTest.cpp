@@ -76,10 +76,6 @@ public:
     int reloads = 0;
 };
 
-int Count(const QString& sql) {
-    return QueryInt(sql);
-}
-
 } // namespace
 
 class OrvaneViewTest : public QObject {
@@ -346,9 +342,9 @@ void OrvaneViewTest::deleteRemovesSelectedInOneTransaction() {
     QCOMPARE(shown[0].icon, MessageBox::Icon::Question);
     QCOMPARE(commits, 1);
     QCOMPARE(RowIds(), (QList<int32_t>{1, 3, 10, 12}));
-    QCOMPARE(Count("SELECT count(*) FROM ChannelInfo WHERE ch_id IN (2, 7, 11)"), 0);
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE ch_id = 2"), 0);
-    QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 5);
+    QCOMPARE(QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id IN (2, 7, 11)"), 0);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE ch_id = 2"), 0);
+    QCOMPARE(QueryInt("SELECT count(*) FROM ChannelInfo"), 5);
 
     // No keeps everything.
     Select({0});
@@ -363,7 +359,7 @@ void OrvaneViewTest::deleteWithNoSelectionDeletesNothing() {
     m_view->OnEditDelete();
     QCOMPARE(MessageBox::TakeShownTexts().size(), 1);
     QCOMPARE(m_view->List()->RowCount(), 7);
-    QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 8);
+    QCOMPARE(QueryInt("SELECT count(*) FROM ChannelInfo"), 8);
 }
 
 // Guards against a failed delete that still removed rows from the list (and left
@@ -377,7 +373,7 @@ void OrvaneViewTest::failedDeleteRollsBackAndKeepsRows() {
     QCOMPARE(MessageBox::TakeShownTexts().last(),
              QStringLiteral("The channels could not be deleted from the DB.\nNothing has been deleted."));
     QCOMPARE(m_view->List()->RowCount(), 7);
-    QCOMPARE(Count("SELECT count(*) FROM ChannelInfo WHERE ch_id IN (2, 7)"), 2);
+    QCOMPARE(QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id IN (2, 7)"), 2);
     QVERIFY(sqlite3_get_autocommit(g_db) != 0);
 }
 
@@ -430,8 +426,8 @@ void OrvaneViewTest::blockMoveThenRenumberSurvivesReopen() {
     QCOMPARE(m_view->List()->CellText(1, kChannelNoColumn), QStringLiteral("2"));
     QVERIFY(g_dbModified);
     // The receiver's own channel and the other tables' rows stay as they were.
-    QCOMPARE(Count("SELECT ch_order FROM ChannelInfo WHERE ch_id = 20003"), 20003);
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo"), 3);
+    QCOMPARE(QueryInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 20003"), 20003);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo"), 3);
     Reopen();
     QCOMPARE(RowIds(), (QList<int32_t>{3, 11, 1, 2, 7, 10, 12}));
     QCOMPARE(m_view->List()->CellText(0, kChannelNoColumn), QStringLiteral("1"));
@@ -512,14 +508,14 @@ void OrvaneViewTest::renumberRefusesListNotMatchingTheDb() {
     QCOMPARE(MessageBox::TakeShownTexts(),
              QStringList{QStringLiteral(
                  "The list does not show the channels stored in the DB.\nReopen the file and renumber again.")});
-    QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 9);
-    QCOMPARE(Count("SELECT ch_order FROM ChannelInfo WHERE ch_id = 14"), 4);
+    QCOMPARE(QueryInt("SELECT count(*) FROM ChannelInfo"), 9);
+    QCOMPARE(QueryInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 14"), 4);
     QVERIFY(!g_dbModified);
 
     QVERIFY(Exec("DELETE FROM ChannelInfo WHERE ch_id IN (2, 14)"));
     m_view->OnRenumber();
     QCOMPARE(MessageBox::TakeShownTexts().size(), 1);
-    QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 7);
+    QCOMPARE(QueryInt("SELECT count(*) FROM ChannelInfo"), 7);
 }
 
 void OrvaneViewTest::renumberFailureLeavesTableAsItWas() {
@@ -531,9 +527,9 @@ void OrvaneViewTest::renumberFailureLeavesTableAsItWas() {
     QCOMPARE(MessageBox::TakeShownTexts(),
              QStringList{QStringLiteral("The new numbers could not be stored in the DB.\nNothing has been "
                                         "changed.")});
-    QCOMPARE(Count("SELECT count(*) FROM ChannelInfo"), 8);
-    QCOMPARE(Count("SELECT ch_order FROM ChannelInfo WHERE ch_id = 1"), 1);
-    QCOMPARE(Count("SELECT ch_order FROM ChannelInfo WHERE ch_id = 12"), 7);
+    QCOMPARE(QueryInt("SELECT count(*) FROM ChannelInfo"), 8);
+    QCOMPARE(QueryInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 1"), 1);
+    QCOMPARE(QueryInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 12"), 7);
     QCOMPARE(m_view->List()->CellText(6, kChannelNoColumn), QStringLiteral("1"));
     QVERIFY(sqlite3_get_autocommit(g_db) != 0);
 }
@@ -545,8 +541,8 @@ void OrvaneViewTest::dropOnGroupTree() {
     DragTo(m_tree->viewport(), m_tree->ItemCentre(0));
     QCOMPARE(MessageBox::TakeShownTexts(),
              (QStringList{"You already insert same channel!", "You already insert same channel!"}));
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1"), 3);
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1 AND ch_id = 3"), 1);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1"), 3);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1 AND ch_id = 3"), 1);
     QVERIFY(g_dbModified);
 
     // The root and empty space add nothing.
@@ -555,7 +551,7 @@ void OrvaneViewTest::dropOnGroupTree() {
         StartDrag(3);
         DragTo(m_tree->viewport(), point);
     }
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE ch_id = 7"), 0);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE ch_id = 7"), 0);
     QVERIFY(MessageBox::TakeShownTexts().isEmpty());
 }
 
@@ -566,7 +562,7 @@ void OrvaneViewTest::failedGroupDropStoresNothing() {
     StartDrag(2);
     DragTo(m_tree->viewport(), m_tree->ItemCentre(1));
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("Error! Your job is canceled.")});
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 2"), 1);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 2"), 1);
     QVERIFY(sqlite3_get_autocommit(g_db) != 0);
 }
 
@@ -575,7 +571,7 @@ void OrvaneViewTest::dropOnFavList() {
     Select({2});
     StartDrag(2);
     DragTo(m_favList->viewport(), QPoint(20, 20));
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo"), 3);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo"), 3);
 
     m_view->OnUpdate(nullptr, 1);
     m_favList->group = 1;
@@ -604,7 +600,7 @@ void OrvaneViewTest::rolledBackFavListDropReloadsTheList() {
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("Error! Your job is canceled.")});
     QCOMPARE(m_favList->reloads, 2);
     QCOMPARE(m_favList->RowCount(), 1);
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 2"), 1);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 2"), 1);
 }
 
 QTEST_MAIN(OrvaneViewTest)

@@ -2,6 +2,7 @@
 // OK refused without a TP.
 #include "channels/SelectNitDlg.h"
 #include "ChannelFixture.h"
+#include "DialogDriver.h"
 #include "TestSupport.h"
 #include "db/ChannelDB.h"
 
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using channeltest::driver::ClickLine;
 
 namespace {
 
@@ -24,18 +27,6 @@ QStringList LineTexts(const QListWidget* list) {
 int CurrentValue(const QListWidget* list) {
     const QListWidgetItem* item = list->currentItem();
     return item != nullptr && item->isSelected() ? item->data(Qt::UserRole).toInt() : -1;
-}
-
-// Clicks the line whose value is `value`, as the user would.
-void ClickLine(QListWidget* list, int value) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->data(Qt::UserRole).toInt() == value) {
-            list->scrollToItem(list->item(row));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no line with value %1").arg(value)));
 }
 
 } // namespace

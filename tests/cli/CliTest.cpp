@@ -1,8 +1,8 @@
 // orvane-cli: every exit code, the edits saved only when asked, and the transfers.
+#include "MatchTestSupport.h"
 #include "SimulatorHarness.h"
-#include "userfile/EditorLock.h"
 #include "cli/OrvaneCli.h"
-#include "match/MatchTestSupport.h"
+#include "userfile/EditorLock.h"
 
 #include <filesystem>
 #include <fstream>

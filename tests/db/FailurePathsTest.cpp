@@ -5,8 +5,6 @@
 #include <cstring>
 #include <memory>
 
-using fixtures::FixtureDb;
-
 class FailurePaths : public DbTest {
 protected:
     // Satellite 1 with transponders 1 and 2, channels 5 and 6 on them with favourite,
@@ -14,25 +12,7 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         const std::string path = TempPath("f.dat");
-        {
-            FixtureDb db(path);
-            db.AddSat(1, "Astra 19.2E", 192, 1);
-            db.AddSat(2, "Hotbird 13.0E", 130, 2);
-            db.AddNit(1, 1, 11778000, 27500, 3, 0);
-            db.AddNit(2, 1, 12188000, 27500, 3, 1);
-            db.AddNit(3, 2, 10992000, 27500, 2, 0);
-            db.AddProvider(1, "ARD");
-            db.AddChannel({5, "Das Erste", 1, 1, 1, 1});
-            db.AddChannel({6, "ZDF", 2, 1, 1, 2});
-            db.AddChannel({7, "Rai 1", 3, 2, 1, 3});
-            db.AddLnb(0, 1, 1, 9750, 10600, 2, 1, 2);
-            db.AddLnb(1, 2, 3, 9750, 10600, 2, 2, 2);
-            db.AddFavGroup(1, "News", 1);
-            db.AddFavEntry(1, 1, "Das Erste", 1, 5);
-            db.AddFavEntry(1, 2, "Rai 1", 2, 7);
-            db.Exec("INSERT INTO ScheduleInfo VALUES (5, 0, 60, 'Tagesschau'), (6, 0, 60, 'heute')");
-            db.Exec("INSERT INTO ScrambleInfo VALUES (6, 1700, 2444)");
-        }
+        fixtures::WriteCascadeDb(path);
         OpenDb(path);
     }
 

@@ -1,6 +1,7 @@
 // The fixture sets hold what tests, benchmarks and the demo rely on.
 #include "DbTestSupport.h"
 
+#include <filesystem>
 #include <memory>
 
 TEST_F(DbTest, DemoSetHasEveryKindOfRow) {
@@ -75,4 +76,23 @@ TEST_F(DbTest, EmptySetPassesTheSchemaCheck) {
     EXPECT_EQ(m_db.GetSatList(&list), 0);
     EXPECT_EQ(list, nullptr);
     EXPECT_EQ(m_db.GetNewSatId(), 1);
+}
+
+// Every named set the tests ask for by name is a file the editor opens.
+class NamedFixtureSet : public DbTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(NamedFixtureSet, PassesTheSchemaCheck) {
+    const std::string path = TempPath("set.dat");
+    ASSERT_TRUE(fixtures::WriteFixtureSet(GetParam(), path));
+    OpenDb(path);
+    EXPECT_EQ(SqlText("PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(m_db.CheckSchemaRevision(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sets, NamedFixtureSet, ::testing::Values("demo", "empty", "tables", "cascade"));
+
+TEST_F(DbTest, UnknownSetNameWritesNoFile) {
+    const std::string path = TempPath("none.dat");
+    EXPECT_FALSE(fixtures::WriteFixtureSet("tabels", path));
+    EXPECT_FALSE(std::filesystem::exists(path));
 }

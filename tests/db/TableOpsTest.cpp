@@ -4,8 +4,6 @@
 #include <cstring>
 #include <memory>
 
-using fixtures::FixtureDb;
-
 namespace {
 
 template <typename Record> std::unique_ptr<Record[]> Owned(Record* list) {
@@ -21,30 +19,7 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         m_path = TempPath("t.dat");
-        {
-            FixtureDb db(m_path);
-            db.AddSat(1, "Astra 19.2E", 192, 3);
-            db.AddSat(2, "Hotbird", 130, 1);
-            db.AddSat(3, "Thor", -8, 2);
-            db.AddNit(1, 1, 11778000, 27500, 3, 0);
-            db.AddNit(2, 1, 12515000, 22000, 2, 1);
-            db.AddNit(3, 2, 10971000, 29700, 2, 1);
-            db.AddProvider(1, "ARD");
-            db.AddChannel({5, "Das Erste", 1, 1, 1, 2});
-            db.AddChannel({6, "ZDF", 2, 1, 1, 1});
-            db.AddChannel({7, "Rai 1", 3, 2, 1, 3});
-            db.AddChannel({20003, "Receiver own", 3, 2, 1, 4});
-            db.AddLnb(0, 1, 1, 9750, 10600, 2, 1, 2);
-            db.AddLnb(1, 2, 3, 9750, 10600, 2, 2, 2);
-            db.AddFavGroup(1, "News", 1);
-            db.AddFavGroup(2, "Sport", 2);
-            db.AddFavEntry(1, 1, "Das Erste", 1, 5);
-            db.AddFavEntry(2, 2, "Das Erste", 2, 5);
-            db.AddFavEntry(2, 3, "Rai 1", 3, 7);
-            db.Exec("INSERT INTO ScheduleInfo VALUES (5, 0, 60, 'News'), (7, 0, 60, 'TG1')");
-            db.Exec("INSERT INTO ScrambleInfo VALUES (5, 100, 1), (6, 101, 1)");
-            db.AddOptionRow(0);
-        }
+        fixtures::WriteTablesDb(m_path);
         OpenDb(m_path);
     }
     int Count(const std::string& table, const std::string& where = "1") {

@@ -5,13 +5,13 @@
 #include "favourites/FavGrpView.h"
 #include "FavPanes.h"
 #include "TestSupport.h"
-#include "seams/PopupMenu.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "favourites/FavGroupTree.h"
 #include "favourites/FavImages.h"
 #include "favourites/FavListView.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/PopupMenu.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -113,7 +113,7 @@ void FavGrpViewTest::addStoresNewAtOnceAndTheTypedNameAtTheEnd() {
     QVERIFY(Editor() != nullptr);
     // Stored before the user has typed anything: next id, last place.
     QCOMPARE(StoredGroups().last(), QStringLiteral("New"));
-    QCOMPARE(Count("SELECT FAVGRP_ID FROM FAVGRPInfo WHERE FAVGRP_Seq = 5"), 5);
+    QCOMPARE(QueryInt("SELECT FAVGRP_ID FROM FAVGRPInfo WHERE FAVGRP_Seq = 5"), 5);
     QVERIFY(g_dbModified);
     QCOMPARE(m_panes->List()->CurrentGroup(), 5);
     QCOMPARE(m_panes->List()->List()->RowCount(), 0);
@@ -214,8 +214,8 @@ void FavGrpViewTest::deleteRemovesTheGroupAndItsEntries() {
     m_panes->Groups()->OnEditDelete();
     QCOMPARE(m_panes->GroupLabels(), (QStringList{"News", "Kids", "Many"}));
     QCOMPARE(StoredGroups(), (QStringList{"News", "Kids", "Many"}));
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1"), 0);
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE ch_id = 1"), 1);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = 1"), 0);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE ch_id = 1"), 1);
     QCOMPARE(m_panes->List()->List()->RowCount(), 0);
     QVERIFY(g_dbModified);
     // Guards against channel drops stored into the deleted group, where nobody
@@ -281,7 +281,7 @@ void FavGrpViewTest::failedExchangeLeavesOrderAndTree() {
                  "BEGIN SELECT RAISE(ABORT, 'no'); END"));
     DragGroup(2, m_panes->ItemCentre(0));
     QCOMPARE(m_panes->GroupLabels(), (QStringList{"Sport", "News", "Kids", "Many"}));
-    QCOMPARE(Count("SELECT count(*) FROM FAVGRPInfo WHERE FAVGRP_Seq = 1000"), 0);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVGRPInfo WHERE FAVGRP_Seq = 1000"), 0);
     QVERIFY(sqlite3_get_autocommit(g_db) != 0);
 }
 
@@ -309,7 +309,7 @@ void FavGrpViewTest::channelsDroppedOnAGroup() {
     channels->SetRowSelected(5, true);
     PressAndStartDrag(channels->viewport(), QPoint(20, channels->RowBounds(5).center().y()));
     MoveAndRelease(Viewport(), m_panes->ItemCentre(-1));
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE ch_id = 101"), 1);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE ch_id = 101"), 1);
     QVERIFY(MessageBox::TakeShownTexts().isEmpty());
 }
 

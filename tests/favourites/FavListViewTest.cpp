@@ -110,7 +110,7 @@ void FavListViewTest::menuRemovalAsksOnceAndRemovesAllSelected() {
     QCOMPARE(asked[1].icon, MessageBox::Icon::Question);
     QCOMPARE(m_panes->EntryNames(), (QStringList{"ZDF", "3sat"}));
     QCOMPARE(StoredEntries(1), (QStringList{"ZDF", "3sat"}));
-    QCOMPARE(Count("SELECT count(*) FROM FAVListInfo WHERE ch_id = 1"), 1);
+    QCOMPARE(QueryInt("SELECT count(*) FROM FAVListInfo WHERE ch_id = 1"), 1);
     QVERIFY(g_dbModified);
 }
 
@@ -247,7 +247,7 @@ void FavListViewTest::channelsDroppedOnTheList() {
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{QStringLiteral("You already insert \"Das Erste\" channel!")});
     QCOMPARE(m_panes->EntryNames(), (QStringList{"Das Erste", "ZDF", "Arte", "3sat", "Kika", "Chan 101"}));
     QCOMPARE(StoredEntries(1), m_panes->EntryNames());
-    QCOMPARE(List()->RowId(5), Count("SELECT favlist_id FROM FAVListInfo WHERE favgrp_id = 1 AND ch_id = 101"));
+    QCOMPARE(List()->RowId(5), QueryInt("SELECT favlist_id FROM FAVListInfo WHERE favgrp_id = 1 AND ch_id = 101"));
     // The new entries are what a reload shows.
     m_panes->List()->ReloadDropList();
     QCOMPARE(StoredEntries(1), m_panes->EntryNames());

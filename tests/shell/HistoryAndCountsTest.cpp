@@ -6,16 +6,10 @@
 #include "DialogDriver.h"
 #include "TableDump.h"
 #include "TestSupport.h"
-#include "shell/MainFrame.h"
-#include "shell/MenuBar.h"
-#include "seams/ModalDialog.h"
-#include "shell/OrvaneApp.h"
-#include "document/OrvaneDoc.h"
-#include "seams/PendingEdits.h"
-#include "shell/SplitterView.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "db/UndoHistory.h"
+#include "document/OrvaneDoc.h"
 #include "favourites/FavGroupTree.h"
 #include "favourites/FavGrpView.h"
 #include "favourites/FavListView.h"
@@ -23,6 +17,12 @@
 #include "listctrl/RecordListCtrl.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
+#include "seams/ModalDialog.h"
+#include "seams/PendingEdits.h"
+#include "shell/MainFrame.h"
+#include "shell/MenuBar.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -37,6 +37,7 @@
 #include <memory>
 
 using namespace channeltest::driver;
+using testsupport::QueryInt;
 
 namespace {
 
@@ -67,17 +68,6 @@ QStringList Shown(QWidget* editingView) {
         }
     }
     return out;
-}
-
-int QueryInt(const QByteArray& sql) {
-    sqlite3_stmt* statement = nullptr;
-    int value = -1;
-    if (sqlite3_prepare_v2(g_db, sql.constData(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        value = sqlite3_column_int(statement, 0);
-    }
-    sqlite3_finalize(statement);
-    return value;
 }
 
 } // namespace
@@ -348,7 +338,7 @@ void HistoryAndCountsTest::countsFollowChangesGroupsAndClose() {
     };
     const auto group = [](int id) {
         return QStringLiteral("   Group: %1")
-            .arg(QueryInt(QStringLiteral("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = %1").arg(id).toLatin1()));
+            .arg(QueryInt(QStringLiteral("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = %1").arg(id)));
     };
     CFavGrpView* groups = Container()->FavGrpView();
     QTreeWidgetItem* root = groups->Tree()->topLevelItem(0);

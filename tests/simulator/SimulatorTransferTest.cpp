@@ -9,16 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 
-namespace {
-
-TransferHeader Header(const char* name, uint32_t size) {
-    TransferHeader header{};
-    SaveHeader(&header, name, size);
-    return header;
-}
-
-} // namespace
-
 class SimulatorTransfer : public UsbTest {
 protected:
     // Sends `bytes` as the download of a database, in chunks of at most 8192; returns

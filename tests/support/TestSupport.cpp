@@ -2,10 +2,11 @@
 
 #include "FixtureBuilder.h"
 #include "ModalGuard.h"
-#include "seams/ModalDialog.h"
-#include "seams/PopupMenu.h"
+#include "SqlHelpers.h"
 #include "db/ChannelDB.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/ModalDialog.h"
+#include "seams/PopupMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,11 +36,7 @@ QString FixtureFolder::Path(const QString& name) const {
 QString FixtureFolder::Write(const QString& kind, const QString& name) {
     const QString path = Path(name);
     const std::string file = path.toStdString();
-    if (kind == QLatin1String("demo")) {
-        fixtures::WriteDemoDb(file);
-    } else if (kind == QLatin1String("large")) {
-        fixtures::WriteLargeDb(file);
-    } else {
+    if (!fixtures::WriteFixtureSet(kind.toStdString(), file)) {
         fixtures::WriteEmptyDb(file);
     }
     return path;
@@ -59,23 +56,15 @@ void CloseDbDirect() {
 }
 
 bool Exec(const QString& sql) {
-    return sqlite3_exec(g_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    return testsql::Exec(sql.toStdString());
 }
 
 int QueryInt(const QString& sql) {
-    dbutil::ResultTable table;
-    if (table.Run(g_db, sql.toUtf8().constData()) != SQLITE_OK || table.Rows() == 0) {
-        return -999;
-    }
-    return table.Int(0, 0);
+    return testsql::QueryInt(sql.toStdString());
 }
 
 QString QueryText(const QString& sql) {
-    dbutil::ResultTable table;
-    if (table.Run(g_db, sql.toUtf8().constData()) != SQLITE_OK || table.Rows() == 0) {
-        return QString();
-    }
-    return QString::fromUtf8(table.Value(0, 0));
+    return QString::fromStdString(testsql::QueryText(sql.toStdString()));
 }
 
 void PressAndStartDrag(QWidget* viewport, const QPoint& start) {

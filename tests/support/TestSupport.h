@@ -23,7 +23,8 @@ class FixtureFolder {
 public:
     FixtureFolder();
     QString Path(const QString& name) const;
-    // Writes a fixture set ("demo", "empty", "large") under `name` and returns its path.
+    // Writes the fixture set `kind` (fixtures::WriteFixtureSet; an unknown kind writes
+    // "empty") under `name` and returns its path.
     QString Write(const QString& kind, const QString& name);
 
 private:
@@ -35,8 +36,8 @@ private:
 bool OpenDbDirect(const QString& path);
 void CloseDbDirect();
 
-// Direct SQL on g_db, so tests check what was stored rather than what a view shows.
-// Exec: false on failure. QueryInt: the first value, -999 when there is no row.
+// testsql's direct SQL on g_db (SqlHelpers.h) for Qt texts. Exec: false on failure.
+// QueryInt: the first value, -999 when there is no row.
 bool Exec(const QString& sql);
 int QueryInt(const QString& sql);
 QString QueryText(const QString& sql);

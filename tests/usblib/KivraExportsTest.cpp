@@ -7,16 +7,6 @@
 #include <array>
 #include <filesystem>
 
-namespace {
-
-TransferHeader Header(const char* name, uint32_t size) {
-    TransferHeader header{};
-    SaveHeader(&header, name, size);
-    return header;
-}
-
-} // namespace
-
 class KivraExports : public UsbTest {};
 
 TEST_F(KivraExports, NoReceiverGivesZeroAndMinusOne) {

@@ -1,8 +1,8 @@
 #pragma once
 // Shared set-up of the database tests: a fresh fixture file in a temporary folder,
 // opened as g_db, and the diagnostics composed while a test runs.
-#include "db/ChannelDB.h"
 #include "FixtureBuilder.h"
+#include "db/ChannelDB.h"
 
 #include <gtest/gtest.h>
 

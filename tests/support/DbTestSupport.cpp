@@ -1,5 +1,7 @@
 #include "DbTestSupport.h"
 
+#include "SqlHelpers.h"
+
 #include <filesystem>
 #include <random>
 
@@ -45,8 +47,8 @@ std::string DbTest::TempPath(const std::string& name) const {
 }
 
 void DbTest::Sql(const std::string& sql) {
-    char* error = nullptr;
-    ASSERT_EQ(sqlite3_exec(g_db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "") << sql;
+    std::string error;
+    ASSERT_TRUE(testsql::Exec(sql, &error)) << error << sql;
 }
 
 int DbTest::SqlInt(const std::string& sql) {

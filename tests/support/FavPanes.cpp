@@ -1,10 +1,11 @@
 #include "FavPanes.h"
 
 #include "FixtureBuilder.h"
+#include "SqlHelpers.h"
 #include "TestSupport.h"
-#include "document/OrvaneDoc.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "favourites/FavGroupTree.h"
 #include "favourites/FavGrpView.h"
 #include "favourites/FavListView.h"
@@ -131,11 +132,8 @@ namespace {
 
 QStringList Column(const QString& sql) {
     QStringList values;
-    dbutil::ResultTable table;
-    if (table.Run(g_db, sql.toUtf8().constData()) == SQLITE_OK) {
-        for (int row = 0; row < table.Rows(); ++row) {
-            values << QString::fromUtf8(table.Value(row, 0));
-        }
+    for (const std::string& value : testsql::QueryColumn(sql.toStdString())) {
+        values << QString::fromStdString(value);
     }
     return values;
 }
@@ -149,11 +147,6 @@ QStringList StoredGroups() {
 QStringList StoredEntries(int groupId) {
     return Column(
         QStringLiteral("SELECT Name FROM FAVListInfo WHERE favgrp_id = %1 ORDER BY favlist_seq").arg(groupId));
-}
-
-int Count(const QString& sql) {
-    const QStringList values = Column(sql);
-    return values.isEmpty() ? -999 : values.first().toInt();
 }
 
 } // namespace favtest

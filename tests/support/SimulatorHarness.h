@@ -4,6 +4,7 @@
 // a thread of the test or as a child process, always stopped when the test ends.
 #include "ReceiverSimulator.h"
 #include "SimulatorOptions.h"
+#include "usblib/UsbRecords.h"
 
 #include <gtest/gtest.h>
 #include <sys/types.h>
@@ -81,6 +82,10 @@ protected:
     std::string m_logPath;
     std::vector<std::unique_ptr<CSimulatorThread>> m_simulators;
 };
+
+// The announcement header of a transfer of `size` bytes of the file `name`, as the
+// program fills it through Kivra.
+TransferHeader Header(const char* name, uint32_t size);
 
 // Path of the kivra-simulator program, set by CMake.
 const char* SimulatorProgram();

@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 
-#include "seams/ModalDialog.h"
 #include "channels/SelectNitDlg.h"
+#include "seams/ModalDialog.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 // after a channel scan (new transponder ids and stream ids, a drifted transponder,
 // renamed, gone and new channels, the user's order thrown away), and a reader of the
 // open file's channel numbers.
-#include "db/DbTestSupport.h"
+#include "DbTestSupport.h"
 #include "match/ChannelSet.h"
 
 #include <map>

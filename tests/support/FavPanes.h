@@ -60,9 +60,9 @@ private:
 // Group names in stored order, and a group's entry names in stored order.
 QStringList StoredGroups();
 QStringList StoredEntries(int groupId);
-int Count(const QString& sql);
 using testsupport::Exec;
 using testsupport::MoveAndRelease;
 using testsupport::PressAndStartDrag;
+using testsupport::QueryInt;
 
 } // namespace favtest

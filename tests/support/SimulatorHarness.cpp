@@ -1,6 +1,7 @@
 #include "SimulatorHarness.h"
 
 #include "FixtureBuilder.h"
+#include "usblib/Kivra.h"
 #include "usblib/UsbRecords.h"
 #include "usblib/platform/DeviceIo.h"
 
@@ -46,6 +47,12 @@ int WaitBounded(pid_t pid, std::chrono::milliseconds timeout) {
 }
 
 } // namespace
+
+TransferHeader Header(const char* name, uint32_t size) {
+    TransferHeader header{};
+    SaveHeader(&header, name, size);
+    return header;
+}
 
 const char* SimulatorProgram() {
     return KIVRA_SIMULATOR_PATH;
