@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <thread>
 #include <vector>
@@ -153,6 +154,10 @@ struct OpenCase {
     const char* detail; // the detail text starts with it
 };
 
+void PrintTo(const OpenCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class OpenStepTest : public FileLayerTest, public ::testing::WithParamInterface<OpenCase> {
 protected:
     // Puts `what` at `path`.
@@ -230,6 +235,10 @@ struct FaultCase {
     int error;
     bool leavesNew;
 };
+
+void PrintTo(const FaultCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SaveFaultTest : public FileLayerTest, public ::testing::WithParamInterface<FaultCase> {};
 
