@@ -1,40 +1,57 @@
 #include "WorkingCopy.h"
 
-#include "userfile/AtomicFileCopy.h"
-#include "userfile/SqliteSidecars.h"
-#include "db/SchemaGate.h"
+#include "db/ChannelDB.h"
 
 #include <QFile>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace cli {
 
+namespace {
+
+using Result = CUserFile::Result;
+
+// The reason a failed open or check of `path` gives, as the commands word it.
+std::string Reason(const std::string& path, const CUserFile::Outcome& outcome) {
+    switch (outcome.result) {
+    case Result::NotFound:
+        return path + ": no such file";
+    case Result::NotRegularFile:
+        return path + ": not a regular file";
+    case Result::Unreadable:
+        return path + ": cannot be read";
+    case Result::HeldElsewhere:
+        // An editor window's next save would replace what this command writes.
+        return path + ": an editor window has it open; close it there first";
+    case Result::SidecarsUnsettled:
+        return path + ": cannot be read the way SQLite reads it: " + outcome.detail;
+    case Result::CopyFailed:
+        return path + ": the working copy could not be made: " + outcome.detail;
+    case Result::WrongRevision:
+        return path + ": not a receiver database of revision " + kSchemaRevision;
+    case Result::WrongLayout:
+        return path + ": " + outcome.detail;
+    case Result::OpenFailed:
+    default:
+        return path + ": cannot be opened";
+    }
+}
+
+} // namespace
+
 bool CheckRegularFile(const std::string& path, std::string& error) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        error = path + ": no such file";
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = path + ": not a regular file";
-        return false;
-    }
-    if (::access(path.c_str(), R_OK) != 0) {
-        error = path + ": cannot be read";
+    if (const CUserFile::Outcome check = CUserFile::CheckRegularFile(path); !check.Ok()) {
+        error = Reason(path, check);
         return false;
     }
     return true;
 }
 
 std::string CheckReceiverFile(sqlite3* db) {
-    match::CScopedConnection use(db);
-    CChannelDB channels;
-    if (channels.CheckSchemaRevision() != 0) {
+    const CUserFile::Outcome check = CUserFile::CheckReceiverFile(db);
+    if (check.result == Result::WrongRevision) {
         return std::string("not a receiver database of revision ") + kSchemaRevision;
     }
-    return dbschema::CheckTableLayout(db);
+    return check.detail;
 }
 
 bool CReadConnection::Open(const std::string& path, std::string& error) {
@@ -72,39 +89,20 @@ bool CWorkingCopy::Open(const std::string& path, std::string& error) {
         error = "no temporary folder for the working copy";
         return false;
     }
-    // An editor window's next save would replace what this command writes.
-    if (!CEditorLock::TakeAll(CEditorLock::PathsFor(path), m_locks)) {
-        error = path + ": an editor window has it open; close it there first";
-        return false;
-    }
-    // The copy must hold what SQLite reads: a hot journal or a WAL beside the file is
-    // settled first.
-    if (std::string reason; !filecopy::ResolveSqliteSidecars(filecopy::FollowLinks(path), &reason)) {
-        error = path + ": cannot be read the way SQLite reads it: " + reason;
+    const std::string copy = QFile::encodeName(m_dir.filePath(QStringLiteral("work.dat"))).toStdString();
+    if (const CUserFile::Outcome opened = m_file.Open(path, copy, &m_db); !opened.Ok()) {
+        error = Reason(path, opened);
         return false;
     }
     m_target = path;
-    m_copy = QFile::encodeName(m_dir.filePath(QStringLiteral("work.dat"))).toStdString();
-    if (std::string reason; !filecopy::ReplaceWithCopy(path, m_copy, &reason)) {
-        error = path + ": the working copy could not be made: " + reason;
-        return false;
-    }
-    if (sqlite3_open(m_copy.c_str(), &m_db) != SQLITE_OK) {
-        error = path + ": cannot be opened";
-        return false;
-    }
-    if (const std::string problem = CheckReceiverFile(m_db); !problem.empty()) {
-        error = path + ": " + problem;
-        return false;
-    }
     m_use.emplace(m_db);
     return true;
 }
 
 bool CWorkingCopy::Save(std::string& error) {
     Close();
-    if (std::string reason; !filecopy::ReplaceWithCopy(m_copy, m_target, &reason)) {
-        error = m_target + ": not saved: " + reason;
+    if (const CUserFile::Outcome saved = m_file.Save(m_target, nullptr, false); !saved.Ok()) {
+        error = m_target + ": not saved: " + saved.detail;
         return false;
     }
     return true;

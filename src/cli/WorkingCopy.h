@@ -7,15 +7,14 @@
 // the end, like the editor's Save; a failure before the save leaves the file as it was.
 // The copy is private rather than the editor's FILE.bak; a file an editor window has
 // open is refused, since that window's next save would replace the command's work.
-#include "userfile/EditorLock.h"
 #include "match/ChannelSet.h"
+#include "userfile/UserFile.h"
 
 #include <QTemporaryDir>
 
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace cli {
 
@@ -48,10 +47,9 @@ private:
 
     QTemporaryDir m_dir;
     std::string m_target;
-    std::string m_copy;
     sqlite3* m_db = nullptr;
     std::optional<match::CScopedConnection> m_use;
-    std::vector<std::unique_ptr<CEditorLock>> m_locks; // held until the command ends
+    CUserFile m_file; // holds the file's locks until the command ends
 };
 
 } // namespace cli

@@ -4,17 +4,13 @@
 // user's file is replaced by the edited contents, and when the user is asked about
 // unsaved changes. Views join it and receive its updates.
 #include "db/ChannelDB.h"
+#include "userfile/UserFile.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 
-#include <memory>
-#include <string>
-#include <vector>
-
 class CDocView;
-class CEditorLock;
 class QWidget;
 
 class COrvaneDoc : public QObject {
@@ -68,21 +64,16 @@ signals:
     void channelContainerWanted();
 
 private:
-    bool CopyWorkingCopyTo(const QString& target);
+    // Replaces `target` with the working copy (taking the target's locks first when
+    // asked); false, with the reason told, when it was not saved.
+    bool CopyWorkingCopyTo(const QString& target, bool takeTargetLocks);
     void ClearPaths();
-    // False when another editor holds one of the locks at `lockPaths`; otherwise true,
-    // with the locks newly taken in `taken` (not those this window holds already, nor
-    // those that cannot be made).
-    bool LockFile(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>>& taken) const;
-    // This window holds from now on the locks at `lockPaths`: those it held and `taken`.
-    void KeepLocks(const std::vector<std::string>& lockPaths, std::vector<std::unique_ptr<CEditorLock>> taken);
 
     QString m_strWorkPath;
     QString m_strOrigPath;
     QString m_pathName;
     QString m_title;
-    std::vector<std::unique_ptr<CEditorLock>> m_locks;
-    CChannelDB m_db;
+    CUserFile m_file; // the working copy's steps and the editor locks this window holds
     QList<CDocView*> m_views;
     QWidget* m_dialogParent = nullptr;
 };

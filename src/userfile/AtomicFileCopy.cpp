@@ -1,5 +1,6 @@
 #include "userfile/AtomicFileCopy.h"
 
+#include "usblib/platform/UniqueFd.h"
 #include "userfile/SqliteSidecars.h"
 
 #include <array>
@@ -15,6 +16,8 @@
 namespace filecopy {
 
 namespace {
+
+using platform::CUniqueFd;
 
 // ---- the seam -------------------------------------------------------------------
 
@@ -46,24 +49,6 @@ bool Injected(Step step) {
 }
 
 // ---- plumbing -------------------------------------------------------------------
-
-// A file descriptor closed on every path.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd() { Close(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int Get() const { return m_fd; }
-    bool Close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
 
 bool Fail(std::string* error, const std::string& what) {
     if (error != nullptr) {
@@ -127,7 +112,7 @@ bool SyncFolder(const std::string& folder) {
     if (Injected(Step::DirSync)) {
         return false;
     }
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    CUniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return dir.Get() >= 0 && ::fsync(dir.Get()) == 0;
 }
 
@@ -178,7 +163,7 @@ bool IsReadOnlyFile(const std::string& path) {
 
 bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget, std::string* error) {
     const std::string target = FollowLinks(linkOrTarget);
-    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    CUniqueFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.Get() < 0) {
         return Fail(error, "cannot read " + source);
     }
@@ -198,7 +183,7 @@ bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget,
 
     const std::string folder = FolderOf(target);
     std::string temp = folder + "/.orvane-save-XXXXXX";
-    Fd out(Injected(Step::Open) ? -1 : ::mkostemp(temp.data(), O_CLOEXEC));
+    CUniqueFd out(Injected(Step::Open) ? -1 : ::mkostemp(temp.data(), O_CLOEXEC));
     if (out.Get() < 0) {
         return Fail(error, "cannot write into " + folder);
     }

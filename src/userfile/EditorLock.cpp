@@ -14,30 +14,28 @@ std::unique_ptr<CEditorLock> CEditorLock::Take(const std::string& path, Result* 
     // before that holds a removed file, so it checks that it locked the file the name
     // still stands for and otherwise tries again.
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0) {
+        platform::CUniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
+        if (!fd) {
             *result = Result::Failed;
             return nullptr;
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
             const bool busy = errno == EWOULDBLOCK;
-            ::close(fd);
             *result = busy ? Result::HeldElsewhere : Result::Failed;
             return nullptr;
         }
         struct stat locked {};
         struct stat named {};
-        if (::fstat(fd, &locked) == 0 && ::stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino &&
+        if (::fstat(fd.Get(), &locked) == 0 && ::stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino &&
             locked.st_dev == named.st_dev) {
             // The holder's process id, for a person who finds the file.
             const std::string pid = std::to_string(::getpid()) + "\n";
-            if (::ftruncate(fd, 0) == 0 && ::write(fd, pid.data(), pid.size()) < 0) {
+            if (::ftruncate(fd.Get(), 0) == 0 && ::write(fd.Get(), pid.data(), pid.size()) < 0) {
                 // Only informative; the flock is the lock.
             }
             *result = Result::Taken;
-            return std::unique_ptr<CEditorLock>(new CEditorLock(path, fd));
+            return std::unique_ptr<CEditorLock>(new CEditorLock(path, std::move(fd)));
         }
-        ::close(fd);
     }
     *result = Result::Failed;
     return nullptr;
@@ -66,5 +64,4 @@ bool CEditorLock::TakeAll(const std::vector<std::string>& paths, std::vector<std
 
 CEditorLock::~CEditorLock() {
     ::unlink(m_path.c_str());
-    ::close(m_fd);
 }

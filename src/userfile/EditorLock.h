@@ -3,6 +3,8 @@
 // editor holds while it edits (an exclusive flock on it). The kernel drops the lock
 // when its process ends, however it ends, so the lock of an editor that died is free
 // to take at once; a live holder is never mistaken for a dead one.
+#include "usblib/platform/UniqueFd.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +30,7 @@ public:
     const std::string& Path() const { return m_path; }
 
 private:
-    CEditorLock(std::string path, int fd) : m_path(std::move(path)), m_fd(fd) {}
+    CEditorLock(std::string path, platform::CUniqueFd fd) : m_path(std::move(path)), m_fd(std::move(fd)) {}
     std::string m_path;
-    int m_fd;
+    platform::CUniqueFd m_fd; // closed after the file is removed
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Owner of one file descriptor: a device or pipe handle, a listening socket, a file.
-// Closed on destruction, so no error path leaks one.
+// Closed on destruction, so no error path leaks one. Plain C++ over POSIX: the device
+// layer, the user's file layer (src/userfile) and the simulator share it.
 #include <unistd.h>
 
 #include <utility>
@@ -26,6 +27,12 @@ public:
     bool IsValid() const { return m_fd >= 0; }
     explicit operator bool() const { return IsValid(); }
     int Release() { return std::exchange(m_fd, -1); }
+    // Closes the descriptor now; false when close() reports an error, which for a file
+    // being written may be the first word of a write the system could not complete.
+    bool Close() {
+        const int fd = Release();
+        return fd < 0 || ::close(fd) == 0;
+    }
     void Reset(int fd = -1) {
         if (m_fd >= 0) {
             ::close(m_fd);

@@ -1,0 +1,205 @@
+#include "userfile/UserFile.h"
+
+#include "db/ChannelDB.h"
+#include "db/SchemaGate.h"
+#include "usblib/platform/UniqueFd.h"
+#include "userfile/AtomicFileCopy.h"
+#include "userfile/SqliteSidecars.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <iterator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Result = CUserFile::Result;
+using Outcome = CUserFile::Outcome;
+
+// What `info` describes when it is something other than a regular file. Asked of the
+// file system before anything opens the path: opening a named pipe would wait for a
+// writer, and a device may never end its contents.
+const char* KindOf(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        return "a named pipe";
+    }
+    if (S_ISSOCK(info.st_mode)) {
+        return "a socket";
+    }
+    return "a device";
+}
+
+void CloseConnection(sqlite3** db) {
+    if (*db != nullptr) {
+        sqlite3_close(*db);
+        *db = nullptr;
+    }
+}
+
+// Copies the user's file to a fresh working copy that this editor can write.
+bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::string* error) {
+    // A stale journal beside the old working copy would roll the fresh copy back, an
+    // old copy left by a failed copy would show the wrong contents, and an old copy
+    // that is read-only or a link must not be written into: it is removed first.
+    if (!filecopy::RemoveSqliteSidecars(workPath, error)) {
+        return false;
+    }
+    ::unlink(workPath.c_str());
+    if (!filecopy::ReplaceWithCopy(path, workPath, error)) {
+        return false;
+    }
+    // A read-only user's file must still give a working copy its editor can write.
+    struct stat info {};
+    if (::stat(workPath.c_str(), &info) == 0) {
+        ::chmod(workPath.c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR);
+    }
+    return true;
+}
+
+// The file `path` names with every link and "." or ".." resolved; empty when it does
+// not exist.
+std::string CanonicalPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : std::string();
+}
+
+} // namespace
+
+Outcome CUserFile::CheckRegularFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return {Result::NotFound, {}};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {Result::NotRegularFile, KindOf(info)};
+    }
+    if (!platform::CUniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC))) {
+        return {Result::Unreadable, {}};
+    }
+    return {};
+}
+
+Outcome CUserFile::CheckReceiverFile(sqlite3* db) {
+    // The revision check reads through the process-wide connection.
+    sqlite3* const saved = g_db;
+    g_db = db;
+    CChannelDB channels;
+    const bool revisionMatches = channels.CheckSchemaRevision() == 0;
+    g_db = saved;
+    if (!revisionMatches) {
+        return {Result::WrongRevision, {}};
+    }
+    // Reads and inserts go by column position: a table laid out otherwise would have
+    // one column's value read, shown and written back as another's.
+    if (std::string problem = dbschema::CheckTableLayout(db); !problem.empty()) {
+        return {Result::WrongLayout, std::move(problem)};
+    }
+    return {};
+}
+
+Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sqlite3** db,
+                        const std::function<void()>& release) {
+    if (Outcome check = CheckRegularFile(path); !check.Ok()) {
+        return check;
+    }
+    const std::vector<std::string> lockPaths = CEditorLock::PathsFor(path);
+    std::vector<std::unique_ptr<CEditorLock>> taken;
+    if (!TakeMissingLocks(lockPaths, taken)) {
+        return {Result::HeldElsewhere, {}};
+    }
+    // The working copy must hold what SQLite reads of the file, so a journal or WAL
+    // left beside it by a writer is settled first; a byte copy alone would miss it.
+    std::string error;
+    if (!filecopy::ResolveSqliteSidecars(filecopy::FollowLinks(path), &error)) {
+        return {Result::SidecarsUnsettled, error};
+    }
+    // From here on this object holds the new file's locks only: those it held of it
+    // already and the ones just taken.
+    for (auto& lock : m_locks) {
+        if (std::find(lockPaths.begin(), lockPaths.end(), lock->Path()) != lockPaths.end()) {
+            taken.push_back(std::move(lock));
+        }
+    }
+    m_locks = std::move(taken);
+    m_workPath = workPath;
+    if (release) {
+        release();
+    }
+    // The old connection is closed before its file can be replaced beneath it.
+    CloseConnection(db);
+
+    Outcome failed;
+    if (!MakeWorkingCopy(path, workPath, &error)) {
+        failed = {Result::CopyFailed, error};
+    } else if (sqlite3_open(workPath.c_str(), db) != SQLITE_OK || *db == nullptr) {
+        failed = {Result::OpenFailed, {}};
+    } else {
+        failed = CheckReceiverFile(*db);
+    }
+    if (!failed.Ok()) {
+        // A refused file's working copy must never be saved over another file.
+        CloseConnection(db);
+        Close();
+    }
+    return failed;
+}
+
+Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetLocks) {
+    // A file another editor edits would be replaced under it, and its next save would
+    // silently replace this one in turn.
+    std::vector<std::unique_ptr<CEditorLock>> targetLocks;
+    if (takeTargetLocks && !TakeMissingLocks(CEditorLock::PathsFor(target), targetLocks)) {
+        return {Result::HeldElsewhere, {}};
+    }
+    if (m_workPath.empty()) {
+        return {Result::NoWorkingCopy, {}};
+    }
+    // Replacing the working copy under the open connection would send every later
+    // edit into a file that no longer has a name.
+    const std::string workFile = CanonicalPath(m_workPath);
+    if (!workFile.empty() && CanonicalPath(target) == workFile) {
+        return {Result::TargetIsWorkingCopy, {}};
+    }
+    if (db != nullptr) {
+        // Every change must be in the file before its bytes are copied.
+        if (sqlite3_get_autocommit(db) == 0) {
+            return {Result::MidTransaction, {}};
+        }
+        // In WAL mode the last changes may still sit in the WAL; only a complete
+        // checkpoint puts them into the file that is copied.
+        int logFrames = 0;
+        int copiedFrames = 0;
+        if (sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, &logFrames, &copiedFrames) !=
+                SQLITE_OK ||
+            logFrames != copiedFrames) {
+            return {Result::CheckpointIncomplete, sqlite3_errmsg(db)};
+        }
+    }
+    if (std::string error; !filecopy::ReplaceWithCopy(m_workPath, target, &error)) {
+        return {Result::WriteFailed, error};
+    }
+    // Saves write there again from now on, so no other editor may take it up.
+    std::move(targetLocks.begin(), targetLocks.end(), std::back_inserter(m_locks));
+    return {};
+}
+
+void CUserFile::Close() {
+    m_workPath.clear();
+    m_locks.clear();
+}
+
+bool CUserFile::TakeMissingLocks(const std::vector<std::string>& lockPaths,
+                                 std::vector<std::unique_ptr<CEditorLock>>& taken) const {
+    std::vector<std::string> missing; // reopening this editor's own file takes none again
+    std::copy_if(lockPaths.begin(), lockPaths.end(), std::back_inserter(missing), [this](const std::string& path) {
+        return std::none_of(m_locks.begin(), m_locks.end(), [&](const auto& lock) { return lock->Path() == path; });
+    });
+    return CEditorLock::TakeAll(missing, taken);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// CUserFile: the user's receiver file as an editor holds it. Open checks that the path
+// names a regular file that can be read, takes the editor locks, lets SQLite settle a
+// journal or WAL beside the file, makes the working copy, opens it and checks its
+// revision and table layout. Save gathers the last changes of the working copy and
+// replaces a file with it atomically (see AtomicFileCopy.h). Each step that fails
+// stops the sequence and says which one failed in a result code, with a detail text
+// (the system's reason) where there is one; the caller turns them into its messages.
+// The editor window and orvane-cli run the same steps through this class.
+#include "userfile/EditorLock.h"
+
+#include <sqlite3.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CUserFile {
+public:
+    enum class Result {
+        Ok,
+        // Open
+        NotRegularFile,    // detail: what it is ("a folder", "a named pipe", "a socket", "a device")
+        NotFound,          // no such file (or a link that leads nowhere)
+        Unreadable,        // the file cannot be opened for reading
+        HeldElsewhere,     // another editor holds one of its locks (Save: of the target)
+        SidecarsUnsettled, // detail: why SQLite could not settle its journal or WAL
+        CopyFailed,        // detail: why the working copy could not be made
+        OpenFailed,        // SQLite cannot open the working copy
+        WrongRevision,     // not a receiver database of this revision
+        WrongLayout,       // detail: the first table that differs from the receiver's layout
+        // Save
+        NoWorkingCopy,        // nothing is open
+        TargetIsWorkingCopy,  // the target is the working copy itself
+        MidTransaction,       // a change of the working copy is not committed yet
+        CheckpointIncomplete, // detail: SQLite's error text; the WAL could not be emptied
+        WriteFailed,          // detail: why the target could not be replaced
+    };
+    struct Outcome {
+        Result result = Result::Ok;
+        std::string detail;
+        bool Ok() const { return result == Result::Ok; }
+    };
+
+    // Only the checks of Open's first step: a regular file that can be read.
+    static Outcome CheckRegularFile(const std::string& path);
+    // The revision and layout checks of Open's last step, on an open connection.
+    static Outcome CheckReceiverFile(sqlite3* db);
+
+    // Opens `path` for editing in the working copy `workPath`, opened as *db. Once
+    // the file is checked, locked and settled, `release` runs (the caller lets go of
+    // its previous file there; *db is closed after it) and the working copy is made
+    // afresh. A failure before that point changes nothing the caller holds; one after
+    // it leaves *db null and this object holding no file.
+    Outcome Open(const std::string& path, const std::string& workPath, sqlite3** db,
+                 const std::function<void()>& release = {});
+
+    // Replaces `target` with the working copy, whose open connection `db` (or null)
+    // first commits its last changes into the file. With `takeTargetLocks`, the
+    // target's locks are taken first (refused when another editor holds one) and kept
+    // after a successful save, since saves go there from now on.
+    Outcome Save(const std::string& target, sqlite3* db, bool takeTargetLocks);
+
+    // Forgets the working copy and lets go of every lock.
+    void Close();
+    const std::string& WorkPath() const { return m_workPath; }
+
+private:
+    // The locks at `lockPaths` this object does not hold yet, taken into `taken`;
+    // false when another editor holds one.
+    bool TakeMissingLocks(const std::vector<std::string>& lockPaths,
+                          std::vector<std::unique_ptr<CEditorLock>>& taken) const;
+
+    std::string m_workPath;
+    std::vector<std::unique_ptr<CEditorLock>> m_locks;
+};

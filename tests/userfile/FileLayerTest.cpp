@@ -1,0 +1,397 @@
+// The user's file layer without a window: what each step of the open refuses, and the
+// atomic save under injected faults at every disk step and under kills at any moment.
+#include "FixtureBuilder.h"
+#include "db/ChannelDB.h"
+#include "db/DbStatement.h"
+#include "userfile/AtomicFileCopy.h"
+#include "userfile/UserFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <random>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using filecopy::Step;
+using Result = CUserFile::Result;
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+}
+
+// A receiver file with satellite 1 named `name`, padded to several copy blocks so that
+// a save makes more than one write.
+std::string WriteDb(const std::string& path, const char* name) {
+    fixtures::FixtureDb db(path);
+    db.AddSat(1, name, 192, 1);
+    db.Exec("CREATE TABLE Padding(x); INSERT INTO Padding WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+            "FROM n WHERE i < 200) SELECT randomblob(1000) FROM n;");
+    return path;
+}
+
+// What an SQLite reader of `path` sees of satellite 1; a file that fails the integrity
+// check reads as "<corrupt>".
+std::string SatNameAsSqliteReads(const std::string& path) {
+    sqlite3* db = nullptr;
+    std::string name = "<unreadable>";
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        dbutil::ResultTable check;
+        dbutil::ResultTable table;
+        if (check.Run(db, "PRAGMA integrity_check") != SQLITE_OK || check.Rows() != 1 ||
+            std::string(check.Value(0, 0)) != "ok") {
+            name = "<corrupt>";
+        } else if (table.Run(db, "SELECT Name FROM SATInfo WHERE SAT_ID = 1") == SQLITE_OK && table.Rows() == 1) {
+            name = table.Value(0, 0);
+        }
+    }
+    sqlite3_close(db);
+    return name;
+}
+
+// A running save_child whose output is read through a pipe.
+class CChild {
+public:
+    explicit CChild(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), SAVE_CHILD_PATH);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        int pipeFds[2] = {-1, -1};
+        if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+        if (::posix_spawn(&m_pid, SAVE_CHILD_PATH, &actions, nullptr, argv.data(), environ) != 0) {
+            m_pid = -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(pipeFds[1]);
+        m_out = pipeFds[0];
+    }
+    ~CChild() {
+        Kill();
+        ::close(m_out);
+    }
+    bool Started() const { return m_pid > 0; }
+    // Waits up to ten seconds for the child's first words (or its end).
+    void WaitForOutput() {
+        pollfd ready{m_out, POLLIN, 0};
+        ::poll(&ready, 1, 10000);
+    }
+    void Kill() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+            m_pid = -1;
+        }
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_out = -1;
+};
+
+class FileLayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        filecopy::ResetSteps();
+        std::string folder = (std::filesystem::temp_directory_path() / "orvane-userfile-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+        m_folder = folder;
+    }
+    void TearDown() override {
+        filecopy::ResetSteps();
+        if (g_db != nullptr) {
+            sqlite3_close(g_db);
+            g_db = nullptr;
+        }
+        std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    std::string Path(const std::string& name) const { return m_folder + "/" + name; }
+
+    std::string m_folder;
+};
+
+// ---- the open's refusals ------------------------------------------------------------
+
+struct OpenCase {
+    const char* name;
+    const char* file; // what stands at the path (see Arrange)
+    Result result;
+    const char* detail; // the detail text starts with it
+};
+
+void PrintTo(const OpenCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class OpenStepTest : public FileLayerTest, public ::testing::WithParamInterface<OpenCase> {
+protected:
+    // Puts `what` at `path`.
+    void Arrange(const std::string& what, const std::string& path) {
+        if (what == "folder") {
+            ASSERT_TRUE(std::filesystem::create_directory(path));
+        } else if (what == "pipe") {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        } else if (what == "text beside a journal") {
+            ASSERT_TRUE(WriteBytes(path, std::string(4500, 't')) &&
+                        WriteBytes(path + "-journal", std::string(4096, 'j')));
+        } else if (what == "other revision") {
+            fixtures::SchemaOptions schema;
+            schema.revision = "$Revision: 1.8 $";
+            fixtures::FixtureDb db(path, schema);
+        } else if (what == "no SATInfo") {
+            fixtures::FixtureDb db(path);
+            db.Exec("DROP TABLE SATInfo");
+        } else if (what != "nothing") {
+            WriteDb(path, "Astra");
+        }
+    }
+};
+
+TEST_P(OpenStepTest, EachStepRefusesWithItsResultAndLeavesNothingOpen) {
+    const OpenCase& row = GetParam();
+    const std::string path = Path("db.dat");
+    Arrange(row.file, path);
+    CUserFile other; // another editor of the same file
+    if (std::string(row.file) == "held") {
+        sqlite3* otherDb = nullptr;
+        ASSERT_TRUE(other.Open(path, Path("other.bak"), &otherDb).Ok());
+        sqlite3_close(otherDb);
+    }
+    CUserFile file;
+    sqlite3* db = nullptr;
+    bool released = false;
+    const CUserFile::Outcome opened = file.Open(path, path + ".bak", &db, [&] { released = true; });
+    EXPECT_EQ(opened.result, row.result);
+    EXPECT_EQ(opened.detail.rfind(row.detail, 0), 0u) << opened.detail;
+    if (row.result == Result::Ok) {
+        EXPECT_NE(db, nullptr);
+        EXPECT_EQ(SatNameAsSqliteReads(file.WorkPath()), "Astra");
+        sqlite3_close(db);
+        return;
+    }
+    EXPECT_EQ(db, nullptr);
+    EXPECT_TRUE(file.WorkPath().empty());
+    // Only a file that was found, locked and settled lets the caller's old one go.
+    const bool late = row.result == Result::WrongRevision || row.result == Result::WrongLayout;
+    EXPECT_EQ(released, late);
+    // A refused file holds no lock: a later editor takes it.
+    std::vector<std::unique_ptr<CEditorLock>> locks;
+    EXPECT_TRUE(row.result == Result::HeldElsewhere || CEditorLock::TakeAll(CEditorLock::PathsFor(path), locks));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, OpenStepTest,
+    ::testing::Values(OpenCase{"Missing", "nothing", Result::NotFound, ""},
+                      OpenCase{"Folder", "folder", Result::NotRegularFile, "a folder"},
+                      OpenCase{"NamedPipe", "pipe", Result::NotRegularFile, "a named pipe"},
+                      OpenCase{"HeldByAnotherEditor", "held", Result::HeldElsewhere, ""},
+                      OpenCase{"JournalOfANonDatabase", "text beside a journal", Result::SidecarsUnsettled, ""},
+                      OpenCase{"OtherRevision", "other revision", Result::WrongRevision, ""},
+                      OpenCase{"TableMissing", "no SATInfo", Result::WrongLayout, "The table SATInfo"},
+                      OpenCase{"ReceiverFile", "receiver file", Result::Ok, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- the save under faults ---------------------------------------------------------
+
+struct FaultCase {
+    const char* name;
+    int step; // a Step, or -1 for a read-only folder, -2 for a full tmpfs
+    int call;
+    int error;
+    bool leavesNew;
+};
+
+void PrintTo(const FaultCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SaveFaultTest : public FileLayerTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
+    const FaultCase& row = GetParam();
+    const std::string folder = Path("target");
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::string path = WriteDb(Path("a.dat"), "Astra");
+    bool mounted = false;
+    if (row.step == -2) {
+        // A filesystem just large enough for the old file, so the new one cannot fit.
+        if (::geteuid() != 0 || ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=300k") != 0) {
+            GTEST_SKIP() << "no tmpfs can be mounted here; the injected ENOSPC row stands in for it";
+        }
+        mounted = true;
+    }
+    const std::string target = folder + "/b.dat";
+    std::filesystem::copy_file(path, target);
+    const std::string oldBytes = ReadAll(target);
+    CUserFile file;
+    ASSERT_TRUE(file.Open(path, path + ".bak", &g_db).Ok());
+    ASSERT_EQ(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'New' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+
+    filecopy::ResetSteps();
+    if (row.step >= 0) {
+        filecopy::FailStep(static_cast<Step>(row.step), row.call, row.error);
+    } else if (row.step == -1) {
+        if (::geteuid() == 0) {
+            filecopy::FailStep(Step::Open, 1, EROFS); // root writes into any folder
+        } else {
+            std::filesystem::permissions(folder,
+                                         std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        }
+    }
+    const CUserFile::Outcome saved = file.Save(target, g_db, true);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    const std::string after = ReadAll(target);
+    const std::string name = SatNameAsSqliteReads(target);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        left.push_back(entry.path().filename().string());
+    }
+    if (mounted) {
+        ::umount2(folder.c_str(), MNT_DETACH);
+    }
+
+    EXPECT_EQ(saved.result, Result::WriteFailed);
+    EXPECT_NE(saved.detail.find(std::strerror(row.error)), std::string::npos) << saved.detail;
+    EXPECT_EQ(name, row.leavesNew ? "New" : "Astra");
+    if (!row.leavesNew) {
+        EXPECT_EQ(after, oldBytes);
+    }
+    EXPECT_EQ(left, std::vector<std::string>{"b.dat"}); // no temporary left behind
+    if (row.step >= 0) {
+        EXPECT_EQ(filecopy::StepCalls(static_cast<Step>(row.step)), row.call);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, SaveFaultTest,
+                         ::testing::Values(FaultCase{"Open", int(Step::Open), 1, EACCES, false},
+                                           FaultCase{"FirstWrite", int(Step::Write), 1, EIO, false},
+                                           FaultCase{"ThirdWrite", int(Step::Write), 3, EIO, false},
+                                           FaultCase{"FullDiskAtTheSecondWrite", int(Step::Write), 2, ENOSPC, false},
+                                           FaultCase{"Flush", int(Step::Flush), 1, EIO, false},
+                                           FaultCase{"Rename", int(Step::Rename), 1, EXDEV, false},
+                                           FaultCase{"FolderSync", int(Step::DirSync), 1, EIO, true},
+                                           FaultCase{"ReadOnlyFolder", -1, 0, EROFS, false},
+                                           FaultCase{"FullTmpfs", -2, 0, ENOSPC, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<Step>& StepsSeen() {
+    static std::vector<Step> steps;
+    return steps;
+}
+
+void RecordStep(Step step, int) {
+    StepsSeen().push_back(step);
+}
+
+// Guards against a copy renamed over the user's file before its bytes reach the disk.
+TEST_F(FileLayerTest, CopyIsFlushedBeforeTheRename) {
+    const std::string source = WriteDb(Path("new.dat"), "New");
+    const std::string target = WriteDb(Path("old.dat"), "Old");
+    StepsSeen().clear();
+    filecopy::ResetSteps();
+    filecopy::SetStepHook(&RecordStep);
+    std::string error;
+    const bool copied = filecopy::ReplaceWithCopy(source, target, &error);
+    filecopy::SetStepHook(nullptr);
+    ASSERT_TRUE(copied) << error;
+
+    std::vector<Step> disk = StepsSeen();
+    std::erase(disk, Step::Write);
+    const std::vector<Step> expected{Step::Open, Step::Flush, Step::Rename, Step::DirSync};
+    EXPECT_EQ(disk, expected);
+}
+
+TEST_F(FileLayerTest, KilledSavesLeaveOldOrNew) {
+    const std::string source = WriteDb(Path("new.dat"), "New");
+    const std::string target = Path("target/db.dat");
+    ASSERT_TRUE(std::filesystem::create_directory(Path("target")));
+    const std::string newBytes = ReadAll(source);
+    const std::string oldBytes = ReadAll(WriteDb(Path("old.dat"), "Old"));
+    ASSERT_NE(oldBytes, newBytes);
+
+    // How many disk steps one save takes, so each trial can stop at any of them.
+    ASSERT_TRUE(WriteBytes(target, oldBytes));
+    filecopy::ResetSteps();
+    std::string error;
+    ASSERT_TRUE(filecopy::ReplaceWithCopy(source, target, &error));
+    int steps = 0;
+    for (int step = 0; step < filecopy::kStepCount; ++step) {
+        steps += filecopy::StepCalls(static_cast<Step>(step));
+    }
+    ASSERT_GE(filecopy::StepCalls(Step::Write), 3);
+
+    const int trials = 200;
+    int oldCount = 0;
+    int newCount = 0;
+    int mixed = 0;
+    std::mt19937 random(12);
+    for (int trial = 0; trial < trials; ++trial) {
+        ASSERT_TRUE(WriteBytes(target, oldBytes));
+        // Half the trials stop the save just before a chosen step, half kill it after a
+        // random moment, wherever it then is.
+        const bool atStep = trial % 2 == 0;
+        std::vector<std::string> arguments{"copy", source, target};
+        if (atStep) {
+            arguments.push_back(std::to_string(std::uniform_int_distribution<int>(1, steps + 1)(random)));
+        }
+        CChild child(arguments);
+        ASSERT_TRUE(child.Started());
+        if (atStep) {
+            child.WaitForOutput();
+        } else {
+            std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 2999)(random)));
+        }
+        child.Kill();
+        const std::string after = ReadAll(target);
+        if (after == oldBytes) {
+            ++oldCount;
+        } else if (after == newBytes) {
+            ++newCount;
+        } else {
+            ++mixed;
+        }
+    }
+    std::printf("killed saves: trials %d, old %d, new %d, mixed %d\n", trials, oldCount, newCount, mixed);
+    EXPECT_EQ(mixed, 0);
+    EXPECT_EQ(oldCount + newCount, trials);
+    EXPECT_TRUE(oldCount > 0 && newCount > 0);
+    EXPECT_EQ(SatNameAsSqliteReads(target), newCount > 0 && ReadAll(target) == newBytes ? "New" : "Old");
+}
+
+} // namespace
