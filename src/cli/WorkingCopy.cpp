@@ -1,8 +1,9 @@
 #include "WorkingCopy.h"
 
+#include "db/ReceiverConnection.h"
+#include "db/SchemaGate.h"
 #include "userfile/AtomicFileCopy.h"
 #include "userfile/SqliteSidecars.h"
-#include "db/SchemaGate.h"
 
 #include <QFile>
 
@@ -42,7 +43,7 @@ bool CReadConnection::Open(const std::string& path, std::string& error) {
         return false;
     }
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
     m_db.reset(raw);
     if (rc != SQLITE_OK) {
         error = path + ": cannot be opened";
@@ -89,7 +90,7 @@ bool CWorkingCopy::Open(const std::string& path, std::string& error) {
         error = path + ": the working copy could not be made: " + reason;
         return false;
     }
-    if (sqlite3_open(m_copy.c_str(), &m_db) != SQLITE_OK) {
+    if (dbconn::Open(m_copy.c_str(), SQLITE_OPEN_READWRITE, &m_db) != SQLITE_OK) {
         error = path + ": cannot be opened";
         return false;
     }

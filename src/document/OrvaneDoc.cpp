@@ -1,5 +1,6 @@
 #include "document/OrvaneDoc.h"
 
+#include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "db/UndoHistory.h"
 #include "seams/AppMessages.h"
@@ -80,6 +81,14 @@ QString NotARegularFile(const QString& path) {
     return QStringLiteral("a device");
 }
 
+// The editor's connection runs no trigger or view of the file; the user is told once,
+// at open, which ones the file holds.
+void TellTriggersAndViews(QWidget* parent, const QString& path) {
+    if (const std::string told = dbconn::DescribeTriggersAndViews(dbconn::ListTriggersAndViews(g_db)); !told.empty()) {
+        MessageBox::Tell(parent, QStringLiteral("%1 %2").arg(path, QString::fromUtf8(told.c_str())));
+    }
+}
+
 } // namespace
 
 COrvaneDoc::COrvaneDoc(QObject* parent) : QObject(parent), m_title(QStringLiteral("Untitled")) {}
@@ -152,7 +161,7 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
         return false;
     }
 
-    if (sqlite3_open(QFile::encodeName(m_strWorkPath).constData(), &g_db) != SQLITE_OK || g_db == nullptr) {
+    if (dbconn::Open(QFile::encodeName(m_strWorkPath).constData(), SQLITE_OPEN_READWRITE, &g_db) != SQLITE_OK) {
         CloseDatabase();
         MessageBox::Tell(m_dialogParent, QStringLiteral("File open failed reading DB"));
         ClearPaths();
@@ -177,6 +186,7 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
         ClearPaths();
         return false;
     }
+    TellTriggersAndViews(m_dialogParent, path);
     return true;
 }
 
