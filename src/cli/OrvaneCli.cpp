@@ -99,7 +99,8 @@ bool ReadWorking(const Context& ctx, CWorkingCopy& copy, const std::string& path
     }
     CChannelDB db;
     if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
-        ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ")");
+        ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ": " +
+                 LastDbErrorText() + ")");
         return false;
     }
     return true;

@@ -128,7 +128,9 @@ bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::strin
         return false;
     }
     if (const int read = ReadChannelSet(db, set); read != 0) {
-        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-read) + ")";
+        // SQLite's reason, or the table a read too long to finish was stopped in.
+        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-read) + ": " +
+                LastDbErrorText() + ")";
         return false;
     }
     return true;
