@@ -596,6 +596,12 @@ int ApplyCsvImport(CChannelDB& db, const ChannelSet& current, const CsvImportPla
 bool ReferenceFromCsv(std::string_view text, ReferenceList& reference, std::string& error) {
     CProblems problems;
     std::vector<CsvRow> rows = ReadRows(text, problems);
+    // A reference gives its numbers to another file: a negative one is no number to give.
+    for (const CsvRow& row : rows) {
+        if (row.number < 0) {
+            problems.Add("line " + std::to_string(row.line) + ": bad number \"" + std::to_string(row.number) + "\"");
+        }
+    }
     if (problems.Any()) {
         error = problems.Text();
         return false;
