@@ -28,6 +28,12 @@ std::string Flags(const ChannelRecord& c) {
     return flags;
 }
 
+// Characters, not bytes, so names with accents line up.
+size_t Width(const std::string& text) {
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::array<std::string, kColumns> Row(const match::ChannelItem& item) {
     const ChannelRecord& c = item.record;
     return {std::to_string(c.ch_order),
@@ -40,12 +46,6 @@ std::array<std::string, kColumns> Row(const match::ChannelItem& item) {
             std::to_string(c.pg_id),
             match::NameText(item.provider.c_str()),
             Flags(c)};
-}
-
-// Characters, not bytes, so names with accents line up.
-size_t Width(const std::string& text) {
-    return static_cast<size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 void Pad(std::string& line, const std::string& text, size_t width, bool right) {
@@ -61,6 +61,9 @@ std::string Table(const match::ChannelSet& set) {
     rows.push_back(header);
     for (const match::ChannelItem& item : set.channels) {
         rows.push_back(Row(item));
+        for (std::string& cell : rows.back()) {
+            cell = TerminalText(cell);
+        }
     }
     std::array<size_t, kColumns> widths{};
     for (const auto& row : rows) {
@@ -84,7 +87,11 @@ std::string Table(const match::ChannelSet& set) {
 std::string Csv(const match::ChannelSet& set) {
     std::string text = csv::FormatRecord({kHeader.begin(), kHeader.end()});
     for (const match::ChannelItem& item : set.channels) {
-        const auto row = Row(item);
+        auto row = Row(item);
+        // Names are text: one that looks like a formula must stay text in a spreadsheet.
+        for (const size_t column : {size_t{1}, size_t{3}, size_t{8}}) {
+            row[column] = csv::GuardFormula(row[column]);
+        }
         text += csv::FormatRecord({row.begin(), row.end()});
     }
     return text;
@@ -138,6 +145,29 @@ std::string Json(const match::ChannelSet& set) {
 }
 
 } // namespace
+
+std::string TerminalText(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        char escape[8];
+        if (byte == '\n' || byte == '\r' || byte == '\t') {
+            shown += byte == '\n' ? "\\n" : byte == '\r' ? "\\r" : "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+            shown += escape;
+        } else if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            // U+0080 to U+009F: a terminal may take U+009B as the start of a command.
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(text[++i]));
+            shown += escape;
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
 
 std::string FormatChannelList(const match::ChannelSet& set, ListFormat format) {
     switch (format) {

@@ -4,11 +4,17 @@
 #include "match/ChannelSet.h"
 
 #include <string>
+#include <string_view>
 
 namespace cli {
 
 enum class ListFormat { Table, Csv, Json };
 
 std::string FormatChannelList(const match::ChannelSet& set, ListFormat format);
+
+// `text` (UTF-8) with its control characters escaped, so that a name cannot move the
+// cursor, ring or split a line on a terminal: "\n", "\r", "\t", other C0 controls
+// and DEL as "\x1b", C1 controls as "\u009b".
+std::string TerminalText(std::string_view text);
 
 } // namespace cli

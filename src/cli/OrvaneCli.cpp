@@ -3,6 +3,7 @@
 #include "ChannelListing.h"
 #include "TransferCommands.h"
 #include "WorkingCopy.h"
+#include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "match/ChannelCsv.h"
 #include "match/ChannelEdits.h"
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <map>
+#include <sstream>
 
 namespace cli {
 
@@ -49,6 +51,21 @@ the file only when everything succeeded.
 Exit codes: 0 success, 1 a failed check or a refused input, 2 a usage error.
 )";
 
+// Text for the terminal: each line's control characters escaped (names come from the
+// file and may hold any byte), the line breaks kept.
+std::string Shown(const std::string& text) {
+    std::string shown;
+    for (size_t start = 0; start < text.size();) {
+        const size_t stop = std::min(text.find('\n', start), text.size());
+        shown += TerminalText(std::string_view(text).substr(start, stop - start));
+        if (stop < text.size()) {
+            shown += '\n';
+        }
+        start = stop + 1;
+    }
+    return shown;
+}
+
 struct Context {
     Streams& io;
     QStringList args; // after the command name
@@ -59,7 +76,7 @@ struct Context {
 
     std::string Arg(qsizetype i) const { return QFile::encodeName(args.at(i)).toStdString(); }
     int Fail(const std::string& message) const {
-        io.err << "orvane-cli: " << message << "\n";
+        io.err << "orvane-cli: " << Shown(message) << "\n";
         return kExitFailed;
     }
 };
@@ -82,7 +99,8 @@ bool ReadWorking(const Context& ctx, CWorkingCopy& copy, const std::string& path
     }
     CChannelDB db;
     if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
-        ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ")");
+        ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ": " +
+                 LastDbErrorText() + ")");
         return false;
     }
     return true;
@@ -168,12 +186,17 @@ int Check(Context& ctx) {
         }
     }
     for (const std::string& problem : problems) {
-        ctx.io.err << path << ": " << problem << "\n";
+        ctx.io.err << Shown(path + ": " + problem) << "\n";
     }
     if (!problems.empty()) {
         return kExitFailed;
     }
-    ctx.io.out << path << ": ok\n";
+    // Not run by this program, and no fault of the file.
+    if (const std::string told = dbconn::DescribeTriggersAndViews(dbconn::ListTriggersAndViews(connection.Handle()));
+        !told.empty()) {
+        ctx.io.out << Shown(path + ": " + told) << "\n";
+    }
+    ctx.io.out << Shown(path) << ": ok\n";
     return kExitOk;
 }
 
@@ -197,7 +220,7 @@ int Export(Context& ctx) {
 
 void PrintChanges(const Context& ctx, const std::vector<std::string>& changes) {
     for (const std::string& change : changes) {
-        ctx.io.out << change << "\n";
+        ctx.io.out << Shown(change) << "\n";
     }
     ctx.io.err << changes.size() << (changes.size() == 1 ? " change" : " changes")
                << (ctx.dryRun ? " (dry run: nothing written)" : "") << "\n";
@@ -216,7 +239,7 @@ int Import(Context& ctx) {
     }
     const match::CsvImportPlan plan = match::PlanCsvImport(text, set);
     if (plan.Refused()) {
-        ctx.io.err << ctx.Arg(1) << ": refused, nothing changed:\n" << plan.error;
+        ctx.io.err << Shown(ctx.Arg(1) + ": refused, nothing changed:\n" + plan.error);
         return kExitFailed;
     }
     PrintChanges(ctx, plan.changes);
@@ -234,7 +257,7 @@ int Diff(Context& ctx) {
         return kExitFailed;
     }
     const match::MatchResult result = match::MatchChannels(match::IdentitiesOf(a), match::IdentitiesOf(b));
-    std::ostream& out = ctx.io.out;
+    std::ostringstream out;
     for (const size_t i : result.unmatchedFrom) {
         out << "removed " << match::ChannelLabel(a.channels[i].record) << "\n";
     }
@@ -258,13 +281,14 @@ int Diff(Context& ctx) {
     }
     out << result.unmatchedTo.size() << " added, " << result.unmatchedFrom.size() << " removed, " << moved << " moved, "
         << renamed << " renamed\n";
+    ctx.io.out << Shown(out.str());
     return kExitOk;
 }
 
 bool ReadReference(const Context& ctx, const std::string& path, match::ReferenceList& reference) {
     std::string error;
     if (!CheckRegularFile(path, error) || !match::ReadReferenceFile(path, reference, error)) {
-        ctx.io.err << "orvane-cli: refused, nothing changed: " << error << (error.ends_with('\n') ? "" : "\n");
+        ctx.io.err << "orvane-cli: refused, nothing changed: " << Shown(error) << (error.ends_with('\n') ? "" : "\n");
         return false;
     }
     return true;
@@ -283,7 +307,7 @@ int ApplyOrder(Context& ctx) {
     }
     const match::OrderPlan plan = match::PlanOrder(reference, set);
     for (const std::string& line : match::DescribeOrderPlan(set, plan)) {
-        ctx.io.out << line << "\n";
+        ctx.io.out << Shown(line) << "\n";
     }
     if (ctx.dryRun) {
         ctx.io.err << "dry run: nothing written\n";
@@ -307,7 +331,7 @@ int Duplicates(Context& ctx) {
     const std::vector<match::DuplicateSet> sets = match::FindDuplicates(match::IdentitiesOf(set));
     size_t extra = 0;
     for (const match::DuplicateSet& duplicates : sets) {
-        ctx.io.out << match::DescribeDuplicates(set, duplicates) << "\n";
+        ctx.io.out << Shown(match::DescribeDuplicates(set, duplicates)) << "\n";
         extra += duplicates.members.size() - 1;
     }
     ctx.io.err << sets.size() << " sets of duplicates, " << extra << " channels beyond the first of each"

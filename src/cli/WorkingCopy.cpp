@@ -59,7 +59,7 @@ bool CReadConnection::Open(const std::string& path, std::string& error) {
         return false;
     }
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
     m_db.reset(raw);
     if (rc != SQLITE_OK) {
         error = path + ": cannot be opened";

@@ -1,5 +1,7 @@
 #include "ChannelDB.h"
 
+#include "ReceiverConnection.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +27,12 @@ DbWriteHook g_writeHook = nullptr;
 std::string g_lastErrorText;
 
 void RememberError(int rc) {
+    // A statement stopped for taking too long says which table it read.
+    if (std::string stopped = rc == SQLITE_INTERRUPT ? dbconn::StoppedStatementText(g_db) : std::string();
+        !stopped.empty()) {
+        g_lastErrorText = std::move(stopped);
+        return;
+    }
     g_lastErrorText = g_db != nullptr ? sqlite3_errmsg(g_db) : sqlite3_errstr(rc);
 }
 

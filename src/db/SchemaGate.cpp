@@ -43,9 +43,25 @@ bool SameName(const char* a, const char* b) {
     return a != nullptr && b != nullptr && sqlite3_stricmp(a, b) == 0;
 }
 
+// Whether the schema holds a view named `table` (names compared as SQLite does).
+bool IsView(sqlite3* db, const char* table) {
+    sqlite3_stmt* raw = nullptr;
+    const bool view =
+        sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE", -1, &raw,
+                           nullptr) == SQLITE_OK &&
+        sqlite3_bind_text(raw, 1, table, -1, SQLITE_STATIC) == SQLITE_OK && sqlite3_step(raw) == SQLITE_ROW;
+    sqlite3_finalize(raw);
+    return view;
+}
+
 // The columns that "SELECT *" yields, as the editor's reads see them; preparing the
 // statement reads the table's definition without reading any row.
 std::string PrepareSelectAll(sqlite3* db, const char* table, Statement& statement) {
+    // The editor writes every table it reads, and never runs a view: a view in the
+    // place of a table would only ever fail, or run a query of the file's own.
+    if (IsView(db, table)) {
+        return std::string("The table ") + table + " is a view; the receiver stores it as a table.";
+    }
     const std::string sql = std::string("SELECT * FROM ") + table;
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK || raw == nullptr) {

@@ -1,6 +1,7 @@
 #include "UndoHistory.h"
 
 #include "ChannelDB.h"
+#include "ReceiverConnection.h"
 
 #include <algorithm>
 #include <cstring>
@@ -63,7 +64,7 @@ int CDbImage::Take(sqlite3* db, const CDbImage* previous) {
 
 int CDbImage::RestoreInto(sqlite3* db) const {
     sqlite3* opened = nullptr;
-    const int openRc = sqlite3_open(":memory:", &opened);
+    const int openRc = dbconn::Open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &opened);
     const std::unique_ptr<sqlite3, ConnectionCloser> source(opened);
     if (openRc != SQLITE_OK) {
         return -openRc;

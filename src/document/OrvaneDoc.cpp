@@ -1,5 +1,6 @@
 #include "document/OrvaneDoc.h"
 
+#include "db/ReceiverConnection.h"
 #include "db/UndoHistory.h"
 #include "seams/AppMessages.h"
 #include "seams/AppTitle.h"
@@ -26,6 +27,14 @@ void CloseDatabase() {
 
 std::string Native(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// The editor's connection runs no trigger or view of the file; the user is told once,
+// at open, which ones the file holds.
+void TellTriggersAndViews(QWidget* parent, const QString& path) {
+    if (const std::string told = dbconn::DescribeTriggersAndViews(dbconn::ListTriggersAndViews(g_db)); !told.empty()) {
+        MessageBox::Tell(parent, QStringLiteral("%1 %2").arg(path, QString::fromUtf8(told.c_str())));
+    }
 }
 
 } // namespace
@@ -59,6 +68,7 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
         UndoHistory().Clear();
     });
     if (opened.Ok()) {
+        TellTriggersAndViews(m_dialogParent, path);
         return true;
     }
     const QString detail = QString::fromLocal8Bit(opened.detail.c_str());

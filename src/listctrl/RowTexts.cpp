@@ -1,7 +1,10 @@
 #include "RowTexts.h"
 
+#include "db/StoredText.h"
+
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 namespace {
 constexpr QChar kSeparator = QChar(u'\0');
@@ -55,53 +58,8 @@ void CRowTexts::AppendNumber(qint64 value) {
     m_joined.append(QStringView(p, end));
 }
 
-namespace {
-
-bool IsUtf8(const unsigned char* s, qsizetype n) {
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned lead = s[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        unsigned smallest = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            smallest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            smallest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            smallest = 0x10000;
-        } else {
-            return false;
-        }
-        unsigned code = lead & (0x7Fu >> length);
-        for (int k = 1; k < length; ++k) {
-            if (i + k >= n) {
-                return true; // cut at the end of its field
-            }
-            const unsigned next = s[i + k];
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
-} // namespace
-
 QString DecodeStoredText(const char* text, qsizetype length) {
-    if (IsUtf8(reinterpret_cast<const unsigned char*>(text), length)) {
+    if (storedtext::IsStoredUtf8(std::string_view(text, static_cast<size_t>(length)))) {
         return QString::fromUtf8(text, length);
     }
     return QString::fromLatin1(text, length);

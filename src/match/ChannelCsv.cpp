@@ -1,6 +1,7 @@
 #include "ChannelCsv.h"
 
 #include "Csv.h"
+#include "db/StoredText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -53,6 +54,15 @@ std::optional<int32_t> ParseInt(const std::string& text, int32_t low, int32_t hi
     return value;
 }
 
+// A value the export wrote from a stored 32-bit one, which may be any such value: the
+// identity columns only match rows, they are never stored.
+std::optional<int32_t> ToInt32(int64_t value) {
+    if (value < INT32_MIN || value > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(value);
+}
+
 // "19.2E" / "30.0W" / "0.0E" in tenths of a degree.
 std::optional<int32_t> ParsePosition(const std::string& text) {
     if (text.size() < 2 || (text.back() != 'E' && text.back() != 'W')) {
@@ -63,30 +73,33 @@ std::optional<int32_t> ParsePosition(const std::string& text) {
     if (dot == std::string::npos || dot + 2 != number.size()) {
         return std::nullopt;
     }
-    const auto whole = ParseInt(number.substr(0, dot), 0, 180);
+    const auto whole = ParseInt(number.substr(0, dot), 0, INT32_MAX);
     const auto tenth = ParseInt(number.substr(dot + 1), 0, 9);
-    if (!whole || !tenth || *whole * 10 + *tenth > 1800) {
+    if (!whole || !tenth) {
         return std::nullopt;
     }
-    const int32_t tenths = *whole * 10 + *tenth;
-    return text.back() == 'W' ? -tenths : tenths;
+    const int64_t tenths = int64_t{*whole} * 10 + *tenth;
+    return ToInt32(text.back() == 'W' ? -tenths : tenths);
 }
 
-// MHz with up to three decimals, in kHz.
+// MHz with up to three decimals, in kHz; negative for a negative stored value.
 std::optional<int32_t> ParseFrequency(const std::string& text) {
-    const size_t dot = text.find('.');
-    const std::string whole = text.substr(0, dot);
-    std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    const bool negative = text.starts_with('-');
+    const std::string digits = negative ? text.substr(1) : text;
+    const size_t dot = digits.find('.');
+    const std::string whole = digits.substr(0, dot);
+    std::string fraction = dot == std::string::npos ? "" : digits.substr(dot + 1);
     if (fraction.size() > 3 || (dot != std::string::npos && fraction.empty())) {
         return std::nullopt;
     }
     fraction.resize(3, '0');
-    const auto mhz = ParseInt(whole, 0, 2000000);
+    const auto mhz = ParseInt(whole, 0, INT32_MAX);
     const auto khz = ParseInt(fraction, 0, 999);
     if (!mhz || !khz) {
         return std::nullopt;
     }
-    return *mhz * 1000 + *khz;
+    const int64_t kHz = int64_t{*mhz} * 1000 + *khz;
+    return ToInt32(negative ? -kHz : kHz);
 }
 
 std::optional<bool> ParseFlag(const std::string& text) {
@@ -96,15 +109,55 @@ std::optional<bool> ParseFlag(const std::string& text) {
     return std::nullopt;
 }
 
-std::vector<std::string> SplitGroups(const std::string& text) {
+// A group name in the favourites column: quoted, with its quotes doubled, when it
+// holds the ';' between names or a quote, or is empty.
+std::string GroupNameField(const std::string& name) {
+    if (!name.empty() && name.find_first_of(";\"") == std::string::npos) {
+        return name;
+    }
+    std::string quoted = "\"";
+    for (const char c : name) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+// The names of the favourites column; nullopt when a quoted name is not closed or
+// is followed by anything but ';'.
+std::optional<std::vector<std::string>> SplitGroups(const std::string& text) {
     std::vector<std::string> names;
-    size_t start = 0;
-    while (start <= text.size() && !text.empty()) {
-        const size_t stop = std::min(text.find(';', start), text.size());
-        if (stop > start) {
-            names.push_back(text.substr(start, stop - start));
+    size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ';') {
+            ++i;
+            continue;
         }
-        start = stop + 1;
+        std::string name;
+        if (text[i] == '"') {
+            for (++i;; ++i) {
+                if (i >= text.size()) {
+                    return std::nullopt;
+                }
+                if (text[i] == '"') {
+                    if (i + 1 < text.size() && text[i + 1] == '"') {
+                        name += '"';
+                        ++i;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                name += text[i];
+            }
+            if (i < text.size() && text[i] != ';') {
+                return std::nullopt;
+            }
+        } else {
+            const size_t stop = std::min(text.find(';', i), text.size());
+            name = text.substr(i, stop - i);
+            i = stop;
+        }
+        names.push_back(std::move(name));
     }
     return names;
 }
@@ -193,15 +246,18 @@ std::vector<CsvRow> ReadRows(std::string_view text, CProblems& problems) {
         };
         CsvRow row;
         row.line = parsed.lines[r];
-        const auto number = ParseInt(field(kNumber), 0, INT32_MAX);
-        const auto sid = ParseInt(field(kSid), 0, 65535);
-        const auto network = ParseInt(field(kNetworkId), 0, 65535);
-        const auto ts = ParseInt(field(kTsId), 0, 65535);
+        // A file may hold any 32-bit value here; PlanRow refuses a negative new number.
+        const auto number = ParseInt(field(kNumber), INT32_MIN, INT32_MAX);
+        const auto sid = ParseInt(field(kSid), INT32_MIN, INT32_MAX);
+        const auto network = ParseInt(field(kNetworkId), INT32_MIN, INT32_MAX);
+        const auto ts = ParseInt(field(kTsId), INT32_MIN, INT32_MAX);
         const auto position = ParsePosition(field(kPosition));
         const auto frequency = ParseFrequency(field(kFrequency));
         const std::string& pol = field(kPolarity);
         const std::string& kind = field(kType);
-        const std::string& name = field(kName);
+        const std::string name = csv::UnguardFormula(field(kName));
+        const std::optional<std::vector<std::string>> groups =
+            at[kFavourites] >= 0 ? SplitGroups(csv::UnguardFormula(field(kFavourites))) : std::vector<std::string>{};
         check(number.has_value(), kNumber);
         check(sid.has_value(), kSid);
         check(network.has_value(), kNetworkId);
@@ -210,7 +266,10 @@ std::vector<CsvRow> ReadRows(std::string_view text, CProblems& problems) {
         check(frequency.has_value(), kFrequency);
         check(pol == "H" || pol == "V", kPolarity);
         check(kind == "TV" || kind == "Radio", kType);
-        check(name.size() <= kMaxNameBytes && name.find_first_of(std::string("\0\r\n", 3)) == std::string::npos, kName);
+        // Any name the export writes (line breaks included) is taken; a new name must
+        // fit the field, which PlanRow checks.
+        check(name.find('\0') == std::string::npos, kName);
+        check(groups.has_value(), kFavourites);
         for (const Column flag : {kLock, kHide}) {
             if (at[flag] >= 0) {
                 check(ParseFlag(field(flag)).has_value(), flag);
@@ -236,7 +295,7 @@ std::vector<CsvRow> ReadRows(std::string_view text, CProblems& problems) {
             row.hide = ParseFlag(field(kHide));
         }
         if (at[kFavourites] >= 0) {
-            row.groups = SplitGroups(field(kFavourites));
+            row.groups = *groups;
         }
         rows.push_back(std::move(row));
     }
@@ -257,18 +316,24 @@ std::string OnOff(bool on) {
 }
 
 // The import's changes of one channel, into the plan.
-void PlanRow(const CsvRow& row, size_t to, const ChannelSet& current, const std::map<std::string, int>& groupIds,
+void PlanRow(const CsvRow& row, size_t to, const ChannelSet& current, const std::multimap<std::string, int>& groupIds,
              CsvImportPlan& plan, CProblems& problems) {
     const ChannelItem& item = current.channels[to];
     ChannelRecord& record = plan.records[to];
     const std::string label = ChannelLabel(item.record);
-    if (row.identity.name != NameText(item.record.name)) {
+    const std::string where = "line " + std::to_string(row.line) + ": ";
+    const bool renamed = row.identity.name != NameText(item.record.name);
+    if (renamed && row.identity.name.size() > kMaxNameBytes) {
+        problems.Add(where + "bad name \"" + row.identity.name + "\"");
+    } else if (renamed) {
         plan.changes.push_back("renamed " + label + " -> " + row.identity.name);
         std::fill(std::begin(record.name), std::end(record.name), '\0');
         std::copy(row.identity.name.begin(), row.identity.name.end(), record.name);
         plan.edited[to] = true;
     }
-    if (row.number != item.record.ch_order) {
+    if (row.number != item.record.ch_order && row.number < 0) {
+        problems.Add(where + "bad number \"" + std::to_string(row.number) + "\"");
+    } else if (row.number != item.record.ch_order) {
         plan.changes.push_back("moved " + label + " -> " + std::to_string(row.number));
         plan.numbers.numbers[to] = row.number;
     }
@@ -286,12 +351,31 @@ void PlanRow(const CsvRow& row, size_t to, const ChannelSet& current, const std:
         return;
     }
     std::vector<int> wanted;
+    const auto isWanted = [&](int id) { return std::find(wanted.begin(), wanted.end(), id) != wanted.end(); };
+    const auto isHeld = [&](int id) {
+        return std::find(item.groups.begin(), item.groups.end(), id) != item.groups.end();
+    };
     for (const std::string& name : *row.groups) {
-        const auto group = groupIds.find(name);
-        if (group == groupIds.end()) {
-            problems.Add("line " + std::to_string(row.line) + ": no favourite group is named \"" + name + "\"");
-        } else if (std::find(wanted.begin(), wanted.end(), group->second) == wanted.end()) {
-            wanted.push_back(group->second);
+        const auto [first, last] = groupIds.equal_range(name);
+        if (first == last) {
+            problems.Add(where + "no favourite group is named \"" + name + "\"");
+            continue;
+        }
+        // Of groups sharing a name, the ones the channel is in come first, so that a
+        // channel keeps the groups the export named.
+        std::optional<int> chosen;
+        for (auto group = first; group != last && !chosen; ++group) {
+            if (!isWanted(group->second) && isHeld(group->second)) {
+                chosen = group->second;
+            }
+        }
+        for (auto group = first; group != last && !chosen; ++group) {
+            if (!isWanted(group->second)) {
+                chosen = group->second;
+            }
+        }
+        if (chosen) {
+            wanted.push_back(*chosen);
         }
     }
     for (const int id : wanted) {
@@ -359,8 +443,10 @@ std::string PositionText(bool known, int32_t tenths) {
 }
 
 std::string FrequencyText(int32_t kHz) {
-    std::string text = std::to_string(kHz / 1000);
-    if (const int32_t rest = std::abs(kHz % 1000); rest != 0) {
+    // From the magnitude, so that -500 kHz is "-0.5" rather than "0.5".
+    const int64_t magnitude = std::abs(int64_t{kHz});
+    std::string text = (kHz < 0 ? "-" : "") + std::to_string(magnitude / 1000);
+    if (const int64_t rest = magnitude % 1000; rest != 0) {
         std::string fraction = std::to_string(1000 + rest).substr(1);
         fraction.erase(fraction.find_last_not_of('0') + 1);
         text += "." + fraction;
@@ -377,28 +463,14 @@ std::string KindText(int32_t mediaMode) {
 }
 
 std::string NameText(const char* stored) {
-    const std::string_view bytes(stored);
-    if (csv::IsUtf8(bytes)) {
-        return std::string(bytes);
-    }
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | byte >> 6);
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
+    return storedtext::ShownUtf8(stored);
 }
 
 std::string GroupsText(const ChannelSet& set, const ChannelItem& item) {
     std::string text;
     for (const int id : item.groups) {
         if (const FavGroupRecord* group = set.FindGroup(id); group != nullptr) {
-            text += (text.empty() ? "" : ";") + NameText(group->name);
+            text += (text.empty() ? "" : ";") + GroupNameField(NameText(group->name));
         }
     }
     return text;
@@ -407,9 +479,9 @@ std::string GroupsText(const ChannelSet& set, const ChannelItem& item) {
 std::vector<std::string> CsvFields(const ChannelSet& set, const ChannelItem& item) {
     const ChannelRecord& c = item.record;
     return {std::to_string(c.ch_order),
-            NameText(c.name),
+            csv::GuardFormula(NameText(c.name)),
             KindText(c.media_mode),
-            NameText(item.satName.c_str()),
+            csv::GuardFormula(NameText(item.satName.c_str())),
             PositionText(item.satKnown, item.satPosition),
             FrequencyText(item.frequency),
             PolarityText(item.pol),
@@ -417,11 +489,11 @@ std::vector<std::string> CsvFields(const ChannelSet& set, const ChannelItem& ite
             std::to_string(c.pg_id),
             std::to_string(item.networkId),
             std::to_string(item.tsId),
-            NameText(item.provider.c_str()),
+            csv::GuardFormula(NameText(item.provider.c_str())),
             c.lock != 0 ? "1" : "0",
             c.hide != 0 ? "1" : "0",
             c.cas_type != 0 ? "1" : "0",
-            GroupsText(set, item)};
+            csv::GuardFormula(GroupsText(set, item))};
 }
 
 std::string ExportCsv(const ChannelSet& set) {
@@ -454,7 +526,7 @@ CsvImportPlan PlanCsvImport(std::string_view text, const ChannelSet& current) {
     for (size_t i = 0; i < count; ++i) {
         plan.groups[i] = current.channels[i].groups;
     }
-    std::map<std::string, int> groupIds;
+    std::multimap<std::string, int> groupIds;
     for (const FavGroupRecord& group : current.groups) {
         groupIds.emplace(NameText(group.name), group.favgrp_id);
     }
@@ -524,6 +596,12 @@ int ApplyCsvImport(CChannelDB& db, const ChannelSet& current, const CsvImportPla
 bool ReferenceFromCsv(std::string_view text, ReferenceList& reference, std::string& error) {
     CProblems problems;
     std::vector<CsvRow> rows = ReadRows(text, problems);
+    // A reference gives its numbers to another file: a negative one is no number to give.
+    for (const CsvRow& row : rows) {
+        if (row.number < 0) {
+            problems.Add("line " + std::to_string(row.line) + ": bad number \"" + std::to_string(row.number) + "\"");
+        }
+    }
     if (problems.Any()) {
         error = problems.Text();
         return false;

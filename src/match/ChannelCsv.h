@@ -17,14 +17,15 @@ namespace match {
 const std::vector<std::string>& CsvColumns();
 
 // Shown forms shared by the exports and the list: "19.2E", "10714" or "10714.5" (MHz),
-// "H"/"V", "TV"/"Radio", and a stored name as UTF-8 (bytes that are no UTF-8 are read
-// as Latin-1).
+// "H"/"V", "TV"/"Radio", and a stored name as the editor shows it, in UTF-8 (bytes that
+// are no UTF-8 are read as Latin-1).
 std::string PositionText(bool known, int32_t tenths);
 std::string FrequencyText(int32_t kHz);
 std::string PolarityText(int32_t pol);
 std::string KindText(int32_t mediaMode);
 std::string NameText(const char* stored);
-// Favourite group names of a channel, separated by ';'.
+// Favourite group names of a channel, separated by ';'; a name that holds ';' or '"',
+// or is empty, is quoted with its quotes doubled.
 std::string GroupsText(const ChannelSet& set, const ChannelItem& item);
 
 // The fields of one channel, in CsvColumns() order.

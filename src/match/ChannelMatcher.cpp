@@ -1,5 +1,7 @@
 #include "ChannelMatcher.h"
 
+#include "db/StoredText.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -11,8 +13,8 @@ namespace match {
 namespace {
 
 using IdKey = std::tuple<int32_t, int32_t, int32_t>;
-using TuningKey = std::tuple<int32_t, bool, int32_t>; // position, polarity, service id
-using NameKey = std::tuple<int32_t, bool, std::string>;
+using TuningKey = std::tuple<int32_t, bool, int32_t>;         // position, polarity, service id
+using NameKey = std::tuple<bool, int32_t, bool, std::string>; // satellite known, position, kind, name
 
 IdKey IdKeyOf(const ChannelIdentity& c) {
     return {c.networkId, c.tsId, c.serviceId};
@@ -21,7 +23,7 @@ TuningKey TuningKeyOf(const ChannelIdentity& c) {
     return {c.satPosition, c.horizontal, c.serviceId};
 }
 NameKey NameKeyOf(const ChannelIdentity& c) {
-    return {c.satPosition, c.radio, c.name};
+    return {c.satKnown, c.satPosition, c.radio, c.name};
 }
 bool HasTuning(const ChannelIdentity& c) {
     return c.satKnown && c.serviceId != 0;
@@ -135,17 +137,20 @@ private:
         }
     }
 
-    // Channels of the same name and kind on one satellite pair up in list order.
+    // Channels of the same name and kind on one satellite pair up in list order. A
+    // channel whose satellite is missing, or whose name is empty, has nothing else that
+    // tells it apart: it pairs up with one just like it, so that a file's own export
+    // finds every channel of the file again.
     void ByName() {
         std::map<NameKey, std::vector<size_t>> toByKey;
         for (size_t j = 0; j < m_to.size(); ++j) {
-            if (ToFree(j) && m_to[j].satKnown && !m_to[j].name.empty()) {
+            if (ToFree(j)) {
                 toByKey[NameKeyOf(m_to[j])].push_back(j);
             }
         }
         std::map<NameKey, size_t> used;
         for (size_t i = 0; i < m_from.size(); ++i) {
-            if (!FromFree(i) || !m_from[i].satKnown || m_from[i].name.empty()) {
+            if (!FromFree(i)) {
                 continue;
             }
             const NameKey key = NameKeyOf(m_from[i]);
@@ -173,7 +178,8 @@ ChannelIdentity IdentityOf(const ChannelItem& item) {
     identity.satPosition = item.satPosition;
     identity.frequency = item.frequency;
     identity.horizontal = item.pol != 0;
-    identity.name = item.record.name;
+    // As the export and the list show it, so that a CSV row finds its channel.
+    identity.name = storedtext::ShownUtf8(item.record.name);
     identity.radio = item.record.media_mode != 0;
     return identity;
 }

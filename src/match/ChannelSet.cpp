@@ -1,5 +1,6 @@
 #include "ChannelSet.h"
 
+#include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 
 #include <memory>
@@ -110,7 +111,7 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
 
 bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(raw, &sqlite3_close);
     if (rc != SQLITE_OK) {
         error = path + ": cannot be opened";
@@ -127,7 +128,9 @@ bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::strin
         return false;
     }
     if (const int read = ReadChannelSet(db, set); read != 0) {
-        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-read) + ")";
+        // SQLite's reason, or the table a read too long to finish was stopped in.
+        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-read) + ": " +
+                LastDbErrorText() + ")";
         return false;
     }
     return true;

@@ -93,6 +93,23 @@ ParseResult Parse(std::string_view text) {
     return result;
 }
 
+namespace {
+
+bool NeedsGuard(std::string_view field) {
+    const size_t start = field.find_first_not_of('\'');
+    return start != std::string_view::npos && std::string_view("=+-@\t\r").find(field[start]) != std::string_view::npos;
+}
+
+} // namespace
+
+std::string GuardFormula(std::string_view field) {
+    return NeedsGuard(field) ? "'" + std::string(field) : std::string(field);
+}
+
+std::string UnguardFormula(std::string_view field) {
+    return field.starts_with('\'') && NeedsGuard(field) ? std::string(field.substr(1)) : std::string(field);
+}
+
 bool IsUtf8(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {

@@ -24,6 +24,13 @@ struct ParseResult {
 // quote, is an error naming its line. An empty last line adds no record.
 ParseResult Parse(std::string_view text);
 
+// A text field for a spreadsheet: one that begins with '=', '+', '-', '@', TAB or CR
+// (after any apostrophes) would be taken for a formula, so it gets a leading
+// apostrophe; UnguardFormula removes exactly that apostrophe again, so that every text
+// survives the round trip ("'=x" is written "''=x").
+std::string GuardFormula(std::string_view field);
+std::string UnguardFormula(std::string_view field);
+
 // True when `text` is well-formed UTF-8.
 bool IsUtf8(std::string_view text);
 

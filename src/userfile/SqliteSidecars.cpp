@@ -1,5 +1,7 @@
 #include "userfile/SqliteSidecars.h"
 
+#include "db/ReceiverConnection.h"
+
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,7 +42,7 @@ bool SqliteFailure(std::string* error, const std::string& path, sqlite3* db, con
 // lets SQLite drop a WAL it no longer needs.
 bool SettleWithSqlite(const std::string& path, std::string* error) {
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int opened = dbconn::Open(path.c_str(), SQLITE_OPEN_READWRITE, &raw);
     std::unique_ptr<sqlite3, SqliteCloser> db(raw);
     if (opened != SQLITE_OK) {
         return SqliteFailure(error, path, raw, "open");

@@ -1,6 +1,7 @@
 #include "userfile/UserFile.h"
 
 #include "db/ChannelDB.h"
+#include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "usblib/platform/UniqueFd.h"
 #include "userfile/AtomicFileCopy.h"
@@ -138,7 +139,7 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
     Outcome failed;
     if (!MakeWorkingCopy(path, workPath, &error)) {
         failed = {Result::CopyFailed, error};
-    } else if (sqlite3_open(workPath.c_str(), db) != SQLITE_OK || *db == nullptr) {
+    } else if (dbconn::Open(workPath.c_str(), SQLITE_OPEN_READWRITE, db) != SQLITE_OK || *db == nullptr) {
         failed = {Result::OpenFailed, {}};
     } else {
         failed = CheckReceiverFile(*db);

@@ -103,6 +103,44 @@ TEST_F(CliTest, ExitCodes) {
     EXPECT_EQ(Bytes(old), before);
 }
 
+// Names come from the file: on a terminal they must not move the cursor or split a row.
+TEST_F(CliTest, NamesReachTheTerminalEscapedAndTriggersAndViewsAreListed) {
+    const std::string old = TempPath("old.dat");
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(old.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(
+            sqlite3_exec(
+                db,
+                "UPDATE ChannelInfo SET name = 'A' || char(27) || '[2J' || char(7, 10) || 'B' || char(155) WHERE ch_id "
+                "= 1; UPDATE ChannelInfo SET name = CAST(X'5A444620E282' AS TEXT) WHERE ch_id = 2; CREATE TRIGGER t "
+                "AFTER UPDATE ON ChannelInfo BEGIN DELETE FROM SATInfo; END; CREATE VIEW v AS SELECT 1",
+                nullptr, nullptr, nullptr),
+            SQLITE_OK);
+        sqlite3_close(db);
+    }
+    struct Case {
+        std::vector<std::string> args;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {{"list", old}, "A\\x1b[2J\\x07\\nB\\u009b"},
+        {{"list", old}, "ZDF \xEF\xBF\xBD\xEF\xBF\xBD "},
+        {{"list", old, "--format", "json"}, "\"A\\u001b[2J\\u0007\\u000aB\xC2\x9B\""},
+        {{"list", old, "--format", "json"}, "\"ZDF \xEF\xBF\xBD\xEF\xBF\xBD\""},
+        {{"list", old, "--format", "csv"}, "\"A\x1B[2J\x07\nB\xC2\x9B\""},
+        {{"check", old}, "holds triggers or views that the receiver does not make (trigger t, view v)"},
+    };
+    for (const Case& c : cases) {
+        const CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.code, 0) << result.err;
+        EXPECT_NE(result.out.find(c.shown), std::string::npos) << c.args[0] << "\n" << result.out;
+        if (c.args.size() == 2) {
+            EXPECT_EQ(result.out.find_first_of("\x1B\x07"), std::string::npos) << result.out;
+        }
+    }
+}
+
 TEST_F(CliTest, WritesReplaceTheFileOnlyWithoutDryRunAndLeaveNoWorkingCopyBeside) {
     const std::string path = TempPath("old.dat");
     ASSERT_EQ(RunCli({"export", path, TempPath("old.csv")}).code, 0);

@@ -2,7 +2,10 @@
 // shared reading helpers.
 #include "DbTestSupport.h"
 
+#include "db/ReceiverConnection.h"
+
 #include <fstream>
+#include <memory>
 
 using fixtures::FixtureDb;
 using fixtures::SchemaOptions;
@@ -152,4 +155,24 @@ TEST(DbReading, ResultTableKeepsTheTableShape) {
     EXPECT_EQ(table.Run(db, "SELECT nothing FROM nowhere"), SQLITE_ERROR);
     EXPECT_EQ(table.Rows(), 0);
     sqlite3_close(db);
+}
+
+// A file can make a read endless or its values huge; the guarded connection stops both.
+TEST_F(DbTest, AGuardedConnectionStopsLongStatementsAndHugeValues) {
+    const std::string path = TempPath("guarded.dat");
+    { FixtureDb db(path); }
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(dbconn::Open(path.c_str(), SQLITE_OPEN_READWRITE, &raw), SQLITE_OK);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
+    dbconn::SetStatementMilliseconds(50);
+    dbutil::ResultTable table;
+    const int rc = table.Run(raw, "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) SELECT count(*) "
+                                  "FROM options, n");
+    dbconn::SetStatementMilliseconds(dbconn::kDefaultStatementMilliseconds);
+    EXPECT_EQ(rc, SQLITE_INTERRUPT);
+    EXPECT_EQ(dbconn::StoppedStatementText(raw),
+              "the table options took too long to read, so reading it was stopped after 1 second");
+    EXPECT_EQ(table.Run(raw, "SELECT hex(zeroblob(600000))"), SQLITE_TOOBIG);
+    EXPECT_EQ(table.Run(raw, "SELECT length(hex(zeroblob(50000))) FROM options"), SQLITE_OK);
+    EXPECT_EQ(dbconn::StoppedStatementText(raw), "");
 }

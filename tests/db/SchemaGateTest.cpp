@@ -48,7 +48,7 @@ const LayoutCase kLayoutCases[] = {
     {"a channel-keyed table without ch_id", "DROP TABLE ScrambleInfo; CREATE TABLE ScrambleInfo (channel INTEGER)",
      "The table ScrambleInfo has no column ch_id."},
     {"a table that is a broken view", "DROP TABLE SDTInfo; CREATE VIEW SDTInfo AS SELECT * FROM nowhere",
-     "The table SDTInfo cannot be read: no such table: main.nowhere."},
+     "The table SDTInfo is a view; the receiver stores it as a table."},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 // The reads run even when a check refuses the file, so that the bounded result
 // reading behind the checks is exercised too.
 #include "db/ChannelDB.h"
+#include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "listctrl/RecordLookup.h"
 #include "listctrl/RowFormat.h"
@@ -117,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         return 0;
     }
-    if (sqlite3_open(path.c_str(), &g_db) != SQLITE_OK) {
+    if (dbconn::Open(path.c_str(), SQLITE_OPEN_READWRITE, &g_db) != SQLITE_OK) {
         sqlite3_close(g_db);
         g_db = nullptr;
         return 0;

@@ -1,5 +1,6 @@
 // CSV: the record format, and the channel export and import over real files.
 #include "match/Csv.h"
+#include "HostileFiles.h"
 #include "MatchTestSupport.h"
 #include "match/ChannelCsv.h"
 
@@ -16,6 +17,21 @@ TEST(Csv, FieldsWithCommasQuotesLineBreaksAndNonAsciiSurviveARoundTrip) {
     ASSERT_EQ(parsed.records.size(), 2u);
     EXPECT_EQ(parsed.records[0], record);
     EXPECT_EQ(parsed.lines, (std::vector<int>{1, 4}));
+}
+
+// A spreadsheet runs a cell that begins with =, +, -, @, TAB or CR as a formula.
+TEST(Csv, FormulaLikeTextGetsOneApostropheThatTheImportRemovesAgain) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"=1+2", "'=1+2"}, {"+SUM(A1:A9)", "'+SUM(A1:A9)"},
+        {"-2+3", "'-2+3"}, {"@cmd", "'@cmd"},
+        {"\tx", "'\tx"},   {"\rx", "'\rx"},
+        {"'=x", "''=x"},   {"'plain", "'plain"},
+        {"ZDF", "ZDF"},    {"", ""},
+    };
+    for (const auto& [stored, written] : cases) {
+        EXPECT_EQ(csv::GuardFormula(stored), written);
+        EXPECT_EQ(csv::UnguardFormula(written), stored);
+    }
 }
 
 TEST(Csv, MalformedTextIsRefusedWithItsLine) {
@@ -55,15 +71,41 @@ protected:
 
 TEST_F(CsvImportTest, AnUnchangedExportImportsWithoutAnyChange) {
     Sql("UPDATE ChannelInfo SET name = 'Ö1, \"Kultur\"' WHERE ch_id = 6");
+    // Formulas, line breaks, a negative number, Latin-1 longer than the field in UTF-8,
+    // and group names holding the separator, a quote, or nothing, or shared.
+    Sql("UPDATE ChannelInfo SET name = '=HYPERLINK(A1)' WHERE ch_id = 1; UPDATE ChannelInfo SET name = '-2+3', "
+        "ch_order = -5 WHERE ch_id = 2; UPDATE ChannelInfo SET name = 'two' || char(13, 10) || 'lines' WHERE ch_id = "
+        "3; UPDATE ChannelInfo SET name = CAST(X'C4D6DCC4D6DCC4D6DCC4D6DC' AS TEXT) WHERE ch_id = 4; UPDATE FAVGRPInfo "
+        "SET name = '@News;Sport'; INSERT INTO FAVGRPInfo VALUES (2, '\"Q\"', 2), (3, '', 3), (4, '@News;Sport', 4); "
+        "INSERT INTO FAVListInfo VALUES (2, 3, 'ZDF', 1, 2, 0, 1), (3, 4, 'ZDF', 1, 2, 0, 1), (4, 5, 'arte', 1, 3, 0, "
+        "1)");
     // A number two channels already share is the file's own, not the import's doing.
     Sql("UPDATE ChannelInfo SET ch_order = 0 WHERE ch_id IN (4, 5)");
     const std::string before = FileBytes();
     const match::ChannelSet set = ReadOpen();
-    const CsvImportPlan plan = match::PlanCsvImport(Exported(), set);
+    const std::string exported = Exported();
+    EXPECT_NE(exported.find(",'=HYPERLINK(A1),"), std::string::npos) << exported;
+    const CsvImportPlan plan = match::PlanCsvImport(exported, set);
     ASSERT_FALSE(plan.Refused()) << plan.error;
-    EXPECT_TRUE(plan.changes.empty());
+    EXPECT_EQ(plan.changes, std::vector<std::string>());
     ASSERT_EQ(match::ApplyCsvImport(m_db, set, plan), 0);
     EXPECT_EQ(FileBytes(), before);
+}
+
+TEST_F(CsvImportTest, EveryHostileFileThatOpensExportsAndImportsWithoutAChange) {
+    for (const fixtures::HostileFile& file : fixtures::HostileFiles()) {
+        using Outcome = fixtures::HostileFile::Outcome;
+        if (file.outcome != Outcome::Opens && file.outcome != Outcome::OpensTold) {
+            continue;
+        }
+        fixtures::WriteHostileFile(file, TempPath("hostile.dat"));
+        match::ChannelSet set;
+        std::string error;
+        ASSERT_TRUE(match::ReadChannelSetFromFile(TempPath("hostile.dat"), set, error)) << file.name << error;
+        const CsvImportPlan plan = match::PlanCsvImport(match::ExportCsv(set), set);
+        EXPECT_EQ(plan.error, "") << file.name;
+        EXPECT_EQ(plan.changes, std::vector<std::string>()) << file.name;
+    }
 }
 
 TEST_F(CsvImportTest, ImportRenamesMovesFlagsAndRegroupsMatchedChannels) {

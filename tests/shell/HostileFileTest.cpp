@@ -5,17 +5,17 @@
 #include "HostileFiles.h"
 #include "TableDump.h"
 #include "TestSupport.h"
-#include "shell/MainFrame.h"
-#include "seams/ModalDialog.h"
-#include "shell/OrvaneApp.h"
-#include "document/OrvaneDoc.h"
-#include "shell/SplitterView.h"
 #include "channels/EditChannelDlg.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/RecordListCtrl.h"
 #include "satellites/EditSatDlg.h"
 #include "satellites/NITView.h"
+#include "seams/ModalDialog.h"
+#include "shell/MainFrame.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,6 +175,22 @@ void HostileFileTest::opensOrRefuses() {
         QVERIFY(!opened);
         QCOMPARE(shown, QStringList{kRevisionRefusal});
         break;
+    case HostileFile::Outcome::OpensTold: {
+        QVERIFY(opened);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(QString::fromStdString(file.refusal)), qPrintable(shown[0]));
+        // The editor's writes must not fire them.
+        CChannelDB db;
+        QCOMPARE(db.UpdateChannelOrder(2, 77), 0);
+        QVERIFY(db.InsertFavGroup("Fresh") > 0);
+        dbutil::ResultTable table;
+        QCOMPARE(table.Run(g_db, "SELECT (SELECT count(*) FROM SATInfo WHERE Name = 'trigger ran') || '/' || "
+                                 "(SELECT count(*) FROM ChannelInfo WHERE ch_id = 2) || '/' || "
+                                 "(SELECT count(*) > 0 FROM FAVListInfo)"),
+                 SQLITE_OK);
+        QCOMPARE(QString::fromUtf8(table.FirstValue()), QStringLiteral("0/1/1"));
+        break;
+    }
     }
     QCOMPARE(g_db != nullptr, opened);
     m_app->Document()->OnNewDocument();
