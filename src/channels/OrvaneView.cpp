@@ -1,20 +1,21 @@
 #include "OrvaneView.h"
 
+#include "BulkCommands.h"
 #include "ChannelDropTargets.h"
 #include "ChannelFindBar.h"
 #include "EditChannelDlg.h"
-#include "seams/DbProblems.h"
-#include "seams/EditPopupMenu.h"
-#include "seams/MessageBox.h"
-#include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
-#include "seams/WaitCursor.h"
 #include "db/UndoHistory.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/DragImage.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/ListKeyFilter.h"
 #include "listctrl/ListSorter.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/DbProblems.h"
+#include "seams/EditPopupMenu.h"
+#include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
+#include "seams/WaitCursor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -103,8 +104,9 @@ std::string CountedName(const char* verb, qsizetype count, const char* noun) {
 
 COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
     : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_findBar(new CChannelFindBar(this)),
-      m_filterNotice(new QLabel(this)), m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
-                                                  [this](const QPoint& globalPos) { DragRelease(globalPos); }),
+      m_filterNotice(new QLabel(this)), m_bulk(new CBulkCommands(this, doc)),
+      m_capture([this](const QPoint& globalPos) { DragMove(globalPos); },
+                [this](const QPoint& globalPos) { DragRelease(globalPos); }),
       m_dragImage(std::make_unique<CDragImage>()) {
     setObjectName(QStringLiteral("channelView"));
     m_list->setObjectName(QStringLiteral("channelList"));
@@ -192,7 +194,10 @@ void COrvaneView::LayOut() {
 // Commands.
 
 void COrvaneView::ShowContextMenu(const QPoint& listPoint) {
-    editmenu::Run(this, m_list->mapToGlobal(listPoint), *this);
+    editmenu::Run(
+        this, m_list->mapToGlobal(listPoint), *this,
+        [this](QMenu& menu) { CBulkCommands::AddItems(menu, m_bulk, false); },
+        [this](const QAction* chosen) { m_bulk->RunItem(chosen); });
 }
 
 bool COrvaneView::CanRun(EditCmd cmd) const {
@@ -477,17 +482,21 @@ void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
     CWaitCursor wait;
     CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to a favourite group");
     m_db.BeginTransaction();
+    // The group's channels are told of once for the whole drop, not once each.
+    bool already = false;
     for (const int row : m_list->SelectedRows()) {
         const int rc = m_db.AddFavEntry(m_list->RowId(row), groupId);
-        if (rc == 1) {
-            MessageBox::Tell(this, QString::fromLatin1(kAlreadyInGroupMessage));
-        } else if (rc < 0) {
+        if (rc < 0) {
             CChannelDB::Rollback();
             MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
             return;
         }
+        already = already || rc == 1;
     }
     m_db.CommitTransaction();
+    if (already) {
+        MessageBox::Tell(this, QString::fromLatin1(kAlreadyInGroupMessage));
+    }
     if (groupId == m_favGroupId) {
         GetDocument()->UpdateAllViews(this, 0);
     }
@@ -506,12 +515,14 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
     const int32_t groupId = m_favGroupId;
     CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to the favourite list");
     m_db.BeginTransaction();
+    // One box for the whole drop, naming the first channel the list held already.
+    QString already;
     for (const int row : m_list->SelectedRows()) {
         const int32_t chId = m_list->RowId(row);
         const QString name = m_list->CellText(row, kChannelServiceColumn);
         const int rc = m_db.AddFavEntry(chId, groupId);
         if (rc == 1) {
-            MessageBox::Tell(this, QString::fromLatin1(kAlreadyInListMessage).arg(name));
+            already = already.isNull() ? name : already;
         } else if (rc < 0) {
             CChannelDB::Rollback();
             MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
@@ -523,6 +534,9 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
         }
     }
     m_db.CommitTransaction();
+    if (!already.isNull()) {
+        MessageBox::Tell(this, QString::fromLatin1(kAlreadyInListMessage).arg(already));
+    }
     g_dbModified = true;
     ApplyFilter();
 }

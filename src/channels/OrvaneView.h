@@ -9,9 +9,9 @@
 // start, the view captures the mouse on the list's viewport, follows the moves and
 // acts on the release, by the kind of window that was last under the pointer.
 #include "ChannelFilter.h"
-#include "seams/DocView.h"
 #include "db/ChannelDB.h"
 #include "listctrl/DragCapture.h"
+#include "seams/DocView.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -20,6 +20,7 @@
 
 #include <memory>
 
+class CBulkCommands;
 class CChannelFindBar;
 class CDragImage;
 class CFavDropList;
@@ -54,6 +55,8 @@ public:
     CChannelFindBar* FindBar() const { return m_findBar; }
 
     CRecordListCtrl* List() const { return m_list; }
+    // Lock, Hide, Add to Favourite Group and the like on all selected rows.
+    CBulkCommands* Bulk() const { return m_bulk; }
     int CurrentFavGroup() const { return m_favGroupId; }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
@@ -67,6 +70,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend class CBulkCommands; // refilters after its commands
+
     // What lies under the pointer during a drag.
     struct DropWindow {
         QWidget* widget = nullptr; // the pane or list found; null for anything else
@@ -110,6 +115,7 @@ private:
     CRecordListCtrl* m_list;
     CChannelFindBar* m_findBar;
     QLabel* m_filterNotice;
+    CBulkCommands* m_bulk;
     CChannelFilter m_filter;
     CChannelSearchIndex m_searchIndex;
     bool m_searchIndexStale = true;
