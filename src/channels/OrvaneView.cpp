@@ -272,13 +272,14 @@ void COrvaneView::OnEditDelete() {
     CUndoStep step(CountedName("Delete", rows.size(), "channel"));
     // Every row stays on screen until the whole delete is stored, so a failure
     // that rolls the delete back leaves the list showing what is stored.
-    bool stored = m_db.BeginTransaction() == 0;
-    int rc = 0;
-    for (int i = 0; stored && i < rows.size(); ++i) {
-        rc = m_db.DeleteChannel(m_list->RowId(rows[i]));
-        stored = rc == 0;
+    std::vector<int32_t> ids;
+    ids.reserve(static_cast<size_t>(rows.size()));
+    for (const int row : rows) {
+        ids.push_back(m_list->RowId(row));
     }
-    stored = stored && m_db.CommitTransaction() == 0;
+    bool stored = m_db.BeginTransaction() == 0;
+    int rc = stored ? m_db.DeleteChannels(ids) : 0;
+    stored = stored && rc == 0 && m_db.CommitTransaction() == 0;
     if (!stored) {
         CChannelDB::Rollback();
         if (!TellIfDoesNotFit(this, rc)) {
