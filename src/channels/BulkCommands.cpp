@@ -434,13 +434,16 @@ namespace bulkmenu {
 void Attach(QMenu* menu, std::function<CBulkCommands*()> target) {
     menu->addSeparator();
     auto holder = std::make_shared<QPointer<QMenu>>();
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, holder, target = std::move(target)] {
+    const auto refill = [menu, holder, target = std::move(target)] {
         // The last items go with their holder (a deleted action leaves every menu).
         delete holder->data();
         *holder = new QMenu(menu);
         CBulkCommands::AddItems(**holder, target(), true);
         menu->addActions((*holder)->actions());
-    });
+    };
+    // Built now as well, so the menu is whole before it first opens.
+    refill();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, refill);
 }
 
 } // namespace bulkmenu
