@@ -401,7 +401,8 @@ void OrvaneViewTest::keysAndContextMenu() {
         QVERIFY(item.enabled);
     }
     QCOMPARE(texts, (QStringList{"Add", "Edit\tSpace", "Delete\tDel", "Renumber", "Loc&k", "U&nlock", "&Hide",
-                                 "Un&hide", "Add to &Favourite Group"}));
+                                 "Un&hide", "Move to &Top", "Move to &Bottom", "Move to N&umber…", "Replace in &Names…",
+                                 "&Renumber Selection From…", "Add to &Favourite Group"}));
     QCOMPARE(m_view->List()->CellText(6, kChannelNoColumn), QStringLiteral("7"));
 
     // Without a database every item is greyed.
