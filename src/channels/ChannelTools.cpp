@@ -1,15 +1,16 @@
 #include "ChannelTools.h"
 
 #include "ChangeListDlg.h"
+#include "db/UndoHistory.h"
+#include "document/OrvaneDoc.h"
+#include "match/ChannelCsv.h"
+#include "match/ChannelEdits.h"
 #include "seams/AppMessages.h"
 #include "seams/DbProblems.h"
 #include "seams/FileChooser.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
-#include "db/UndoHistory.h"
-#include "match/ChannelCsv.h"
-#include "match/ChannelEdits.h"
+#include "seams/WaitCursor.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -152,6 +153,7 @@ void CChannelTools::OnImportCsv() {
                        Lines(plan.changes), QStringLiteral("&Import"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
         CUndoStep step("Import channels from CSV");
+        CWaitCursor wait;
         Changed(match::ApplyCsvImport(db, set, plan), QStringLiteral("The import"));
     }
 }
@@ -186,6 +188,7 @@ void CChannelTools::OnApplyOrder() {
                        QStringLiteral("Also take the reference's &favourite groups"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
         CUndoStep step("Apply order from reference file");
+        CWaitCursor wait;
         Changed(match::ApplyOrder(db, set, plan, reference, dlg.Checked()), QStringLiteral("Applying the order"));
     }
 }
@@ -225,5 +228,6 @@ void CChannelTools::OnFindDuplicates() {
         return;
     }
     CUndoStep step("Remove duplicate channels");
+    CWaitCursor wait;
     Changed(match::RemoveDuplicates(db, set, sets), QStringLiteral("Removing the duplicates"));
 }

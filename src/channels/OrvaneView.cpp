@@ -1,5 +1,6 @@
 #include "OrvaneView.h"
 
+#include "BulkCommands.h"
 #include "ChannelDropTargets.h"
 #include "ChannelFindBar.h"
 #include "EditChannelDlg.h"
@@ -100,9 +101,10 @@ std::string CountedName(const char* verb, qsizetype count, const char* noun) {
 
 COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
     : QWidget(parent), CDocView(doc), m_list(new CRecordListCtrl(this)), m_findBar(new CChannelFindBar(this)),
-      m_filterNotice(new QLabel(this)), m_dragger(
-                                            m_list, [this](const QPoint& globalPos) { DragMove(globalPos); },
-                                            [this](const QPoint& globalPos) { DragRelease(globalPos); }) {
+      m_filterNotice(new QLabel(this)), m_bulk(new CBulkCommands(this, doc)),
+      m_dragger(
+          m_list, [this](const QPoint& globalPos) { DragMove(globalPos); },
+          [this](const QPoint& globalPos) { DragRelease(globalPos); }) {
     setObjectName(QStringLiteral("channelView"));
     m_list->setObjectName(QStringLiteral("channelList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -184,7 +186,10 @@ void COrvaneView::LayOut() {
 // Commands.
 
 void COrvaneView::ShowContextMenu(const QPoint& listPoint) {
-    editmenu::Run(this, m_list->mapToGlobal(listPoint), *this);
+    editmenu::Run(
+        this, m_list->mapToGlobal(listPoint), *this,
+        [this](QMenu& menu) { CBulkCommands::AddItems(menu, m_bulk, false); },
+        [this](const QAction* chosen) { m_bulk->RunItem(chosen); });
 }
 
 bool COrvaneView::CanRun(EditCmd cmd) const {
@@ -259,13 +264,14 @@ void COrvaneView::OnEditDelete() {
     CUndoStep step(CountedName("Delete", rows.size(), "channel"));
     // Every row stays on screen until the whole delete is stored, so a failure
     // that rolls the delete back leaves the list showing what is stored.
-    bool stored = m_db.BeginTransaction() == 0;
-    int rc = 0;
-    for (int i = 0; stored && i < rows.size(); ++i) {
-        rc = m_db.DeleteChannel(m_list->RowId(rows[i]));
-        stored = rc == 0;
+    std::vector<int32_t> ids;
+    ids.reserve(static_cast<size_t>(rows.size()));
+    for (const int row : rows) {
+        ids.push_back(m_list->RowId(row));
     }
-    stored = stored && m_db.CommitTransaction() == 0;
+    bool stored = m_db.BeginTransaction() == 0;
+    int rc = stored ? m_db.DeleteChannels(ids) : 0;
+    stored = stored && rc == 0 && m_db.CommitTransaction() == 0;
     if (!stored) {
         CChannelDB::Rollback();
         if (!TellIfDoesNotFit(this, rc)) {
@@ -432,17 +438,21 @@ void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
     CWaitCursor wait;
     CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to a favourite group");
     m_db.BeginTransaction();
+    // The group's channels are told of once for the whole drop, not once each.
+    bool already = false;
     for (const int row : m_list->SelectedRows()) {
         const int rc = m_db.AddFavEntry(m_list->RowId(row), groupId);
-        if (rc == 1) {
-            MessageBox::Tell(this, QString::fromLatin1(kAlreadyInGroupMessage));
-        } else if (rc < 0) {
+        if (rc < 0) {
             CChannelDB::Rollback();
             MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
             return;
         }
+        already = already || rc == 1;
     }
     m_db.CommitTransaction();
+    if (already) {
+        MessageBox::Tell(this, QString::fromLatin1(kAlreadyInGroupMessage));
+    }
     if (groupId == m_favGroupId) {
         GetDocument()->UpdateAllViews(this, 0);
     }
@@ -461,12 +471,14 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
     const int32_t groupId = m_favGroupId;
     CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to the favourite list");
     m_db.BeginTransaction();
+    // One box for the whole drop, naming the first channel the list held already.
+    QString already;
     for (const int row : m_list->SelectedRows()) {
         const int32_t chId = m_list->RowId(row);
         const QString name = m_list->CellText(row, kChannelServiceColumn);
         const int rc = m_db.AddFavEntry(chId, groupId);
         if (rc == 1) {
-            MessageBox::Tell(this, QString::fromLatin1(kAlreadyInListMessage).arg(name));
+            already = already.isNull() ? name : already;
         } else if (rc < 0) {
             CChannelDB::Rollback();
             MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
@@ -478,6 +490,9 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
         }
     }
     m_db.CommitTransaction();
+    if (!already.isNull()) {
+        MessageBox::Tell(this, QString::fromLatin1(kAlreadyInListMessage).arg(already));
+    }
     g_dbModified = true;
     ApplyFilter();
 }

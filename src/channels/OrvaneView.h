@@ -17,6 +17,9 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <memory>
+
+class CBulkCommands;
 class CChannelFindBar;
 class CFavDropList;
 class CGroupDropTree;
@@ -50,6 +53,8 @@ public:
     CChannelFindBar* FindBar() const { return m_findBar; }
 
     CRecordListCtrl* List() const { return m_list; }
+    // Lock, Hide, Add to Favourite Group and the like on all selected rows.
+    CBulkCommands* Bulk() const { return m_bulk; }
     int CurrentFavGroup() const { return m_favGroupId; }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
@@ -64,6 +69,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend class CBulkCommands; // refilters after its commands
+
     // What lies under the pointer during a drag.
     struct DropWindow {
         QWidget* widget = nullptr; // the pane or list found; null for anything else
@@ -104,6 +111,7 @@ private:
     CRecordListCtrl* m_list;
     CChannelFindBar* m_findBar;
     QLabel* m_filterNotice;
+    CBulkCommands* m_bulk;
     CChannelFilter m_filter;
     CChannelSearchIndex m_searchIndex;
     bool m_searchIndexStale = true;

@@ -131,6 +131,8 @@ public:
     int CheckNitRowFits(int32_t nitId);
     int CheckChannelRowFits(int32_t chId);
     int CheckListedChannelsFit();
+    // The rows of the chosen channels, before a command on many channels at once.
+    int CheckChannelRowsFit(std::span<const int32_t> chIds);
     int CheckLnbRowsFit();
     // The values a record field holds, by column position: a number from low to high
     // (low > high: not checked), or with `text` a text of at most `high` bytes.
@@ -172,6 +174,35 @@ public:
     // Writes a channel's number alone, leaving every other column's bytes as stored.
     int UpdateChannelOrder(int32_t chId, int32_t order);
 
+    // Commands on many chosen listed channels at once (ids below 20000), each one
+    // statement per table, so a few thousand channels take milliseconds. 0 or the
+    // negated code; nothing is checked for fit here (CheckChannelRowsFit).
+    enum class ChannelFlag { Lock, Hide };
+    int SetChannelFlag(std::span<const int32_t> chIds, ChannelFlag flag, bool on);
+    // Adds every chosen channel that group `groupId` does not hold yet, after its
+    // entries in the chosen order; `skipped` counts the channels it held already.
+    int AddFavEntries(std::span<const int32_t> chIds, int32_t groupId, int& skipped);
+    // How many listed channels outside the choice have a number from `first` to
+    // `last`: the clash of giving the chosen ones those numbers. Count or negated code.
+    int CountOrderClashes(std::span<const int32_t> chIds, int32_t first, int32_t last);
+    // The chosen channels get `first`, `first` + 1, ... in the given order; with
+    // `makeRoom` every other listed channel numbered `first` or more moves up by the
+    // number chosen first. One transaction.
+    int RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t first, bool makeRoom);
+    // The highest number of a listed channel outside the choice from `first` on, 0
+    // when none, or the negated code.
+    int MaxOrderFrom(std::span<const int32_t> chIds, int32_t first);
+    // New names for chosen channels, their favourite entries' copies with them; one
+    // transaction. Names over 15 bytes are refused (kValueDoesNotFit), nothing stored.
+    struct ChannelName {
+        int32_t chId;
+        std::string name;
+    };
+    int RenameChannels(std::span<const ChannelName> names);
+    // As DeleteChannel for each chosen channel: its row and its schedule, scramble
+    // and favourite rows. Callers run it inside their transaction.
+    int DeleteChannels(std::span<const int32_t> chIds);
+
     // Ending a caller's transaction after a failure; the layer itself has no
     // rollback operation in its contract, this only spares callers the raw call.
     static void Rollback();
@@ -190,6 +221,8 @@ protected:
     int RefuseUnfit(const std::string& what);
     // 0 when every value of the rows `sql` selects lies in its column's range.
     int CheckRowsFit(const char* sql, std::span<const ColumnRange> ranges);
+    // "(1,2,3)": ids as an SQL list; integers need no quoting.
+    static std::string IdList(std::span<const int32_t> chIds);
     // Deletes one channel and its rows in other tables by its exact stored id.
     int DeleteChannelRows(int32_t chId);
 

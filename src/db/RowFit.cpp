@@ -117,6 +117,19 @@ int CChannelDB::CheckListedChannelsFit() {
     return CheckRowsFit("SELECT * FROM ChannelInfo WHERE ch_id < 20000", kChannelColumns);
 }
 
+int CChannelDB::CheckChannelRowsFit(std::span<const int32_t> chIds) {
+    for (const int32_t chId : chIds) {
+        if (const int rc = CheckSigned16(chId, "ch_id"); rc != 0) {
+            return rc;
+        }
+    }
+    if (chIds.empty()) {
+        return 0;
+    }
+    const std::string sql = "SELECT * FROM ChannelInfo WHERE ch_id IN " + IdList(chIds);
+    return CheckRowsFit(sql.c_str(), kChannelColumns);
+}
+
 int CChannelDB::CheckLnbRowsFit() {
     // Only the two tuners' rows are written back by a save; others stay as stored.
     return CheckRowsFit("SELECT * FROM LNBInfo WHERE Tuner_ID IN (0, 1)", kLnbColumns);

@@ -65,9 +65,40 @@ bool CRecordListModel::RemoveRow(int row) {
     return true;
 }
 
+namespace {
+// Up to this many rows are removed one run of neighbours at a time.
+constexpr qsizetype kRunsWorthOneMove = 16;
+} // namespace
+
 void CRecordListModel::RemoveRows(QList<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return !IsRow(row); }), rows.end());
+    if (!rows.isEmpty() && rows.size() - 1 != rows.last() - rows.first() && rows.size() > kRunsWorthOneMove) {
+        // Rows scattered over the list (chosen under a filter): one removal each makes
+        // the view walk all its rows every time, seconds for a few thousand. The rows
+        // go to the end in one layout change instead (selection and hidden rows follow
+        // their rows) and leave from there in one removal.
+        std::vector<char> removed(m_rows.size(), 0);
+        for (const int row : rows) {
+            removed[static_cast<size_t>(row)] = 1;
+        }
+        std::vector<int> order;
+        order.reserve(m_rows.size());
+        for (const char which : {char(0), char(1)}) {
+            for (size_t row = 0; row < m_rows.size(); ++row) {
+                if (removed[row] == which) {
+                    order.push_back(static_cast<int>(row));
+                }
+            }
+        }
+        Permute(order);
+        const int first = static_cast<int>(m_rows.size() - static_cast<size_t>(rows.size()));
+        beginRemoveRows(QModelIndex(), first, static_cast<int>(m_rows.size()) - 1);
+        m_rows.erase(m_rows.begin() + first, m_rows.end());
+        endRemoveRows();
+        return;
+    }
     // From the bottom up, one notification per run of neighbouring rows, so the
     // indexes still to remove stay valid and a large selection goes in few steps.
     for (qsizetype end = rows.size(); end > 0;) {

@@ -8,8 +8,10 @@
 
 namespace editmenu {
 
-void Run(QWidget* parent, const QPoint& globalPos, CEditCommands& view) {
+void Run(QWidget* parent, const QPoint& globalPos, CEditCommands& view, const std::function<void(QMenu&)>& addMore,
+         const std::function<void(const QAction*)>& runMore) {
     QMenu menu(parent);
+    QList<QAction*> own;
     menu.setObjectName(QStringLiteral("editPopupMenu"));
     for (const EditCmdInfo& info : kEditCmds) {
         if (info.cmd == EditCmd::Renumber) {
@@ -19,9 +21,20 @@ void Run(QWidget* parent, const QPoint& globalPos, CEditCommands& view) {
         action->setObjectName(QLatin1String(info.objectName));
         action->setData(static_cast<int>(info.cmd));
         action->setEnabled(view.CanRun(info.cmd));
+        own.append(action);
     }
-    if (const QAction* chosen = PopupMenu::Exec(menu, globalPos)) {
+    if (addMore) {
+        menu.addSeparator();
+        addMore(menu);
+    }
+    QAction* chosen = PopupMenu::Exec(menu, globalPos);
+    if (chosen == nullptr) {
+        return;
+    }
+    if (own.contains(chosen)) {
         view.Run(static_cast<EditCmd>(chosen->data().toInt()));
+    } else if (runMore) {
+        runMore(chosen);
     }
 }
 

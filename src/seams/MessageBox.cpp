@@ -2,6 +2,7 @@
 
 #include "seams/AppTitle.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -59,6 +60,10 @@ Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon, co
         box.setDefaultButton(QMessageBox::Yes);
     }
     const int result = box.exec();
+    // The box leaves the screen before the caller starts what was asked for, so a long
+    // command does not run under a painted-over question.
+    box.hide();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
     }

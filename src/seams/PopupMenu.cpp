@@ -29,6 +29,24 @@ QList<PopupMenu::Item> ItemsOf(const QMenu& menu) {
     return items;
 }
 
+// The enabled item named `name` in `menu` or its submenus, as a user reaches it.
+QAction* FindEnabled(const QMenu& menu, const QString& name) {
+    for (QAction* action : menu.actions()) {
+        if (!action->isEnabled()) {
+            continue;
+        }
+        if (action->objectName() == name) {
+            return action;
+        }
+        if (action->menu() != nullptr) {
+            if (QAction* inner = FindEnabled(*action->menu(), name)) {
+                return inner;
+            }
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 namespace PopupMenu {
@@ -44,12 +62,7 @@ QAction* Exec(QMenu& menu, const QPoint& globalPos) {
     }
     const QString choice = std::move(state.choices.front());
     state.choices.pop_front();
-    for (QAction* action : menu.actions()) {
-        if (!choice.isEmpty() && action->objectName() == choice && action->isEnabled()) {
-            return action;
-        }
-    }
-    return nullptr;
+    return choice.isEmpty() ? nullptr : FindEnabled(menu, choice);
 }
 
 void SetScripted(bool scripted) {

@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "channels/BulkCommands.h"
 #include "channels/ChannelTools.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
@@ -283,6 +284,11 @@ void CMainFrame::BuildEditMenu() {
     edit->addAction(m_undoCommands->UndoAction());
     edit->addAction(m_undoCommands->RedoAction());
     BuildFindCommands(edit);
+    // Lock, Hide, Add to Favourite Group ... on the channel list's selected rows.
+    bulkmenu::Attach(edit, [this]() -> CBulkCommands* {
+        COrvaneView* channels = ChannelView();
+        return channels != nullptr ? channels->Bulk() : nullptr;
+    });
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(edit, &QMenu::aboutToShow, m_undoCommands, &CUndoCommands::UpdateActions);
 }

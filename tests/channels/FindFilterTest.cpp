@@ -6,16 +6,16 @@
 #include "DialogDriver.h"
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "shell/MainFrame.h"
-#include "seams/ModalDialog.h"
-#include "shell/OrvaneApp.h"
-#include "seams/PopupMenu.h"
-#include "shell/SplitterView.h"
 #include "channels/ChannelFindBar.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/ModalDialog.h"
+#include "seams/PopupMenu.h"
+#include "shell/MainFrame.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -278,8 +278,11 @@ void FindFilterTest::aFilterTurnsOffRenumberAndReorderingDrags() {
     PopupMenu::QueueChoice(QString());
     emit List()->customContextMenuRequested(List()->RowBounds(0).center());
     const QList<PopupMenu::Item> items = PopupMenu::TakeShown().value(0);
-    QCOMPARE(items.size(), 4);
+    QCOMPARE(items.size(), 14);
     QVERIFY(!items[3].enabled); // Renumber
+    // Move to Top, Bottom and Number are off with it, as dragging is.
+    QCOMPARE(items[8].name, QStringLiteral("actionBulkMoveTop"));
+    QVERIFY(!items[8].enabled && !items[9].enabled && !items[10].enabled);
 
     // Dragging the shown rows 3 and 5 to the top moves nothing.
     List()->clearSelection();

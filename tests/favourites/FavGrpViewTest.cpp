@@ -297,8 +297,7 @@ void FavGrpViewTest::channelsDroppedOnAGroup() {
     QTest::mouseMove(Viewport(), m_panes->ItemCentre(0));
     QCOMPARE(m_panes->Groups()->DropTarget(), m_panes->Item(0));
     MoveAndRelease(Viewport(), m_panes->ItemCentre(0));
-    QCOMPARE(MessageBox::TakeShownTexts(),
-             (QStringList{"You already insert same channel!", "You already insert same channel!"}));
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"You already insert same channel!"}); // once for the drop
     QCOMPARE(StoredEntries(1), (QStringList{"Das Erste", "ZDF", "Arte", "3sat", "Kika"}));
     QCOMPARE(m_panes->Groups()->DropTarget(), nullptr);
     // "Sport" is the current group: the list shows the new entry.

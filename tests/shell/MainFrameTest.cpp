@@ -2,19 +2,19 @@
 // the editing area, the channel container and its Close command.
 #include "shell/MainFrame.h"
 #include "TestSupport.h"
-#include "shell/MenuBar.h"
-#include "seams/ModalDialog.h"
-#include "shell/OrvaneApp.h"
-#include "document/OrvaneDoc.h"
-#include "seams/PendingEdits.h"
-#include "shell/SplitterView.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "favourites/FavGrpView.h"
 #include "favourites/FavListView.h"
 #include "listctrl/RecordListCtrl.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
+#include "seams/ModalDialog.h"
+#include "seams/PendingEdits.h"
+#include "shell/MenuBar.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -170,10 +170,28 @@ void MainFrameTest::menuTree() {
         // No pane has been clicked into yet, so the Edit commands have no view to reach.
         // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
-         {QStringLiteral("&Add(off)"), QStringLiteral("&Edit\tSpace(off)"), QStringLiteral("&Delete\tDel(off)"),
-          QStringLiteral("-"), QStringLiteral("&Undo|Ctrl+Z(off)"), QStringLiteral("&Redo|Ctrl+Y(off)"),
-          QStringLiteral("-"), QStringLiteral("&Find...|Ctrl+F"), QStringLiteral("Find &Next|F3"),
-          QStringLiteral("Find &Previous|Shift+F3")}},
+         {QStringLiteral("&Add(off)"),
+          QStringLiteral("&Edit\tSpace(off)"),
+          QStringLiteral("&Delete\tDel(off)"),
+          QStringLiteral("-"),
+          QStringLiteral("&Undo|Ctrl+Z(off)"),
+          QStringLiteral("&Redo|Ctrl+Y(off)"),
+          QStringLiteral("-"),
+          QStringLiteral("&Find...|Ctrl+F"),
+          QStringLiteral("Find &Next|F3"),
+          QStringLiteral("Find &Previous|Shift+F3"),
+          QStringLiteral("-"),
+          QStringLiteral("Loc&k(off)"),
+          QStringLiteral("U&nlock(off)"),
+          QStringLiteral("&Hide(off)"),
+          QStringLiteral("Un&hide(off)"),
+          QStringLiteral("-"),
+          QStringLiteral("Move to &Top(off)"),
+          QStringLiteral("Move to &Bottom(off)"),
+          QStringLiteral("Move to N&umber…(off)"),
+          QStringLiteral("Replace in &Names…(off)"),
+          QStringLiteral("&Renumber Selection From…(off)"),
+          QStringLiteral("Add to &Favourite Group(off){}")}},
         {QStringLiteral("&Tools"),
          {QStringLiteral("&Setting"), QStringLiteral("-"), QStringLiteral("&Export Channels to CSV…"),
           QStringLiteral("&Import Channels from CSV…"), QStringLiteral("Apply &Order from Reference File…"),

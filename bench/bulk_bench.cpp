@@ -1,0 +1,181 @@
+// Commands on many selected channels, in the whole editor on the 19,999-channel
+// fixture, each against the same change done by plain SQL in one transaction on a
+// copy of the same file in the same run: delete of 2,000 rows chosen under a filter
+// (with the list laid out and painted afterwards), Lock of 5,000 rows and Add to
+// Favourite Group of 1,000 rows (with the repaint after them). Each command is taken back with Undo between runs.
+// Run with QT_QPA_PLATFORM=offscreen.
+#include "BenchTiming.h"
+#include "FixtureBuilder.h"
+#include "channels/BulkCommands.h"
+#include "channels/ChannelFindBar.h"
+#include "channels/OrvaneView.h"
+#include "db/ChannelDB.h"
+#include "listctrl/RecordListCtrl.h"
+#include "seams/MessageBox.h"
+#include "shell/MainFrame.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
+#include "shell/UndoCommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using bench::Median;
+using bench::Ms;
+
+constexpr int kRuns = 5;
+
+void Settle(CRecordListCtrl& list) {
+    list.doItemsLayout();
+    list.viewport()->repaint();
+    QApplication::processEvents();
+}
+
+// A command that leaves the rows where they are: the repaint the user waits for.
+void Paint(CRecordListCtrl& list) {
+    list.viewport()->repaint();
+    QApplication::processEvents();
+}
+
+// Selects every `step`-th shown row until `count` rows are selected; their ids.
+std::vector<int32_t> SelectShown(CRecordListCtrl& list, int count, int step) {
+    list.clearSelection();
+    std::vector<int32_t> ids;
+    int seen = 0;
+    for (int row = 0; row < list.RowCount() && static_cast<int>(ids.size()) < count; ++row) {
+        if (!list.isRowHidden(row, QModelIndex()) && seen++ % step == 0) {
+            list.SetRowSelected(row, true);
+            ids.push_back(list.RowId(row));
+        }
+    }
+    return ids;
+}
+
+std::string IdList(const std::vector<int32_t>& ids) {
+    std::string text = "(";
+    for (size_t i = 0; i < ids.size(); ++i) {
+        text += (i == 0 ? "" : ",") + std::to_string(ids[i]);
+    }
+    return text + ")";
+}
+
+// The baseline: `sql` in one transaction on a fresh copy of the fixture.
+double Baseline(const QString& pristine, const QString& copy, const std::string& sql) {
+    QFile::remove(copy);
+    QFile::copy(pristine, copy);
+    sqlite3* db = nullptr;
+    sqlite3_open(copy.toUtf8().constData(), &db);
+    const double ms = Ms([&] { sqlite3_exec(db, ("BEGIN;" + sql + "COMMIT;").c_str(), nullptr, nullptr, nullptr); });
+    sqlite3_close(db);
+    return ms;
+}
+
+void Report(const char* label, const std::vector<double>& command, const std::vector<double>& baseline) {
+    const double ms = Median(command);
+    const double base = Median(baseline);
+    std::printf("%s: %.2f ms, baseline %.2f ms, ratio %.2f\n", label, ms, base, ms / base);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    COrvaneApp::SelectSettingsStore();
+    MessageBox::SetScripted(true);
+    QTemporaryDir dir;
+    const QString pristine = dir.filePath(QStringLiteral("pristine.dat"));
+    const QString path = dir.filePath(QStringLiteral("large.dat"));
+    const QString copy = dir.filePath(QStringLiteral("baseline.dat"));
+    fixtures::WriteLargeDb(pristine.toStdString());
+    QFile::copy(pristine, path);
+
+    COrvaneApp editor;
+    if (!editor.InitInstance({path}, false)) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+        return 1;
+    }
+    CMainFrame* frame = editor.MainFrame();
+    frame->resize(1200, 800);
+    frame->show();
+    QApplication::processEvents();
+    COrvaneView* view = qobject_cast<CSplitterView*>(frame->EditingView())->ChannelView();
+    CRecordListCtrl* list = view->List();
+    Settle(*list);
+    const auto undo = [&] {
+        frame->UndoCommands()->Undo();
+        view = qobject_cast<CSplitterView*>(frame->EditingView())->ChannelView();
+        list = view->List();
+        Settle(*list);
+    };
+
+    // Delete under a filter: scrambled channels shown (4,000), 2,000 of them chosen.
+    view->ShowFindBar();
+    view->FindBar()->findChild<QCheckBox*>(QStringLiteral("scrambledFilterCheckBox"))->setChecked(true);
+    Settle(*list);
+    std::vector<double> times;
+    std::vector<double> baselines;
+    for (int run = 0; run < kRuns; ++run) {
+        const std::vector<int32_t> ids = SelectShown(*list, 2000, 2);
+        MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+        times.push_back(Ms([&] {
+            view->OnEditDelete();
+            Settle(*list);
+        }));
+        const std::string in = IdList(ids);
+        std::string sql;
+        for (const char* table : {"ChannelInfo", "ScheduleInfo", "ScrambleInfo", "FAVListInfo"}) {
+            sql += std::string("DELETE FROM ") + table + " WHERE ch_id IN " + in + ";";
+        }
+        baselines.push_back(Baseline(pristine, copy, sql));
+        undo();
+    }
+    Report("delete 2,000 filtered rows of 19,999 (list settled)", times, baselines);
+    view->FindBar()->findChild<QCheckBox*>(QStringLiteral("scrambledFilterCheckBox"))->setChecked(false);
+    Settle(*list);
+
+    // Lock of 5,000 rows, every fourth.
+    times.clear();
+    baselines.clear();
+    for (int run = 0; run < kRuns; ++run) {
+        const std::vector<int32_t> ids = SelectShown(*list, 5000, 4);
+        times.push_back(Ms([&] {
+            view->Bulk()->Run(CBulkCommands::Cmd::Lock);
+            Paint(*list);
+        }));
+        baselines.push_back(
+            Baseline(pristine, copy, "UPDATE ChannelInfo SET lock = 1 WHERE ch_id IN " + IdList(ids) + ";"));
+        undo();
+    }
+    Report("Lock 5,000 rows", times, baselines);
+
+    // Add to Favourite Group of 1,000 rows, every tenth.
+    times.clear();
+    baselines.clear();
+    for (int run = 0; run < kRuns; ++run) {
+        const std::vector<int32_t> ids = SelectShown(*list, 1000, 10);
+        times.push_back(Ms([&] {
+            view->Bulk()->AddToGroup(1, QStringLiteral("All"));
+            Paint(*list);
+        }));
+        MessageBox::TakeShownTexts();
+        const std::string sql =
+            "INSERT INTO FAVListInfo SELECT 1, b.i + row_number() OVER (), name, b.s + row_number() OVER (), ch_id, 0, "
+            "1 FROM ChannelInfo, (SELECT max(favlist_id) AS i, max(favlist_seq) AS s FROM FAVListInfo) AS b WHERE "
+            "ch_id "
+            "IN " +
+            IdList(ids) + " AND ch_id NOT IN (SELECT ch_id FROM FAVListInfo WHERE favgrp_id = 1);";
+        baselines.push_back(Baseline(pristine, copy, sql));
+        undo();
+    }
+    Report("Add 1,000 rows to a favourite group", times, baselines);
+    return 0;
+}

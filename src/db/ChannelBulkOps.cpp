@@ -1,0 +1,135 @@
+// Commands on many chosen channels at once: each is one statement, or one
+// transaction, over the whole choice instead of one statement per channel.
+#include "ChannelDB.h"
+
+#include <string>
+
+std::string CChannelDB::IdList(std::span<const int32_t> chIds) {
+    std::string list = "(";
+    for (size_t i = 0; i < chIds.size(); ++i) {
+        list += (i == 0 ? "" : ",") + std::to_string(chIds[i]);
+    }
+    return list + ")";
+}
+
+int CChannelDB::SetChannelFlag(std::span<const int32_t> chIds, ChannelFlag flag, bool on) {
+    if (chIds.empty()) {
+        return 0;
+    }
+    const std::string sql = std::string("UPDATE ChannelInfo SET ") + (flag == ChannelFlag::Lock ? "lock" : "hide") +
+                            " = " + (on ? "1" : "0") + " WHERE ch_id < 20000 AND ch_id IN " + IdList(chIds);
+    return ExecSql(sql.c_str());
+}
+
+int CChannelDB::AddFavEntries(std::span<const int32_t> chIds, int32_t groupId, int& skipped) {
+    skipped = 0;
+    if (const int rc = CheckUnsigned16(groupId, "FAVGRP_ID"); rc != 0) {
+        return rc;
+    }
+    for (const int32_t chId : chIds) {
+        if (const int rc = CheckUnsigned16(chId, "ch_id"); rc != 0) {
+            return rc;
+        }
+    }
+    if (chIds.empty()) {
+        return 0;
+    }
+    // The new entries follow the group's others in the chosen order, with ids and
+    // places after the highest ones stored, as one AddFavEntry after another gives them.
+    std::string picks;
+    for (size_t i = 0; i < chIds.size(); ++i) {
+        picks += (i == 0 ? "(" : ",(") + std::to_string(i) + "," + std::to_string(chIds[i]) + ")";
+    }
+    const std::string group = std::to_string(groupId);
+    const std::string sql =
+        "WITH pick(ord, id) AS (VALUES " + picks +
+        "), fresh AS (SELECT ord, id, row_number() OVER (ORDER BY ord) AS n FROM pick WHERE id NOT IN "
+        "(SELECT ch_id FROM favlistinfo WHERE favgrp_id = " +
+        group +
+        ")), base AS (SELECT coalesce(max(favlist_id),0) AS id0, coalesce(max(favlist_seq),0) AS seq0 FROM "
+        "favlistinfo) INSERT INTO favlistinfo SELECT " +
+        group +
+        ", id0 + n, (SELECT name FROM channelinfo WHERE ch_id = id), seq0 + n, id, 0, 1 FROM fresh, base ORDER BY ord";
+    if (const int rc = ExecSql(sql.c_str()); rc != 0) {
+        return rc;
+    }
+    skipped = static_cast<int>(chIds.size()) - sqlite3_changes(g_db);
+    return 0;
+}
+
+int CChannelDB::DeleteChannels(std::span<const int32_t> chIds) {
+    for (const int32_t chId : chIds) {
+        if (const int rc = CheckUnsigned16(chId, "ch_id"); rc != 0) {
+            return rc;
+        }
+    }
+    if (chIds.empty()) {
+        return 0;
+    }
+    // One statement per table for the whole choice: a statement per channel scans
+    // the schedule, scramble and favourite tables once for every channel.
+    const std::string ids = IdList(chIds);
+    for (const char* table : {"ChannelInfo", "ScheduleInfo", "ScrambleInfo", "FAVListInfo"}) {
+        const std::string sql = std::string("DELETE FROM ") + table + " WHERE ch_id IN " + ids;
+        if (const int rc = ExecSql(sql.c_str()); rc != 0) {
+            return rc;
+        }
+    }
+    return 0;
+}
+
+int CChannelDB::CountOrderClashes(std::span<const int32_t> chIds, int32_t first, int32_t last) {
+    const std::string sql = "SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000 AND ch_order BETWEEN " +
+                            std::to_string(first) + " AND " + std::to_string(last) + " AND ch_id NOT IN " +
+                            IdList(chIds);
+    return QueryNextId(sql.c_str(), 0);
+}
+
+int CChannelDB::MaxOrderFrom(std::span<const int32_t> chIds, int32_t first) {
+    const std::string sql = "SELECT coalesce(max(ch_order), 0) FROM ChannelInfo WHERE ch_id < 20000 AND ch_order >= " +
+                            std::to_string(first) + " AND ch_id NOT IN " + IdList(chIds);
+    return QueryNextId(sql.c_str(), 0);
+}
+
+int CChannelDB::RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t first, bool makeRoom) {
+    if (chIds.empty()) {
+        return 0;
+    }
+    int rc = BeginTransaction();
+    if (rc == 0 && makeRoom) {
+        const std::string sql = "UPDATE ChannelInfo SET ch_order = ch_order + " + std::to_string(chIds.size()) +
+                                " WHERE ch_id < 20000 AND ch_order >= " + std::to_string(first) + " AND ch_id NOT IN " +
+                                IdList(chIds);
+        rc = ExecSql(sql.c_str());
+    }
+    for (size_t i = 0; rc == 0 && i < chIds.size(); ++i) {
+        rc = UpdateChannelOrder(chIds[i], first + static_cast<int32_t>(i));
+    }
+    rc = rc == 0 ? CommitTransaction() : rc;
+    if (rc != 0) {
+        Rollback();
+    }
+    return rc;
+}
+
+int CChannelDB::RenameChannels(std::span<const ChannelName> names) {
+    for (const ChannelName& name : names) {
+        if (name.name.size() > sizeof(ChannelRecord{}.name) - 1) {
+            return RefuseUnfit("name " + name.name);
+        }
+        if (const int rc = CheckUnsigned16(name.chId, "ch_id"); rc != 0) {
+            return rc;
+        }
+    }
+    int rc = BeginTransaction();
+    for (size_t i = 0; rc == 0 && i < names.size(); ++i) {
+        rc = Execute(kSqliteError, "UPDATE ChannelInfo SET name = '%q' WHERE ch_id = %d", names[i].name.c_str(),
+                     names[i].chId);
+        rc = rc == 0 ? RenameFavEntries(names[i].chId, names[i].name.c_str()) : rc;
+    }
+    rc = rc == 0 ? CommitTransaction() : rc;
+    if (rc != 0) {
+        Rollback();
+    }
+    return rc;
+}
