@@ -9,9 +9,9 @@
 // start, the view captures the mouse on the list's viewport, follows the moves and
 // acts on the release, by the kind of window that was last under the pointer.
 #include "ChannelFilter.h"
-#include "seams/DocView.h"
 #include "db/ChannelDB.h"
 #include "listctrl/DragCapture.h"
+#include "seams/DocView.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -102,6 +102,8 @@ private:
     // Shows the rows the bar's filter lets through (all while it is closed or off).
     void ApplyFilter();
     void ShowFilterNotice();
+    // "n of m" over the rows shown, after the rows or the filter changed.
+    void UpdateFindCount();
 
     void DropOnGroupTree(CGroupDropTree& tree);
     void DropOnFavList(CFavDropList& target);
@@ -114,6 +116,7 @@ private:
     CChannelSearchIndex m_searchIndex;
     bool m_searchIndexStale = true;
     bool m_filtered = false;
+    QString m_searchedFile; // working copy the find bar's query was made in
     CChannelDB m_db;
     bool m_firstTime = true;
     int m_sortColumn = -1;
