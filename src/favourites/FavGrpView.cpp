@@ -2,13 +2,13 @@
 
 #include "FavGroupTree.h"
 #include "FavImages.h"
+#include "db/UndoHistory.h"
+#include "document/OrvaneDoc.h"
+#include "listctrl/DragImage.h"
+#include "listctrl/RowFormat.h"
 #include "seams/DbProblems.h"
 #include "seams/EditPopupMenu.h"
 #include "seams/MessageBox.h"
-#include "document/OrvaneDoc.h"
-#include "db/UndoHistory.h"
-#include "listctrl/DragImage.h"
-#include "listctrl/RowFormat.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -196,7 +196,8 @@ void CFavGrpView::OnEditEdit() {
 }
 
 void CFavGrpView::StoreLabel(QTreeWidgetItem* item, const QString& text) {
-    if (g_db == nullptr || !IsGroupItem(item)) {
+    // A label left as it was changes nothing: no step to undo, nothing unsaved.
+    if (g_db == nullptr || !IsGroupItem(item) || text == item->text(0)) {
         return;
     }
     const QByteArray name = StoredName(text);
