@@ -1,8 +1,8 @@
 // orvane-cli: every exit code, the edits saved only when asked, and the transfers.
 #include "SimulatorHarness.h"
-#include "userfile/EditorLock.h"
 #include "cli/OrvaneCli.h"
 #include "match/MatchTestSupport.h"
+#include "userfile/EditorLock.h"
 
 #include <filesystem>
 #include <fstream>
@@ -72,8 +72,8 @@ TEST_F(CliTest, ExitCodes) {
         {{"--version"}, 0, ""},
         {{}, 2, "orvane-cli: no command given"},
         {{"frobnicate"}, 2, "orvane-cli: unknown command 'frobnicate'"},
-        {{"--bogus", "list", old}, 2, "orvane-cli: Unknown option 'bogus'."},
-        {{"list"}, 2, "orvane-cli: list takes 1 arguments, not 0"},
+        {{"--bogus", "list", old}, 2, "orvane-cli: Unknown option '--bogus'."},
+        {{"list"}, 2, "orvane-cli: list takes 1 argument, not 0"},
         {{"list", old, "--format", "xml"}, 2, "orvane-cli: unknown format 'xml'"},
         {{"check", old, "--remove"}, 2, "orvane-cli: check does not take --remove"},
         {{"check", old}, 0, ""},
