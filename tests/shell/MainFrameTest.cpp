@@ -177,9 +177,9 @@ void MainFrameTest::menuTree() {
         // Edit and Delete have no row to act on.
         // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
-         {QStringLiteral("&Add"), QStringLiteral("&Edit\tSpace"), QStringLiteral("&Delete\tDel"),
-          QStringLiteral("-"), QStringLiteral("&Undo|Ctrl+Z(off)"), QStringLiteral("&Redo|Ctrl+Y(off)"),
-          QStringLiteral("-"), QStringLiteral("&Find...|Ctrl+F"), QStringLiteral("Find &Next|F3"),
+         {QStringLiteral("&Add"), QStringLiteral("&Edit\tSpace"), QStringLiteral("&Delete\tDel"), QStringLiteral("-"),
+          QStringLiteral("&Undo|Ctrl+Z(off)"), QStringLiteral("&Redo|Ctrl+Y(off)"), QStringLiteral("-"),
+          QStringLiteral("&Find...|Ctrl+F"), QStringLiteral("Find &Next|F3"),
           QStringLiteral("Find &Previous|Shift+F3")}},
         {QStringLiteral("&View"),
          {QStringLiteral("&Channel Edit|Ctrl+1"), QStringLiteral("&NIT Edit|Ctrl+2"),
@@ -221,8 +221,8 @@ void MainFrameTest::toolBarOrderTipsAndStates() {
                      .arg(action->objectName(), button->toolTip(), action->isEnabled() ? "" : "(off)");
     }
     QCOMPARE(order, QStringList({"actionFileNew [New]", "actionFileOpen [Open]", "actionFileSave [Save]", "-",
-                                 "actionUsbUpload [Upload]", "actionUsbDownload [Download]", "actionRenumber []",
-                                 "-", "actionAppAbout [About]"}));
+                                 "actionUsbUpload [Upload]", "actionUsbDownload [Download]", "actionRenumber []", "-",
+                                 "actionAppAbout [About]"}));
 }
 
 void MainFrameTest::statusPromptsAndReady() {
