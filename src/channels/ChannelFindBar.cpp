@@ -44,7 +44,7 @@ CChannelFindBar::CChannelFindBar(QWidget* parent)
     close->setToolTip(QStringLiteral("Close the find bar (Esc)"));
     close->setAutoRaise(true);
 
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* findLabel = new QLabel(QStringLiteral("F&ind:"), this);
     findLabel->setBuddy(m_edit);
     auto* findRow = new QHBoxLayout;
     findRow->addWidget(findLabel);
@@ -56,22 +56,32 @@ CChannelFindBar::CChannelFindBar(QWidget* parent)
     findRow->addStretch();
     findRow->addWidget(close);
 
+    // The menu bar's titles (File, Edit, View, Tools, Format, Language, Help) keep their
+    // letters: a box named by one of them could only be reached by a click.
+    // The filters take two rows, so the bar fits a narrow channel pane with every
+    // caption whole; the view keeps the pane at least as wide as the bar needs.
     m_filterRow = new QWidget(this);
-    auto* filterRow = new QHBoxLayout(m_filterRow);
-    filterRow->setContentsMargins(0, 0, 0, 0);
-    m_onlyMatches = AddFilterBox("&Only matches", "onlyMatchesCheckBox");
-    m_tv = AddFilterBox("&TV", "tvFilterCheckBox");
-    m_radio = AddFilterBox("&Radio", "radioFilterCheckBox");
+    auto* filterRows = new QVBoxLayout(m_filterRow);
+    filterRows->setContentsMargins(0, 0, 0, 0);
+    filterRows->setSpacing(2);
+    auto* kindRow = new QHBoxLayout;
+    auto* flagRow = new QHBoxLayout;
+    filterRows->addLayout(kindRow);
+    filterRows->addLayout(flagRow);
+    m_onlyMatches = AddFilterBox(kindRow, "Only &matches", "onlyMatchesCheckBox");
+    m_tv = AddFilterBox(kindRow, "TV", "tvFilterCheckBox");
+    m_radio = AddFilterBox(kindRow, "&Radio", "radioFilterCheckBox");
     m_satellite = new QComboBox(m_filterRow);
     m_satellite->setObjectName(QStringLiteral("satelliteFilterCombo"));
     m_satellite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_satellite->addItem(QStringLiteral("Any satellite"), -1);
-    filterRow->addWidget(m_satellite);
-    m_locked = AddFilterBox("&Locked", "lockedFilterCheckBox");
-    m_hidden = AddFilterBox("&Hidden", "hiddenFilterCheckBox");
-    m_scrambled = AddFilterBox("&Scrambled", "scrambledFilterCheckBox");
-    m_notInFavourites = AddFilterBox("&Not in a favourite group", "noFavouriteFilterCheckBox");
-    filterRow->addStretch();
+    kindRow->addWidget(m_satellite);
+    kindRow->addStretch();
+    m_locked = AddFilterBox(flagRow, "Loc&ked", "lockedFilterCheckBox");
+    m_hidden = AddFilterBox(flagRow, "Hi&dden", "hiddenFilterCheckBox");
+    m_scrambled = AddFilterBox(flagRow, "&Scrambled", "scrambledFilterCheckBox");
+    m_notInFavourites = AddFilterBox(flagRow, "&Not in a favourite group", "noFavouriteFilterCheckBox");
+    flagRow->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
@@ -87,10 +97,10 @@ CChannelFindBar::CChannelFindBar(QWidget* parent)
     connect(m_satellite, &QComboBox::currentIndexChanged, this, &CChannelFindBar::filterChanged);
 }
 
-QCheckBox* CChannelFindBar::AddFilterBox(const char* text, const char* name) {
+QCheckBox* CChannelFindBar::AddFilterBox(QBoxLayout* row, const char* text, const char* name) {
     auto* box = new QCheckBox(QString::fromLatin1(text), m_filterRow);
     box->setObjectName(QLatin1String(name));
-    m_filterRow->layout()->addWidget(box);
+    row->addWidget(box);
     connect(box, &QCheckBox::toggled, this, &CChannelFindBar::filterChanged);
     return box;
 }
@@ -99,6 +109,21 @@ void CChannelFindBar::Open() {
     show();
     m_edit->setFocus(Qt::ShortcutFocusReason);
     m_edit->selectAll();
+}
+
+void CChannelFindBar::Reset() {
+    {
+        const QSignalBlocker quietEdit(m_edit);
+        const QSignalBlocker quietCombo(m_satellite);
+        m_edit->clear();
+        for (QCheckBox* box : {m_onlyMatches, m_tv, m_radio, m_locked, m_hidden, m_scrambled, m_notInFavourites}) {
+            const QSignalBlocker quietBox(box);
+            box->setChecked(false);
+        }
+        m_satellite->setCurrentIndex(0);
+    }
+    m_count->clear();
+    m_note->clear();
 }
 
 QString CChannelFindBar::Text() const {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class CChannelDB;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -21,6 +22,9 @@ public:
 
     // Shows the bar with its text selected and the focus in it.
     void Open();
+    // Empties the query, turns every filter off and clears the count and the note,
+    // without signals: another file shows, and nothing of the last one's search counts.
+    void Reset();
     QString Text() const;
     ChannelFilterSettings Settings() const;
     // Refills the satellite drop-down; a chosen satellite that is gone falls back to any.
@@ -45,7 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QCheckBox* AddFilterBox(const char* text, const char* name);
+    QCheckBox* AddFilterBox(QBoxLayout* row, const char* text, const char* name);
 
     QLineEdit* m_edit;
     QToolButton* m_previous;

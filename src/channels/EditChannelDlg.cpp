@@ -1,10 +1,10 @@
 #include "EditChannelDlg.h"
 
 #include "SelectNitDlg.h"
+#include "listctrl/RowFormat.h"
 #include "seams/DialogFields.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"
-#include "listctrl/RowFormat.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,9 +18,11 @@
 #include <QVBoxLayout>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
+constexpr qint64 kMaxPid = 8191; // a PID has 13 bits
 const char* const kNoFreeIdMessage = "No channel number below 20000 is free.\nThe channel is not added.";
 const char* const kProviderFailedMessage = "The provider could not be stored in the DB.\nNothing has been changed.";
 const char* const kChannelFailedMessage = "The channel could not be stored in the DB.\nNothing has been changed.";
@@ -137,6 +139,12 @@ QGroupBox* CEditChannelDlg::BuildServiceGroup() {
                             m_satNameEdit, m_providerEdit}) {
         m_required.Add(edit);
     }
+    // A service id has 16 bits, a PID 13.
+    m_numbers.AddWhole(m_serviceIdEdit, QStringLiteral("Service ID"), 0, 0xFFFF);
+    for (const auto& [edit, caption] : {std::pair{m_videoPidEdit, "V-Pid"}, std::pair{m_audioPidEdit, "A-Pid"},
+                                        std::pair{m_pcrPidEdit, "PCR-PID"}, std::pair{m_pmtPidEdit, "PMT-Pid"}}) {
+        m_numbers.AddWhole(edit, QLatin1String(caption), 0, kMaxPid);
+    }
     m_providerEdit->setMinimumWidth(m_providerEdit->fontMetrics().averageCharWidth() * kProviderLimit);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 1);
@@ -198,6 +206,7 @@ void CEditChannelDlg::LoadChannel() {
     m_db.GetSdtInfo(m_record.sdt_id, provider);
     m_providerEdit->setText(FieldText(provider.provider_name));
     m_providerShown = m_providerEdit->text();
+    m_numbers.RememberShown();
 }
 
 void CEditChannelDlg::ShowSatelliteName() {
@@ -238,7 +247,7 @@ void CEditChannelDlg::FillRecord(ChannelRecord& record) const {
 }
 
 void CEditChannelDlg::OnOk() {
-    if (!m_required.Check(this)) {
+    if (!m_required.Check(this) || !m_numbers.Check(this)) {
         return;
     }
     // A channel that vanished since the list was shown must not be reported as stored.

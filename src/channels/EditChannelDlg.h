@@ -10,8 +10,8 @@
 //         const int id = dlg.ChannelId();       // the new id for a new channel
 //         const ChannelRecord& stored = dlg.Channel();
 //     }
-#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
+#include "seams/DialogFields.h"
 
 #include <QDialog>
 
@@ -75,6 +75,7 @@ private:
     QLineEdit* m_pcrPidEdit = nullptr;
     QLineEdit* m_pmtPidEdit = nullptr;
     dialogfields::CRequiredFields m_required;
+    dialogfields::CNumberFields m_numbers;
     QCheckBox* m_lockedCheckBox = nullptr;
     QCheckBox* m_scrambledCheckBox = nullptr;
     QCheckBox* m_hideCheckBox = nullptr;

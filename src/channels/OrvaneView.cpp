@@ -113,6 +113,8 @@ COrvaneView::COrvaneView(COrvaneDoc* doc, QWidget* parent)
     InstallEditKeys(
         m_list, [this] { OnEditEdit(); }, [this] { OnEditDelete(); });
     m_findBar->hide();
+    // The pane never gets narrower than the find bar needs to show its captions whole.
+    setMinimumWidth(m_findBar->minimumSizeHint().width());
     m_filterNotice->setObjectName(QStringLiteral("filterNoticeLabel"));
     m_filterNotice->setWordWrap(true);
     m_filterNotice->setMargin(3);
@@ -159,8 +161,15 @@ void COrvaneView::OnInitialUpdate() {
     if (g_db != nullptr) {
         m_list->FillList(kChannelList);
     }
+    // Another file, or none: its rows are not the ones the last search counted.
+    const QString file = GetDocument() != nullptr ? GetDocument()->WorkPath() : QString();
+    if (g_db == nullptr || file.isEmpty() || file != m_searchedFile) {
+        m_findBar->Reset();
+    }
+    m_searchedFile = g_db != nullptr ? file : QString();
     m_findBar->LoadSatellites(m_db);
     ApplyFilter();
+    UpdateFindCount();
 }
 
 void COrvaneView::OnUpdate(CDocView*, int hint) {
@@ -618,6 +627,7 @@ void COrvaneView::ApplyFilter() {
     const bool changed = wanted != m_filtered;
     m_filtered = wanted;
     ShowFilterNotice();
+    UpdateFindCount();
     if (changed) {
         // The selection stays; the row the user was on comes back into view.
         if (m_list->currentIndex().isValid()) {
@@ -625,6 +635,21 @@ void COrvaneView::ApplyFilter() {
         }
         emit filterChanged(m_filtered);
     }
+}
+
+void COrvaneView::UpdateFindCount() {
+    // Counts the matches among the rows shown; the current row's place when it is one.
+    const QString text = m_findBar->Text();
+    if (text.isEmpty()) {
+        m_findBar->ShowCount(0, 0);
+        return;
+    }
+    std::vector<int> matches = SearchIndex().MatchingRows(text);
+    std::erase_if(matches, [this](int row) { return m_list->isRowHidden(row, QModelIndex()); });
+    const QModelIndex current = m_list->currentIndex();
+    const auto at = current.isValid() ? std::find(matches.begin(), matches.end(), current.row()) : matches.end();
+    m_findBar->ShowCount(at == matches.end() ? 0 : static_cast<int>(at - matches.begin()) + 1,
+                         static_cast<int>(matches.size()));
 }
 
 void COrvaneView::ShowFilterNotice() {

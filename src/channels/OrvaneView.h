@@ -103,6 +103,8 @@ private:
     // Shows the rows the bar's filter lets through (all while it is closed or off).
     void ApplyFilter();
     void ShowFilterNotice();
+    // "n of m" over the rows shown, after the rows or the filter changed.
+    void UpdateFindCount();
 
     void DropOnGroupTree(CGroupDropTree& tree);
     void DropOnFavList(CFavDropList& target);
@@ -116,6 +118,7 @@ private:
     CChannelSearchIndex m_searchIndex;
     bool m_searchIndexStale = true;
     bool m_filtered = false;
+    QString m_searchedFile; // working copy the find bar's query was made in
     CChannelDB m_db;
     bool m_firstTime = true;
     int m_sortColumn = -1;

@@ -384,6 +384,13 @@ int Run(const QStringList& arguments, Streams& io) {
     const QCommandLineOption remove(QStringLiteral("remove"), QString());
     parser.addOptions({help, version, format, dryRun, favourites, remove});
     if (!parser.parse(arguments)) {
+        // The parser names an unknown option without its dashes; the user typed them.
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString& option = unknown.first();
+            return Usage(io, QStringLiteral("Unknown option '%1%2'.")
+                                 .arg(option.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), option));
+        }
         return Usage(io, parser.errorText());
     }
     if (parser.isSet(help)) {
@@ -404,9 +411,11 @@ int Run(const QStringList& arguments, Streams& io) {
         return Usage(io, QStringLiteral("unknown command '%1'").arg(name));
     }
     if (positional.size() != command->second.arguments) {
-        return Usage(io, QStringLiteral("%1 takes %2 arguments, not %3")
+        const int wanted = command->second.arguments;
+        return Usage(io, QStringLiteral("%1 takes %2 argument%3, not %4")
                              .arg(name)
-                             .arg(command->second.arguments)
+                             .arg(wanted)
+                             .arg(wanted == 1 ? QString() : QStringLiteral("s"))
                              .arg(positional.size()));
     }
     for (const QString& option : parser.optionNames()) {

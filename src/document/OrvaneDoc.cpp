@@ -124,8 +124,15 @@ bool COrvaneDoc::OnSaveDocument(const QString& target) {
 
 bool COrvaneDoc::SaveModified() {
     if (g_dbModified != 0 && g_db != nullptr) {
-        const bool yes =
-            MessageBox::AskYesNo(m_dialogParent, QStringLiteral("Do you want to save the changed DB contents?"));
+        // Esc and the box's close button answer Cancel: "not now" must never throw the
+        // changes away, so the pending action stops and the file stays open as it is.
+        const MessageBox::Answer answer =
+            MessageBox::Show(m_dialogParent, QStringLiteral("Do you want to save the changed DB contents?"),
+                             MessageBox::Buttons::YesNoCancel);
+        if (answer == MessageBox::Answer::Cancel) {
+            return false;
+        }
+        const bool yes = answer == MessageBox::Answer::Yes;
         // A failed copy keeps the flag and stops the pending action: the changes exist
         // only in the working copy, which the next open of the file would re-make.
         if (yes && !CopyWorkingCopyTo(m_strOrigPath, false)) {
@@ -236,6 +243,11 @@ void COrvaneDoc::FileSave() {
 }
 
 void COrvaneDoc::FileSaveAs() {
+    // Said before the chooser: with no DB there is nothing a name could be given to.
+    if (m_strWorkPath.isEmpty()) {
+        MessageBox::Tell(m_dialogParent, QString::fromLatin1(kNoDbMessage));
+        return;
+    }
     QString suggested = m_pathName;
     if (suggested.isEmpty() && !m_strOrigPath.isEmpty()) {
         suggested = m_strOrigPath;

@@ -23,8 +23,9 @@ public:
     bool OnNewDocument();
     bool OnOpenDocument(const QString& path);
     bool OnSaveDocument(const QString& target);
-    // False when the user chose to save and the save failed: the pending action (New,
-    // Open, Close, Exit) must then not go on, or the unsaved changes would be lost.
+    // False when the user cancelled (Cancel, Esc, the close box) or chose to save and
+    // the save failed: the pending action (New, Open, Close, Exit, the open after an
+    // upload) must then not go on, or the unsaved changes would be lost.
     bool SaveModified();
     // Asks about edits a view holds that are not stored yet (see PendingEdits.h);
     // false when the command must stop.

@@ -194,7 +194,8 @@ void CFavGrpView::OnEditEdit() {
 }
 
 void CFavGrpView::StoreLabel(QTreeWidgetItem* item, const QString& text) {
-    if (g_db == nullptr || !IsGroupItem(item)) {
+    // A label left as it was changes nothing: no step to undo, nothing unsaved.
+    if (g_db == nullptr || !IsGroupItem(item) || text == item->text(0)) {
         return;
     }
     const QByteArray name = StoredName(text);

@@ -1,9 +1,9 @@
 #include "EditLnbDlg.h"
 
+#include "listctrl/RowFormat.h"
 #include "seams/DbProblems.h"
 #include "seams/DialogFields.h"
 #include "seams/MessageBox.h"
-#include "listctrl/RowFormat.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -90,6 +90,7 @@ void CEditLnbDlg::BuildControls() {
     m_ok = okCancel.ok;
     m_cancel = okCancel.cancel;
     m_required.Add(m_localFreq);
+    m_numbers.AddWhole(m_localFreq, QStringLiteral("Local Freq"), 0, 0xFFFF);
     for (QComboBox* combo : {m_satellite, m_lnbType, m_diseqc10, m_diseqc11, m_tone, m_tpFreq}) {
         m_required.Add(combo);
     }
@@ -151,6 +152,7 @@ void CEditLnbDlg::LoadRecord() {
     m_diseqc11->setCurrentIndex(lnb.diseqc11_port < m_diseqc11->count() ? lnb.diseqc11_port : -1);
     m_tone->setCurrentIndex(lnb.tone_22k < m_tone->count() ? lnb.tone_22k : -1);
     FillTransponders(lnb.sat_id);
+    m_numbers.RememberShown();
 }
 
 void CEditLnbDlg::OnSatelliteChanged() {
@@ -198,7 +200,7 @@ void CEditLnbDlg::OnOk() {
     }
     uint16_t freq1 = 0;
     uint16_t freq2 = 0;
-    if (!FrequenciesFit(freq1, freq2)) {
+    if (!FrequenciesFit(freq1, freq2) || !m_numbers.Check(this)) {
         return;
     }
     LnbRecord& lnb = *m_record;

@@ -3,8 +3,8 @@
 // entry, LNB type and local frequencies, DiSEqC 1.0 / 1.1 ports, 22 kHz tone and
 // reference transponder. The caller's record changes only when OK is accepted; the
 // dialog writes nothing to the database.
-#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
+#include "seams/DialogFields.h"
 
 #include <QDialog>
 
@@ -43,4 +43,5 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     dialogfields::CRequiredFields m_required;
+    dialogfields::CNumberFields m_numbers;
 };

@@ -1,15 +1,15 @@
 #include "LNBView.h"
 
 #include "EditLnbDlg.h"
-#include "seams/EditPopupMenu.h"
-#include "seams/DbProblems.h"
-#include "seams/MessageBox.h"
-#include "seams/ModalDialog.h"
 #include "db/UndoHistory.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/ListKeyFilter.h"
 #include "listctrl/RecordListCtrl.h"
 #include "listctrl/RowFormat.h"
+#include "seams/DbProblems.h"
+#include "seams/EditPopupMenu.h"
+#include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -159,6 +159,7 @@ void CLNBView::OnInitialUpdate() {
     if (g_db != nullptr) {
         TellIfReadFailed(this, m_slots.Load(m_db));
     }
+    m_stored = m_slots;
     ShowConnection(m_slots.LoadedConnection());
     ShowTuner(0);
 }
@@ -322,6 +323,7 @@ bool CLNBView::Save() {
         }
     }
     m_unsaved = false;
+    m_stored = m_slots;
     g_dbModified = 1;
     return true;
 }

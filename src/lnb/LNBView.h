@@ -50,13 +50,15 @@ private:
     void OnSave();
     bool Save();
     void ShowContextMenu(const QPoint& pos);
+    // A value set back to the stored one leaves nothing unsaved.
     void Changed() {
         ++m_changes;
-        m_unsaved = true;
+        m_unsaved = !m_slots.SameAs(m_stored);
     }
 
     CChannelDB m_db;
     CLnbSlots m_slots;
+    CLnbSlots m_stored; // as loaded or last saved
     int16_t m_tuner = 0;
     // Changes since the view was made; "SAVE" writes only when there were any.
     int m_changes = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 void CLnbSlots::Clear() {
     for (Tuner& tuner : m_slots) {
@@ -65,6 +66,32 @@ bool CLnbSlots::Save(CChannelDB& db) const {
     }
     CChannelDB::Rollback();
     return false;
+}
+
+namespace {
+
+bool SameSlot(const LnbRecord& a, const LnbRecord& b) {
+    const auto fields = [](const LnbRecord& r) {
+        return std::tie(r.tuner_id, r.connection, r.sat_id, r.local_freq1, r.local_freq2, r.lnb_type, r.motor_mode,
+                        r.diseqc10_port, r.diseqc11_port, r.tone_22k, r.nit_id, r.present);
+    };
+    return fields(a) == fields(b);
+}
+
+} // namespace
+
+bool CLnbSlots::SameAs(const CLnbSlots& other) const {
+    for (int tuner = 0; tuner < kTuners; ++tuner) {
+        if (m_rowCounts[tuner] != other.m_rowCounts[tuner]) {
+            return false;
+        }
+        for (int slot = 0; slot < m_rowCounts[tuner]; ++slot) {
+            if (!SameSlot(m_slots[tuner][slot], other.m_slots[tuner][slot])) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 int CLnbSlots::LoadedConnection() const {

@@ -35,6 +35,9 @@ public:
     void SetConnection(uint8_t connection);
     // Copies all tuner 1 slots and its row count over tuner 2.
     void CopyFirstToSecond();
+    // True when both tuners use the same number of slots holding the same settings:
+    // what Save would write is what `other` would write.
+    bool SameAs(const CLnbSlots& other) const;
     // Empties one slot (every field 0).
     void ClearSlot(int tuner, int index) { m_slots[tuner][index] = LnbRecord{}; }
 

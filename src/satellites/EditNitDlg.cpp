@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -41,6 +42,10 @@ CEditNitDlg::CEditNitDlg(QWidget* parent, int nitId, int satId) : QDialog(parent
     m_required.Add(m_symbolRateEdit);
     m_required.Add(m_polarityCombo);
     m_required.Add(m_fecCombo);
+    // The frequency is stored in kHz in 32 bits.
+    m_numbers.AddWhole(m_frequencyEdit, QStringLiteral("Freq [MHz]"), 0,
+                       std::numeric_limits<int32_t>::max() / kKHzPerMHz);
+    m_numbers.AddWhole(m_symbolRateEdit, QStringLiteral("Symbolrate"), 0, std::numeric_limits<int32_t>::max());
     auto* grid = new QGridLayout(group);
     dialogfields::AddRow(grid, 0, 0, QStringLiteral("Freq [MHz] :"), m_frequencyEdit);
     dialogfields::AddRow(grid, 1, 0, QStringLiteral("Symbolrate :"), m_symbolRateEdit);
@@ -72,12 +77,13 @@ void CEditNitDlg::LoadTransponder() {
     m_symbolRateEdit->setText(QString::number(m_record.symbol_rate));
     m_polarityCombo->setCurrentIndex(m_record.pol);
     m_fecCombo->setCurrentIndex(m_record.fec - 1);
+    m_numbers.RememberShown();
 }
 
 void CEditNitDlg::OnOk() {
     // An unchosen list would store polarity -1 and FEC 0, which the receiver cannot
     // tune to, so both lists count as fields that must be filled.
-    if (!m_required.Check(this)) {
+    if (!m_required.Check(this) || !m_numbers.Check(this)) {
         return;
     }
     // Unsigned, so a frequency too large for the column wraps instead of overflowing.

@@ -8,8 +8,8 @@
 //     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
 //         const int id = dlg.NitId();           // the new id for a new transponder
 //     }
-#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
+#include "seams/DialogFields.h"
 
 #include <QDialog>
 
@@ -43,4 +43,5 @@ private:
     QComboBox* m_polarityCombo = nullptr;
     QComboBox* m_fecCombo = nullptr;
     dialogfields::CRequiredFields m_required;
+    dialogfields::CNumberFields m_numbers;
 };

@@ -1,9 +1,9 @@
 #include "EditSatDlg.h"
 
 #include "SatDialogFields.h"
+#include "listctrl/RowFormat.h"
 #include "seams/DialogFields.h"
 #include "seams/MessageBox.h"
-#include "listctrl/RowFormat.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,6 +36,7 @@ CEditSatDlg::CEditSatDlg(QWidget* parent, int satId) : QDialog(parent), m_satId(
     m_positionEdit = dialogfields::NewEdit("positionEdit", kPositionLimit, this);
     m_required.Add(m_nameEdit);
     m_required.Add(m_positionEdit);
+    m_numbers.AddDecimal(m_positionEdit, QStringLiteral("Position"));
 
     auto* grid = new QGridLayout;
     dialogfields::AddRow(grid, 0, 0, QStringLiteral("Name :"), m_nameEdit);
@@ -71,12 +72,13 @@ void CEditSatDlg::LoadSatellite() {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", static_cast<double>(static_cast<float>(tenths) * 0.1f));
     m_positionEdit->setText(QString::fromLatin1(text));
+    m_numbers.RememberShown();
 }
 
 void CEditSatDlg::OnOk() {
     const QString name = m_nameEdit->text();
     const QString position = m_positionEdit->text();
-    if (!m_required.Check(this, kFillAllMessage)) {
+    if (!m_required.Check(this, kFillAllMessage) || !m_numbers.Check(this)) {
         return;
     }
     // Only "EAST" keeps the typed sign; "WEST" and no choice at all both mean west.

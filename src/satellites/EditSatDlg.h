@@ -8,8 +8,8 @@
 //     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
 //         const int id = dlg.SatId();           // the new id for a new satellite
 //     }
-#include "seams/DialogFields.h"
 #include "db/ChannelDB.h"
+#include "seams/DialogFields.h"
 
 #include <QDialog>
 
@@ -41,4 +41,5 @@ private:
     QComboBox* m_directionCombo = nullptr;
     QLineEdit* m_positionEdit = nullptr;
     dialogfields::CRequiredFields m_required;
+    dialogfields::CNumberFields m_numbers;
 };

@@ -80,6 +80,12 @@ CNITView::CNITView(COrvaneDoc* doc, QWidget* parent)
     connect(m_satList, &QAbstractItemView::doubleClicked, this, [this] { EditSelectedRow(m_satList); });
     connect(m_tpList, &QAbstractItemView::doubleClicked, this, [this] { EditSelectedRow(m_tpList); });
     connect(m_satList, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        // A right-click on a satellite shows its transponders as a click does, so the
+        // menu's commands never act on a satellite whose transponders are not shown.
+        if (const QModelIndex index = m_satList->indexAt(point); index.isValid()) {
+            SelectAndFocus(m_satList, index.row());
+            ShowTransponders(m_satList->RowId(index.row()));
+        }
         ShowContextMenu(MenuTarget::Satellites, m_satList->viewport()->mapToGlobal(point));
     });
     connect(m_tpList, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -71,6 +72,53 @@ bool CRequiredFields::Check(QWidget* dialog, const char* message) const {
         MessageBox::Tell(dialog, QString::fromLatin1(message));
     }
     return filled;
+}
+
+void CNumberFields::AddWhole(QLineEdit* edit, const QString& caption, qint64 min, qint64 max) {
+    m_fields.append({edit, caption, true, min, max, edit->text()});
+}
+
+void CNumberFields::AddDecimal(QLineEdit* edit, const QString& caption) {
+    m_fields.append({edit, caption, false, 0, 0, edit->text()});
+}
+
+void CNumberFields::RememberShown() {
+    for (Field& field : m_fields) {
+        field.shown = field.edit->text();
+    }
+}
+
+bool CNumberFields::Check(QWidget* dialog) const {
+    for (const Field& field : m_fields) {
+        const QString text = field.edit->text().trimmed();
+        if (field.edit->text() == field.shown || text.isEmpty()) {
+            continue; // as opened, or empty: the required-field check speaks for that
+        }
+        bool number = false;
+        QString message;
+        if (field.whole) {
+            const qint64 value = text.toLongLong(&number);
+            if (!number || value < field.min || value > field.max) {
+                message = QStringLiteral("%1 must be a whole number from %2 to %3.")
+                              .arg(field.caption)
+                              .arg(field.min)
+                              .arg(field.max);
+            }
+        } else {
+            // Digits with an optional fraction, as the receiver's tools read a position.
+            static const QRegularExpression decimal(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)$)"));
+            if (!decimal.match(text).hasMatch()) {
+                message = QStringLiteral("%1 must be a number.").arg(field.caption);
+            }
+        }
+        if (!message.isEmpty()) {
+            MessageBox::Tell(dialog, message);
+            field.edit->setFocus();
+            field.edit->selectAll();
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace dialogfields

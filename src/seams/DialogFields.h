@@ -59,4 +59,32 @@ private:
     QList<QComboBox*> m_combos;
 };
 
+// The number fields OK checks before anything is stored. A field still showing what
+// the dialog showed when it opened passes as it is, so a stored value outside the
+// range opens, shows and goes back unchanged; a typed one must be a number the field
+// can hold.
+class CNumberFields {
+public:
+    // A whole number from `min` to `max`; `caption` names the field in the message.
+    void AddWhole(QLineEdit* edit, const QString& caption, qint64 min, qint64 max);
+    // A number with an optional fraction, whose range the dialog checks itself.
+    void AddDecimal(QLineEdit* edit, const QString& caption);
+    // Takes the texts the fields show now as the ones the dialog opened with.
+    void RememberShown();
+    // True when every field passes; otherwise names the first one that does not and
+    // its range in an OK box over `dialog`, puts the focus there and gives false.
+    bool Check(QWidget* dialog) const;
+
+private:
+    struct Field {
+        QLineEdit* edit;
+        QString caption;
+        bool whole;
+        qint64 min;
+        qint64 max;
+        QString shown;
+    };
+    QList<Field> m_fields;
+};
+
 } // namespace dialogfields

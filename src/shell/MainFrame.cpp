@@ -6,6 +6,7 @@
 #include "db/ChannelDB.h"
 #include "document/CloseCommand.h"
 #include "document/OrvaneDoc.h"
+#include "listctrl/RecordListCtrl.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
 #include "seams/AppMessages.h"
@@ -16,13 +17,17 @@
 #include "seams/ModalDialog.h"
 #include "settings/SettingDlg.h"
 #include "shell/AboutDlg.h"
+#include "shell/EmptyHint.h"
+#include "shell/LayoutMemory.h"
 #include "shell/MenuBar.h"
+#include "shell/PaneFocus.h"
 #include "shell/RecentFileList.h"
 #include "shell/SplitterView.h"
 #include "shell/StatusCounts.h"
-#include "shell/UsbCommands.h"
 #include "shell/UndoCommands.h"
+#include "shell/UsbCommands.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,8 +40,10 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <utility>
 
@@ -142,10 +149,64 @@ CMainFrame::CMainFrame(COrvaneDoc* doc, CRecentFileList* recentFiles, QWidget* p
     UpdateCommandStates();
 }
 
+QString CMainFrame::LayoutName() const {
+    static const char* const names[] = {"ChannelEdit", "NitEdit", "LnbEdit"};
+    return QLatin1String(names[m_viewType]);
+}
+
+void CMainFrame::RememberLayout() {
+    if (m_editingView != nullptr && !m_layoutReset) {
+        layoutmemory::Save(m_editingView, LayoutName());
+    }
+    layoutmemory::SaveWindow(this);
+}
+
+void CMainFrame::ApplyLayout() {
+    m_layoutReset = false;
+    if (!layoutmemory::Restore(m_editingView, LayoutName())) {
+        FitColumns();
+    }
+    layoutmemory::InstallHeaderMenus(m_editingView, LayoutName(), &CMainFrame::ResetLayout, this);
+}
+
+void CMainFrame::FitColumns() {
+    // Only while the user has no layout of his own for the view.
+    if (m_editingView != nullptr && !layoutmemory::Has(LayoutName())) {
+        for (QTreeView* list : m_editingView->findChildren<QTreeView*>()) {
+            layoutmemory::FitColumns(list);
+        }
+    }
+}
+
+void CMainFrame::ResetLayout(QWidget* frame) {
+    auto* self = static_cast<CMainFrame*>(frame);
+    self->m_layoutReset = true;
+    // Later: the header whose menu asked is part of the view that is rebuilt.
+    QTimer::singleShot(0, self, [self] { self->SwitchView(self->m_viewType); });
+}
+
+void CMainFrame::UpdateEmptyHint() {
+    COrvaneView* channels = ChannelView();
+    if (g_db != nullptr || channels == nullptr) {
+        if (m_emptyHint != nullptr) {
+            m_emptyHint->hide();
+        }
+        return;
+    }
+    QWidget* host = channels->List()->viewport();
+    if (m_emptyHint == nullptr || m_emptyHint->parentWidget() != host) {
+        delete m_emptyHint.data();
+        m_emptyHint = new CEmptyHint(host);
+        connect(m_emptyHint, &QLabel::linkActivated, this, &CMainFrame::OpenRecentFile);
+    }
+    m_emptyHint->ShowFor(m_recentFiles->Files());
+}
+
 CMainFrame::~CMainFrame() {
     // The views go while the frame's members still stand, and no focus change on the
     // way reaches the half-destroyed frame.
     disconnect(qApp, nullptr, this, nullptr);
+    RememberLayout();
     m_editCommands->SetView(nullptr);
     delete m_editingView.data();
     delete m_menuBar;
@@ -167,6 +228,7 @@ QAction* CMainFrame::AddAction(QMenu* menu, const QString& text, const QString& 
 void CMainFrame::BuildMenus() {
     BuildFileMenu();
     BuildEditMenu();
+    BuildViewMenu();
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
@@ -214,17 +276,11 @@ void CMainFrame::BuildFileMenu() {
          [](COrvaneDoc& doc) { doc.FileNew(); }, false},
         {"&Open", "actionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O), "open", "Open", "Open an existing document",
          [](COrvaneDoc& doc) { doc.FileOpen(); }, false},
-        {"&Close", "actionFileClose", {}, nullptr, nullptr, nullptr, nullptr, true},
+        {"&Close", "actionFileClose", QKeySequence(Qt::CTRL | Qt::Key_W), nullptr, nullptr, nullptr, nullptr, true},
         {"&Save", "actionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S), "save", "Save", "Save the active document",
          [](COrvaneDoc& doc) { doc.FileSave(); }, false},
-        {"Save &As...",
-         "actionFileSaveAs",
-         {},
-         nullptr,
-         nullptr,
-         nullptr,
-         [](COrvaneDoc& doc) { doc.FileSaveAs(); },
-         true},
+        {"Save &As...", "actionFileSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr, nullptr, nullptr,
+         [](COrvaneDoc& doc) { doc.FileSaveAs(); }, true},
         {"USB &Upload",
          "actionUsbUpload",
          {},
@@ -264,8 +320,9 @@ void CMainFrame::BuildFileMenu() {
     m_recentPlaceholder = AddAction(m_fileMenu, QStringLiteral("Recent File"), QStringLiteral("actionRecentFile"));
     m_recentPlaceholder->setEnabled(false);
     m_exitSeparator = m_fileMenu->addSeparator();
-    connect(AddAction(m_fileMenu, QStringLiteral("E&xit"), QStringLiteral("actionFileExit")), &QAction::triggered, this,
-            &QWidget::close);
+    connect(AddAction(m_fileMenu, QStringLiteral("E&xit"), QStringLiteral("actionFileExit"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &QWidget::close);
     RebuildRecentFiles();
 }
 
@@ -291,6 +348,31 @@ void CMainFrame::BuildEditMenu() {
     });
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(edit, &QMenu::aboutToShow, m_undoCommands, &CUndoCommands::UpdateActions);
+}
+
+void CMainFrame::BuildViewMenu() {
+    // The navigation bar's views by keyboard, and the way from pane to pane.
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    const struct {
+        const char* text;
+        const char* name;
+        Qt::Key key;
+    } views[] = {{"&Channel Edit", "actionViewChannelEdit", Qt::Key_1},
+                 {"&NIT Edit", "actionViewNitEdit", Qt::Key_2},
+                 {"&LNB Edit", "actionViewLnbEdit", Qt::Key_3}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* action = AddAction(view, QLatin1String(views[i].text), QLatin1String(views[i].name),
+                                    QKeySequence(Qt::CTRL | views[i].key));
+        connect(action, &QAction::triggered, this, [this, i] { m_menuBar->RequestView(i); });
+    }
+    view->addSeparator();
+    connect(
+        AddAction(view, QStringLiteral("Next &Pane"), QStringLiteral("actionViewNextPane"), QKeySequence(Qt::Key_F6)),
+        &QAction::triggered, this, [this] { PaneFocus::Move(m_editingView, 1); });
+    connect(AddAction(view, QStringLiteral("P&revious Pane"), QStringLiteral("actionViewPreviousPane"),
+                      QKeySequence(Qt::SHIFT | Qt::Key_F6)),
+            &QAction::triggered, this, [this] { PaneFocus::Move(m_editingView, -1); });
 }
 
 void CMainFrame::BuildFindCommands(QMenu* edit) {
@@ -391,9 +473,22 @@ void CMainFrame::BuildClientArea() {
     m_editingView = CreateEditingView(kChannelContainer);
     layout->addWidget(m_editingView);
     FollowChannelFilter();
-    // The container, not its first pane, has the focus at start-up: no pane is active
-    // until the user clicks into one.
-    m_editingView->setFocus();
+    ApplyLayout();
+    // The channel list has the focus at start-up, so the keys and the Edit commands
+    // work before any click.
+    FocusFirstPane();
+}
+
+void CMainFrame::FocusFirstPane() {
+    QWidget* list = PaneFocus::FocusFirst(m_editingView);
+    if (list == nullptr) {
+        m_editingView->setFocus();
+    }
+    QWidget* pane = list != nullptr ? EditingPaneOf(list) : nullptr;
+    if (pane == nullptr && dynamic_cast<CEditCommands*>(m_editingView.data()) != nullptr) {
+        pane = m_editingView;
+    }
+    SetActiveView(pane);
 }
 
 // ---- the editing area -------------------------------------------------------------
@@ -425,6 +520,7 @@ void CMainFrame::SwitchView(int viewType) {
     // Always a fresh view, also of the same kind: its lists are read again and its
     // selection and scroll position start over. The database holds every change.
     // Nothing of the old view counts as the editing view while it goes down.
+    RememberLayout();
     QWidget* old = m_editingView;
     m_editingView = nullptr;
     SetActiveView(nullptr);
@@ -436,11 +532,12 @@ void CMainFrame::SwitchView(int viewType) {
     view->show();
     FollowChannelFilter();
     dynamic_cast<CDocView*>(view)->OnInitialUpdate();
+    m_viewType = viewType;
+    ApplyLayout();
 
-    // The new view becomes the active one, as its pane does; the container passes the
-    // Edit commands on to whichever of its panes the user then clicks into.
-    view->setFocus();
-    SetActiveView(dynamic_cast<CEditCommands*>(view) != nullptr ? view : nullptr);
+    // The new view's first list takes the focus and its pane becomes the active one.
+    FocusFirstPane();
+    UpdateEmptyHint();
 }
 
 QWidget* CMainFrame::EditingPaneOf(QWidget* widget) const {
@@ -522,6 +619,7 @@ void CMainFrame::RebuildRecentFiles() {
         m_recentActions.append(action);
     }
     m_recentPlaceholder->setVisible(files.isEmpty());
+    UpdateEmptyHint();
 }
 
 void CMainFrame::OpenRecentFile(const QString& path) {
@@ -537,6 +635,9 @@ void CMainFrame::OpenRecentFile(const QString& path) {
 
 void CMainFrame::UpdateTitle(const QString& documentTitle) {
     setWindowTitle(QStringLiteral("%1 - %2").arg(QLatin1String(kAppTitle), documentTitle));
+    // Open, New and Close all name the document anew.
+    UpdateEmptyHint();
+    FitColumns();
 }
 
 void CMainFrame::ShowAbout() {
@@ -552,5 +653,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    RememberLayout();
     event->accept();
 }

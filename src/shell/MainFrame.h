@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class CEditDispatcher;
+class CEmptyHint;
 class CMenuBar;
 class COrvaneView;
 class CStatusCounts;
@@ -42,10 +43,17 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+public:
+    // Stores the editing view's layout and the window's geometry for the next start.
+    void RememberLayout();
+    // Name of the layout group of the view shown.
+    QString LayoutName() const;
+
 private:
     void BuildMenus();
     void BuildFileMenu();
     void BuildEditMenu();
+    void BuildViewMenu();
     void BuildFindCommands(QMenu* edit);
     void BuildToolBar();
     void BuildStatusBar();
@@ -56,6 +64,8 @@ private:
     QWidget* EditingPaneOf(QWidget* widget) const;
     void OnFocusChanged(QWidget* now);
     void SetActiveView(QWidget* view);
+    // Focus to the editing view's first list, whose pane becomes the active view.
+    void FocusFirstPane();
     // The channel list while the channel container is shown, else null.
     COrvaneView* ChannelView() const;
     void FollowChannelFilter();
@@ -64,6 +74,12 @@ private:
     void OnFileClose();
     void OnSetting();
     void UpdateTitle(const QString& documentTitle);
+    // The hint over the empty channel list while no DB is open.
+    void UpdateEmptyHint();
+    // The stored layout of the view shown, or its columns fitted to their texts.
+    void ApplyLayout();
+    void FitColumns();
+    static void ResetLayout(QWidget* frame);
     void RebuildRecentFiles();
     void OpenRecentFile(const QString& path);
     void ShowAbout();
@@ -84,4 +100,7 @@ private:
     CMenuBar* m_menuBar = nullptr;
     QWidget* m_editingArea = nullptr;
     QPointer<QWidget> m_editingView;
+    QPointer<CEmptyHint> m_emptyHint;
+    int m_viewType = kChannelContainer;
+    bool m_layoutReset = false; // Reset Layout: the view going is not remembered
 };

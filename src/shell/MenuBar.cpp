@@ -78,9 +78,9 @@ CMenuBar::CMenuBar(COrvaneDoc* doc, QWidget* parent) : QWidget(parent), CDocView
     for (int i = 0; i < kButtonCount; ++i) {
         m_buttons[i] = AddButton(this, kEntries[i]);
     }
-    connect(m_buttons[0], &QPushButton::clicked, this, [this] { emit switchViewWanted(0); });
-    connect(m_buttons[1], &QPushButton::clicked, this, [this] { emit switchViewWanted(1); });
-    connect(m_buttons[2], &QPushButton::clicked, this, &CMenuBar::OnLnbEdit);
+    for (int i = 0; i < 3; ++i) {
+        connect(m_buttons[i], &QPushButton::clicked, this, [this, i] { RequestView(i); });
+    }
     connect(m_buttons[3], &QPushButton::clicked, this, &CMenuBar::settingWanted);
 }
 
@@ -95,11 +95,11 @@ void CMenuBar::OnInitialUpdate() {
     m_bLoadPictures = false;
 }
 
-void CMenuBar::OnLnbEdit() {
+void CMenuBar::RequestView(int viewType) {
     // The LNB view edits its slots in memory and has nothing to show without a file.
-    if (g_db == nullptr) {
+    if (viewType == 2 && g_db == nullptr) {
         MessageBox::Tell(this, QString::fromLatin1(kNoDbMessage));
         return;
     }
-    emit switchViewWanted(2);
+    emit switchViewWanted(viewType);
 }

@@ -16,6 +16,9 @@ public:
     explicit CMenuBar(COrvaneDoc* doc, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
+    // What a click on the button of that view does (0 channels, 1 NIT, 2 LNB); the
+    // View menu's commands come here too.
+    void RequestView(int viewType);
 
     static constexpr int kWidth = 98;
     static constexpr int kButtonCount = 4;
@@ -27,8 +30,6 @@ signals:
     void settingWanted();
 
 private:
-    void OnLnbEdit();
-
     QPushButton* m_buttons[kButtonCount] = {};
     bool m_bLoadPictures = true;
 };

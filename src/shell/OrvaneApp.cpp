@@ -2,6 +2,7 @@
 
 #include "document/OrvaneDoc.h"
 #include "seams/AppTitle.h"
+#include "shell/LayoutMemory.h"
 #include "shell/MainFrame.h"
 
 #include <QGuiApplication>
@@ -35,7 +36,12 @@ bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow) {
         return false;
     }
     if (showWindow) {
-        m_frame->showMaximized();
+        // The size and place the user left the window in; maximized the first time.
+        if (layoutmemory::RestoreWindow(m_frame.get())) {
+            m_frame->show();
+        } else {
+            m_frame->showMaximized();
+        }
         m_frame->repaint();
     }
     return true;

@@ -23,9 +23,13 @@ CSplitterView::CSplitterView(COrvaneDoc* doc, QWidget* parent)
     m_channels = new COrvaneView(doc, m_splitter);
     m_favList = new CFavListView(doc, m_splitter);
     m_favGroups = new CFavGrpView(doc, m_splitter);
-    m_splitter->setStretchFactor(0, 0);
+    // Room beyond the first sizes goes to the channel list; the favourite panes keep a
+    // width that shows their names and can never be dragged away.
+    m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
-    m_splitter->setStretchFactor(2, 1);
+    m_splitter->setStretchFactor(2, 0);
+    m_favList->setMinimumWidth(kFavPaneMinimumWidth);
+    m_favGroups->setMinimumWidth(kFavPaneMinimumWidth);
     m_splitter->setSizes({kChannelPaneWidth, kFavListPaneWidth, QWIDGETSIZE_MAX});
 
     InitialUpdatePanes();
@@ -42,6 +46,14 @@ void CSplitterView::InitialUpdatePanes() {
 void CSplitterView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_splitter->setGeometry(-kHiddenBorder, -kHiddenBorder, width() + 2 * kHiddenBorder, height() + 2 * kHiddenBorder);
+    // The first sizes, once the container has its width, unless the user's are back.
+    if (!m_sized && width() > kChannelPaneWidth + kFavListPaneWidth &&
+        !m_splitter->property("layoutRestored").toBool()) {
+        const int rest =
+            m_splitter->contentsRect().width() - kChannelPaneWidth - kFavListPaneWidth - 2 * m_splitter->handleWidth();
+        m_splitter->setSizes({kChannelPaneWidth, kFavListPaneWidth, rest});
+        m_sized = true;
+    }
 }
 
 void CSplitterView::OnFileClose() {

@@ -27,6 +27,7 @@ public:
 
     static constexpr int kChannelPaneWidth = 650;
     static constexpr int kFavListPaneWidth = 120;
+    static constexpr int kFavPaneMinimumWidth = 100;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -35,6 +36,7 @@ private:
     void InitialUpdatePanes();
 
     QSplitter* m_splitter;
+    bool m_sized = false;
     COrvaneView* m_channels;
     CFavListView* m_favList;
     CFavGrpView* m_favGroups;

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -30,6 +32,25 @@ int AnswerInfoOption(int argc, char** argv) {
     if (std::strcmp(option, "-v") == 0 || std::strcmp(option, "--version") == 0) {
         std::puts("orvane 1.0");
         return 0;
+    }
+    // Qt takes its own options with one or two dashes; any other long option is a
+    // mistake, told here while no display is needed to tell it.
+    static const char* const qtOptions[] = {
+        "platform", "platformtheme",   "platformpluginpath", "plugin",      "style",   "stylesheet", "reverse",
+        "session",  "qwindowgeometry", "qwindowtitle",       "qwindowicon", "display", "geometry"};
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strncmp(argument, "--", 2) != 0 || argument[2] == '\0') {
+            continue;
+        }
+        const std::size_t length = std::strcspn(argument + 2, "=");
+        const bool known = std::any_of(std::begin(qtOptions), std::end(qtOptions), [&](const char* name) {
+            return std::strlen(name) == length && std::strncmp(argument + 2, name, length) == 0;
+        });
+        if (!known) {
+            std::fprintf(stderr, "Unknown option '%s'.\nTry 'orvane --help'.\n", argument);
+            return 2;
+        }
     }
     return -1; // the window system's own options (-platform, ...) and file names
 }

@@ -6,6 +6,7 @@
 #include "usblib/Kivra.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -69,6 +70,8 @@ void CUsbUploadDlg::OnOpenUpload() {
 }
 
 void CUsbUploadDlg::OnStart() {
+    // The folder shown is the folder used, typed or browsed to.
+    m_strFolder = m_folderEdit->text();
     if (m_strFolder.isEmpty()) {
         MessageBox::Tell(this, QStringLiteral("Please select the folder first."));
         return;
@@ -77,7 +80,7 @@ void CUsbUploadDlg::OnStart() {
         MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
-    if (!ChooseFile()) {
+    if (!FolderReady() || !ChooseFile()) {
         return;
     }
     // A stop from here on leaves the chosen file on disk, empty.
@@ -89,6 +92,27 @@ void CUsbUploadDlg::OnStart() {
     m_param.size = size;
     m_param.owner = this;
     StartWorker([this] { UploadThreadProc(&m_param); });
+}
+
+bool CUsbUploadDlg::FolderReady() {
+    const QFileInfo folder(m_strFolder);
+    if (folder.isDir()) {
+        return true;
+    }
+    if (folder.exists()) {
+        MessageBox::Tell(this, QStringLiteral("%1 is not a folder. Please select a folder.").arg(m_strFolder));
+        return false;
+    }
+    if (!MessageBox::AskYesNo(
+            this, QStringLiteral("The folder %1 does not exist. Do you want to create it?").arg(m_strFolder),
+            MessageBox::Icon::Question)) {
+        return false;
+    }
+    if (!QDir().mkpath(m_strFolder)) {
+        MessageBox::Tell(this, QStringLiteral("The folder %1 could not be created.").arg(m_strFolder));
+        return false;
+    }
+    return true;
 }
 
 bool CUsbUploadDlg::ChooseFile() {

@@ -47,6 +47,8 @@ private:
     void EnableInputs(bool enable) override;
     // Picks the file of the series and creates it empty when absent; false after telling
     // the user why none could be had.
+    // The folder exists, or the user had it created; false (and said why) otherwise.
+    bool FolderReady();
     bool ChooseFile();
 
     QString m_strFolder;

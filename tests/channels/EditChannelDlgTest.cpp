@@ -5,9 +5,9 @@
 #include "ChannelFixture.h"
 #include "DialogDriver.h"
 #include "TestSupport.h"
-#include "seams/ModalDialog.h"
 #include "channels/SelectNitDlg.h"
 #include "db/ChannelDB.h"
+#include "seams/ModalDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QtTest>
+
+#include <tuple>
 
 #include <functional>
 #include <memory>
@@ -264,15 +266,31 @@ void EditChannelDlgTest::flagsAndNumbersStoredByTheirRules() {
     QVERIFY(Child<QCheckBox>(dlg.get(), "scrambledCheckBox")->isChecked());
     QVERIFY(!Child<QRadioButton>(dlg.get(), "tvRadioButton")->isChecked());
     QVERIFY(!Child<QRadioButton>(dlg.get(), "radioRadioButton")->isChecked());
-    Type(dlg.get(), "videoPidEdit", QStringLiteral("abc"));
-    Type(dlg.get(), "audioPidEdit", QStringLiteral(" -12x"));
+    // A typed PID must be a number of 13 bits; the box names the field and the range.
+    const QList<std::tuple<const char*, QString, QString>> refused = {
+        {"videoPidEdit", "abc", "V-Pid must be a whole number from 0 to 8191."},
+        {"videoPidEdit", "8192", "V-Pid must be a whole number from 0 to 8191."},
+        {"serviceIdEdit", "65536", "Service ID must be a whole number from 0 to 65535."},
+        {"pmtPidEdit", " -12x", "PMT-Pid must be a whole number from 0 to 8191."},
+    };
+    for (const auto& [field, typed, message] : refused) {
+        const QString before = Child<QLineEdit>(dlg.get(), field)->text();
+        Type(dlg.get(), field, typed);
+        Click(dlg.get(), "okButton");
+        QCOMPARE(MessageBox::TakeShownTexts(), QStringList{message});
+        QCOMPARE(dlg->result(), int(QDialog::Rejected));
+        Type(dlg.get(), field, before);
+    }
+    Type(dlg.get(), "videoPidEdit", QStringLiteral("8191"));
     Click(dlg.get(), "okButton");
     QCOMPARE(dlg->result(), int(QDialog::Accepted));
     const ChannelRecord stored = Stored(2);
     QCOMPARE(stored.cas_type, 65535);
     QCOMPARE(stored.media_mode, -1);
-    QCOMPARE(stored.video_pid, 0);
-    QCOMPARE(stored.audio_pid, -12);
+    QCOMPARE(stored.video_pid, 8191);
+
+    // A stored PID no field could take opens, shows and goes back as it was.
+    QVERIFY(Exec(QStringLiteral("UPDATE ChannelInfo SET audio_pid = 9000 WHERE ch_id = 3")));
 
     // Channel 3: radio, locked, hidden; clearing the boxes stores 0.
     auto radio = Open(3);
@@ -287,6 +305,7 @@ void EditChannelDlgTest::flagsAndNumbersStoredByTheirRules() {
     QCOMPARE(cleared.lock, 0);
     QCOMPARE(cleared.hide, 0);
     QCOMPARE(cleared.media_mode, 0);
+    QCOMPARE(cleared.audio_pid, 9000);
 }
 
 void EditChannelDlgTest::renameReachesEveryFavouriteGroup() {
@@ -325,12 +344,15 @@ void EditChannelDlgTest::inputLimits() {
     Type(dlg.get(), "pcrPidEdit", QStringLiteral("101"));
     Type(dlg.get(), "pmtPidEdit", QStringLiteral("100"));
     ChooseTp(dlg.get(), 2, 9);
+    // Ten digits are more than a service id holds: refused, not cut.
+    Click(dlg.get(), "okButton");
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Service ID must be a whole number from 0 to 65535."});
+    Type(dlg.get(), "serviceIdEdit", QStringLiteral("65535"));
     Click(dlg.get(), "okButton");
     QCOMPARE(dlg->result(), int(QDialog::Accepted));
     const ChannelRecord stored = Stored(dlg->ChannelId());
     QCOMPARE(QString::fromUtf8(stored.name), QStringLiteral("ABCDEFGHIJKLMNO"));
-    // Ten digits overflow 32 bits; the value keeps its low 32 bits as the receiver's reader does.
-    QCOMPARE(stored.pg_id, int32_t(uint32_t(1234567890u)));
+    QCOMPARE(stored.pg_id, 65535);
     QCOMPARE(ProviderRows(QStringLiteral("P").repeated(30)), 1);
 }
 

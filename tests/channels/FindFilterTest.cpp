@@ -9,6 +9,7 @@
 #include "channels/ChannelFindBar.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
 #include "seams/ModalDialog.h"
@@ -96,6 +97,8 @@ private slots:
     void aFilterTurnsOffRenumberAndReorderingDrags();
     void editAndDeleteUnderAFilterKeepTheOrder();
     void aSatelliteIdBeyondSixteenBitsIsNoOtherSatellite();
+    void countFollowsTheFilterAndStartsOverWithAnotherFile_data();
+    void countFollowsTheFilterAndStartsOverWithAnotherFile();
 
 private:
     void Start(const QString& path);
@@ -155,6 +158,40 @@ std::set<int32_t> FindFilterTest::ShownIds() const {
         }
     }
     return ids;
+}
+
+void FindFilterTest::countFollowsTheFilterAndStartsOverWithAnotherFile_data() {
+    QTest::addColumn<bool>("close");
+    QTest::newRow("another file opened") << false;
+    QTest::newRow("file closed") << true;
+}
+
+void FindFilterTest::countFollowsTheFilterAndStartsOverWithAnotherFile() {
+    QFETCH(bool, close);
+    FindEdit()->setText(QStringLiteral("er"));
+    Check("onlyMatchesCheckBox");
+    const QString all = Label("findCountLabel");
+    Check("radioFilterCheckBox");
+    // Only matches are shown, so "n of m" counts exactly the rows shown.
+    const int shown = static_cast<int>(ShownIds().size());
+    QVERIFY(shown > 0 && shown < List()->RowCount());
+    QVERIFY(Label("findCountLabel").endsWith(QStringLiteral(" of %1").arg(shown)));
+    QVERIFY(Label("findCountLabel") != all);
+
+    if (close) {
+        QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
+    } else {
+        const QString other = m_folder->Path(QStringLiteral("other.dat"));
+        WriteFindFixture(other);
+        QVERIFY(Frame()->Document()->OpenDocumentFile(other));
+    }
+    QCOMPARE(FindEdit()->text(), QString());
+    QCOMPARE(Label("findCountLabel"), QString());
+    for (QCheckBox* box : Bar()->findChildren<QCheckBox*>()) {
+        QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+    }
+    QVERIFY(!View()->Filtered());
+    QCOMPARE(static_cast<int>(ShownIds().size()), List()->RowCount());
 }
 
 void FindFilterTest::findsByNameProviderSidAndFrequency_data() {

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
+#include "db/UndoHistory.h"
 #include "favourites/FavGroupTree.h"
 #include "favourites/FavImages.h"
 #include "favourites/FavListView.h"
@@ -33,6 +34,7 @@ private slots:
     void selectedRootOpensAndCloses();
     void addStoresNewAtOnceAndTheTypedNameAtTheEnd();
     void labelHoldsAtMostFifteenCharacters();
+    void anEditThatChangesNothingRecordsNothing();
     void keysDuringAnEditGoToTheEditor();
     void renameAndDeleteRefusedOnTheRoot();
     void deleteRemovesTheGroupAndItsEntries();
@@ -149,6 +151,17 @@ void FavGrpViewTest::labelHoldsAtMostFifteenCharacters() {
     QTRY_VERIFY(Editor() == nullptr);
     QCOMPARE(StoredGroups().first(), QString(7, QChar(0xE9)));
     QCOMPARE(m_panes->GroupLabels().first(), QString(7, QChar(0xE9)));
+}
+
+void FavGrpViewTest::anEditThatChangesNothingRecordsNothing() {
+    const std::string undoBefore = UndoHistory().UndoName();
+    QTest::keyClick(m_panes->Groups()->Tree(), Qt::Key_F2);
+    QVERIFY(Editor() != nullptr);
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    QTRY_VERIFY(Editor() == nullptr);
+    QCOMPARE(UndoHistory().UndoName(), undoBefore);
+    QCOMPARE(g_dbModified, int16_t(0));
+    QCOMPARE(StoredGroups().first(), QStringLiteral("Sport"));
 }
 
 void FavGrpViewTest::keysDuringAnEditGoToTheEditor() {

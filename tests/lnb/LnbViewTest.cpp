@@ -4,13 +4,13 @@
 #include "lnb/LNBView.h"
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
-#include "seams/PendingEdits.h"
-#include "seams/PopupMenu.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/RecordListCtrl.h"
 #include "lnb/EditLnbDlg.h"
+#include "seams/ModalDialog.h"
+#include "seams/PendingEdits.h"
+#include "seams/PopupMenu.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -107,6 +107,7 @@ private slots:
     void loweringSwitchTypeDropsRowsBeyondTwenty();
     void rowsOfOtherTunersSurviveSave();
     void fileCloseAsksAboutSlotEdits();
+    void aValueSetBackIsNotUnsaved();
 
 private:
     void Open(int connection = 0);
@@ -496,6 +497,9 @@ void LnbViewTest::dialogSatelliteAndOkRules() {
         QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Please enter an integer between 0 and 65535."});
         Child<QLineEdit>(dlg, "localFreqEdit")->setText(QStringLiteral("10750MHz"));
         QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Local Freq must be a whole number from 0 to 65535."});
+        Child<QLineEdit>(dlg, "localFreqEdit")->setText(QStringLiteral("10750"));
+        QTest::mouseClick(ok, Qt::LeftButton);
     });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(record.sat_id, uint16_t(1));
@@ -602,7 +606,7 @@ void LnbViewTest::okReadsTypedFrequencies_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::addColumn<QString>("stored"); // "freq1/freq2", or empty when refused
+    QTest::addColumn<QString>("stored"); // "freq1/freq2", empty when refused, "!message" refused so
     // Regression: a leading blank or sign stored 0 without a word.
     QTest::newRow("leading blank") << 1 << " 10750"
                                    << ""
@@ -631,6 +635,10 @@ void LnbViewTest::okReadsTypedFrequencies_data() {
     QTest::newRow("univ second empty") << 2 << "9750"
                                        << ""
                                        << "9750/0";
+    // Regression: text that is no number was stored as 0 MHz.
+    QTest::newRow("no number refused") << 1 << "abc"
+                                       << ""
+                                       << "!Local Freq must be a whole number from 0 to 65535.";
 }
 
 void LnbViewTest::okReadsTypedFrequencies() {
@@ -645,15 +653,33 @@ void LnbViewTest::okReadsTypedFrequencies() {
         Child<QLineEdit>(dlg, "localFreqEdit")->setText(first);
         Child<QLineEdit>(dlg, "localFreq2Edit")->setText(second);
         QTest::mouseClick(Child<QPushButton>(dlg, "okButton"), Qt::LeftButton);
-        if (stored.isEmpty()) {
-            QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Please enter an integer between 0 and 65535."});
+        if (stored.isEmpty() || stored.startsWith(u'!')) {
+            QCOMPARE(MessageBox::TakeShownTexts(),
+                     QStringList{stored.isEmpty() ? "Please enter an integer between 0 and 65535." : stored.mid(1)});
             dlg.reject();
         }
     });
-    QCOMPARE(result, int(stored.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
-    if (!stored.isEmpty()) {
+    const bool refused = stored.isEmpty() || stored.startsWith(u'!');
+    QCOMPARE(result, int(refused ? QDialog::Rejected : QDialog::Accepted));
+    if (!refused) {
         QCOMPARE(QStringLiteral("%1/%2").arg(record.local_freq1).arg(record.local_freq2), stored);
     }
+}
+
+void LnbViewTest::aValueSetBackIsNotUnsaved() {
+    Open();
+    const QString stored = Child<QLineEdit>(*m_view, "switchTypeEdit")->text();
+    TypeSwitchType(QStringLiteral("5"));
+    QVERIFY(m_view->HasPendingEdits());
+    TypeSwitchType(stored);
+    QVERIFY(!m_view->HasPendingEdits());
+    // The same after a save: the saved slots are the stored ones from then on.
+    Child<QRadioButton>(*m_view, "loopThruRadioButton")->click();
+    Click("saveButton");
+    Child<QRadioButton>(*m_view, "separatedRadioButton")->click();
+    QVERIFY(m_view->HasPendingEdits());
+    Child<QRadioButton>(*m_view, "loopThruRadioButton")->click();
+    QVERIFY(!m_view->HasPendingEdits());
 }
 
 void LnbViewTest::loweringSwitchTypeDropsRowsBeyondTwenty() {

@@ -3,11 +3,11 @@
 #include "satellites/NITView.h"
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
-#include "seams/PopupMenu.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/ModalDialog.h"
+#include "seams/PopupMenu.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -101,6 +101,7 @@ private slots:
     void keypadDelDeletes();
     void failedReadBackStillMarksModified();
     void contextMenuTargetsClickedList();
+    void rightClickLoadsTranspondersAsAClickDoes();
 
 private:
     void Open();
@@ -180,7 +181,7 @@ void NitViewTest::Menu(CRecordListCtrl* list, const char* choice) {
 void NitViewTest::positionRules_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("direction"); // -1 none, 0 EAST, 1 WEST
-    QTest::addColumn<int>("stored");    // -9999: refused
+    QTest::addColumn<int>("stored");    // -9999: refused as out of range, -9998 as no number
     QTest::newRow("180.0 east") << "180.0" << 0 << 1800;
     // Guards the exact limit: a range check that is off by one tenth either way.
     QTest::newRow("180.1 east refused") << "180.1" << 0 << -9999;
@@ -191,7 +192,8 @@ void NitViewTest::positionRules_data() {
     QTest::newRow("-5 east") << "-5" << 0 << -50;
     QTest::newRow("-5 west") << "-5" << 1 << 50;
     QTest::newRow("leading blank, cut toward zero") << " 19.27" << 0 << 192;
-    QTest::newRow("no digits") << "abc" << 0 << 0;
+    QTest::newRow("no digits refused") << "abc" << 0 << -9998;
+    QTest::newRow("fraction without digits refused") << "1.2.3" << 0 << -9998;
 }
 
 void NitViewTest::positionRules() {
@@ -203,16 +205,17 @@ void NitViewTest::positionRules() {
         Choose(dlg, "directionCombo", direction);
         Type(dlg, "positionEdit", typed);
         PressOk(dlg);
-        if (stored == -9999) {
-            QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"It's invalid longitude range."});
+        if (stored <= -9998) {
+            QCOMPARE(MessageBox::TakeShownTexts(),
+                     QStringList{stored == -9999 ? "It's invalid longitude range." : "Position must be a number."});
             QVERIFY(dlg.isVisible());
             dlg.reject();
         }
     });
     m_view->OnEditAdd();
     QCOMPARE(QueryInt(QStringLiteral("SELECT position FROM SATInfo WHERE Name = 'New'")),
-             stored == -9999 ? -999 : stored);
-    QCOMPARE(m_view->SatList()->RowCount(), stored == -9999 ? 4 : 5);
+             stored <= -9998 ? -999 : stored);
+    QCOMPARE(m_view->SatList()->RowCount(), stored <= -9998 ? 4 : 5);
 }
 
 void NitViewTest::editOpensStoredPositionAndKeepsOtherFields() {
@@ -462,6 +465,16 @@ void NitViewTest::contextMenuTargetsClickedList() {
     m_view->OnEditDelete();
     QCOMPARE(ModalDialog::TakeRunCount(), 0);
     QVERIFY(MessageBox::TakeShown().isEmpty());
+}
+
+void NitViewTest::rightClickLoadsTranspondersAsAClickDoes() {
+    ClickSat(1);
+    QCOMPARE(TpIds(), (QList<int32_t>{9}));
+    // Add from this menu goes to the satellite whose transponders are then shown.
+    PopupMenu::QueueChoice(QString());
+    emit m_view->SatList()->customContextMenuRequested(QPoint(40, m_view->SatList()->RowBounds(0).center().y()));
+    QCOMPARE(m_view->SatList()->FirstSelectedRow(), 0);
+    QCOMPARE(TpIds(), (QList<int32_t>{5, 6}));
 }
 
 QTEST_MAIN(NitViewTest)

@@ -2,11 +2,11 @@
 // saving where the user expects, the save prompt and the recent-file list.
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "shell/MainFrame.h"
-#include "seams/ModalDialog.h"
-#include "shell/OrvaneApp.h"
-#include "document/OrvaneDoc.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
+#include "seams/ModalDialog.h"
+#include "shell/MainFrame.h"
+#include "shell/OrvaneApp.h"
 
 #include <QDialog>
 #include <QDir>
@@ -16,6 +16,8 @@
 #include <QtTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(MessageBox::Answer)
 
 using fixtures::FixtureDb;
 using fixtures::SchemaOptions;
@@ -77,6 +79,8 @@ private slots:
     void missingFileKeepsThePreviousOneOpen();
     void saveAsThenPromptAndSaveWriteWhereExpected();
     void exitWithChangesAsksOnce();
+    void savePromptAnswers_data();
+    void savePromptAnswers();
     void recentFileListKeepsFourAcrossRuns();
     void failedWorkingCopyRefusesTheFile();
     void failedSaveKeepsTheChangesMarked();
@@ -214,8 +218,51 @@ void DocumentTest::exitWithChangesAsksOnce() {
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("Do you want to save the changed DB contents?"));
     QCOMPARE(shown[0].caption, QStringLiteral("Melvex400 Orvane 1.0"));
-    QVERIFY(shown[0].buttons == MessageBox::Buttons::YesNo);
+    QVERIFY(shown[0].buttons == MessageBox::Buttons::YesNoCancel);
     QCOMPARE(StoredSatName(path), QStringLiteral("Astra"));
+}
+
+void DocumentTest::savePromptAnswers_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<MessageBox::Answer>("answer");
+    for (const char* command : {"exit", "close", "new", "open"}) {
+        QTest::addRow("%s, Yes", command) << command << MessageBox::Answer::Yes;
+        QTest::addRow("%s, No", command) << command << MessageBox::Answer::No;
+        // What Esc and the box's close button answer.
+        QTest::addRow("%s, Cancel", command) << command << MessageBox::Answer::Cancel;
+    }
+}
+
+void DocumentTest::savePromptAnswers() {
+    QFETCH(QString, command);
+    QFETCH(MessageBox::Answer, answer);
+    const QString path = WriteOneSatDb(Path(QStringLiteral("a.dat")), QStringLiteral("Astra"));
+    const QString other = WriteOneSatDb(Path(QStringLiteral("b.dat")), QStringLiteral("Other"));
+    QVERIFY(Doc()->OpenDocumentFile(path));
+    RenameSat("Changed");
+    MessageBox::QueueAnswer(answer);
+    bool wentOn = false;
+    if (command == QLatin1String("exit")) {
+        wentOn = m_app->MainFrame()->close();
+    } else if (command == QLatin1String("close")) {
+        QVERIFY(testsupport::TriggerAction(m_app->MainFrame(), QStringLiteral("actionFileClose")));
+        wentOn = g_db == nullptr;
+    } else if (command == QLatin1String("new")) {
+        Doc()->FileNew();
+        wentOn = g_db == nullptr;
+    } else {
+        wentOn = Doc()->OpenDocumentFile(other);
+    }
+    const auto shown = MessageBox::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].buttons == MessageBox::Buttons::YesNoCancel);
+    QCOMPARE(wentOn, answer != MessageBox::Answer::Cancel);
+    QCOMPARE(StoredSatName(path),
+             answer == MessageBox::Answer::Yes ? QStringLiteral("Changed") : QStringLiteral("Astra"));
+    if (!wentOn) { // the file stays open with its change still unsaved
+        QCOMPARE(Doc()->GetTitle(), QStringLiteral("a.dat"));
+        QCOMPARE(g_dbModified, int16_t(1));
+    }
 }
 
 void DocumentTest::recentFileListKeepsFourAcrossRuns() {

@@ -12,6 +12,7 @@
 #include "satellites/NITView.h"
 #include "seams/ModalDialog.h"
 #include "seams/PendingEdits.h"
+#include "seams/PopupMenu.h"
 #include "shell/MenuBar.h"
 #include "shell/OrvaneApp.h"
 #include "shell/SplitterView.h"
@@ -19,6 +20,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,6 +105,10 @@ private slots:
     void navigationBarLook();
     void navigationWithoutAFile();
     void navigationWithAFile();
+    void keyboardReachesEveryViewAndPane_data();
+    void keyboardReachesEveryViewAndPane();
+    void emptyWindowSaysWhatToDo();
+    void changedLayoutIsTheSameAfterARestart();
     void switchingRebuildsAndReloads();
     void errorInLoadViewWithoutAView();
     void channelContainerPanes();
@@ -163,16 +169,17 @@ void MainFrameTest::menuTree() {
     Start();
     const QList<QPair<QString, QStringList>> expected = {
         {QStringLiteral("&File"),
-         {QStringLiteral("&New|Ctrl+N"), QStringLiteral("&Open|Ctrl+O"), QStringLiteral("&Close"), QStringLiteral("-"),
-          QStringLiteral("&Save|Ctrl+S"), QStringLiteral("Save &As..."), QStringLiteral("-"),
-          QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"), QStringLiteral("-"),
-          QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit")}},
-        // No pane has been clicked into yet, so the Edit commands have no view to reach.
+         {QStringLiteral("&New|Ctrl+N"), QStringLiteral("&Open|Ctrl+O"), QStringLiteral("&Close|Ctrl+W"),
+          QStringLiteral("-"), QStringLiteral("&Save|Ctrl+S"), QStringLiteral("Save &As...|Ctrl+Shift+S"),
+          QStringLiteral("-"), QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"), QStringLiteral("-"),
+          QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit|Ctrl+Q")}},
+        // The channel list has the focus: Add is there (it says that no DB is open), while
+        // Edit and Delete have no row to act on.
         // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
-         {QStringLiteral("&Add(off)"),
-          QStringLiteral("&Edit\tSpace(off)"),
-          QStringLiteral("&Delete\tDel(off)"),
+         {QStringLiteral("&Add"),
+          QStringLiteral("&Edit\tSpace"),
+          QStringLiteral("&Delete\tDel"),
           QStringLiteral("-"),
           QStringLiteral("&Undo|Ctrl+Z(off)"),
           QStringLiteral("&Redo|Ctrl+Y(off)"),
@@ -192,6 +199,10 @@ void MainFrameTest::menuTree() {
           QStringLiteral("Replace in &Names…(off)"),
           QStringLiteral("&Renumber Selection From…(off)"),
           QStringLiteral("Add to &Favourite Group(off){}")}},
+        {QStringLiteral("&View"),
+         {QStringLiteral("&Channel Edit|Ctrl+1"), QStringLiteral("&NIT Edit|Ctrl+2"),
+          QStringLiteral("&LNB Edit|Ctrl+3"), QStringLiteral("-"), QStringLiteral("Next &Pane|F6"),
+          QStringLiteral("P&revious Pane|Shift+F6")}},
         {QStringLiteral("&Tools"),
          {QStringLiteral("&Setting"), QStringLiteral("-"), QStringLiteral("&Export Channels to CSV…"),
           QStringLiteral("&Import Channels from CSV…"), QStringLiteral("Apply &Order from Reference File…"),
@@ -228,8 +239,8 @@ void MainFrameTest::toolBarOrderTipsAndStates() {
                      .arg(action->objectName(), button->toolTip(), action->isEnabled() ? "" : "(off)");
     }
     QCOMPARE(order, QStringList({"actionFileNew [New]", "actionFileOpen [Open]", "actionFileSave [Save]", "-",
-                                 "actionUsbUpload [Upload]", "actionUsbDownload [Download]", "actionRenumber [](off)",
-                                 "-", "actionAppAbout [About]"}));
+                                 "actionUsbUpload [Upload]", "actionUsbDownload [Download]", "actionRenumber []", "-",
+                                 "actionAppAbout [About]"}));
 }
 
 void MainFrameTest::statusPromptsAndReady() {
@@ -297,8 +308,10 @@ void MainFrameTest::keyLockIndicatorsFollowTheLockKeys() {
 void MainFrameTest::editCommandsAndRenumberFollowTheActiveView() {
     Start(QStringLiteral("demo"));
     CSplitterView* container = Container();
-    QVERIFY(!Action("actionRenumber")->isEnabled());
-    QVERIFY(!Action("actionEditAdd")->isEnabled());
+    // The channel list has the focus from the start, so its commands run at once.
+    QCOMPARE(Frame()->ActiveView(), static_cast<QWidget*>(container->ChannelView()));
+    QVERIFY(Action("actionRenumber")->isEnabled());
+    QVERIFY(Action("actionEditAdd")->isEnabled());
 
     // Clicking into the channel list makes it the active view.
     CRecordListCtrl* list = container->ChannelView()->List();
@@ -335,11 +348,9 @@ void MainFrameTest::editCommandsAndRenumberFollowTheActiveView() {
     QVERIFY(!Action("actionRenumber")->isEnabled());
     QVERIFY(Action("actionEditEdit")->isEnabled());
 
-    // Back in a fresh container nothing is active until the user clicks into a pane.
+    // Back in a fresh container the channel list is active again.
     QTest::mouseClick(NavButton("channelEditButton"), Qt::LeftButton);
-    QCOMPARE(Frame()->ActiveView(), nullptr);
-    QVERIFY(!Action("actionEditAdd")->isEnabled());
-    ClickInto(Container()->ChannelView()->List()->viewport());
+    QCOMPARE(Frame()->ActiveView(), static_cast<QWidget*>(Container()->ChannelView()));
     QVERIFY(Action("actionRenumber")->isEnabled());
 }
 
@@ -433,6 +444,94 @@ void MainFrameTest::navigationWithAFile() {
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
 }
 
+void MainFrameTest::keyboardReachesEveryViewAndPane_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("start-up") << QStringList() << "splitterView"
+                              << "channelList";
+    QTest::newRow("NIT Edit") << QStringList{"Ctrl+2"} << "nitView"
+                              << "satList";
+    QTest::newRow("LNB Edit") << QStringList{"Ctrl+3"} << "lnbView"
+                              << "lnbList";
+    QTest::newRow("and back") << QStringList{"Ctrl+2", "Ctrl+1"} << "splitterView"
+                              << "channelList";
+    QTest::newRow("F6") << QStringList{"F6"} << "splitterView"
+                        << "favList";
+    QTest::newRow("F6 twice") << QStringList{"F6", "F6"} << "splitterView"
+                              << "favGroupTree";
+    QTest::newRow("F6 wraps") << QStringList{"F6", "F6", "F6"} << "splitterView"
+                              << "channelList";
+    QTest::newRow("Shift+F6") << QStringList{"Shift+F6"} << "splitterView"
+                              << "favGroupTree";
+    QTest::newRow("F6 in NIT Edit") << QStringList{"Ctrl+2", "F6"} << "nitView"
+                                    << "tpList";
+}
+
+void MainFrameTest::keyboardReachesEveryViewAndPane() {
+    QFETCH(QStringList, keys);
+    QFETCH(QString, view);
+    QFETCH(QString, focus);
+    Start(QStringLiteral("demo"));
+    for (const QString& key : keys) {
+        QTest::keySequence(Frame(), QKeySequence(key));
+    }
+    QCOMPARE(Frame()->EditingView()->objectName(), view);
+    QVERIFY(QApplication::focusWidget() != nullptr);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    // Down moves in the list at once: a current row is there without a click.
+    auto* list = qobject_cast<QAbstractItemView*>(QApplication::focusWidget());
+    QVERIFY(list != nullptr);
+    QVERIFY(list->model()->rowCount() == 0 || list->currentIndex().isValid());
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
+}
+
+void MainFrameTest::emptyWindowSaysWhatToDo() {
+    Start(QStringLiteral("demo"));
+    const QString opened = Frame()->Document()->GetPathName();
+    const auto hint = [this] { return Frame()->findChild<QLabel*>(QStringLiteral("emptyHintLabel")); };
+    QVERIFY(hint() == nullptr || !hint()->isVisible());
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
+    QVERIFY(hint() != nullptr && hint()->isVisible());
+    QVERIFY(hint()->text().contains(QStringLiteral("File &gt; Open")));
+    // With no DB, Save says so before any name is asked for.
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileSave")));
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList({kNoDb}));
+    QVERIFY(FileChooser::TakeAsked().isEmpty());
+    // A recent file in the hint opens it.
+    emit hint()->linkActivated(opened);
+    QCOMPARE(Frame()->Document()->GetPathName(), opened);
+    QVERIFY(!hint()->isVisible());
+}
+
+void MainFrameTest::changedLayoutIsTheSameAfterARestart() {
+    Start(QStringLiteral("demo"));
+    const auto header = [this] { return Container()->ChannelView()->List()->header(); };
+    // Fitted to the texts: no caption and no value among the first rows is cut.
+    const QFontMetrics metrics = header()->fontMetrics();
+    QVERIFY(header()->sectionSize(7) > metrics.horizontalAdvance(QStringLiteral("SID")));
+    header()->resizeSection(1, 333);
+    header()->moveSection(2, 5);
+    PopupMenu::QueueChoice(QStringLiteral("actionColumn10")); // the header's menu hides "PCR"
+    emit header()->customContextMenuRequested(QPoint(5, 5));
+    QVERIFY(header()->isSectionHidden(10));
+    Container()->Splitter()->setSizes({700, 150, 300});
+    const QList<int> sizes = Container()->Splitter()->sizes();
+
+    m_app.reset();
+    Start(QStringLiteral("demo"));
+    QCOMPARE(header()->sectionSize(1), 333);
+    QCOMPARE(header()->visualIndex(2), 5);
+    QVERIFY(header()->isSectionHidden(10));
+    QCOMPARE(Container()->Splitter()->sizes(), sizes);
+
+    // Reset Layout brings the first layout back.
+    PopupMenu::QueueChoice(QStringLiteral("actionResetLayout"));
+    emit header()->customContextMenuRequested(QPoint(5, 5));
+    QTRY_VERIFY(!header()->isSectionHidden(10));
+    QCOMPARE(header()->visualIndex(2), 2);
+}
+
 void MainFrameTest::switchingRebuildsAndReloads() {
     Start(QStringLiteral("demo"));
     QPointer<CSplitterView> before = Container();
@@ -479,11 +578,16 @@ void MainFrameTest::channelContainerPanes() {
     // The splitter's border lies just outside the container.
     QCOMPARE(splitter->geometry(), container->rect().adjusted(-2, -2, 2, 2));
 
-    // A wider window widens only the group tree.
+    // A wider window widens only the channel list; the favourite panes cannot be
+    // dragged away.
     const int treeWidth = container->FavGrpView()->width();
     Frame()->resize(Frame()->width() + 200, Frame()->height());
-    QTRY_COMPARE(container->FavGrpView()->width(), treeWidth + 200);
-    QCOMPARE(widths(), QList<int>({650, 120}));
+    QTRY_COMPARE(container->ChannelView()->width(), 850);
+    QCOMPARE(container->FavGrpView()->width(), treeWidth);
+    QCOMPARE(container->FavListView()->width(), 120);
+    splitter->setSizes({2000, 0, 0});
+    QVERIFY(container->FavListView()->width() >= CSplitterView::kFavPaneMinimumWidth);
+    QVERIFY(container->FavGrpView()->width() >= CSplitterView::kFavPaneMinimumWidth);
     QCOMPARE(splitter->geometry(), container->rect().adjusted(-2, -2, 2, 2));
 }
 

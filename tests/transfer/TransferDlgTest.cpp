@@ -79,6 +79,7 @@ private slots:
     void aWriteTheDiskRefusesStopsTheUpload();
     void uploadRefusesAPathThatDoesNotFitTheBuffer();
     void uploadBrowseAndTheCheckBoxSetTheFolder();
+    void uploadTakesATypedFolderAndCreatesItWhenAsked();
 
     void documentOpensAnUploadedFileAndShowsTheChannels();
     void documentDoesNotOpenAPartlyUploadedFile();
@@ -523,6 +524,22 @@ void TransferDlgTest::uploadBrowseAndTheCheckBoxSetTheFolder() {
     QVERIFY(QDir().mkpath(m_receiver->PcPath("db1.dat")));
     StartAndWait(dlg);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{"Can't open file."});
+}
+
+void TransferDlgTest::uploadTakesATypedFolderAndCreatesItWhenAsked() {
+    QVERIFY(m_receiver->Plug());
+    CUsbUploadDlg dlg(nullptr, m_result);
+    const QString folder = m_receiver->PcPath(QStringLiteral("typed/sub"));
+    dlg.findChild<QLineEdit*>(QStringLiteral("folderEdit"))->setText(folder);
+    const QString question = QStringLiteral("The folder %1 does not exist. Do you want to create it?").arg(folder);
+    StartAndWait(dlg); // No
+    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{question});
+    QVERIFY(!QFileInfo::exists(folder));
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    StartAndWait(dlg);
+    QCOMPARE(MessageBox::TakeShownTexts().value(0), question);
+    QCOMPARE(dlg.Folder(), folder);
+    QCOMPARE(ReadFileBytes(folder + "/db.dat"), ReadFileBytes(m_receiver->DbPath()));
 }
 
 // ---- the document --------------------------------------------------------------
