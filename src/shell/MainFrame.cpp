@@ -19,8 +19,8 @@
 #include "shell/RecentFileList.h"
 #include "shell/SplitterView.h"
 #include "shell/StatusCounts.h"
-#include "shell/UsbCommands.h"
 #include "shell/UndoCommands.h"
+#include "shell/UsbCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -239,6 +239,14 @@ void CMainFrame::BuildFileMenu() {
          "Download",
          "Transfer DB file to Settop",
          &UsbCommands::UsbDownload,
+         false},
+        {"Restore Receiver &Backup...",
+         "actionRestoreReceiverBackup",
+         {},
+         nullptr,
+         nullptr,
+         nullptr,
+         &UsbCommands::RestoreReceiverBackup,
          true},
     };
     for (const Command& command : commands) {

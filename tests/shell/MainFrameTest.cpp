@@ -2,19 +2,19 @@
 // the editing area, the channel container and its Close command.
 #include "shell/MainFrame.h"
 #include "TestSupport.h"
-#include "shell/MenuBar.h"
-#include "seams/ModalDialog.h"
-#include "shell/OrvaneApp.h"
-#include "document/OrvaneDoc.h"
-#include "seams/PendingEdits.h"
-#include "shell/SplitterView.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
+#include "document/OrvaneDoc.h"
 #include "favourites/FavGrpView.h"
 #include "favourites/FavListView.h"
 #include "listctrl/RecordListCtrl.h"
 #include "lnb/LNBView.h"
 #include "satellites/NITView.h"
+#include "seams/ModalDialog.h"
+#include "seams/PendingEdits.h"
+#include "shell/MenuBar.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -165,8 +165,8 @@ void MainFrameTest::menuTree() {
         {QStringLiteral("&File"),
          {QStringLiteral("&New|Ctrl+N"), QStringLiteral("&Open|Ctrl+O"), QStringLiteral("&Close"), QStringLiteral("-"),
           QStringLiteral("&Save|Ctrl+S"), QStringLiteral("Save &As..."), QStringLiteral("-"),
-          QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"), QStringLiteral("-"),
-          QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit")}},
+          QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"), QStringLiteral("Restore Receiver &Backup..."),
+          QStringLiteral("-"), QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit")}},
         // No pane has been clicked into yet, so the Edit commands have no view to reach.
         // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
