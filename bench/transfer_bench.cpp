@@ -96,12 +96,16 @@ bool SameBytes(const QString& a, const QString& b) {
     return fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly) && fa.readAll() == fb.readAll();
 }
 
-bool Download(const QString& file, const QString& receiverDb, qint64& ns) {
+// `guarded`: with the backup of the receiver's list before and the read-back after.
+bool Download(const QString& file, const QString& receiverDb, bool guarded, qint64& ns) {
     CUsbDownloadDlg dlg(nullptr, QString());
     FileChooser::QueueFileName(file);
     dlg.findChild<QPushButton*>(QStringLiteral("fileButton"))->click();
+    dlg.findChild<QCheckBox*>(QStringLiteral("backupCheckBox"))->setChecked(guarded);
+    dlg.findChild<QCheckBox*>(QStringLiteral("readBackCheckBox"))->setChecked(guarded);
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
-    return RunDialog(dlg, ns) && dlg.result() == QDialog::Accepted && SameBytes(file, receiverDb);
+    return RunDialog(dlg, ns) && dlg.result() == QDialog::Accepted && SameBytes(file, receiverDb) &&
+           (!guarded || dlg.LastReport().result.endsWith(QStringLiteral("read back: identical")));
 }
 
 bool Upload(const QString& folder, const QString& receiverDb, qint64& ns) {
@@ -176,6 +180,7 @@ int main(int argc, char** argv) {
     QFile::copy(sendFile, receiverDb);
     const QString devices = dir.filePath(QStringLiteral("devices"));
     ::setenv("KIVRA_DEVICE_DIR", QFile::encodeName(devices).constData(), 1);
+    ::setenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))).constData(), 1);
 
     SimulatorOptions options;
     options.baseDir = devices.toStdString();
@@ -184,7 +189,8 @@ int main(int argc, char** argv) {
     const CBenchReceiver simulator(options);
 
     const qint64 raw = Best([&](qint64& ns) { return RawSocketCopy(sendFile, dir.filePath("raw.dat"), ns); });
-    const qint64 down = Best([&](qint64& ns) { return Download(sendFile, receiverDb, ns); });
+    const qint64 down = Best([&](qint64& ns) { return Download(sendFile, receiverDb, false, ns); });
+    const qint64 guarded = Best([&](qint64& ns) { return Download(sendFile, receiverDb, true, ns); });
     const qint64 up = Best([&](qint64& ns) { return Upload(pcFolder, receiverDb, ns); });
 
     const double rawMb = MbPerSecond(kFileSize, raw);
@@ -194,5 +200,8 @@ int main(int argc, char** argv) {
     std::printf("raw socket copy           %8.1f MB/s\n", rawMb);
     std::printf("download (to receiver)    %8.1f MB/s   %.2f x raw\n", downMb, downMb / rawMb);
     std::printf("upload (from receiver)    %8.1f MB/s   %.2f x raw\n", upMb, upMb / rawMb);
+    std::printf("download + backup + read-back  %8.0f ms   %.2f x the plain download (%.0f ms)\n",
+                static_cast<double>(guarded) / 1e6, static_cast<double>(guarded) / static_cast<double>(down),
+                static_cast<double>(down) / 1e6);
     return 0;
 }

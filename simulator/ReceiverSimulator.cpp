@@ -4,6 +4,8 @@
 #include "usblib/platform/DeviceIo.h"
 #include "usblib/platform/DeviceSetup.h"
 
+#include <sqlite3.h>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -35,6 +37,52 @@ const char* ResultName(uint32_t status) {
 
 std::string HeaderName(const TransferHeader& header) {
     return std::string(header.name, strnlen(header.name, sizeof header.name));
+}
+
+std::string QuoteName(const std::string& name) {
+    std::string quoted = "\"";
+    for (const char c : name) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+// Same rows, other bytes: the database rebuilt with another page size.
+bool RewriteDatabase(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    int pageSize = 0;
+    if (sqlite3_prepare_v2(db, "PRAGMA page_size", -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        pageSize = sqlite3_column_int(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    const std::string sql = "PRAGMA page_size = " + std::to_string(pageSize == 1024 ? 4096 : 1024) + "; VACUUM";
+    return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// Alters the last column of the table's first row; the rowid of that row, or -1.
+int64_t ChangeFirstRow(sqlite3* db, const std::string& table) {
+    sqlite3_stmt* statement = nullptr;
+    std::string column;
+    const std::string info = "PRAGMA table_info(" + QuoteName(table) + ")";
+    if (sqlite3_prepare_v2(db, info.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            column = reinterpret_cast<const char*>(sqlite3_column_text(statement, 1));
+        }
+    }
+    sqlite3_finalize(statement);
+    int64_t rowid = -1;
+    const std::string first = "SELECT min(rowid) FROM " + QuoteName(table);
+    if (!column.empty() && sqlite3_prepare_v2(db, first.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_type(statement, 0) != SQLITE_NULL) {
+        rowid = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    const std::string c = QuoteName(column);
+    const std::string update = "UPDATE " + QuoteName(table) + " SET " + c + " = CASE WHEN typeof(" + c +
+                               ") IN ('integer', 'real') THEN " + c + " + 1 ELSE coalesce(" + c +
+                               ", '') || '~' END WHERE rowid = " + std::to_string(rowid);
+    return rowid >= 0 && sqlite3_exec(db, update.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK ? rowid : -1;
 }
 
 } // namespace
@@ -131,6 +179,13 @@ void CReceiverSimulator::Run(int stopFd) {
             }
         }
         std::erase_if(m_connections, [](const Connection& c) { return !c.fd; });
+        if (m_dropPending) {
+            // Every connection goes at once, as when the cable is pulled and put back.
+            m_dropPending = false;
+            Log("drop link received=%u", m_download.received);
+            m_connections.clear();
+            ResetTransfers();
+        }
         if (m_unplugPending) {
             m_unplugPending = false;
             Log("unplug");
@@ -175,6 +230,9 @@ bool CReceiverSimulator::Serve(Connection& connection) {
             Log("frame type=%u result=refused", frame.type);
             answer.status = wire::kRefused;
         }
+    }
+    if (m_dropPending) {
+        return false; // the link is gone before the reply
     }
     return wire::SendReply(connection.fd.Get(), frame.type, answer.status, answer.count, answer.data) &&
            answer.status != wire::kMalformed;
@@ -400,6 +458,9 @@ CReceiverSimulator::Answer CReceiverSimulator::HandlePipeWrite(std::span<const u
         Log("pipe name=PIPE03 op=write length=%u result=refused reason=%s", count, reason);
         return Answer{};
     };
+    if (LinkDropsAt(count)) {
+        return {};
+    }
     if (PipeFailsAt(count)) {
         return refuse("told");
     }
@@ -417,8 +478,40 @@ CReceiverSimulator::Answer CReceiverSimulator::HandlePipeWrite(std::span<const u
         m_download.active = false;
         const bool installed = m_download.file.Commit();
         Log("install size=%u result=%s", m_download.received, installed ? "ok" : "failed");
+        if (installed) {
+            AfterInstall();
+        }
     }
     return {wire::kOk, count, {}};
+}
+
+void CReceiverSimulator::AfterInstall() {
+    if (!m_options.rewriteOnInstall && m_options.changeRowOnInstall.empty()) {
+        return;
+    }
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(m_options.dbPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        Log("after-install result=failed");
+        return;
+    }
+    if (m_options.rewriteOnInstall) {
+        Log("rewrite result=%s", RewriteDatabase(db) ? "ok" : "failed");
+    }
+    if (!m_options.changeRowOnInstall.empty()) {
+        Log("change table=%s rowid=%lld", m_options.changeRowOnInstall.c_str(),
+            static_cast<long long>(ChangeFirstRow(db, m_options.changeRowOnInstall)));
+    }
+    sqlite3_close(db);
+}
+
+bool CReceiverSimulator::LinkDropsAt(uint64_t bytes) {
+    if (!m_options.dropLinkAfter || m_linkDropped || m_download.received + bytes <= *m_options.dropLinkAfter) {
+        return false;
+    }
+    m_linkDropped = true;
+    m_dropPending = true;
+    return true;
 }
 
 void CReceiverSimulator::Recover(Target pipe) {

@@ -77,6 +77,9 @@ private:
     Answer HandlePipeRead(std::span<const uint8_t> payload);
     Answer HandlePipeWrite(std::span<const uint8_t> payload);
     void Recover(Target pipe);
+    // What the receiver does to a database it has just installed, as the options say.
+    void AfterInstall();
+    bool LinkDropsAt(uint64_t bytes);
     bool PipeFailsAt(uint64_t bytes) const;
     bool AnyPipeOpen() const;
     void ResetTransfers();
@@ -91,4 +94,6 @@ private:
     Upload m_upload;
     uint64_t m_pipeBytes = 0; // bytes moved on the pipes since the last announcement
     bool m_unplugPending = false;
+    bool m_linkDropped = false; // the link drops once; a later transfer goes through
+    bool m_dropPending = false;
 };

@@ -70,6 +70,13 @@ bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& opt
             ok = number(code) && (options.unplugAfter = code, true);
         } else if (flag == "--busy-while-pipe-open") {
             options.busyWhilePipeOpen = true;
+        } else if (flag == "--rewrite-on-install") {
+            options.rewriteOnInstall = true;
+        } else if (flag == "--change-row-on-install") {
+            ok = value(text) && (options.changeRowOnInstall = text, true);
+        } else if (flag == "--drop-link-after") {
+            uint64_t bytes = 0;
+            ok = number(bytes) && (options.dropLinkAfter = bytes, true);
         } else {
             error = "unknown option: " + std::string(flag);
             return false;

@@ -20,13 +20,19 @@ struct SimulatorOptions {
     bool unplugged = false;                // --unplugged: no device interface at all
     std::optional<uint32_t> unplugAfter;   // --unplug-after N: unregister once request N is answered
     bool busyWhilePipeOpen = false;        // --busy-while-pipe-open: refuse device opens then
+    // What a receiver may do to a database it installs, and a link that breaks.
+    bool rewriteOnInstall = false;         // --rewrite-on-install: VACUUM it (same rows, other bytes)
+    std::string changeRowOnInstall;        // --change-row-on-install TABLE: alter its first row
+    std::optional<uint64_t> dropLinkAfter; // --drop-link-after K: once, K bytes into a download,
+                                           // close every connection
 };
 
 inline constexpr const char* kSimulatorUsage =
     "usage: kivra-simulator --db FILE [--dir DIR] [--name NAME] [--log FILE] [--firmware N]\n"
     "                       [--refuse CODE]... [--fail-pipe-after BYTES] [--zero-reads] [--short-writes]\n"
     "                       [--chunk-delay-ms MS] [--unplugged] [--unplug-after CODE]\n"
-    "                       [--busy-while-pipe-open]\n";
+    "                       [--busy-while-pipe-open] [--rewrite-on-install]\n"
+    "                       [--change-row-on-install TABLE] [--drop-link-after BYTES]\n";
 
 // Parses the arguments after the program name into fresh options; false with a message in `error`.
 bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& options, std::string& error);

@@ -7,6 +7,7 @@
 #include "db/SchemaGate.h"
 #include "match/ChannelCsv.h"
 #include "match/ChannelEdits.h"
+#include "transfer/SendCheck.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -19,11 +20,6 @@
 namespace cli {
 
 namespace {
-
-// The receiver's tables, whose rows `check` counts.
-constexpr const char* kTables[] = {"SATInfo",     "NITInfo",      "LNBInfo",      "ChannelInfo",
-                                   "SDTInfo",     "ScheduleInfo", "ScrambleInfo", "FAVGRPInfo",
-                                   "FAVListInfo", "OptionInfo",   "options"};
 
 const char* const kHelp = R"(Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS
 
@@ -41,7 +37,13 @@ Commands on Melvex400 receiver files (.dat):
   duplicates FILE [--remove]         channels with the same identity; --remove keeps
                                      one of each set and removes the others
   upload DIR                         fetches the receiver's database into DIR
-  download FILE                      sends FILE into the receiver, replacing its database
+  download FILE [--backup DIR | --no-backup] [--verify | --no-verify]
+                                     sends FILE into the receiver, replacing its
+                                     database: first a backup of the receiver's
+                                     database into DIR (default the editor's backup
+                                     folder), afterwards a read-back that compares
+  receiver-backups [--backup DIR]    lists the backups: date, size, channels
+  restore-backup FILE                sends a backup back into the receiver
 
 Channels are matched across files by network, stream and service id; else by
 satellite, frequency (within 2 MHz), polarity and service id; else by name and kind
@@ -73,6 +75,7 @@ struct Context {
     bool favourites = false;
     bool remove = false;
     ListFormat format = ListFormat::Table;
+    DownloadOptions download{};
 
     std::string Arg(qsizetype i) const { return QFile::encodeName(args.at(i)).toStdString(); }
     int Fail(const std::string& message) const {
@@ -164,25 +167,12 @@ int Check(Context& ctx) {
     if (!connection.Open(path, error)) {
         return ctx.Fail(error);
     }
-    std::vector<std::string> problems;
+    // The same checks as a download makes before it sends a file.
+    const std::vector<std::string> problems = transfer::ReceiverDbProblems(connection.Handle());
     CChannelDB db;
-    if (db.CheckSchemaRevision() != 0) {
-        problems.push_back(std::string("the schema revision is not ") + kSchemaRevision);
-    }
-    const std::string layout = dbschema::CheckTableLayout(connection.Handle());
-    if (!layout.empty()) {
-        problems.push_back(layout);
-    }
-    if (const int rc = db.CheckIntegrity(problems); rc < 0) {
-        problems.push_back("the integrity check failed (sqlite3 error " + std::to_string(-rc) + ")");
-    }
-    for (const char* table : kTables) {
-        const int rows = db.CountTableRows(table);
-        if (rows >= 0) {
+    for (const char* table : transfer::kReceiverTables) {
+        if (const int rows = db.CountTableRows(table); rows >= 0) {
             ctx.io.out << table << ": " << rows << " rows\n";
-        } else if (layout.empty()) {
-            problems.push_back(std::string(table) + ": cannot be counted (sqlite3 error " + std::to_string(-rows) +
-                               ")");
         }
     }
     for (const std::string& problem : problems) {
@@ -361,7 +351,22 @@ const std::map<QString, Command>& Commands() {
         {QStringLiteral("apply-order"), {2, {QStringLiteral("dry-run"), QStringLiteral("favourites")}, ApplyOrder}},
         {QStringLiteral("duplicates"), {1, {QStringLiteral("remove")}, Duplicates}},
         {QStringLiteral("upload"), {1, {}, [](Context& ctx) { return Upload(ctx.io, ctx.Arg(0)); }}},
-        {QStringLiteral("download"), {1, {}, [](Context& ctx) { return Download(ctx.io, ctx.Arg(0)); }}},
+        {QStringLiteral("download"),
+         {1,
+          {QStringLiteral("backup"), QStringLiteral("no-backup"), QStringLiteral("verify"),
+           QStringLiteral("no-verify")},
+          [](Context& ctx) { return Download(ctx.io, ctx.Arg(0), ctx.download); }}},
+        {QStringLiteral("receiver-backups"),
+         {0,
+          {QStringLiteral("backup")},
+          [](Context& ctx) { return ListReceiverBackups(ctx.io, ctx.download.backupFolder); }}},
+        // A backup is the receiver's own list: it is sent without a new backup, and read back.
+        {QStringLiteral("restore-backup"),
+         {1,
+          {},
+          [](Context& ctx) {
+              return Download(ctx.io, ctx.Arg(0), {false, {}, true});
+          }}},
     };
     return commands;
 }
@@ -382,7 +387,11 @@ int Run(const QStringList& arguments, Streams& io) {
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
     const QCommandLineOption favourites(QStringLiteral("favourites"), QString());
     const QCommandLineOption remove(QStringLiteral("remove"), QString());
-    parser.addOptions({help, version, format, dryRun, favourites, remove});
+    const QCommandLineOption backup(QStringLiteral("backup"), QString(), QStringLiteral("dir"));
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"), QString());
+    const QCommandLineOption verify(QStringLiteral("verify"), QString());
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"), QString());
+    parser.addOptions({help, version, format, dryRun, favourites, remove, backup, noBackup, verify, noVerify});
     if (!parser.parse(arguments)) {
         // The parser names an unknown option without its dashes; the user typed them.
         const QStringList unknown = parser.unknownOptionNames();
@@ -427,6 +436,11 @@ int Run(const QStringList& arguments, Streams& io) {
     ctx.dryRun = parser.isSet(dryRun);
     ctx.favourites = parser.isSet(favourites);
     ctx.remove = parser.isSet(remove);
+    if ((parser.isSet(backup) && parser.isSet(noBackup)) || (parser.isSet(verify) && parser.isSet(noVerify))) {
+        return Usage(io, QStringLiteral("%1: an option and its --no- form exclude each other").arg(name));
+    }
+    ctx.download = {!parser.isSet(noBackup), QFile::encodeName(parser.value(backup)).toStdString(),
+                    !parser.isSet(noVerify)};
     if (parser.isSet(format)) {
         static const std::map<QString, ListFormat> formats{{QStringLiteral("table"), ListFormat::Table},
                                                            {QStringLiteral("csv"), ListFormat::Csv},

@@ -1,6 +1,8 @@
 #include "TransferCommands.h"
 
 #include "WorkingCopy.h"
+#include "transfer/ReceiverBackups.h"
+#include "transfer/SendCheck.h"
 #include "transfer/TransferRuns.h"
 #include "transfer/TransferSteps.h"
 #include "usblib/Kivra.h"
@@ -85,30 +87,52 @@ int Upload(Streams& io, const std::string& folder) {
     return kExitOk;
 }
 
-int Download(Streams& io, const std::string& file) {
+int Download(Streams& io, const std::string& file, const DownloadOptions& options) {
     // The receiver replaces its own database with whatever it is sent, so only a file
-    // of its revision and layout is sent.
-    CReadConnection connection;
-    std::string error;
-    if (!connection.Open(file, error)) {
-        return Report(io, QString::fromStdString(error));
+    // that passes `check` is sent.
+    {
+        CReadConnection connection;
+        std::string error;
+        if (!connection.Open(file, error)) {
+            return Report(io, QString::fromStdString(error));
+        }
+        if (const std::vector<std::string> problems = transfer::ReceiverDbProblems(connection.Handle());
+            !problems.empty()) {
+            return Report(io, QString::fromStdString(file + ": " + problems.front() + "; it is not sent"));
+        }
     }
-    if (const std::string problem = CheckReceiverFile(connection.Handle()); !problem.empty()) {
-        return Report(io, QString::fromStdString(file + ": " + problem + "; it is not sent"));
+    if (GetFirmVer() == 0) {
+        return Report(io, transfer::NotConnectedMessage());
     }
-    uint32_t length = 0;
-    if (const QString failure = transfer::AnnounceDownload(file, length); !failure.isEmpty()) {
-        return Report(io, failure);
+    const std::optional<uint32_t> length = transfer::FileSize(file);
+    if (!length) {
+        return Report(io, QStringLiteral("File Opened failed!"));
     }
-    transfer::RunEnd end;
+    const transfer::DownloadPlan plan{
+        file, *length, options.backup,
+        options.backupFolder.empty() ? transfer::DefaultBackupFolder() : options.backupFolder, options.verify};
+    transfer::DownloadReport report;
     {
         CTerminalProgress progress(io);
-        end = transfer::SendToReceiver(file, length, std::ref(progress));
+        report = transfer::RunDownload(plan, std::ref(progress));
     }
-    if (Report(io, end.messages) != kExitOk) {
+    for (const QString& step : report.steps) {
+        io.err << step.toStdString() << "\n";
+    }
+    if (Report(io, report.messages) != kExitOk) {
         return kExitFailed;
     }
-    io.err << file << ": " << length << " bytes sent\n";
+    io.err << file << ": " << report.result.toStdString() << "\n";
+    return kExitOk;
+}
+
+int ListReceiverBackups(Streams& io, const std::string& folder) {
+    const std::string from = folder.empty() ? transfer::DefaultBackupFolder() : folder;
+    for (const transfer::ReceiverBackup& backup : transfer::ListBackups(from)) {
+        io.out << backup.date << "  " << transfer::GroupedNumber(backup.size).toStdString() << " bytes  "
+               << (backup.channels >= 0 ? std::to_string(backup.channels) : std::string("?")) << " channels  "
+               << backup.path << "\n";
+    }
     return kExitOk;
 }
 

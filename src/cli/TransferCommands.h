@@ -10,7 +10,15 @@ namespace cli {
 
 // Fetches the receiver's database into `folder` under the first free name of the series.
 int Upload(Streams& io, const std::string& folder);
+struct DownloadOptions {
+    bool backup = true;       // fetch the receiver's database into backupFolder first
+    std::string backupFolder; // empty: the per-user folder the editor uses
+    bool verify = true;       // read the receiver's database back and compare
+};
+
 // Sends `file`, a receiver database, into the receiver.
-int Download(Streams& io, const std::string& file);
+int Download(Streams& io, const std::string& file, const DownloadOptions& options);
+// Lists the backups of the receiver's database in `folder` (empty: the default), newest first.
+int ListReceiverBackups(Streams& io, const std::string& folder);
 
 } // namespace cli

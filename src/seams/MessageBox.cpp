@@ -1,4 +1,5 @@
 #include "seams/MessageBox.h"
+#include "seams/AskDefaultNo.h"
 
 #include "seams/AppTitle.h"
 
@@ -45,7 +46,10 @@ Answer ScriptedAnswer(Buttons buttons) {
 
 } // namespace
 
-Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon, const QString& caption) {
+namespace {
+
+Answer ShowBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon, const QString& caption,
+               bool defaultNo) {
     const QString title = caption.isEmpty() ? QString::fromUtf8(kAppTitle) : caption;
     if (TheScript().scripted) {
         TheScript().shown.append({text, title, buttons, icon});
@@ -57,7 +61,7 @@ Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon, co
     } else {
         box.setStandardButtons(buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                          : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
     }
     const int result = box.exec();
     // The box leaves the screen before the caller starts what was asked for, so a long
@@ -72,6 +76,16 @@ Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon, co
     }
     // Esc or the window's close button on a box with Cancel means Cancel.
     return result == QMessageBox::No ? Answer::No : (buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No);
+}
+
+} // namespace
+
+Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon, const QString& caption) {
+    return ShowBox(parent, text, buttons, icon, caption, false);
+}
+
+bool AskDefaultNo(QWidget* parent, const QString& text) {
+    return ShowBox(parent, text, Buttons::YesNo, Icon::Exclamation, QString(), true) == Answer::Yes;
 }
 
 bool AskYesNo(QWidget* parent, const QString& text, Icon icon) {

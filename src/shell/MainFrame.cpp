@@ -296,6 +296,14 @@ void CMainFrame::BuildFileMenu() {
          "Download",
          "Transfer DB file to Settop",
          &UsbCommands::UsbDownload,
+         false},
+        {"Restore Receiver &Backup...",
+         "actionRestoreReceiverBackup",
+         {},
+         nullptr,
+         nullptr,
+         nullptr,
+         &UsbCommands::RestoreReceiverBackup,
          true},
     };
     for (const Command& command : commands) {

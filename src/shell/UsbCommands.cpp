@@ -2,6 +2,8 @@
 
 #include "document/OrvaneDoc.h"
 #include "seams/ModalDialog.h"
+#include "transfer/ReceiverBackups.h"
+#include "transfer/RestoreBackupDlg.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 
@@ -28,6 +30,16 @@ void UsbUpload(COrvaneDoc& doc) {
     if (doc.OpenDocumentFile(QFile::decodeName(received.data()))) {
         emit doc.channelContainerWanted();
     }
+}
+
+void RestoreReceiverBackup(COrvaneDoc& /*doc*/) {
+    CRestoreBackupDlg chooser(nullptr, QFile::decodeName(transfer::DefaultBackupFolder().c_str()));
+    if (ModalDialog::Exec(chooser) != QDialog::Accepted || chooser.ChosenPath().isEmpty()) {
+        return;
+    }
+    CUsbDownloadDlg dlg(nullptr, QString());
+    dlg.SetBackupToRestore(chooser.ChosenPath());
+    ModalDialog::Exec(dlg);
 }
 
 } // namespace UsbCommands

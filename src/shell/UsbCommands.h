@@ -7,5 +7,7 @@ namespace UsbCommands {
 
 void UsbDownload(COrvaneDoc& doc);
 void UsbUpload(COrvaneDoc& doc);
+// Lists the backups of the receiver's list and sends the chosen one.
+void RestoreReceiverBackup(COrvaneDoc& doc);
 
 } // namespace UsbCommands

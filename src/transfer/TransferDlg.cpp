@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "seams/MessageBox.h"
+#include "seams/AskDefaultNo.h"
 
 CTransferDlg::CTransferDlg(QWidget* parent, const QString& title) : QDialog(parent) {
     setWindowTitle(title);
@@ -47,6 +47,7 @@ void CTransferDlg::StartWorker(std::function<void()> work) {
     JoinWorker();
     m_progressBar->setValue(0);
     m_lastPosted = 0;
+    m_stopAsked = false;
     m_transferring = true;
     EnableControls(false);
     m_worker = std::thread(std::move(work));
@@ -82,26 +83,35 @@ void CTransferDlg::FinishWorker(const WorkerEnd& end) {
     }
     m_transferring = false;
     EnableControls(true);
-    if (end.result != kStayOpen) {
+    if (end.then && end.then()) {
+        return;
+    }
+    if (m_stopAsked) {
+        done(QDialog::Rejected);
+    } else if (end.result != kStayOpen) {
         done(end.result);
     }
 }
 
 void CTransferDlg::EnableControls(bool enable) {
     m_startButton->setEnabled(enable);
-    m_cancelButton->setEnabled(enable);
     EnableInputs(enable);
 }
 
 void CTransferDlg::reject() {
     if (!m_transferring) {
         QDialog::reject();
+        return;
+    }
+    if (!m_stopAsked && MessageBox::AskDefaultNo(this, QStringLiteral("Stop the transfer after the current chunk?"))) {
+        m_stopAsked = true;
     }
 }
 
 void CTransferDlg::closeEvent(QCloseEvent* event) {
     if (m_transferring) {
         event->ignore();
+        reject();
         return;
     }
     QDialog::closeEvent(event);

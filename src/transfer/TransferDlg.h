@@ -2,13 +2,16 @@
 // CTransferDlg: what the USB Download and USB Upload dialogs share: the progress bar,
 // Start and Cancel, and the one worker thread of a transfer. The dialog owns the worker
 // and joins it before it lets go of the state the worker reads: while a worker runs,
-// Start, Cancel and the dialog's inputs are disabled and closing the window is refused.
+// Start and the dialog's inputs are disabled and the dialog does not end.
+// Cancel, Esc and the close box stay live while a worker runs: after a question they
+// ask the worker to stop between two chunks, and the dialog ends once it has.
 // The worker never touches a widget; it posts progress and its end to this dialog,
 // which handles them on the user-interface thread.
 #include <QDialog>
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <thread>
@@ -30,12 +33,17 @@ public:
     struct WorkerEnd {
         QStringList messages;
         int result = kStayOpen;
+        // Run on the user-interface thread after the messages; true when it started
+        // another worker, so the dialog goes on.
+        std::function<bool()> then;
     };
 
     // Called by the worker. Progress reaches the user-interface thread only when the
     // percentage changes, so a fast transfer does not flood it.
     void PostProgress(uint64_t done, uint64_t total);
     void PostEnd(WorkerEnd end);
+    // Called by the worker between chunks: true once the user asked it to stop.
+    bool StopAsked() const { return m_stopAsked.load(); }
 
 public slots:
     void reject() override;
@@ -67,4 +75,5 @@ private:
     std::thread m_worker;
     bool m_transferring = false;
     int m_lastPosted = 0; // worker side only: the percentage posted last
+    std::atomic<bool> m_stopAsked{false};
 };

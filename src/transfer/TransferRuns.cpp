@@ -4,8 +4,11 @@
 #include "UsbDevice.h"
 #include "usblib/Kivra.h"
 
+#include "ReceiverBackups.h"
+
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,6 +17,8 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <span>
 
 namespace transfer {
@@ -57,11 +62,15 @@ bool WriteAll(int fd, const uint8_t* data, std::size_t size) {
 // Writes the file to "PIPE03", one chunk request ahead of each chunk. Returns the
 // messages of a failure, none when every byte went.
 QStringList SendFile(int file, uint32_t length, const CDeviceHandle& device, const CDeviceHandle& pipe,
-                     const Progress& progress) {
+                     const Progress& progress, const StopAsked& stop, uint64_t& position, bool& stopped) {
     std::array<uint8_t, kMaxChunkLength> buffer;
-    uint64_t position = 0;
     // Never more than announced: the receiver refuses bytes beyond the announced size.
     while (position < length) {
+        if (stop && stop()) {
+            stopped = true;
+            return {QStringLiteral("The download was stopped after %1 of %2 bytes.")
+                        .arg(GroupedNumber(position), GroupedNumber(length))};
+        }
         const std::size_t wanted = std::min<uint64_t>(length - position, buffer.size());
         const ssize_t count = ReadSome(file, buffer.data(), wanted);
         if (count <= 0) {
@@ -98,14 +107,21 @@ bool ReadChunk(const CDeviceHandle& pipe, std::span<uint8_t> buffer, uint32_t& r
 struct Received {
     QStringList messages; // of the failure that stopped the loop; none when complete
     uint64_t bytes = 0;
+    bool stopped = false;
 };
 
 // Reads `size` bytes from "PIPE02" into the file, one chunk request ahead of each chunk.
 Received ReceiveFile(int file, uint32_t size, const QString& path, const CDeviceHandle& device,
-                     const CDeviceHandle& pipe, const Progress& progress) {
+                     const CDeviceHandle& pipe, const Progress& progress, const StopAsked& stop) {
     std::array<uint8_t, kMaxChunkLength> buffer;
     Received received;
     while (received.bytes < size) {
+        if (stop && stop()) {
+            received.stopped = true;
+            received.messages << QStringLiteral("The upload was stopped after %1 of %2 bytes.")
+                                     .arg(GroupedNumber(received.bytes), GroupedNumber(size));
+            return received;
+        }
         const auto chunk = static_cast<uint16_t>(std::min<uint64_t>(size - received.bytes, buffer.size()));
         if (!SendChunkRequest(device, kRequestChunkFromReceiver, chunk)) {
             received.messages << QStringLiteral("Requesting data transfer on PIPE02 failed!");
@@ -145,7 +161,7 @@ QString AnnounceDownload(const std::string& nativePath, uint32_t& length) {
     return {};
 }
 
-RunEnd SendToReceiver(const std::string& nativePath, uint32_t length, const Progress& progress) {
+RunEnd SendToReceiver(const std::string& nativePath, uint32_t length, const Progress& progress, const StopAsked& stop) {
     RunEnd end;
     const platform::CUniqueFd file = OpenForReading(nativePath);
     if (!file) {
@@ -155,7 +171,7 @@ RunEnd SendToReceiver(const std::string& nativePath, uint32_t length, const Prog
     } else if (const CDeviceHandle device = OpenUsbDevice(); !device) {
         end.messages << QStringLiteral("Open device handle failed! Can't write to PIPE03.");
     } else {
-        end.messages = SendFile(file.Get(), length, device, pipe, progress);
+        end.messages = SendFile(file.Get(), length, device, pipe, progress, stop, end.bytes, end.stopped);
         end.ran = true;
         end.complete = end.messages.isEmpty();
     }
@@ -202,7 +218,8 @@ QString AnnounceUpload(uint32_t& size) {
     return {};
 }
 
-RunEnd ReceiveFromReceiver(const std::string& nativePath, uint32_t size, const Progress& progress) {
+RunEnd ReceiveFromReceiver(const std::string& nativePath, uint32_t size, const Progress& progress,
+                           const StopAsked& stop) {
     RunEnd end;
     // Neither created nor cut: the choice of the file made it, empty.
     const platform::CUniqueFd file(::open(nativePath.c_str(), O_WRONLY | O_CLOEXEC));
@@ -214,10 +231,15 @@ RunEnd ReceiveFromReceiver(const std::string& nativePath, uint32_t size, const P
         end.messages << QStringLiteral("Open device handle failed! Can't write to PIPE02.");
     } else {
         const QString path = QFile::decodeName(QByteArray::fromStdString(nativePath));
-        const Received received = ReceiveFile(file.Get(), size, path, device, pipe, progress);
+        const Received received = ReceiveFile(file.Get(), size, path, device, pipe, progress, stop);
         end.ran = true;
+        end.bytes = received.bytes;
         end.complete = received.messages.isEmpty();
-        if (!end.complete) {
+        end.stopped = received.stopped;
+        if (received.stopped) {
+            // The caller removes the part: a stopped upload leaves no file behind.
+            end.messages = received.messages;
+        } else if (!end.complete) {
             // A part of the database is not handed on as if it were the whole.
             end.messages = received.messages;
             end.messages << QStringLiteral("The DB file was not received completely: %1 of %2 bytes arrived. "
@@ -228,6 +250,157 @@ RunEnd ReceiveFromReceiver(const std::string& nativePath, uint32_t size, const P
         }
     }
     return end;
+}
+
+RunEnd FetchReceiverDb(const std::string& nativePath, const Progress& progress, const StopAsked& stop) {
+    RunEnd end;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(nativePath));
+    if (!platform::CUniqueFd(::open(nativePath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600))) {
+        end.messages << QStringLiteral("%1 cannot be written.").arg(path);
+        return end;
+    }
+    uint32_t size = 0;
+    if (const QString failure = AnnounceUpload(size); !failure.isEmpty()) {
+        end.messages << failure;
+    } else {
+        end = ReceiveFromReceiver(nativePath, size, progress, stop);
+        if (!end.complete && !end.stopped && end.messages.size() > 1) {
+            // The part is removed below rather than kept, so the line that names it goes.
+            end.messages.removeLast();
+        }
+    }
+    if (!end.complete) {
+        ::unlink(nativePath.c_str());
+    }
+    return end;
+}
+
+QString GroupedNumber(uint64_t value) {
+    QString digits = QString::number(value);
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3) {
+        digits.insert(i, QLatin1Char(','));
+    }
+    return digits;
+}
+
+namespace {
+
+// The steps of one download with the seconds since its start.
+class CStepLog {
+public:
+    explicit CStepLog(QStringList& steps) : m_steps(steps) {}
+    double Seconds() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count(); }
+    void Add(const QString& step) { m_steps << QStringLiteral("%1 s  %2").arg(Seconds(), 6, 'f', 2).arg(step); }
+
+private:
+    QStringList& m_steps;
+    const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+};
+
+QString FromNative(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// A failure's own message stays as it is, followed by one line on what to do next.
+void AddFailure(QStringList& messages, const QStringList& failure, const QString& next) {
+    messages << failure;
+    if (messages.isEmpty()) {
+        messages << next;
+    } else {
+        messages.last() += QLatin1Char('\n') + next;
+    }
+}
+
+const char* const kUnchangedNext =
+    "Nothing was sent; the receiver keeps its list. Check that it is on and connected, then press Start again.";
+
+} // namespace
+
+DownloadReport RunDownload(const DownloadPlan& plan, const Progress& progress, const StopAsked& stop) {
+    DownloadReport report;
+    CStepLog log(report.steps);
+    if (plan.backup) {
+        std::string error;
+        const std::string path = NewBackupPath(plan.backupFolder, error);
+        if (path.empty()) {
+            AddFailure(report.messages, {QString::fromStdString(error)},
+                       QStringLiteral("Nothing was sent. Make the folder writable, or clear \"Back up the "
+                                      "receiver's list first\" to send without a backup."));
+            return report;
+        }
+        // Fetched under a temporary name, so a broken fetch never looks like a backup.
+        const std::string part = path + ".part";
+        const RunEnd backup = FetchReceiverDb(part, progress, stop);
+        if (!backup.complete || std::rename(part.c_str(), path.c_str()) != 0) {
+            ::unlink(part.c_str());
+            report.stopped = backup.stopped;
+            if (backup.stopped) {
+                report.messages << backup.messages;
+            } else {
+                AddFailure(report.messages, backup.messages,
+                           QStringLiteral("The backup of the receiver's list failed. ") +
+                               QLatin1String(kUnchangedNext));
+            }
+            return report;
+        }
+        PruneBackups(plan.backupFolder);
+        report.backupPath = path;
+        log.Add(QStringLiteral("backup: %1 bytes into %2").arg(GroupedNumber(backup.bytes), FromNative(path)));
+    }
+    if (!Announce(kRequestAnnounceDownload, kDownloadHeaderName, plan.length)) {
+        AddFailure(report.messages, {NotConnectedMessage()}, QLatin1String(kUnchangedNext));
+        return report;
+    }
+    report.announced = true;
+    log.Add(QStringLiteral("announcement: %1, %2 bytes")
+                .arg(QLatin1String(kDownloadHeaderName), GroupedNumber(plan.length)));
+    const double sendStart = log.Seconds();
+    RunEnd sent = SendToReceiver(plan.file, plan.length, progress, stop);
+    const double sendSeconds = log.Seconds() - sendStart;
+    log.Add(QStringLiteral("sent: %1 of %2 bytes in %3 chunks")
+                .arg(GroupedNumber(sent.bytes), GroupedNumber(plan.length))
+                .arg((sent.bytes + kMaxChunkLength - 1) / kMaxChunkLength));
+    if (!sent.complete) {
+        report.stopped = sent.stopped;
+        report.mayBeIncomplete = sent.ran;
+        AddFailure(report.messages, sent.messages,
+                   sent.ran ? QStringLiteral("The receiver may hold an incomplete list. Send the backup "
+                                             "(File > Restore Receiver Backup...) or this file again.")
+                            : QStringLiteral("Nothing was sent; the receiver keeps its list. Press Start "
+                                             "to try again."));
+        return report;
+    }
+    report.sent = true;
+    QString readBackText;
+    // An empty file installs nothing, so there is nothing of it to read back.
+    if (plan.verify && plan.length > 0) {
+        QTemporaryDir dir;
+        const std::string readPath = Native(dir.filePath(QStringLiteral("read-back.dat")));
+        const RunEnd read = FetchReceiverDb(readPath, progress, stop);
+        if (!read.complete) {
+            report.stopped = read.stopped;
+            AddFailure(report.messages, read.messages,
+                       QStringLiteral("The file was sent but not read back. Fetch the receiver's list with "
+                                      "USB Upload to check it."));
+            readBackText = QStringLiteral("not read back");
+        } else {
+            report.readBack = CompareDatabases(plan.file, readPath);
+            readBackText = QString::fromStdString(DescribeReadBack(*report.readBack));
+            if (report.readBack->kind == ReadBackOutcome::Kind::Differs ||
+                report.readBack->kind == ReadBackOutcome::Kind::Unreadable) {
+                AddFailure(report.messages,
+                           {QStringLiteral("The receiver's list is not what was sent: %1.").arg(readBackText)},
+                           QStringLiteral("Send the file again; if the difference stays, the receiver "
+                                          "changes the list itself."));
+            }
+        }
+        log.Add(QStringLiteral("read-back: ") + readBackText);
+    }
+    report.result = QStringLiteral("Sent %1 bytes in %2 s").arg(GroupedNumber(plan.length)).arg(sendSeconds, 0, 'f', 1);
+    if (!readBackText.isEmpty()) {
+        report.result += QStringLiteral("; read back: ") + readBackText;
+    }
+    return report;
 }
 
 } // namespace transfer

@@ -1,12 +1,17 @@
 #include "UsbDownloadDlg.h"
 
+#include "ReceiverBackups.h"
+#include "SendCheck.h"
 #include "TransferRuns.h"
 #include "TransferSteps.h"
+#include "db/ChannelDB.h"
+#include "seams/AskDefaultNo.h"
 #include "seams/FileChooser.h"
 #include "seams/MessageBox.h"
-#include "db/ChannelDB.h"
+#include "usblib/Kivra.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -35,6 +40,15 @@ CUsbDownloadDlg::CUsbDownloadDlg(QWidget* parent, const QString& currentDbPath)
     fileRow->addWidget(m_fileButton);
     layout->addWidget(m_localFileGroup);
 
+    m_backupCheck = new QCheckBox(QStringLiteral("Back up the receiver's list first"), this);
+    m_backupCheck->setObjectName(QStringLiteral("backupCheckBox"));
+    m_backupCheck->setChecked(true);
+    layout->addWidget(m_backupCheck);
+    m_readBackCheck = new QCheckBox(QStringLiteral("Read the list back and compare"), this);
+    m_readBackCheck->setObjectName(QStringLiteral("readBackCheckBox"));
+    m_readBackCheck->setChecked(true);
+    layout->addWidget(m_readBackCheck);
+
     AddProgressAndButtons(layout, QStringLiteral("Download Progress"));
     ApplyFromFileState();
 
@@ -61,6 +75,16 @@ void CUsbDownloadDlg::OnFile() {
     m_filePathEdit->setText(m_strFilePath);
 }
 
+void CUsbDownloadDlg::SetBackupToRestore(const QString& path) {
+    m_bFromFile = true;
+    m_fromFileCheck->setChecked(true);
+    m_strFilePath = path;
+    m_filePathEdit->setText(path);
+    // A backup of what may be a broken list would only push a good one out of the ten kept.
+    m_backupCheck->setChecked(false);
+    ApplyFromFileState();
+}
+
 QString CUsbDownloadDlg::FileToSend() const {
     return m_bFromFile ? m_strFilePath : m_strCurrentDbPath;
 }
@@ -71,38 +95,80 @@ void CUsbDownloadDlg::OnStart() {
         MessageBox::Tell(this, QStringLiteral("Please open or select your DB file first."));
         return;
     }
-    if (!MessageBox::AskYesNo(this, QStringLiteral("If you download this DB file, then the existing DB in the STB will "
-                                                   "be deleted. is deleted. Are you sure to continue?"))) {
+    // Probed first, so the question is asked only of a receiver that answers.
+    if (GetFirmVer() == 0) {
+        MessageBox::Tell(this, transfer::NotConnectedMessage());
+        return;
+    }
+    if (!MessageBox::AskDefaultNo(this, QStringLiteral("If you download this DB file, then the existing DB in the "
+                                                       "STB will be deleted. is deleted. Are you sure to continue?"))) {
         return;
     }
     if (!m_bFromFile) {
         m_strFilePath = m_strCurrentDbPath;
     }
     m_nativeFilePath = transfer::Native(m_strFilePath);
-    if (const QString failure = transfer::AnnounceDownload(m_nativeFilePath, m_dwFileLength); !failure.isEmpty()) {
-        MessageBox::Tell(this, failure);
+    const std::optional<uint32_t> length = transfer::FileSize(m_nativeFilePath);
+    if (!length) {
+        MessageBox::Tell(this, QStringLiteral("File Opened failed!"));
         return;
     }
+    // The receiver replaces its list with whatever it gets: a file that fails the checks is not sent.
+    if (const std::vector<std::string> problems = transfer::ReceiverFileProblems(m_nativeFilePath); !problems.empty()) {
+        MessageBox::Tell(this, QStringLiteral("The file %1 is not sent: %2.\nRepair it (orvane-cli check names every "
+                                              "problem) or choose another file.")
+                                   .arg(m_strFilePath, QString::fromStdString(problems.front())));
+        return;
+    }
+    m_dwFileLength = *length;
+    m_plan = {m_nativeFilePath, m_dwFileLength, m_backupCheck->isChecked(), transfer::DefaultBackupFolder(),
+              m_readBackCheck->isChecked()};
     StartWorker([this] { DownloadThreadProc(this); });
 }
 
 unsigned CUsbDownloadDlg::DownloadThreadProc(CUsbDownloadDlg* dlg) {
     // The device, the pipe and the file are closed before the dialog hears of the end.
-    transfer::RunEnd run =
-        transfer::SendToReceiver(dlg->m_nativeFilePath, dlg->m_dwFileLength,
-                                 [dlg](uint64_t done, uint64_t total) { dlg->PostProgress(done, total); });
+    dlg->m_report = transfer::RunDownload(
+        dlg->m_plan, [dlg](uint64_t done, uint64_t total) { dlg->PostProgress(done, total); },
+        [dlg] { return dlg->StopAsked(); });
+    const transfer::DownloadReport& report = dlg->m_report;
     WorkerEnd end;
-    end.messages = std::move(run.messages);
+    end.messages = report.messages;
     // A failure in the loop ends the dialog just as the end of the file does.
-    if (run.ran) {
+    if (report.sent || report.mayBeIncomplete) {
         end.result = QDialog::Accepted;
     }
+    if (report.mayBeIncomplete && !report.backupPath.empty()) {
+        end.then = [dlg] { return dlg->OfferBackup(); };
+    }
     dlg->PostEnd(std::move(end));
-    return run.ran ? 1 : 0;
+    return report.sent || report.mayBeIncomplete ? 1 : 0;
+}
+
+bool CUsbDownloadDlg::OfferBackup() {
+    const QString backup = QFile::decodeName(QByteArray::fromStdString(m_report.backupPath));
+    if (MessageBox::Show(this,
+                         QStringLiteral("The receiver may hold an incomplete list. Send the backup of its list "
+                                        "taken before this download (%1)?")
+                             .arg(backup),
+                         MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes) {
+        return false;
+    }
+    const std::optional<uint32_t> length = transfer::FileSize(m_report.backupPath);
+    if (!length) {
+        MessageBox::Tell(this, QStringLiteral("File Opened failed!"));
+        return false;
+    }
+    // The backup is the receiver's own list: no new backup of what may be a part.
+    m_plan = {m_report.backupPath, *length, false, {}, true};
+    StartWorker([this] { DownloadThreadProc(this); });
+    return true;
 }
 
 void CUsbDownloadDlg::EnableInputs(bool enable) {
     m_fromFileCheck->setEnabled(enable);
+    m_backupCheck->setEnabled(enable);
+    m_readBackCheck->setEnabled(enable);
     ApplyFromFileState();
 }
 

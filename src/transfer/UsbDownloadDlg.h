@@ -1,10 +1,12 @@
 #pragma once
 // CUsbDownloadDlg: "USB Download", sends a database file into the receiver, where it
 // replaces the receiver's own: the open database's working copy, or with "Download
-// from file(&D)" checked a file chosen on disk. Start probes and announces the file on
-// the user-interface thread; DownloadThreadProc then writes it to "PIPE03". Created on
-// the stack of the document's command, which gives it the working copy's path.
+// from file(&D)" checked a file chosen on disk. Start probes and asks on the
+// user-interface thread; DownloadThreadProc then backs up the receiver's list, announces
+// the file, writes it to "PIPE03" and reads the receiver's list back to compare. Created
+// on the stack of the document's command, which gives it the working copy's path.
 #include "TransferDlg.h"
+#include "TransferRuns.h"
 
 #include <cstdint>
 #include <string>
@@ -26,6 +28,10 @@ public:
 
     bool FromFile() const { return m_bFromFile; }
     const QString& FilePath() const { return m_strFilePath; }
+    // Makes the dialog send `path` (from file, no new backup first): a backup being restored.
+    void SetBackupToRestore(const QString& path);
+    // How the last worker ended, for the caller and the tests.
+    const transfer::DownloadReport& LastReport() const { return m_report; }
 
 private:
     void OnDownloadFromFile();
@@ -35,6 +41,8 @@ private:
     void ApplyFromFileState();
     // The file Start sends, or empty when the user has not said which.
     QString FileToSend() const;
+    // After a stopped or failed download: offers to send the backup just taken.
+    bool OfferBackup();
 
     bool m_bFromFile;
     QString m_strFilePath;
@@ -43,9 +51,13 @@ private:
     // it runs.
     std::string m_nativeFilePath;
     uint32_t m_dwFileLength = 0;
+    transfer::DownloadPlan m_plan;
+    transfer::DownloadReport m_report; // written by the worker, read after it ended
 
     QCheckBox* m_fromFileCheck = nullptr;
     QGroupBox* m_localFileGroup = nullptr;
     QLineEdit* m_filePathEdit = nullptr;
     QPushButton* m_fileButton = nullptr;
+    QCheckBox* m_backupCheck = nullptr;
+    QCheckBox* m_readBackCheck = nullptr;
 };

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <unistd.h>
+
 #include <cstring>
 
 CUsbUploadDlg::CUsbUploadDlg(QWidget* parent, std::span<char, kUploadPathSize> result)
@@ -129,7 +131,12 @@ unsigned CUsbUploadDlg::UploadThreadProc(UploadThreadParam* param) {
     CUsbUploadDlg& dlg = *param->owner;
     // The device, the pipe and the file are closed before the dialog hears of the end.
     transfer::RunEnd run = transfer::ReceiveFromReceiver(
-        param->path, param->size, [&dlg](uint64_t done, uint64_t total) { dlg.PostProgress(done, total); });
+        param->path, param->size, [&dlg](uint64_t done, uint64_t total) { dlg.PostProgress(done, total); },
+        [&dlg] { return dlg.StopAsked(); });
+    if (run.stopped) {
+        // A stopped upload leaves no part of the receiver's database behind.
+        ::unlink(param->path.c_str());
+    }
     WorkerEnd end;
     end.messages = std::move(run.messages);
     if (run.ran) {

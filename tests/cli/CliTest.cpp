@@ -92,6 +92,10 @@ TEST_F(CliTest, ExitCodes) {
         {{"upload", m_dir}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", old}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", TempPath("r18.dat")}, 1, "orvane-cli: " + TempPath("r18.dat")},
+        {{"download", old, "--backup", m_dir, "--no-backup"}, 2, "orvane-cli: download: an option and its --no-"},
+        {{"download", old, "--no-verify"}, 1, "orvane-cli: USB is not connected. Try again!"},
+        {{"upload", m_dir, "--verify"}, 2, "orvane-cli: upload does not take --verify"},
+        {{"receiver-backups", "--backup", m_dir}, 0, ""},
     };
     const std::string before = Bytes(old);
     for (const Case& c : cases) {
@@ -185,9 +189,18 @@ TEST_F(CliTransferTest, UploadAndDownloadMoveTheDatabaseByteForByte) {
 
     const std::string sent = TempPath("pc/large.dat");
     fixtures::WriteLargeDb(sent, 300);
-    const CliResult down = RunCli({"download", sent});
+    const std::vector<uint8_t> before = ReadBytes(m_dbPath);
+    const CliResult down = RunCli({"download", sent, "--backup", TempPath("backups")});
     ASSERT_EQ(down.code, 0) << down.err;
     EXPECT_EQ(ReadBytes(m_dbPath), ReadBytes(sent));
+    EXPECT_NE(down.err.find("read back: identical"), std::string::npos) << down.err;
+    // The backup taken first is listed and, sent back, restores the receiver's list.
+    const CliResult listed = RunCli({"receiver-backups", "--backup", TempPath("backups")});
+    ASSERT_EQ(listed.code, 0);
+    const std::string backup = listed.out.substr(listed.out.find(TempPath("backups")));
+    EXPECT_EQ(ReadBytes(backup.substr(0, backup.find('\n'))), before);
+    ASSERT_EQ(RunCli({"restore-backup", backup.substr(0, backup.find('\n'))}).code, 0);
+    EXPECT_EQ(ReadBytes(m_dbPath), before);
 }
 
 TEST_F(CliTransferTest, ATransferThatBreaksOffReportsTheDialogsMessages) {

@@ -171,7 +171,8 @@ void MainFrameTest::menuTree() {
         {QStringLiteral("&File"),
          {QStringLiteral("&New|Ctrl+N"), QStringLiteral("&Open|Ctrl+O"), QStringLiteral("&Close|Ctrl+W"),
           QStringLiteral("-"), QStringLiteral("&Save|Ctrl+S"), QStringLiteral("Save &As...|Ctrl+Shift+S"),
-          QStringLiteral("-"), QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"), QStringLiteral("-"),
+          QStringLiteral("-"), QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"),
+          QStringLiteral("Restore Receiver &Backup..."), QStringLiteral("-"),
           QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit|Ctrl+Q")}},
         // The channel list has the focus: Add is there (it says that no DB is open), while
         // Edit and Delete have no row to act on.

@@ -3,8 +3,12 @@
 // pipe reads or writes on the pipe, over the program's own lookup.
 #include "FixtureBuilder.h"
 #include "SimulatorHarness.h"
+#include "transfer/ReadBack.h"
+#include "transfer/ReceiverBackups.h"
 #include "transfer/UsbDevice.h"
 #include "usblib/Kivra.h"
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -253,4 +257,61 @@ TEST_F(SimulatorTransfer, BusyWhileAPipeIsOpenTheDeviceDoesNotOpen) {
         EXPECT_TRUE(LogHas("open target=device result=refused"));
     }
     EXPECT_TRUE(OpenUsbDevice());
+}
+
+// The read-back's comparison and the backup folder, on files the simulator's options
+// would make: one table of cases, each a change made to a copy of the sent file.
+struct ReadBackCase {
+    const char* name;
+    const char* sql; // run on the copy; empty: the copy stays byte for byte
+    const char* said;
+};
+
+class ReadBackCompare : public UsbTest, public ::testing::WithParamInterface<ReadBackCase> {};
+
+TEST_P(ReadBackCompare, NamesTheOutcome) {
+    const std::string sent = TempPath("sent.dat");
+    const std::string read = TempPath("read.dat");
+    fixtures::WriteDemoDb(sent);
+    std::filesystem::copy_file(sent, read);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(read.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, GetParam().sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_EQ(transfer::DescribeReadBack(transfer::CompareDatabases(sent, read)), GetParam().said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, ReadBackCompare,
+    ::testing::Values(ReadBackCase{"identical", "", "identical"},
+                      ReadBackCase{"rewritten", "PRAGMA page_size = 1024; VACUUM",
+                                   "same rows in every table (the receiver stored the file in its own way)"},
+                      ReadBackCase{"changed", "UPDATE SATInfo SET Name = 'X' WHERE SAT_ID = 2",
+                                   "differs in table SATInfo, row 2: the row holds other values"},
+                      ReadBackCase{"row gone", "DELETE FROM SATInfo WHERE SAT_ID = 2",
+                                   "differs in table SATInfo, row 2: the row is missing"},
+                      ReadBackCase{"table gone", "DROP TABLE ScrambleInfo",
+                                   "differs in table ScrambleInfo: the table is missing"}),
+    [](const ::testing::TestParamInfo<ReadBackCase>& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST_F(UsbTest, OnlyTheNewestBackupsAreKeptAndListedNewestFirst) {
+    const std::string folder = TempPath("backups");
+    std::filesystem::create_directories(folder);
+    for (int day = 1; day <= 12; ++day) {
+        const std::string name =
+            folder + "/receiver-202612" + (day < 10 ? "0" : "") + std::to_string(day) + "-010000.dat";
+        fixtures::WriteDemoDb(name);
+    }
+    WriteBytes(folder + "/notes.txt", {1});
+    transfer::PruneBackups(folder);
+    const std::vector<transfer::ReceiverBackup> backups = transfer::ListBackups(folder);
+    ASSERT_EQ(backups.size(), transfer::kKeptBackups);
+    EXPECT_EQ(backups.front().date, "2026-12-12 01:00:00");
+    EXPECT_EQ(backups.back().date, "2026-12-03 01:00:00");
+    EXPECT_GT(backups.front().channels, 0);
+    EXPECT_TRUE(std::filesystem::exists(folder + "/notes.txt"));
 }

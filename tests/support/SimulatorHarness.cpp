@@ -134,6 +134,7 @@ void UsbTest::SetUp() {
     std::filesystem::create_directories(m_dir + "/receiver");
     fixtures::WriteDemoDb(m_dbPath);
     ::setenv("KIVRA_DEVICE_DIR", m_deviceDir.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (m_dir + "/data").c_str(), 1); // backups of the receiver's list
 }
 
 void UsbTest::TearDown() {

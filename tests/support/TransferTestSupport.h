@@ -37,8 +37,8 @@ private:
 
 QByteArray ReadFileBytes(const QString& path);
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
-// A fixture database cut to `size` bytes: the transfer moves bytes, not rows, and sizes
-// such as 20000 are no whole number of database pages.
+// A fixture database padded to `size` bytes: the transfer moves bytes, not rows, and
+// sizes such as 20000 are no whole number of database pages.
 void WriteDbOfSize(const QString& path, qint64 size);
 // Clicks Start and waits until a worker it started has ended.
 void StartAndWait(CTransferDlg& dlg);

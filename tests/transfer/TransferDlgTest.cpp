@@ -8,6 +8,7 @@
 #include "document/OrvaneDoc.h"
 #include "seams/ModalDialog.h"
 #include "shell/UsbCommands.h"
+#include "transfer/ReceiverBackups.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 #include "usblib/UsbRecords.h"
@@ -63,12 +64,14 @@ private slots:
 
     void downloadSendsTheOpenWorkingCopyByteForByte();
     void downloadOfAChosenFileGoesInChunksUnderEditDbDat();
-    void downloadOfAnEmptyFileEndsAtOnce();
+    void downloadOfAnEmptyFileIsRefused();
     void downloadNoAtTheConfirmationSendsNothing();
     void downloadWithoutAFileSendsNothing();
     void downloadFailures_data();
     void downloadFailures();
     void whileAWorkerRunsTheDialogCannotBeLeft();
+    void downloadReadBackOutcomes_data();
+    void downloadReadBackOutcomes();
     void aDeviceFolderOthersCanWriteIsNamed();
 
     void uploadTakesTheFirstFreeNameOfTheSeries();
@@ -85,8 +88,9 @@ private slots:
     void documentDoesNotOpenAPartlyUploadedFile();
 
 private:
-    // A download dialog that sends `file`, chosen with File(&F) (no database open).
-    std::unique_ptr<CUsbDownloadDlg> DownloadOf(const QString& file);
+    // A download dialog that sends `file`, chosen with File(&F) (no database open);
+    // `bare`: without the backup and the read-back around the receiver's exchange.
+    std::unique_ptr<CUsbDownloadDlg> DownloadOf(const QString& file, bool bare = false);
     std::unique_ptr<CUsbUploadDlg> UploadInto(const QString& folder);
 
     std::unique_ptr<CTestReceiver> m_receiver;
@@ -105,10 +109,12 @@ void TransferDlgTest::cleanup() {
     testsupport::CloseDbDirect();
 }
 
-std::unique_ptr<CUsbDownloadDlg> TransferDlgTest::DownloadOf(const QString& file) {
+std::unique_ptr<CUsbDownloadDlg> TransferDlgTest::DownloadOf(const QString& file, bool bare) {
     auto dlg = std::make_unique<CUsbDownloadDlg>(nullptr, QString());
     FileChooser::QueueFileName(file);
     dlg->findChild<QPushButton*>(QStringLiteral("fileButton"))->click();
+    dlg->findChild<QCheckBox*>(QStringLiteral("backupCheckBox"))->setChecked(!bare);
+    dlg->findChild<QCheckBox*>(QStringLiteral("readBackCheckBox"))->setChecked(!bare);
     return dlg;
 }
 
@@ -148,7 +154,7 @@ void TransferDlgTest::downloadOfAChosenFileGoesInChunksUnderEditDbDat() {
     QVERIFY(m_receiver->Plug());
     const QString file = m_receiver->PcPath(QStringLiteral("anything.dat"));
     WriteDbOfSize(file, 20000);
-    auto dlg = DownloadOf(file);
+    auto dlg = DownloadOf(file, true);
     QVERIFY(dlg->findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->isChecked());
     QVERIFY(dlg->findChild<QGroupBox*>(QStringLiteral("localFileGroupBox"))->isEnabled());
     QCOMPARE(dlg->findChild<QLineEdit*>(QStringLiteral("filePathEdit"))->text(), file);
@@ -170,30 +176,37 @@ void TransferDlgTest::downloadOfAChosenFileGoesInChunksUnderEditDbDat() {
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(file));
 }
 
-void TransferDlgTest::downloadOfAnEmptyFileEndsAtOnce() {
+void TransferDlgTest::downloadOfAnEmptyFileIsRefused() {
+    // An empty file is no database: it was announced with size 0 and called a success.
     QVERIFY(m_receiver->Plug());
     const QByteArray before = ReadFileBytes(m_receiver->DbPath());
     const QString file = m_receiver->PcPath(QStringLiteral("empty.dat"));
     WriteFileBytes(file, {});
-    auto dlg = DownloadOf(file);
+    auto dlg = DownloadOf(file, true);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     StartAndWait(*dlg);
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
-    QVERIFY(m_receiver->Requests(QStringLiteral("control code=0 "))[0].contains("name=edit_db.dat size=0"));
-    QVERIFY(ChunkLengths(*m_receiver, kRequestChunkToReceiver).isEmpty());
+    QCOMPARE(finished.size(), 0);
+    const QStringList shown = MessageBox::TakeShownTexts();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[1].section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("The file %1 is not sent: the schema revision is not $Revision: 1.9 $.").arg(file));
+    QVERIFY(m_receiver->Requests(QStringLiteral("control code=0 ")).isEmpty());
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), before);
 }
 
 void TransferDlgTest::downloadNoAtTheConfirmationSendsNothing() {
     QVERIFY(m_receiver->Plug());
     auto dlg = DownloadOf(m_receiver->PcPath(QStringLiteral("other.dat")));
-    WriteDbOfSize(dlg->FilePath(), 8192);
+    WriteDbOfSize(dlg->FilePath(), 20000);
     MessageBox::QueueAnswer(MessageBox::Answer::No);
     StartAndWait(*dlg);
-    QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
-    QCOMPARE(m_receiver->Requests(), QStringList());
+    const QList<MessageBox::Shown> shown = MessageBox::TakeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, kConfirm);
+    // The receiver was probed before the question, and nothing else.
+    QCOMPARE(m_receiver->Requests(QStringLiteral("control")).size(), 1);
+    QVERIFY(m_receiver->Requests(QStringLiteral("control"))[0].startsWith("control code=1138 "));
     QVERIFY(dlg->isEnabled() && dlg->result() == 0);
 }
 
@@ -259,7 +272,7 @@ void TransferDlgTest::downloadFailures() {
     const QByteArray before = ReadFileBytes(m_receiver->DbPath());
     const QString file = m_receiver->PcPath(QStringLiteral("send.dat"));
     WriteDbOfSize(file, 20000);
-    auto dlg = DownloadOf(file);
+    auto dlg = DownloadOf(file, true);
     if (!fileBecomes.isEmpty()) {
         QVERIFY(QFile::remove(file));
     }
@@ -269,7 +282,13 @@ void TransferDlgTest::downloadFailures() {
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     StartAndWait(*dlg);
-    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{kConfirm, message}));
+    // The receiver is probed before the question; each message is followed by what to do next.
+    const bool asked = !options.unplugged && !options.refusedCodes.contains(kRequestFirmware);
+    QStringList firstLines;
+    for (const QString& text : MessageBox::TakeShownTexts()) {
+        firstLines << text.section(QLatin1Char('\n'), 0, 0);
+    }
+    QCOMPARE(firstLines, asked ? (QStringList{kConfirm, message}) : QStringList{message});
     QCOMPARE(finished.size(), ends ? 1 : 0);
     if (!ends) {
         QVERIFY(dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->isEnabled());
@@ -294,7 +313,7 @@ void TransferDlgTest::aDeviceFolderOthersCanWriteIsNamed() {
     StartAndWait(*upload);
     const QString named =
         QStringLiteral("The receiver's device folder %1 can be written by other users, so it is not used.").arg(folder);
-    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{kConfirm, named, named}));
+    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{named, named}));
     QCOMPARE(m_receiver->Requests(), QStringList());
 }
 
@@ -313,7 +332,8 @@ void TransferDlgTest::whileAWorkerRunsTheDialogCannotBeLeft() {
     // Until the user-interface thread hears of the end, the worker is running.
     start->click();
     QVERIFY(dlg->IsTransferring());
-    QVERIFY(!start->isEnabled() && !cancel->isEnabled());
+    // Cancel stays live: it asks whether to stop, and No lets the transfer go on.
+    QVERIFY(!start->isEnabled() && cancel->isEnabled());
     QVERIFY(!dlg->findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->isEnabled());
     QVERIFY(!dlg->findChild<QPushButton*>(QStringLiteral("fileButton"))->isEnabled());
     dlg->reject();
@@ -325,6 +345,70 @@ void TransferDlgTest::whileAWorkerRunsTheDialogCannotBeLeft() {
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(file));
+    const QString stop = QStringLiteral("Stop the transfer after the current chunk?");
+    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{kConfirm, stop, stop, stop}));
+}
+
+void TransferDlgTest::downloadReadBackOutcomes_data() {
+    QTest::addColumn<Tweak>("tweak");
+    QTest::addColumn<bool>("stop");    // the user stops the download once its chunks flow
+    QTest::addColumn<QString>("said"); // the end of the result line, or the first line of the message
+    QTest::newRow("identical") << Tweak([](SimulatorOptions&) {}) << false << QStringLiteral("read back: identical");
+    QTest::newRow("rewritten") << Tweak([](SimulatorOptions& o) { o.rewriteOnInstall = true; }) << false
+                               << QStringLiteral("read back: same rows in every table");
+    QTest::newRow("row changed") << Tweak([](SimulatorOptions& o) { o.changeRowOnInstall = "SATInfo"; }) << false
+                                 << QStringLiteral("The receiver's list is not what was sent: differs in table "
+                                                   "SATInfo, row 1: the row holds other values.");
+    QTest::newRow("link dropped") << Tweak([](SimulatorOptions& o) { o.dropLinkAfter = 20000; }) << false
+                                  << QStringLiteral("Writing PIPE03 failed!");
+    QTest::newRow("stopped") << Tweak([](SimulatorOptions& o) { o.chunkDelayMs = 100; }) << true
+                             << QStringLiteral("The download was stopped after");
+}
+
+void TransferDlgTest::downloadReadBackOutcomes() {
+    QFETCH(Tweak, tweak);
+    QFETCH(bool, stop);
+    QFETCH(QString, said);
+    SimulatorOptions options = m_receiver->Options();
+    tweak(options);
+    QVERIFY(m_receiver->Plug(options));
+    const QByteArray original = ReadFileBytes(m_receiver->DbPath());
+    const QString file = m_receiver->PcPath(QStringLiteral("send.dat"));
+    fixtures::WriteLargeDb(file.toStdString(), 300);
+    auto dlg = DownloadOf(file);
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    const bool fails = stop || options.dropLinkAfter;
+    if (!stop) {
+        MessageBox::QueueAnswer(MessageBox::Answer::Ok);  // the failure's message
+        MessageBox::QueueAnswer(MessageBox::Answer::Yes); // send the backup when offered
+        StartAndWait(*dlg);
+    } else {
+        dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_receiver->Requests(QStringLiteral("control code=1 ")).isEmpty(), 30000);
+        MessageBox::QueueAnswer(MessageBox::Answer::Yes); // stop
+        MessageBox::QueueAnswer(MessageBox::Answer::Ok);  // the message that it stopped
+        MessageBox::QueueAnswer(MessageBox::Answer::Yes); // send the backup
+        dlg->reject();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
+    }
+    const QStringList shown = MessageBox::TakeShownTexts();
+    const std::vector<transfer::ReceiverBackup> backups = transfer::ListBackups(transfer::DefaultBackupFolder());
+    QCOMPARE(backups.size(), std::size_t(1));
+    QCOMPARE(ReadFileBytes(QString::fromStdString(backups[0].path)), original);
+    if (fails) {
+        // The backup, offered and sent, gives the receiver its own list back byte for byte.
+        QVERIFY(shown.last().startsWith(QStringLiteral("The receiver may hold an incomplete list.")));
+        QVERIFY(shown.at(shown.size() - 2).startsWith(said));
+        QCOMPARE(ReadFileBytes(m_receiver->DbPath()), original);
+        QVERIFY2(dlg->LastReport().result.endsWith(QStringLiteral("read back: identical")),
+                 qPrintable(dlg->LastReport().result + dlg->LastReport().steps.join(QLatin1Char(';'))));
+    } else if (said.startsWith(QStringLiteral("read back"))) {
+        QCOMPARE(shown, QStringList{kConfirm});
+        QVERIFY2(dlg->LastReport().result.contains(said), qPrintable(dlg->LastReport().result));
+    } else {
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].section(QLatin1Char('\n'), 0, 0), said);
+    }
 }
 
 // ---- upload --------------------------------------------------------------------

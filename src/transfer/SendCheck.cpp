@@ -1,0 +1,61 @@
+#include "SendCheck.h"
+
+#include "db/ChannelDB.h"
+#include "db/SchemaGate.h"
+#include "match/ChannelSet.h"
+
+#include <memory>
+
+namespace transfer {
+
+const char* const kReceiverTables[11] = {"SATInfo",     "NITInfo",      "LNBInfo",      "ChannelInfo",
+                                         "SDTInfo",     "ScheduleInfo", "ScrambleInfo", "FAVGRPInfo",
+                                         "FAVListInfo", "OptionInfo",   "options"};
+
+std::vector<std::string> ReceiverDbProblems(sqlite3* handle) {
+    const match::CScopedConnection use(handle);
+    std::vector<std::string> problems;
+    CChannelDB db;
+    if (db.CheckSchemaRevision() != 0) {
+        problems.push_back(std::string("the schema revision is not ") + kSchemaRevision);
+    }
+    const std::string layout = dbschema::CheckTableLayout(handle);
+    if (!layout.empty()) {
+        problems.push_back(layout);
+    }
+    if (const int rc = db.CheckIntegrity(problems); rc < 0) {
+        problems.push_back("the integrity check failed (sqlite3 error " + std::to_string(-rc) + ")");
+    }
+    if (!layout.empty()) {
+        return problems;
+    }
+    for (const char* table : kReceiverTables) {
+        if (const int rows = db.CountTableRows(table); rows < 0) {
+            problems.push_back(std::string(table) + ": cannot be counted (sqlite3 error " + std::to_string(-rows) +
+                               ")");
+        }
+    }
+    const auto fits = [&](int rc, const char* table) {
+        if (rc == kValueDoesNotFit) {
+            problems.push_back(std::string("a row of ") + table +
+                               " holds a value that does not fit the receiver's record");
+        } else if (rc < 0) {
+            problems.push_back(std::string(table) + ": cannot be read (sqlite3 error " + std::to_string(-rc) + ")");
+        }
+    };
+    fits(db.CheckListedChannelsFit(), "ChannelInfo");
+    fits(db.CheckLnbRowsFit(), "LNBInfo");
+    return problems;
+}
+
+std::vector<std::string> ReceiverFileProblems(const std::string& path) {
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
+    if (rc != SQLITE_OK) {
+        return {"it cannot be opened"};
+    }
+    return ReceiverDbProblems(db.get());
+}
+
+} // namespace transfer
