@@ -1,6 +1,7 @@
 #include "WorkingCopy.h"
 
 #include "db/ChannelDB.h"
+#include "db/ReceiverConnection.h"
 
 #include <QFile>
 
