@@ -1,7 +1,8 @@
 #include "SchemaGate.h"
 
+#include "DbStatement.h"
+
 #include <initializer_list>
-#include <memory>
 
 namespace dbschema {
 
@@ -34,34 +35,26 @@ const TableLayout kPositionalTables[] = {
 // Tables of which the editor only deletes a channel's rows, by name.
 const char* const kChannelKeyedTables[] = {"ScheduleInfo", "ScrambleInfo"};
 
-struct FinalizeStatement {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
-
 bool SameName(const char* a, const char* b) {
     return a != nullptr && b != nullptr && sqlite3_stricmp(a, b) == 0;
 }
 
 // The columns that "SELECT *" yields, as the editor's reads see them; preparing the
 // statement reads the table's definition without reading any row.
-std::string PrepareSelectAll(sqlite3* db, const char* table, Statement& statement) {
+std::string PrepareSelectAll(sqlite3* db, const char* table, dbutil::PreparedStatement& statement) {
     const std::string sql = std::string("SELECT * FROM ") + table;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK || raw == nullptr) {
+    if (dbutil::Prepare(db, sql.c_str(), statement) != SQLITE_OK || statement == nullptr) {
         const std::string error = sqlite3_errmsg(db);
-        sqlite3_finalize(raw);
         if (SameName(error.c_str(), ("no such table: " + std::string(table)).c_str())) {
             return std::string("The table ") + table + " is missing.";
         }
         return std::string("The table ") + table + " cannot be read: " + error + ".";
     }
-    statement.reset(raw);
     return {};
 }
 
 std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
-    Statement statement;
+    dbutil::PreparedStatement statement;
     if (std::string problem = PrepareSelectAll(db, layout.table, statement); !problem.empty()) {
         return problem;
     }
@@ -91,7 +84,7 @@ std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
 }
 
 std::string CheckHasChannelKey(sqlite3* db, const char* table) {
-    Statement statement;
+    dbutil::PreparedStatement statement;
     if (std::string problem = PrepareSelectAll(db, table, statement); !problem.empty()) {
         return problem;
     }

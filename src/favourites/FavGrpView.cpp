@@ -2,13 +2,14 @@
 
 #include "FavGroupTree.h"
 #include "FavImages.h"
+#include "db/RecordBlock.h"
+#include "db/UndoHistory.h"
+#include "document/OrvaneDoc.h"
+#include "listctrl/DragImage.h"
+#include "listctrl/RowFormat.h"
 #include "seams/DbProblems.h"
 #include "seams/EditPopupMenu.h"
 #include "seams/MessageBox.h"
-#include "document/OrvaneDoc.h"
-#include "db/UndoHistory.h"
-#include "listctrl/DragImage.h"
-#include "listctrl/RowFormat.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -107,14 +108,11 @@ void CFavGrpView::OnInitialUpdate() {
 }
 
 bool CFavGrpView::LoadGroups(QTreeWidgetItem* root) {
-    FavGroupRecord* list = nullptr;
-    const int count = m_db.GetFavGroupList(&list);
-    if (TellIfReadFailed(this, count)) {
+    RecordBlock<FavGroupRecord> groups;
+    if (TellIfReadFailed(this, groups.Read(m_db, &CChannelDB::GetFavGroupList))) {
         return false;
     }
-    const std::unique_ptr<FavGroupRecord[]> groups(count > 0 ? list : nullptr);
-    for (int i = 0; i < count; ++i) {
-        const FavGroupRecord& group = groups[static_cast<size_t>(i)];
+    for (const FavGroupRecord& group : groups) {
         AddItem(root, FieldText(group.name), group.favgrp_id, favimages::kGroup);
     }
     return true;
