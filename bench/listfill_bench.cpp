@@ -5,12 +5,12 @@
 // the shown list costs. Prints figures only. Run with QT_QPA_PLATFORM=offscreen.
 #include "BenchTiming.h"
 #include "FixtureBuilder.h"
-#include "seams/MessageBox.h"
-#include "document/OrvaneDoc.h"
 #include "channels/OrvaneView.h"
-#include "db/ChannelDB.h"
+#include "db/RecordBlock.h"
+#include "document/OrvaneDoc.h"
 #include "listctrl/ListSorter.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/MessageBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,11 +55,10 @@ void Settle(CRecordListCtrl& list) {
 
 void NaiveFill(CRecordListCtrl& list) {
     CChannelDB db;
-    ChannelRecord* channels = nullptr;
-    const int count = db.GetChannelList(&channels);
-    const std::unique_ptr<ChannelRecord[]> owner(count > 0 ? channels : nullptr);
-    for (int i = 0; i < count; ++i) {
-        list.AddChannelRow(channels[i]);
+    RecordBlock<ChannelRecord> channels;
+    channels.Read(db, &CChannelDB::GetChannelList);
+    for (const ChannelRecord& channel : channels) {
+        list.AddChannelRow(channel);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "ChannelFindBar.h"
 
-#include "db/ChannelDB.h"
+#include "db/RecordBlock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,8 +10,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <memory>
 
 namespace {
 
@@ -149,11 +147,11 @@ void CChannelFindBar::LoadSatellites(CChannelDB& db) {
     const QSignalBlocker quiet(m_satellite);
     m_satellite->clear();
     m_satellite->addItem(QStringLiteral("Any satellite"), -1);
-    SatRecord* list = nullptr;
-    const int count = g_db != nullptr ? db.GetSatList(&list) : 0;
-    const std::unique_ptr<SatRecord[]> sats(count > 0 ? list : nullptr);
-    for (int i = 0; i < count; ++i) {
-        const SatRecord& sat = sats[static_cast<size_t>(i)];
+    RecordBlock<SatRecord> sats;
+    if (g_db != nullptr) {
+        sats.Read(db, &CChannelDB::GetSatList);
+    }
+    for (const SatRecord& sat : sats) {
         m_satellite->addItem(QString::fromUtf8(sat.name, static_cast<int>(qstrnlen(sat.name, sizeof sat.name))),
                              static_cast<int>(sat.sat_id));
     }

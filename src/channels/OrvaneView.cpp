@@ -4,6 +4,7 @@
 #include "ChannelDropTargets.h"
 #include "ChannelFindBar.h"
 #include "EditChannelDlg.h"
+#include "db/RecordBlock.h"
 #include "db/UndoHistory.h"
 #include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
@@ -72,23 +73,20 @@ bool IsAncestorOf(const QWidget* ancestor, const QWidget* widget) {
 class CListedChannels {
 public:
     explicit CListedChannels(CChannelDB& db) {
-        ChannelRecord* list = nullptr;
-        m_count = db.GetChannelList(&list);
-        m_block.reset(m_count > 0 ? list : nullptr);
-        for (int i = 0; i < m_count; ++i) {
-            m_byId.emplace(m_block[static_cast<size_t>(i)].ch_id, &m_block[static_cast<size_t>(i)]);
+        m_block.Read(db, &CChannelDB::GetChannelList);
+        for (const ChannelRecord& channel : m_block) {
+            m_byId.emplace(channel.ch_id, &channel);
         }
     }
-    bool ReadFailed() const { return m_count < 0; }
-    int Count() const { return std::max(m_count, 0); }
+    bool ReadFailed() const { return m_block.Failed(); }
+    int Count() const { return m_block.Count(); }
     const ChannelRecord* Find(int32_t chId) const {
         const auto it = m_byId.find(chId);
         return it == m_byId.end() ? nullptr : it->second;
     }
 
 private:
-    int m_count = 0;
-    std::unique_ptr<ChannelRecord[]> m_block;
+    RecordBlock<ChannelRecord> m_block;
     std::unordered_map<int32_t, const ChannelRecord*> m_byId;
 };
 

@@ -1,8 +1,9 @@
 #include "SelectNitDlg.h"
 
+#include "db/RecordBlock.h"
+#include "listctrl/RowFormat.h"
 #include "seams/DbProblems.h"
 #include "seams/MessageBox.h"
-#include "listctrl/RowFormat.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,8 +11,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-#include <memory>
 
 namespace {
 
@@ -115,12 +114,10 @@ void CSelectNitDlg::BuildControls() {
 }
 
 void CSelectNitDlg::FillSatellites() {
-    SatRecord* block = nullptr;
-    const int count = m_db.GetSatList(&block);
-    TellIfReadFailed(this, count);
-    const std::unique_ptr<SatRecord[]> sats(block);
-    for (int i = 0; i < count; ++i) {
-        AddLine(m_satList, FieldText(sats[i].name), sats[i].sat_id);
+    RecordBlock<SatRecord> sats;
+    TellIfReadFailed(this, sats.Read(m_db, &CChannelDB::GetSatList));
+    for (const SatRecord& sat : sats) {
+        AddLine(m_satList, FieldText(sat.name), sat.sat_id);
     }
     SelectLine(m_satList, m_satId);
 }
@@ -128,12 +125,10 @@ void CSelectNitDlg::FillSatellites() {
 void CSelectNitDlg::FillTransponders() {
     const QSignalBlocker blocker(m_tpList);
     m_tpList->clear();
-    NitRecord* block = nullptr;
-    const int count = m_db.GetNitListBySat(m_satId, &block);
-    TellIfReadFailed(this, count);
-    const std::unique_ptr<NitRecord[]> nits(block);
-    for (int i = 0; i < count; ++i) {
-        AddLine(m_tpList, TpLineText(nits[i]), nits[i].nit_id);
+    RecordBlock<NitRecord> nits;
+    TellIfReadFailed(this, nits.Read(m_db, &CChannelDB::GetNitListBySat, m_satId));
+    for (const NitRecord& nit : nits) {
+        AddLine(m_tpList, TpLineText(nit), nit.nit_id);
     }
     if (!SelectLine(m_tpList, m_nitId)) {
         m_nitId = -1;

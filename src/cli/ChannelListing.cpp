@@ -22,7 +22,7 @@ std::string Flags(const ChannelRecord& c) {
     for (const auto& [on, word] :
          {std::pair{c.lock != 0, "lock"}, std::pair{c.hide != 0, "hide"}, std::pair{c.cas_type != 0, "scrambled"}}) {
         if (on) {
-            flags += (flags.empty() ? "" : ",") + std::string(word);
+            flags.append(flags.empty() ? "" : ",").append(word);
         }
     }
     return flags;
@@ -126,12 +126,12 @@ std::string Json(const match::ChannelSet& set) {
         const auto row = Row(set.channels[n]);
         text += n == 0 ? "\n  {" : ",\n  {";
         for (size_t i = 0; i < kColumns; ++i) {
-            text += (i == 0 ? "" : ", ") + JsonString(kHeader[i]) + ": ";
+            text.append(i == 0 ? "" : ", ").append(JsonString(kHeader[i])).append(": ");
             if (i == kColumns - 1) {
                 std::string flags = "[";
                 for (size_t start = 0; start < row[i].size();) {
                     const size_t stop = std::min(row[i].find(',', start), row[i].size());
-                    flags += (flags.size() > 1 ? ", " : "") + JsonString(row[i].substr(start, stop - start));
+                    flags.append(flags.size() > 1 ? ", " : "").append(JsonString(row[i].substr(start, stop - start)));
                     start = stop + 1;
                 }
                 text += flags + "]";

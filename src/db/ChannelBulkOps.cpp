@@ -7,7 +7,7 @@
 std::string CChannelDB::IdList(std::span<const int32_t> chIds) {
     std::string list = "(";
     for (size_t i = 0; i < chIds.size(); ++i) {
-        list += (i == 0 ? "" : ",") + std::to_string(chIds[i]);
+        list.append(i == 0 ? "" : ",").append(std::to_string(chIds[i]));
     }
     return list + ")";
 }

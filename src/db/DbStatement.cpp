@@ -29,11 +29,6 @@ namespace {
 
 constexpr ptrdiff_t kNullValue = -1;
 
-struct FinalizeStatement {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
-
 } // namespace
 
 int ResultTable::Run(sqlite3* db, const char* sql) {
@@ -45,13 +40,12 @@ int ResultTable::Run(sqlite3* db, const char* sql) {
     std::vector<ptrdiff_t> offsets;
     const char* next = sql;
     while (next != nullptr && *next != '\0') {
-        sqlite3_stmt* raw = nullptr;
+        PreparedStatement statement;
         const char* tail = nullptr;
-        if (const int rc = sqlite3_prepare_v2(db, next, -1, &raw, &tail); rc != SQLITE_OK) {
+        if (const int rc = Prepare(db, next, statement, &tail); rc != SQLITE_OK) {
             Release();
             return rc;
         }
-        const Statement statement(raw);
         next = tail;
         if (statement == nullptr) {
             continue; // only blanks or a comment

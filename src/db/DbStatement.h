@@ -1,7 +1,7 @@
 #pragma once
-// RAII wrappers for the two SQLite resources every operation handles: the text of a
-// statement formatted by sqlite3_mprintf, and a query's result as a table of texts.
-// Both are released on every path, so no early return can leak them.
+// RAII wrappers for the SQLite resources the layer handles: the text of a statement
+// formatted by sqlite3_mprintf, a prepared statement, and a query's result as a table
+// of texts. Each is released on every path, so no early return can leak one.
 #include <sqlite3.h>
 
 #include <cstddef>
@@ -38,6 +38,22 @@ private:
     };
     std::unique_ptr<char, Free> m_text;
 };
+
+// A prepared statement, finalized when its owner goes.
+struct FinalizeStatement {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using PreparedStatement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+// Prepares the first statement of `sql` into `statement`, which holds null when the
+// preparing fails or `sql` is only blanks or a comment; `tail` (unless null) receives
+// where the next statement begins. Returns the SQLite result code.
+inline int Prepare(sqlite3* db, const char* sql, PreparedStatement& statement, const char** tail = nullptr) {
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql, -1, &raw, tail);
+    statement.reset(raw);
+    return rc;
+}
 
 // A query's result as sqlite3_get_table gives it (every value as text, NULL as a
 // null pointer, row 0 the first data row after a header of column names), read by

@@ -1,5 +1,7 @@
 #include "ReceiverConnection.h"
 
+#include "DbStatement.h"
+
 #include <atomic>
 #include <cctype>
 #include <ctime>
@@ -156,16 +158,15 @@ std::string StoppedStatementText(sqlite3* db) {
 
 std::vector<std::string> ListTriggersAndViews(sqlite3* db) {
     std::vector<std::string> objects;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT type, name FROM sqlite_master WHERE type IN ('trigger', 'view')", -1, &statement,
-                           nullptr) == SQLITE_OK) {
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 1));
+    dbutil::PreparedStatement statement;
+    if (dbutil::Prepare(db, "SELECT type, name FROM sqlite_master WHERE type IN ('trigger', 'view')", statement) ==
+        SQLITE_OK) {
+        while (sqlite3_step(statement.get()) == SQLITE_ROW) {
+            const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 1));
             objects.push_back(std::string(type != nullptr ? type : "") + " " + (name != nullptr ? name : ""));
         }
     }
-    sqlite3_finalize(statement);
     return objects;
 }
 
@@ -175,7 +176,7 @@ std::string DescribeTriggersAndViews(const std::vector<std::string>& objects) {
     }
     std::string list;
     for (const std::string& object : objects) {
-        list += (list.empty() ? "" : ", ") + object;
+        list.append(list.empty() ? "" : ", ").append(object);
     }
     return "holds triggers or views that the receiver does not make (" + list +
            "). The editor will not run them; they stay in the file as they are.";

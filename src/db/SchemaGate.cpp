@@ -1,7 +1,8 @@
 #include "SchemaGate.h"
 
+#include "DbStatement.h"
+
 #include <initializer_list>
-#include <memory>
 
 namespace dbschema {
 
@@ -34,50 +35,40 @@ const TableLayout kPositionalTables[] = {
 // Tables of which the editor only deletes a channel's rows, by name.
 const char* const kChannelKeyedTables[] = {"ScheduleInfo", "ScrambleInfo"};
 
-struct FinalizeStatement {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
-
 bool SameName(const char* a, const char* b) {
     return a != nullptr && b != nullptr && sqlite3_stricmp(a, b) == 0;
 }
 
 // Whether the schema holds a view named `table` (names compared as SQLite does).
 bool IsView(sqlite3* db, const char* table) {
-    sqlite3_stmt* raw = nullptr;
-    const bool view =
-        sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE", -1, &raw,
-                           nullptr) == SQLITE_OK &&
-        sqlite3_bind_text(raw, 1, table, -1, SQLITE_STATIC) == SQLITE_OK && sqlite3_step(raw) == SQLITE_ROW;
-    sqlite3_finalize(raw);
-    return view;
+    dbutil::PreparedStatement statement;
+    return dbutil::Prepare(db, "SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE",
+                           statement) == SQLITE_OK &&
+           sqlite3_bind_text(statement.get(), 1, table, -1, SQLITE_STATIC) == SQLITE_OK &&
+           sqlite3_step(statement.get()) == SQLITE_ROW;
 }
 
 // The columns that "SELECT *" yields, as the editor's reads see them; preparing the
 // statement reads the table's definition without reading any row.
-std::string PrepareSelectAll(sqlite3* db, const char* table, Statement& statement) {
+std::string PrepareSelectAll(sqlite3* db, const char* table, dbutil::PreparedStatement& statement) {
     // The editor writes every table it reads, and never runs a view: a view in the
     // place of a table would only ever fail, or run a query of the file's own.
     if (IsView(db, table)) {
         return std::string("The table ") + table + " is a view; the receiver stores it as a table.";
     }
     const std::string sql = std::string("SELECT * FROM ") + table;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK || raw == nullptr) {
+    if (dbutil::Prepare(db, sql.c_str(), statement) != SQLITE_OK || statement == nullptr) {
         const std::string error = sqlite3_errmsg(db);
-        sqlite3_finalize(raw);
         if (SameName(error.c_str(), ("no such table: " + std::string(table)).c_str())) {
             return std::string("The table ") + table + " is missing.";
         }
         return std::string("The table ") + table + " cannot be read: " + error + ".";
     }
-    statement.reset(raw);
     return {};
 }
 
 std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
-    Statement statement;
+    dbutil::PreparedStatement statement;
     if (std::string problem = PrepareSelectAll(db, layout.table, statement); !problem.empty()) {
         return problem;
     }
@@ -107,7 +98,7 @@ std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
 }
 
 std::string CheckHasChannelKey(sqlite3* db, const char* table) {
-    Statement statement;
+    dbutil::PreparedStatement statement;
     if (std::string problem = PrepareSelectAll(db, table, statement); !problem.empty()) {
         return problem;
     }

@@ -21,15 +21,12 @@ struct ConnectionCloser {
 
 // The size of the main database from its pages, without reading them; 0 if unknown.
 sqlite3_int64 DatabaseBytes(sqlite3* db) {
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_int64 bytes = 0;
-    if (sqlite3_prepare_v2(db, "SELECT page_count * page_size FROM pragma_page_count(), pragma_page_size()", -1,
-                           &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        bytes = sqlite3_column_int64(statement, 0);
+    const char* const sql = "SELECT page_count * page_size FROM pragma_page_count(), pragma_page_size()";
+    dbutil::PreparedStatement statement;
+    if (dbutil::Prepare(db, sql, statement) == SQLITE_OK && sqlite3_step(statement.get()) == SQLITE_ROW) {
+        return sqlite3_column_int64(statement.get(), 0);
     }
-    sqlite3_finalize(statement);
-    return bytes;
+    return 0;
 }
 
 } // namespace

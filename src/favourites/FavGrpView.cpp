@@ -2,6 +2,7 @@
 
 #include "FavGroupTree.h"
 #include "FavImages.h"
+#include "db/RecordBlock.h"
 #include "db/UndoHistory.h"
 #include "document/OrvaneDoc.h"
 #include "listctrl/RowFormat.h"
@@ -105,14 +106,11 @@ void CFavGrpView::OnInitialUpdate() {
 }
 
 bool CFavGrpView::LoadGroups(QTreeWidgetItem* root) {
-    FavGroupRecord* list = nullptr;
-    const int count = m_db.GetFavGroupList(&list);
-    if (TellIfReadFailed(this, count)) {
+    RecordBlock<FavGroupRecord> groups;
+    if (TellIfReadFailed(this, groups.Read(m_db, &CChannelDB::GetFavGroupList))) {
         return false;
     }
-    const std::unique_ptr<FavGroupRecord[]> groups(count > 0 ? list : nullptr);
-    for (int i = 0; i < count; ++i) {
-        const FavGroupRecord& group = groups[static_cast<size_t>(i)];
+    for (const FavGroupRecord& group : groups) {
         AddItem(root, FieldText(group.name), group.favgrp_id, favimages::kGroup);
     }
     return true;

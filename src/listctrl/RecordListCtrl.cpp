@@ -3,6 +3,7 @@
 #include "ListGrid.h"
 #include "RecordLookup.h"
 #include "RowFormat.h"
+#include "db/RecordBlock.h"
 #include "seams/DbProblems.h"
 
 #include <QKeyEvent>
@@ -11,22 +12,12 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
 const QColor kGridColour(226, 216, 208);
 // Drawn under the row images of a drag and made transparent afterwards.
 const QColor kDragKeyColour(0, 255, 0);
-
-// Owns a list block that a CChannelDB read returned.
-template <typename Record> using RecordBlock = std::unique_ptr<Record[]>;
-
-template <typename Record, typename Read> std::pair<int, RecordBlock<Record>> ReadBlock(Read read) {
-    Record* list = nullptr;
-    const int count = read(&list);
-    return {count, RecordBlock<Record>(count > 0 ? list : nullptr)};
-}
 
 } // namespace
 
@@ -83,8 +74,8 @@ int CRecordListCtrl::FillList(int kind) {
 }
 
 int CRecordListCtrl::FillChannelList() {
-    auto [count, channels] =
-        ReadBlock<ChannelRecord>([this](ChannelRecord** list) { return m_db.GetChannelList(list); });
+    RecordBlock<ChannelRecord> channels;
+    const int count = channels.Read(m_db, &CChannelDB::GetChannelList);
     TellIfReadFailed(this, count);
     if (count <= 0) {
         return 0;
@@ -95,7 +86,7 @@ int CRecordListCtrl::FillChannelList() {
     std::vector<CRecordListModel::Row> rows;
     rows.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const ChannelRecord& channel = channels[static_cast<size_t>(i)];
+        const ChannelRecord& channel = channels[i];
         rows.push_back({channel.ch_id, ChannelRowTexts(channel, lookup.LinksOf(channel))});
     }
     m_model->AppendRows(std::move(rows));
@@ -103,32 +94,33 @@ int CRecordListCtrl::FillChannelList() {
 }
 
 int CRecordListCtrl::FillSatList() {
-    auto [count, sats] = ReadBlock<SatRecord>([this](SatRecord** list) { return m_db.GetSatList(list); });
+    RecordBlock<SatRecord> sats;
+    const int count = sats.Read(m_db, &CChannelDB::GetSatList);
     TellIfReadFailed(this, count);
     for (int i = 0; i < count; ++i) {
-        AddSatRow(sats[static_cast<size_t>(i)]);
+        AddSatRow(sats[i]);
     }
     return count > 0 ? 1 : 0;
 }
 
 int CRecordListCtrl::FillTpList(int satId) {
-    auto [count, nits] =
-        ReadBlock<NitRecord>([this, satId](NitRecord** list) { return m_db.GetNitListBySat(satId, list); });
+    RecordBlock<NitRecord> nits;
+    const int count = nits.Read(m_db, &CChannelDB::GetNitListBySat, satId);
     TellIfReadFailed(this, count);
     for (int i = 0; i < count; ++i) {
-        AddTpRow(nits[static_cast<size_t>(i)]);
+        AddTpRow(nits[i]);
     }
     return count > 0 ? 1 : 0;
 }
 
 int CRecordListCtrl::FillFavList(int groupId) {
-    auto [count, entries] =
-        ReadBlock<FavEntryRecord>([this, groupId](FavEntryRecord** list) { return m_db.GetFavList(groupId, list); });
+    RecordBlock<FavEntryRecord> entries;
+    const int count = entries.Read(m_db, &CChannelDB::GetFavList, groupId);
     if (TellIfReadFailed(this, count)) {
         return 0;
     }
     for (int i = 0; i < count; ++i) {
-        const FavEntryRecord& entry = entries[static_cast<size_t>(i)];
+        const FavEntryRecord& entry = entries[i];
         CRowTexts texts;
         texts.AppendField(entry.name);
         if (AppendRow(entry.favlist_id, std::move(texts)) < 0) {

@@ -1,5 +1,6 @@
 #include "EditLnbDlg.h"
 
+#include "db/RecordBlock.h"
 #include "listctrl/RowFormat.h"
 #include "seams/DbProblems.h"
 #include "seams/DialogFields.h"
@@ -12,8 +13,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-#include <memory>
 
 namespace {
 
@@ -116,12 +115,10 @@ void CEditLnbDlg::BuildControls() {
 }
 
 void CEditLnbDlg::FillSatellites() {
-    SatRecord* block = nullptr;
-    const int count = m_db.GetSatList(&block);
-    TellIfReadFailed(this, count);
-    const std::unique_ptr<SatRecord[]> sats(count > 0 ? block : nullptr);
-    for (int i = 0; i < count; ++i) {
-        m_satellite->addItem(FieldText(sats[i].name), sats[i].sat_id);
+    RecordBlock<SatRecord> sats;
+    TellIfReadFailed(this, sats.Read(m_db, &CChannelDB::GetSatList));
+    for (const SatRecord& sat : sats) {
+        m_satellite->addItem(FieldText(sat.name), sat.sat_id);
     }
     m_satellite->setCurrentIndex(-1);
 }
@@ -129,12 +126,10 @@ void CEditLnbDlg::FillSatellites() {
 void CEditLnbDlg::FillTransponders(int32_t satId) {
     const QSignalBlocker blocker(m_tpFreq);
     m_tpFreq->clear();
-    NitRecord* block = nullptr;
-    const int count = m_db.GetNitListBySat(satId, &block);
-    TellIfReadFailed(this, count);
-    const std::unique_ptr<NitRecord[]> nits(count > 0 ? block : nullptr);
-    for (int i = 0; i < count; ++i) {
-        m_tpFreq->addItem(TpItemText(nits[i]), nits[i].nit_id);
+    RecordBlock<NitRecord> nits;
+    TellIfReadFailed(this, nits.Read(m_db, &CChannelDB::GetNitListBySat, satId));
+    for (const NitRecord& nit : nits) {
+        m_tpFreq->addItem(TpItemText(nit), nit.nit_id);
     }
     m_tpFreq->setCurrentIndex(ItemOf(m_tpFreq, m_record->nit_id));
 }

@@ -1,5 +1,7 @@
 #include "LnbSlots.h"
 
+#include "db/RecordBlock.h"
+
 #include <algorithm>
 #include <memory>
 #include <tuple>
@@ -19,12 +21,11 @@ int CLnbSlots::Load(CChannelDB& db) {
     Clear();
     int result = 0;
     for (int tuner = 0; tuner < kTuners; ++tuner) {
-        LnbRecord* block = nullptr;
-        const int count = db.GetLnbList(static_cast<int16_t>(tuner), &block);
+        RecordBlock<LnbRecord> rows;
+        const int count = rows.Read(db, &CChannelDB::GetLnbList, static_cast<int16_t>(tuner));
         if (count < 0 && result == 0) {
             result = count;
         }
-        const std::unique_ptr<LnbRecord[]> rows(count > 0 ? block : nullptr);
         for (int i = 0; i < count; ++i) {
             if (i < kSlots) {
                 m_slots[tuner][i] = rows[i];

@@ -218,7 +218,7 @@ std::vector<CsvRow> ReadRows(std::string_view text, CProblems& problems) {
     std::string missing;
     for (const Column column : kRequired) {
         if (at[column] < 0) {
-            missing += (missing.empty() ? "" : ", ") + CsvColumns()[column];
+            missing.append(missing.empty() ? "" : ", ").append(CsvColumns()[column]);
         }
     }
     if (!missing.empty()) {
@@ -470,7 +470,7 @@ std::string GroupsText(const ChannelSet& set, const ChannelItem& item) {
     std::string text;
     for (const int id : item.groups) {
         if (const FavGroupRecord* group = set.FindGroup(id); group != nullptr) {
-            text += (text.empty() ? "" : ";") + GroupNameField(NameText(group->name));
+            text.append(text.empty() ? "" : ";").append(GroupNameField(NameText(group->name)));
         }
     }
     return text;

@@ -170,7 +170,8 @@ std::string DescribeDuplicates(const ChannelSet& set, const DuplicateSet& duplic
     std::string line = std::string("same ") + RuleName(duplicates.rule) + ":";
     for (const size_t member : duplicates.members) {
         const std::string label = ChannelLabel(set.channels[member].record);
-        line += (member == duplicates.members.front() ? " " : ", ") + (member == keeper ? "[" + label + "]" : label);
+        line.append(member == duplicates.members.front() ? " " : ", ")
+            .append(member == keeper ? "[" + label + "]" : label);
     }
     return line;
 }

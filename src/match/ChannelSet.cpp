@@ -1,34 +1,13 @@
 #include "ChannelSet.h"
 
 #include "db/ReceiverConnection.h"
+#include "db/RecordBlock.h"
 #include "db/SchemaGate.h"
 
 #include <memory>
 #include <unordered_map>
 
 namespace match {
-
-namespace {
-
-// A list block of the layer, released on every path.
-template <typename Record> struct ListBlock {
-    Record* rows = nullptr;
-    int count = 0;
-    ~ListBlock() { delete[] rows; }
-    Record* begin() const { return rows; }
-    Record* end() const { return rows + count; }
-};
-
-template <typename Record, typename Read> int ReadBlock(ListBlock<Record>& block, Read read) {
-    const int rc = read(&block.rows);
-    if (rc < 0) {
-        return rc;
-    }
-    block.count = rc;
-    return 0;
-}
-
-} // namespace
 
 const FavGroupRecord* ChannelSet::FindGroup(int groupId) const {
     for (const FavGroupRecord& group : groups) {
@@ -40,18 +19,16 @@ const FavGroupRecord* ChannelSet::FindGroup(int groupId) const {
 }
 
 int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
-    ListBlock<ChannelRecord> channels;
-    ListBlock<NitRecord> nits;
-    ListBlock<SatRecord> sats;
-    ListBlock<ProviderRecord> providers;
-    ListBlock<FavGroupRecord> groups;
-    ListBlock<FavEntryRecord> entries;
-    for (const int rc : {ReadBlock(channels, [&db](ChannelRecord** l) { return db.GetChannelList(l); }),
-                         ReadBlock(nits, [&db](NitRecord** l) { return db.GetNitList(l); }),
-                         ReadBlock(sats, [&db](SatRecord** l) { return db.GetSatList(l); }),
-                         ReadBlock(providers, [&db](ProviderRecord** l) { return db.GetSdtList(l); }),
-                         ReadBlock(groups, [&db](FavGroupRecord** l) { return db.GetFavGroupList(l); }),
-                         ReadBlock(entries, [&db](FavEntryRecord** l) { return db.GetAllFavEntries(l); })}) {
+    RecordBlock<ChannelRecord> channels;
+    RecordBlock<NitRecord> nits;
+    RecordBlock<SatRecord> sats;
+    RecordBlock<ProviderRecord> providers;
+    RecordBlock<FavGroupRecord> groups;
+    RecordBlock<FavEntryRecord> entries;
+    for (const int rc :
+         {channels.Read(db, &CChannelDB::GetChannelList), nits.Read(db, &CChannelDB::GetNitList),
+          sats.Read(db, &CChannelDB::GetSatList), providers.Read(db, &CChannelDB::GetSdtList),
+          groups.Read(db, &CChannelDB::GetFavGroupList), entries.Read(db, &CChannelDB::GetAllFavEntries)}) {
         if (rc < 0) {
             return rc;
         }
@@ -70,7 +47,7 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
     }
 
     set = ChannelSet{};
-    set.channels.reserve(static_cast<size_t>(channels.count));
+    set.channels.reserve(static_cast<size_t>(channels.Count()));
     std::unordered_map<int32_t, size_t> indexById;
     for (const ChannelRecord& channel : channels) {
         ChannelItem item;

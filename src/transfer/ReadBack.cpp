@@ -1,5 +1,8 @@
 #include "ReadBack.h"
 
+#include "db/DbStatement.h"
+#include "db/ReceiverConnection.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -13,7 +16,7 @@ namespace transfer {
 namespace {
 
 using Db = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
-using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+using Statement = dbutil::PreparedStatement;
 
 bool SameBytes(const std::string& a, const std::string& b) {
     std::ifstream left(a, std::ios::binary);
@@ -27,8 +30,9 @@ bool SameBytes(const std::string& a, const std::string& b) {
 
 Db OpenReadOnly(const std::string& path) {
     sqlite3* raw = nullptr;
-    // Read-only: the comparison never writes to either file.
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    // Read-only: the comparison never writes to either file, and runs none of their
+    // triggers or views.
+    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
     Db db(raw, &sqlite3_close);
     if (rc != SQLITE_OK) {
         db.reset();
@@ -37,9 +41,9 @@ Db OpenReadOnly(const std::string& path) {
 }
 
 Statement Prepare(sqlite3* db, const std::string& sql) {
-    sqlite3_stmt* raw = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr);
-    return Statement(raw, &sqlite3_finalize);
+    Statement statement;
+    dbutil::Prepare(db, sql.c_str(), statement);
+    return statement;
 }
 
 std::string Quote(const std::string& name) {

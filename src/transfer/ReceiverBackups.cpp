@@ -1,5 +1,8 @@
 #include "ReceiverBackups.h"
 
+#include "db/DbStatement.h"
+#include "db/ReceiverConnection.h"
+
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -28,13 +31,12 @@ bool IsBackupName(const std::string& name) {
 int CountChannels(const std::string& path) {
     sqlite3* db = nullptr;
     int count = -1;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM ChannelInfo", -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            count = sqlite3_column_int(statement, 0);
+    if (dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &db) == SQLITE_OK) {
+        dbutil::PreparedStatement statement;
+        if (dbutil::Prepare(db, "SELECT count(*) FROM ChannelInfo", statement) == SQLITE_OK &&
+            sqlite3_step(statement.get()) == SQLITE_ROW) {
+            count = sqlite3_column_int(statement.get(), 0);
         }
-        sqlite3_finalize(statement);
     }
     sqlite3_close(db);
     return count;

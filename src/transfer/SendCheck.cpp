@@ -1,6 +1,7 @@
 #include "SendCheck.h"
 
 #include "db/ChannelDB.h"
+#include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "match/ChannelSet.h"
 
@@ -50,7 +51,8 @@ std::vector<std::string> ReceiverDbProblems(sqlite3* handle) {
 
 std::vector<std::string> ReceiverFileProblems(const std::string& path) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    // The file to send runs none of its triggers or views while it is checked.
+    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
     if (rc != SQLITE_OK) {
         return {"it cannot be opened"};

@@ -115,7 +115,7 @@ TEST_F(UndoHistoryTest, TheMemoryBoundDropsTheOldestStepsFirst) {
     CDbImage whole;
     ASSERT_EQ(whole.Take(g_db, nullptr), 0);
     for (int i = 0; i < 12; ++i) {
-        RenameAllGroups("F" + std::to_string(i));
+        RenameAllGroups(std::string("F").append(std::to_string(i)));
     }
     // Small edits share the unchanged chunks of the file.
     EXPECT_EQ(History().UndoCount(), 12u);
@@ -131,7 +131,8 @@ TEST_F(UndoHistoryTest, TheMemoryBoundDropsTheOldestStepsFirst) {
     while (History().CanUndo()) {
         ASSERT_EQ(History().Undo(), 0);
     }
-    const std::string oldestKept = "F" + std::to_string(11 - static_cast<int>(History().RedoCount()));
+    const std::string oldestKept =
+        std::string("F").append(std::to_string(11 - static_cast<int>(History().RedoCount())));
     EXPECT_EQ(SqlText("SELECT name FROM FAVGRPInfo WHERE FAVGRP_ID = 1"), oldestKept + "1");
 
     History().SetByteLimit(whole.Bytes() / 2); // not even one snapshot fits

@@ -6,27 +6,18 @@
 // reading behind the checks is exercised too.
 #include "db/ChannelDB.h"
 #include "db/ReceiverConnection.h"
+#include "db/RecordBlock.h"
 #include "db/SchemaGate.h"
 #include "listctrl/RecordLookup.h"
 #include "listctrl/RowFormat.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include <unistd.h>
 
 namespace {
-
-template <typename Record> using Block = std::unique_ptr<Record[]>;
-
-template <typename Record, typename Read> int ReadBlock(Read read, Block<Record>& block) {
-    Record* list = nullptr;
-    const int count = read(&list);
-    block.reset(count > 0 ? list : nullptr);
-    return count;
-}
 
 // The row texts are built and dropped; only what building them touches matters.
 void Touch(const CRowTexts& row) {
@@ -35,15 +26,14 @@ void Touch(const CRowTexts& row) {
 }
 
 void ReadSatellites(CChannelDB& db) {
-    Block<SatRecord> sats;
-    const int count = ReadBlock<SatRecord>([&db](SatRecord** list) { return db.GetSatList(list); }, sats);
+    RecordBlock<SatRecord> sats;
+    const int count = sats.Read(db, &CChannelDB::GetSatList);
     for (int i = 0; i < count; ++i) {
         Touch(SatRowTexts(sats[i]));
         SatRecord sat{};
         db.GetSatInfo(static_cast<int16_t>(sats[i].sat_id), sat);
-        Block<NitRecord> nits;
-        const int tps = ReadBlock<NitRecord>(
-            [&](NitRecord** list) { return db.GetNitListBySat(static_cast<int16_t>(sats[i].sat_id), list); }, nits);
+        RecordBlock<NitRecord> nits;
+        const int tps = nits.Read(db, &CChannelDB::GetNitListBySat, static_cast<int16_t>(sats[i].sat_id));
         for (int t = 0; t < tps; ++t) {
             Touch(TpRowTexts(nits[t]));
         }
@@ -53,8 +43,8 @@ void ReadSatellites(CChannelDB& db) {
 void ReadLnbs(CChannelDB& db) {
     CRecordLookup lookup(db, true);
     for (int16_t tuner = 0; tuner < 2; ++tuner) {
-        Block<LnbRecord> lnbs;
-        const int count = ReadBlock<LnbRecord>([&](LnbRecord** list) { return db.GetLnbList(tuner, list); }, lnbs);
+        RecordBlock<LnbRecord> lnbs;
+        const int count = lnbs.Read(db, &CChannelDB::GetLnbList, tuner);
         for (int i = 0; i < count; ++i) {
             Touch(LnbRowTexts(i, lnbs[i], lookup.SatName(lnbs[i].sat_id)));
         }
@@ -62,9 +52,8 @@ void ReadLnbs(CChannelDB& db) {
 }
 
 void ReadChannels(CChannelDB& db) {
-    Block<ChannelRecord> channels;
-    const int count =
-        ReadBlock<ChannelRecord>([&db](ChannelRecord** list) { return db.GetChannelList(list); }, channels);
+    RecordBlock<ChannelRecord> channels;
+    const int count = channels.Read(db, &CChannelDB::GetChannelList);
     CRecordLookup lookup(db, true);
     for (int i = 0; i < count; ++i) {
         Touch(ChannelRowTexts(channels[i], lookup.LinksOf(channels[i])));
@@ -81,14 +70,12 @@ void ReadChannels(CChannelDB& db) {
 }
 
 void ReadFavourites(CChannelDB& db) {
-    Block<FavGroupRecord> groups;
-    const int count =
-        ReadBlock<FavGroupRecord>([&db](FavGroupRecord** list) { return db.GetFavGroupList(list); }, groups);
+    RecordBlock<FavGroupRecord> groups;
+    const int count = groups.Read(db, &CChannelDB::GetFavGroupList);
     for (int i = 0; i < count; ++i) {
         (void)FieldText(groups[i].name);
-        Block<FavEntryRecord> entries;
-        const int rows = ReadBlock<FavEntryRecord>(
-            [&](FavEntryRecord** list) { return db.GetFavList(groups[i].favgrp_id, list); }, entries);
+        RecordBlock<FavEntryRecord> entries;
+        const int rows = entries.Read(db, &CChannelDB::GetFavList, groups[i].favgrp_id);
         for (int e = 0; e < rows; ++e) {
             CRowTexts row;
             row.AppendField(entries[e].name);
