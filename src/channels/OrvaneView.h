@@ -12,7 +12,7 @@
 #include "ChannelFilter.h"
 #include "db/ChannelDB.h"
 #include "listctrl/ListDragController.h"
-#include "seams/DocView.h"
+#include "document/DocView.h"
 
 #include <QPoint>
 #include <QWidget>

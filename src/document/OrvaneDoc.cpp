@@ -4,7 +4,7 @@
 #include "db/UndoHistory.h"
 #include "seams/AppMessages.h"
 #include "seams/AppTitle.h"
-#include "seams/DocView.h"
+#include "document/DocView.h"
 #include "seams/FileChooser.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"

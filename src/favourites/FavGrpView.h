@@ -10,7 +10,7 @@
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
 #include "listctrl/ListDragController.h"
-#include "seams/DocView.h"
+#include "document/DocView.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 // written to the database as a whole when "SAVE" is pressed.
 #include "LnbSlots.h"
 #include "document/CloseCommand.h"
-#include "seams/DocView.h"
+#include "document/DocView.h"
 #include "seams/PendingEdits.h"
 
 #include <QWidget>

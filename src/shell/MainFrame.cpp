@@ -11,7 +11,7 @@
 #include "satellites/NITView.h"
 #include "seams/AppMessages.h"
 #include "seams/AppTitle.h"
-#include "seams/DocView.h"
+#include "document/DocView.h"
 #include "seams/EditDispatcher.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"

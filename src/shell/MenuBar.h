@@ -2,7 +2,7 @@
 // CMenuBar: the navigation bar on the left of the main window. Four picture buttons
 // with captions below them choose what the editing area shows; the bar lives as long
 // as the main window and is a view of the document.
-#include "seams/DocView.h"
+#include "document/DocView.h"
 
 #include <QColor>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // channel list, the favourite list and the favourite group tree side by side in a
 // splitter of its own, and owns the three panes.
 #include "document/CloseCommand.h"
-#include "seams/DocView.h"
+#include "document/DocView.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 // of the document, so it hears of opens, closes and the group tree's selection, and
 // the main window refreshes it after every stored command and view switch.
 #include "db/ChannelDB.h"
-#include "seams/DocView.h"
+#include "document/DocView.h"
 
 #include <QLabel>
 

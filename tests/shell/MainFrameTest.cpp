@@ -661,7 +661,8 @@ void MainFrameTest::lnbEditsNotSavedAreAskedAbout_data() {
     QTest::addColumn<int>("answer");
     for (const char* command : {"switch", "close", "new", "open", "exit"}) {
         for (const auto answer : {MessageBox::Answer::Yes, MessageBox::Answer::No, MessageBox::Answer::Cancel}) {
-            QTest::addRow("%s %d", command, int(answer)) << QString::fromLatin1(command) << int(answer);
+            const QString name = QStringLiteral("%1 %2").arg(QLatin1String(command)).arg(int(answer));
+            QTest::newRow(name.toLatin1().constData()) << QString::fromLatin1(command) << int(answer);
         }
     }
 }

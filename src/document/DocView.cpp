@@ -1,4 +1,4 @@
-#include "seams/DocView.h"
+#include "document/DocView.h"
 
 #include "document/OrvaneDoc.h"
 
