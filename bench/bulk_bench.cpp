@@ -4,6 +4,7 @@
 // (with the list laid out and painted afterwards), Lock of 5,000 rows and Add to
 // Favourite Group of 1,000 rows (with the repaint after them). Each command is taken back with Undo between runs.
 // Run with QT_QPA_PLATFORM=offscreen.
+#include "BenchEditor.h"
 #include "BenchTiming.h"
 #include "FixtureBuilder.h"
 #include "channels/BulkCommands.h"
@@ -31,14 +32,9 @@ namespace {
 
 using bench::Median;
 using bench::Ms;
+using bench::Settle;
 
 constexpr int kRuns = 5;
-
-void Settle(CRecordListCtrl& list) {
-    list.doItemsLayout();
-    list.viewport()->repaint();
-    QApplication::processEvents();
-}
 
 // A command that leaves the rows where they are: the repaint the user waits for.
 void Paint(CRecordListCtrl& list) {
@@ -98,22 +94,17 @@ int main(int argc, char** argv) {
     fixtures::WriteLargeDb(pristine.toStdString());
     QFile::copy(pristine, path);
 
-    COrvaneApp editor;
-    if (!editor.InitInstance({path}, false)) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+    bench::CBenchEditor editor;
+    if (!editor.Open(path)) {
         return 1;
     }
-    CMainFrame* frame = editor.MainFrame();
-    frame->resize(1200, 800);
-    frame->show();
-    QApplication::processEvents();
-    COrvaneView* view = qobject_cast<CSplitterView*>(frame->EditingView())->ChannelView();
-    CRecordListCtrl* list = view->List();
-    Settle(*list);
+    CMainFrame* frame = editor.Frame();
+    COrvaneView* view = editor.View();
+    CRecordListCtrl* list = editor.List();
     const auto undo = [&] {
         frame->UndoCommands()->Undo();
-        view = qobject_cast<CSplitterView*>(frame->EditingView())->ChannelView();
-        list = view->List();
+        view = editor.View();
+        list = editor.List();
         Settle(*list);
     };
 

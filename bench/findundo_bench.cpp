@@ -7,13 +7,9 @@
 // - undoing a Renumber (restore and refill of every view) against the Renumber itself;
 // and the memory the history holds after a run of small commands.
 // Prints figures only. Run with QT_QPA_PLATFORM=offscreen.
+#include "BenchEditor.h"
 #include "BenchTiming.h"
 #include "FixtureBuilder.h"
-#include "shell/MainFrame.h"
-#include "seams/MessageBox.h"
-#include "shell/OrvaneApp.h"
-#include "shell/SplitterView.h"
-#include "shell/UndoCommands.h"
 #include "channels/ChannelFindBar.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
@@ -21,6 +17,11 @@
 #include "listctrl/ListColumns.h"
 #include "listctrl/ListSorter.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/MessageBox.h"
+#include "shell/MainFrame.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
+#include "shell/UndoCommands.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,12 +41,7 @@ namespace {
 using bench::Median;
 using bench::MedianOf;
 using bench::Ms;
-
-void Settle(CRecordListCtrl& list) {
-    list.doItemsLayout();
-    list.viewport()->repaint();
-    QApplication::processEvents();
-}
+using bench::Settle;
 
 // The baseline find: every cell text of every row read out as a string and searched.
 int PlainScan(const CRecordListCtrl& list, const QString& text) {
@@ -77,18 +73,13 @@ int main(int argc, char** argv) {
     const QString path = dir.filePath(QStringLiteral("large.dat"));
     fixtures::WriteLargeDb(path.toStdString());
 
-    COrvaneApp editor;
-    if (!editor.InitInstance({path}, false)) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+    bench::CBenchEditor editor;
+    if (!editor.Open(path)) {
         return 1;
     }
-    CMainFrame* frame = editor.MainFrame();
-    frame->resize(1200, 800);
-    frame->show();
-    QApplication::processEvents();
-    COrvaneView* view = qobject_cast<CSplitterView*>(frame->EditingView())->ChannelView();
-    CRecordListCtrl* list = view->List();
-    Settle(*list);
+    CMainFrame* frame = editor.Frame();
+    COrvaneView* view = editor.View();
+    CRecordListCtrl* list = editor.List();
     view->ShowFindBar();
     CChannelFindBar* bar = view->FindBar();
     auto* edit = bar->findChild<QLineEdit*>(QStringLiteral("findEdit"));

@@ -1,0 +1,47 @@
+#pragma once
+// The editor as a benchmark drives it: opened on a file in a shown 1200x800 window, with
+// its channel list laid out and painted before anything is timed.
+#include "channels/OrvaneView.h"
+#include "listctrl/RecordListCtrl.h"
+#include "shell/MainFrame.h"
+#include "shell/OrvaneApp.h"
+#include "shell/SplitterView.h"
+
+#include <QApplication>
+#include <QString>
+
+#include <cstdio>
+
+namespace bench {
+
+// Lays the list out and paints it, so a timing includes what the user waits for.
+inline void Settle(CRecordListCtrl& list) {
+    list.doItemsLayout();
+    list.viewport()->repaint();
+    QApplication::processEvents();
+}
+
+class CBenchEditor {
+public:
+    // False, with a message, when the editor refuses `path`.
+    bool Open(const QString& path) {
+        if (!m_app.InitInstance({path}, false)) {
+            std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+            return false;
+        }
+        Frame()->resize(1200, 800);
+        Frame()->show();
+        QApplication::processEvents();
+        Settle(*List());
+        return true;
+    }
+    CMainFrame* Frame() const { return m_app.MainFrame(); }
+    // Asked anew each time: an undo rebuilds the channel view.
+    COrvaneView* View() const { return qobject_cast<CSplitterView*>(Frame()->EditingView())->ChannelView(); }
+    CRecordListCtrl* List() const { return View()->List(); }
+
+private:
+    COrvaneApp m_app;
+};
+
+} // namespace bench
