@@ -174,8 +174,8 @@ void MainFrameTest::menuTree() {
           QStringLiteral("-"), QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"),
           QStringLiteral("Restore Receiver &Backup..."), QStringLiteral("-"),
           QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit|Ctrl+Q")}},
-        // The channel list has the focus: Add is there (it says that no DB is open), while
-        // Edit and Delete have no row to act on.
+        // The channel list has the focus from the start, so the commands it handles are
+        // offered as after a click into it; with no DB open they do nothing.
         // Space and Del are named, not taken: the lists handle those keys their own way.
         {QStringLiteral("&Edit"),
          {QStringLiteral("&Add"),
