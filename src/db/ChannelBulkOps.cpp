@@ -38,7 +38,7 @@ int CChannelDB::AddFavEntries(std::span<const int32_t> chIds, int32_t groupId, i
     // places after the highest ones stored, as one AddFavEntry after another gives them.
     std::string picks;
     for (size_t i = 0; i < chIds.size(); ++i) {
-        picks += (i == 0 ? "(" : ",(") + std::to_string(i) + "," + std::to_string(chIds[i]) + ")";
+        picks.append(i == 0 ? "(" : ",(").append(std::to_string(i) + "," + std::to_string(chIds[i]) + ")");
     }
     const std::string group = std::to_string(groupId);
     const std::string sql =

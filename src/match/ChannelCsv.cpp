@@ -445,7 +445,8 @@ std::string PositionText(bool known, int32_t tenths) {
 std::string FrequencyText(int32_t kHz) {
     // From the magnitude, so that -500 kHz is "-0.5" rather than "0.5".
     const int64_t magnitude = std::abs(int64_t{kHz});
-    std::string text = (kHz < 0 ? "-" : "") + std::to_string(magnitude / 1000);
+    std::string text(kHz < 0 ? "-" : "");
+    text += std::to_string(magnitude / 1000);
     if (const int64_t rest = magnitude % 1000; rest != 0) {
         std::string fraction = std::to_string(1000 + rest).substr(1);
         fraction.erase(fraction.find_last_not_of('0') + 1);

@@ -103,7 +103,11 @@ bool NeedsGuard(std::string_view field) {
 } // namespace
 
 std::string GuardFormula(std::string_view field) {
-    return NeedsGuard(field) ? "'" + std::string(field) : std::string(field);
+    std::string guarded;
+    if (NeedsGuard(field)) {
+        guarded = '\'';
+    }
+    return guarded.append(field);
 }
 
 std::string UnguardFormula(std::string_view field) {
