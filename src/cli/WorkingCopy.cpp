@@ -23,6 +23,10 @@ std::string Reason(const std::string& path, const CUserFile::Outcome& outcome) {
     case Result::HeldElsewhere:
         // An editor window's next save would replace what this command writes.
         return path + ": an editor window has it open; close it there first";
+    case Result::PlantedLink:
+        return path + ": " + outcome.detail + " is a link or a file of another user; remove it first";
+    case Result::ChangedOnDisk:
+        return path + ": not saved: it was changed by another program while this command ran";
     case Result::SidecarsUnsettled:
         return path + ": cannot be read the way SQLite reads it: " + outcome.detail;
     case Result::CopyFailed:
@@ -103,7 +107,8 @@ bool CWorkingCopy::Open(const std::string& path, std::string& error) {
 bool CWorkingCopy::Save(std::string& error) {
     Close();
     if (const CUserFile::Outcome saved = m_file.Save(m_target, nullptr, false); !saved.Ok()) {
-        error = m_target + ": not saved: " + saved.detail;
+        error =
+            saved.result == Result::ChangedOnDisk ? Reason(m_target, saved) : m_target + ": not saved: " + saved.detail;
         return false;
     }
     return true;

@@ -83,6 +83,11 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
     case Result::HeldElsewhere:
         text = QStringLiteral("Another window has %1 open. Close it there before opening it here.").arg(path);
         break;
+    case Result::PlantedLink:
+        text = QStringLiteral("%1 is not opened: %2 is a link or a file of another user where the editor keeps its "
+                              "own file. Remove it and open the file again.")
+                   .arg(path, detail);
+        break;
     case Result::SidecarsUnsettled:
         text = QStringLiteral("%1 cannot be read the way SQLite reads it, so it is not opened.\n%2").arg(path, detail);
         break;
@@ -158,7 +163,17 @@ bool COrvaneDoc::SettlePendingEdits(bool cancellable) {
 }
 
 bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, bool takeTargetLocks) {
-    const CUserFile::Outcome saved = m_file.Save(Native(target), g_db, takeTargetLocks);
+    CUserFile::Outcome saved = m_file.Save(Native(target), g_db, takeTargetLocks);
+    if (saved.result == Result::ChangedOnDisk) {
+        // No keeps the changes unsaved, for Save As.
+        if (!MessageBox::AskYesNo(m_dialogParent,
+                                  QStringLiteral("%1 was changed by another program since you opened it. Replace it "
+                                                 "with your version?\nChoose No to keep it and use Save As instead.")
+                                      .arg(target))) {
+            return false;
+        }
+        saved = m_file.Save(Native(target), g_db, takeTargetLocks, true);
+    }
     const QString detail = QString::fromLocal8Bit(saved.detail.c_str());
     QString text;
     switch (saved.result) {
@@ -167,6 +182,11 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, bool takeTargetLocks) 
     case Result::HeldElsewhere:
         // A file another window edits would be replaced under it.
         text = QStringLiteral("Another window has %1 open. Close it there before saving over it.").arg(target);
+        break;
+    case Result::PlantedLink:
+        text = QStringLiteral("The DB could not be saved to %1.\n%2 is a link or a file of another user where the "
+                              "editor keeps its own file; remove it first.")
+                   .arg(target, detail);
         break;
     case Result::NoWorkingCopy:
         text = QString::fromLatin1(kNoDbMessage);

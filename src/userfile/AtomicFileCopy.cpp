@@ -161,9 +161,10 @@ bool IsReadOnlyFile(const std::string& path) {
     return ::access(file.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
 }
 
-bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget, std::string* error) {
-    const std::string target = FollowLinks(linkOrTarget);
-    CUniqueFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget, std::string* error, int ownFiles) {
+    const bool ownTarget = (ownFiles & kOwnTarget) != 0;
+    const std::string target = ownTarget ? linkOrTarget : FollowLinks(linkOrTarget);
+    CUniqueFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | ((ownFiles & kOwnSource) != 0 ? O_NOFOLLOW : 0)));
     if (in.Get() < 0) {
         return Fail(error, "cannot read " + source);
     }
@@ -173,7 +174,11 @@ bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget,
     }
     mode_t mode = sourceInfo.st_mode & 0777;
     struct stat targetInfo {};
-    if (::stat(target.c_str(), &targetInfo) == 0) {
+    if ((ownTarget ? ::lstat(target.c_str(), &targetInfo) : ::stat(target.c_str(), &targetInfo)) == 0) {
+        if (ownTarget && S_ISLNK(targetInfo.st_mode)) {
+            errno = ELOOP;
+            return Fail(error, target + " is a link");
+        }
         if (IsReadOnlyFile(target)) {
             errno = EACCES;
             return Fail(error, target + " is read-only");

@@ -10,8 +10,13 @@
 
 namespace filecopy {
 
+// Which of the two paths are the editor's own files, never followed through a link: a
+// link planted there is refused (source) or never written through (target).
+enum OwnFile { kNoOwnFile = 0, kOwnSource = 1, kOwnTarget = 2 };
+
 // True on success; otherwise false with a short reason in *error.
-bool ReplaceWithCopy(const std::string& source, const std::string& target, std::string* error);
+bool ReplaceWithCopy(const std::string& source, const std::string& target, std::string* error,
+                     int ownFiles = kNoOwnFile);
 
 // The file a path finally names once every symbolic link on the way is followed (the
 // last one may dangle); `path` itself when it is no link.

@@ -14,9 +14,22 @@ std::unique_ptr<CEditorLock> CEditorLock::Take(const std::string& path, Result* 
     // before that holds a removed file, so it checks that it locked the file the name
     // still stands for and otherwise tries again.
     for (int attempt = 0; attempt < 8; ++attempt) {
-        platform::CUniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
+        // Never through a link: one planted at the lock's name would have the pid
+        // written into whatever file it names. A new lock is made only where no name is.
+        platform::CUniqueFd fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+        if (!fd && errno == ENOENT) {
+            fd = platform::CUniqueFd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+            if (!fd && errno == EEXIST) {
+                continue;
+            }
+        }
         if (!fd) {
-            *result = Result::Failed;
+            *result = errno == ELOOP ? Result::NotOwnFile : Result::Failed;
+            return nullptr;
+        }
+        struct stat opened {};
+        if (::fstat(fd.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_uid != ::geteuid()) {
+            *result = Result::NotOwnFile;
             return nullptr;
         }
         if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
@@ -26,7 +39,7 @@ std::unique_ptr<CEditorLock> CEditorLock::Take(const std::string& path, Result* 
         }
         struct stat locked {};
         struct stat named {};
-        if (::fstat(fd.Get(), &locked) == 0 && ::stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino &&
+        if (::fstat(fd.Get(), &locked) == 0 && ::lstat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino &&
             locked.st_dev == named.st_dev) {
             // The holder's process id, for a person who finds the file.
             const std::string pid = std::to_string(::getpid()) + "\n";
@@ -50,16 +63,20 @@ std::vector<std::string> CEditorLock::PathsFor(const std::string& path) {
     return paths;
 }
 
-bool CEditorLock::TakeAll(const std::vector<std::string>& paths, std::vector<std::unique_ptr<CEditorLock>>& taken) {
+CEditorLock::Result CEditorLock::TakeAll(const std::vector<std::string>& paths,
+                                         std::vector<std::unique_ptr<CEditorLock>>& taken, std::string* refused) {
     for (const std::string& path : paths) {
         Result result = Result::Failed;
         if (auto lock = Take(path, &result)) {
             taken.push_back(std::move(lock));
-        } else if (result == Result::HeldElsewhere) {
-            return false;
+        } else if (result == Result::HeldElsewhere || result == Result::NotOwnFile) {
+            if (refused != nullptr) {
+                *refused = path;
+            }
+            return result;
         }
     }
-    return true;
+    return Result::Taken;
 }
 
 CEditorLock::~CEditorLock() {

@@ -11,7 +11,7 @@
 
 class CEditorLock {
 public:
-    enum class Result { Taken, HeldElsewhere, Failed };
+    enum class Result { Taken, HeldElsewhere, Failed, NotOwnFile };
 
     // Takes the lock at `path`, creating the file; *result says why it returned null.
     static std::unique_ptr<CEditorLock> Take(const std::string& path, Result* result);
@@ -19,10 +19,12 @@ public:
     // when `path` is a link, beside the file the link names. Two links to one file from
     // different folders have different working copies; the second lock makes them one.
     static std::vector<std::string> PathsFor(const std::string& path);
-    // Takes the locks at `paths` into `taken`. False as soon as another editor holds
-    // one; a lock that cannot even be made (a read-only folder) is passed over, leaving
-    // the refusal to the write that would follow.
-    static bool TakeAll(const std::vector<std::string>& paths, std::vector<std::unique_ptr<CEditorLock>>& taken);
+    // Takes the locks at `paths` into `taken`. HeldElsewhere as soon as another editor
+    // holds one, NotOwnFile (its path in *refused) when one is a link or anything but a
+    // regular file of this user; a lock that cannot even be made (a read-only folder) is
+    // passed over, leaving the refusal to the write that would follow.
+    static Result TakeAll(const std::vector<std::string>& paths, std::vector<std::unique_ptr<CEditorLock>>& taken,
+                          std::string* refused = nullptr);
     ~CEditorLock();
     CEditorLock(const CEditorLock&) = delete;
     CEditorLock& operator=(const CEditorLock&) = delete;

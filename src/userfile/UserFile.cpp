@@ -8,9 +8,11 @@
 #include "userfile/SqliteSidecars.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <iterator>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,15 +55,34 @@ bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::
         return false;
     }
     ::unlink(workPath.c_str());
-    if (!filecopy::ReplaceWithCopy(path, workPath, error)) {
+    if (!filecopy::ReplaceWithCopy(path, workPath, error, filecopy::kOwnTarget)) {
         return false;
     }
     // A read-only user's file must still give a working copy its editor can write.
+    const platform::CUniqueFd copy(::open(workPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     struct stat info {};
-    if (::stat(workPath.c_str(), &info) == 0) {
-        ::chmod(workPath.c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR);
+    if (copy && ::fstat(copy.Get(), &info) == 0) {
+        ::fchmod(copy.Get(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR);
     }
     return true;
+}
+
+// FNV-1a, 64 bits: cheap, and enough to tell a rewrite that kept size and time.
+std::uint64_t HashOf(int fd) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    std::vector<unsigned char> block(1 << 16);
+    for (;;) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return hash;
+        }
+        for (ssize_t i = 0; i < got; ++i) {
+            hash = (hash ^ block[static_cast<size_t>(i)]) * 1099511628211ULL;
+        }
+    }
 }
 
 // The file `path` names with every link and "." or ".." resolved; empty when it does
@@ -112,8 +133,8 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
     }
     const std::vector<std::string> lockPaths = CEditorLock::PathsFor(path);
     std::vector<std::unique_ptr<CEditorLock>> taken;
-    if (!TakeMissingLocks(lockPaths, taken)) {
-        return {Result::HeldElsewhere, {}};
+    if (Outcome locked = TakeMissingLocks(lockPaths, taken); !locked.Ok()) {
+        return locked;
     }
     // The working copy must hold what SQLite reads of the file, so a journal or WAL
     // left beside it by a writer is settled first; a byte copy alone would miss it.
@@ -136,6 +157,10 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
     // The old connection is closed before its file can be replaced beneath it.
     CloseConnection(db);
 
+    // What the file is as it is copied, for Save to tell a change by another program.
+    m_fileState = StateOf(path);
+    m_filePath = path;
+    m_fileResolved = CanonicalPath(path);
     Outcome failed;
     if (!MakeWorkingCopy(path, workPath, &error)) {
         failed = {Result::CopyFailed, error};
@@ -152,15 +177,21 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
     return failed;
 }
 
-Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetLocks) {
+Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetLocks, bool replaceChanged) {
     // A file another editor edits would be replaced under it, and its next save would
     // silently replace this one in turn.
     std::vector<std::unique_ptr<CEditorLock>> targetLocks;
-    if (takeTargetLocks && !TakeMissingLocks(CEditorLock::PathsFor(target), targetLocks)) {
-        return {Result::HeldElsewhere, {}};
+    if (takeTargetLocks) {
+        if (Outcome locked = TakeMissingLocks(CEditorLock::PathsFor(target), targetLocks); !locked.Ok()) {
+            return locked;
+        }
     }
     if (m_workPath.empty()) {
         return {Result::NoWorkingCopy, {}};
+    }
+    // Another program's changes to the opened file would be lost without a word.
+    if (!replaceChanged && IsOpenedFile(target) && !(StateOf(target) == m_fileState)) {
+        return {Result::ChangedOnDisk, {}};
     }
     // Replacing the working copy under the open connection would send every later
     // edit into a file that no longer has a name.
@@ -183,9 +214,12 @@ Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetL
             return {Result::CheckpointIncomplete, sqlite3_errmsg(db)};
         }
     }
-    if (std::string error; !filecopy::ReplaceWithCopy(m_workPath, target, &error)) {
+    if (std::string error; !filecopy::ReplaceWithCopy(m_workPath, target, &error, filecopy::kOwnSource)) {
         return {Result::WriteFailed, error};
     }
+    m_fileState = StateOf(target);
+    m_filePath = target;
+    m_fileResolved = CanonicalPath(target);
     // Saves write there again from now on, so no other editor may take it up.
     std::move(targetLocks.begin(), targetLocks.end(), std::back_inserter(m_locks));
     return {};
@@ -193,14 +227,59 @@ Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetL
 
 void CUserFile::Close() {
     m_workPath.clear();
+    m_filePath.clear();
+    m_fileResolved.clear();
+    m_fileState = {};
     m_locks.clear();
 }
 
-bool CUserFile::TakeMissingLocks(const std::vector<std::string>& lockPaths,
-                                 std::vector<std::unique_ptr<CEditorLock>>& taken) const {
+bool CUserFile::FileState::operator==(const FileState& other) const {
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec && hash == other.hash;
+}
+
+CUserFile::FileState CUserFile::StateOf(const std::string& path) {
+    FileState state;
+    struct stat info {};
+    // The user's file may be a link: its state is the named file's.
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return state;
+    }
+    const platform::CUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd || ::fstat(fd.Get(), &info) != 0) {
+        return state;
+    }
+    state.exists = true;
+    state.device = info.st_dev;
+    state.inode = info.st_ino;
+    state.size = info.st_size;
+    state.modified = info.st_mtim;
+    state.hash = HashOf(fd.Get());
+    return state;
+}
+
+bool CUserFile::IsOpenedFile(const std::string& target) const {
+    if (m_filePath.empty()) {
+        return false;
+    }
+    // A removed file resolves to nothing; its path as given still names it.
+    const std::string resolved = CanonicalPath(target);
+    return target == m_filePath || (!resolved.empty() && resolved == m_fileResolved);
+}
+
+Outcome CUserFile::TakeMissingLocks(const std::vector<std::string>& lockPaths,
+                                    std::vector<std::unique_ptr<CEditorLock>>& taken) const {
     std::vector<std::string> missing; // reopening this editor's own file takes none again
     std::copy_if(lockPaths.begin(), lockPaths.end(), std::back_inserter(missing), [this](const std::string& path) {
         return std::none_of(m_locks.begin(), m_locks.end(), [&](const auto& lock) { return lock->Path() == path; });
     });
-    return CEditorLock::TakeAll(missing, taken);
+    std::string refused;
+    switch (CEditorLock::TakeAll(missing, taken, &refused)) {
+    case CEditorLock::Result::HeldElsewhere:
+        return {Result::HeldElsewhere, {}};
+    case CEditorLock::Result::NotOwnFile:
+        return {Result::PlantedLink, refused};
+    default:
+        return {};
+    }
 }

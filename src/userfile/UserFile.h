@@ -11,6 +11,9 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +28,7 @@ public:
         NotFound,          // no such file (or a link that leads nowhere)
         Unreadable,        // the file cannot be opened for reading
         HeldElsewhere,     // another editor holds one of its locks (Save: of the target)
+        PlantedLink,       // detail: a lock or working copy name that is a link or no file of this user
         SidecarsUnsettled, // detail: why SQLite could not settle its journal or WAL
         CopyFailed,        // detail: why the working copy could not be made
         OpenFailed,        // SQLite cannot open the working copy
@@ -36,6 +40,7 @@ public:
         MidTransaction,       // a change of the working copy is not committed yet
         CheckpointIncomplete, // detail: SQLite's error text; the WAL could not be emptied
         WriteFailed,          // detail: why the target could not be replaced
+        ChangedOnDisk,        // the opened file was changed, replaced or removed since it was opened
     };
     struct Outcome {
         Result result = Result::Ok;
@@ -59,19 +64,40 @@ public:
     // Replaces `target` with the working copy, whose open connection `db` (or null)
     // first commits its last changes into the file. With `takeTargetLocks`, the
     // target's locks are taken first (refused when another editor holds one) and kept
-    // after a successful save, since saves go there from now on.
-    Outcome Save(const std::string& target, sqlite3* db, bool takeTargetLocks);
+    // after a successful save, since saves go there from now on. A save over the opened
+    // file that another program changed, replaced or removed since is refused with
+    // ChangedOnDisk unless `replaceChanged`; after a save the target's state is the one
+    // remembered.
+    Outcome Save(const std::string& target, sqlite3* db, bool takeTargetLocks, bool replaceChanged = false);
 
     // Forgets the working copy and lets go of every lock.
     void Close();
     const std::string& WorkPath() const { return m_workPath; }
 
+    // What a file was when it was opened or saved: a change by another program moves one
+    // of these (the hash catches a rewrite that kept size and time).
+    struct FileState {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec modified{};
+        std::uint64_t hash = 0;
+        bool operator==(const FileState& other) const;
+    };
+    static FileState StateOf(const std::string& path);
+
 private:
     // The locks at `lockPaths` this object does not hold yet, taken into `taken`;
-    // false when another editor holds one.
-    bool TakeMissingLocks(const std::vector<std::string>& lockPaths,
-                          std::vector<std::unique_ptr<CEditorLock>>& taken) const;
+    // the refusal as an outcome.
+    Outcome TakeMissingLocks(const std::vector<std::string>& lockPaths,
+                             std::vector<std::unique_ptr<CEditorLock>>& taken) const;
+    // True when `target` names the file that was opened (or last saved).
+    bool IsOpenedFile(const std::string& target) const;
 
     std::string m_workPath;
+    std::string m_filePath;     // the file opened or last saved, as its path was given
+    std::string m_fileResolved; // that path with every link resolved
+    FileState m_fileState;
     std::vector<std::unique_ptr<CEditorLock>> m_locks;
 };

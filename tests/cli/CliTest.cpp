@@ -62,6 +62,11 @@ TEST_F(CliTest, ExitCodes) {
     RunCli({"export", TempPath("old.dat"), TempPath("old.csv")});
     WriteText(TempPath("bad.csv"), "number,name\r\n1,x\r\n");
     const std::string old = TempPath("old.dat");
+    // A lock name planted as a link to another file of the user's.
+    const std::string linked = TempPath("linked.dat");
+    std::filesystem::copy_file(old, linked);
+    WriteText(TempPath("mine.txt"), "mine");
+    std::filesystem::create_symlink(TempPath("mine.txt"), linked + ".bak.lock");
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -89,6 +94,7 @@ TEST_F(CliTest, ExitCodes) {
         {{"apply-order", TempPath("old.csv"), TempPath("new.dat"), "--dry-run"}, 0, ""},
         {{"apply-order", TempPath("bad.csv"), TempPath("new.dat")}, 1, ""},
         {{"duplicates", old}, 0, "0 sets"},
+        {{"duplicates", linked, "--remove"}, 1, "orvane-cli: " + linked + ": " + linked + ".bak.lock is a link"},
         {{"upload", m_dir}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", old}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", TempPath("r18.dat")}, 1, "orvane-cli: " + TempPath("r18.dat")},
@@ -105,6 +111,7 @@ TEST_F(CliTest, ExitCodes) {
         EXPECT_EQ(result.err.substr(0, c.errStarts.size()), c.errStarts) << joined;
     }
     EXPECT_EQ(Bytes(old), before);
+    EXPECT_EQ(Bytes(TempPath("mine.txt")), "mine");
 }
 
 // Names come from the file: on a terminal they must not move the cursor or split a row.

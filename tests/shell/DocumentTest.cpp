@@ -133,6 +133,24 @@ void DocumentTest::openMakesAByteCopyAndLeavesTheFileUntouched() {
     Doc()->FileSave();
     QCOMPARE(StoredSatName(path), QStringLiteral("Hotbird"));
     QCOMPARE(g_dbModified, int16_t(0));
+
+    // Another program renames the satellite after that save: Save asks, No keeps its file.
+    sqlite3* outside = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &outside), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(outside, "UPDATE SATInfo SET Name = 'Outside'", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(outside);
+    const QByteArray changed = ReadAll(path);
+    RenameSat("Mine");
+    MessageBox::QueueAnswer(MessageBox::Answer::No);
+    Doc()->FileSave();
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{path + QStringLiteral(" was changed by another program since you opened it. Replace it with "
+                                               "your version?\nChoose No to keep it and use Save As instead.")});
+    QCOMPARE(ReadAll(path), changed);
+    QCOMPARE(g_dbModified, int16_t(1));
+    MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+    Doc()->FileSave();
+    QCOMPARE(StoredSatName(path), QStringLiteral("Mine"));
 }
 
 void DocumentTest::refusesForeignFiles_data() {

@@ -179,6 +179,10 @@ protected:
         } else if (what != "nothing") {
             WriteDb(path, "Astra");
         }
+        if (what == "lock link") {
+            ASSERT_TRUE(WriteBytes(path + ".mine", "the user's other file\n"));
+            ASSERT_EQ(::symlink((path + ".mine").c_str(), (path + ".bak.lock").c_str()), 0);
+        }
     }
 };
 
@@ -206,12 +210,18 @@ TEST_P(OpenStepTest, EachStepRefusesWithItsResultAndLeavesNothingOpen) {
     }
     EXPECT_EQ(db, nullptr);
     EXPECT_TRUE(file.WorkPath().empty());
+    if (row.result == Result::PlantedLink) {
+        EXPECT_EQ(opened.detail, path + ".bak.lock");
+        EXPECT_EQ(ReadAll(path + ".mine"), "the user's other file\n");
+        ::unlink(opened.detail.c_str());
+    }
     // Only a file that was found, locked and settled lets the caller's old one go.
     const bool late = row.result == Result::WrongRevision || row.result == Result::WrongLayout;
     EXPECT_EQ(released, late);
     // A refused file holds no lock: a later editor takes it.
     std::vector<std::unique_ptr<CEditorLock>> locks;
-    EXPECT_TRUE(row.result == Result::HeldElsewhere || CEditorLock::TakeAll(CEditorLock::PathsFor(path), locks));
+    EXPECT_TRUE(row.result == Result::HeldElsewhere ||
+                CEditorLock::TakeAll(CEditorLock::PathsFor(path), locks) == CEditorLock::Result::Taken);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,6 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"Folder", "folder", Result::NotRegularFile, "a folder"},
                       OpenCase{"NamedPipe", "pipe", Result::NotRegularFile, "a named pipe"},
                       OpenCase{"HeldByAnotherEditor", "held", Result::HeldElsewhere, ""},
+                      OpenCase{"PlantedLockLink", "lock link", Result::PlantedLink, ""},
                       OpenCase{"JournalOfANonDatabase", "text beside a journal", Result::SidecarsUnsettled, ""},
                       OpenCase{"OtherRevision", "other revision", Result::WrongRevision, ""},
                       OpenCase{"TableMissing", "no SATInfo", Result::WrongLayout, "The table SATInfo"},
@@ -230,7 +241,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FaultCase {
     const char* name;
-    int step; // a Step, or -1 for a read-only folder, -2 for a full tmpfs
+    int step; // a Step, or -1 for a read-only folder, -2 for a full tmpfs, -3 for the opened
+              // file rewritten by another program (same size and time) and saved over
     int call;
     int error;
     bool leavesNew;
@@ -255,13 +267,23 @@ TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
         }
         mounted = true;
     }
-    const std::string target = folder + "/b.dat";
-    std::filesystem::copy_file(path, target);
-    const std::string oldBytes = ReadAll(target);
+    const bool changed = row.step == -3;
+    std::filesystem::copy_file(path, folder + "/b.dat");
+    const std::string target = changed ? path : folder + "/b.dat";
     CUserFile file;
     ASSERT_TRUE(file.Open(path, path + ".bak", &g_db).Ok());
     ASSERT_EQ(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'New' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
               SQLITE_OK);
+    if (changed) {
+        struct stat before {};
+        ASSERT_EQ(::stat(path.c_str(), &before), 0);
+        std::string bytes = ReadAll(path);
+        bytes.back() = static_cast<char>(bytes.back() ^ 1); // inside the padding's random bytes
+        ASSERT_TRUE(WriteBytes(path, bytes));
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    }
+    const std::string oldBytes = ReadAll(target);
 
     filecopy::ResetSteps();
     if (row.step >= 0) {
@@ -286,8 +308,8 @@ TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
         ::umount2(folder.c_str(), MNT_DETACH);
     }
 
-    EXPECT_EQ(saved.result, Result::WriteFailed);
-    EXPECT_NE(saved.detail.find(std::strerror(row.error)), std::string::npos) << saved.detail;
+    EXPECT_EQ(saved.result, changed ? Result::ChangedOnDisk : Result::WriteFailed);
+    EXPECT_NE(saved.detail.find(changed ? "" : std::strerror(row.error)), std::string::npos) << saved.detail;
     EXPECT_EQ(name, row.leavesNew ? "New" : "Astra");
     if (!row.leavesNew) {
         EXPECT_EQ(after, oldBytes);
@@ -307,7 +329,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, SaveFaultTest,
                                            FaultCase{"Rename", int(Step::Rename), 1, EXDEV, false},
                                            FaultCase{"FolderSync", int(Step::DirSync), 1, EIO, true},
                                            FaultCase{"ReadOnlyFolder", -1, 0, EROFS, false},
-                                           FaultCase{"FullTmpfs", -2, 0, ENOSPC, false}),
+                                           FaultCase{"FullTmpfs", -2, 0, ENOSPC, false},
+                                           FaultCase{"ChangedBehindBack", -3, 0, 0, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<Step>& StepsSeen() {
