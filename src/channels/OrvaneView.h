@@ -11,8 +11,8 @@
 // was last under the pointer.
 #include "ChannelFilter.h"
 #include "db/ChannelDB.h"
-#include "listctrl/ListDragController.h"
 #include "document/DocView.h"
+#include "listctrl/ListDragController.h"
 
 #include <QPoint>
 #include <QWidget>

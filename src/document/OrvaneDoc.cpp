@@ -2,9 +2,9 @@
 
 #include "db/ReceiverConnection.h"
 #include "db/UndoHistory.h"
+#include "document/DocView.h"
 #include "seams/AppMessages.h"
 #include "seams/AppTitle.h"
-#include "document/DocView.h"
 #include "seams/FileChooser.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"

@@ -9,8 +9,8 @@
 // list does that work through CGroupDropTree, this pane only shows the target.
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
-#include "listctrl/ListDragController.h"
 #include "document/DocView.h"
+#include "listctrl/ListDragController.h"
 
 #include <QWidget>
 

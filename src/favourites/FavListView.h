@@ -9,8 +9,8 @@
 // dropped on this list are stored by the channel list through CFavDropList.
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
-#include "listctrl/ListDragController.h"
 #include "document/DocView.h"
+#include "listctrl/ListDragController.h"
 
 #include <QPoint>
 #include <QWidget>

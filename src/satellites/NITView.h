@@ -11,8 +11,8 @@
 // reports the moves, and the view acts on the release over the satellite list.
 #include "db/ChannelDB.h"
 #include "document/CloseCommand.h"
-#include "listctrl/ListDragController.h"
 #include "document/DocView.h"
+#include "listctrl/ListDragController.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -3,9 +3,9 @@
 #include "LangTab.h"
 #include "LockTab.h"
 #include "UserTab.h"
+#include "db/UndoHistory.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"
-#include "db/UndoHistory.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

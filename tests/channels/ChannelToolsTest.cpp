@@ -3,12 +3,12 @@
 #include "channels/ChannelTools.h"
 #include "ChannelFixture.h"
 #include "TestSupport.h"
-#include "seams/ModalDialog.h"
-#include "document/OrvaneDoc.h"
 #include "channels/ChangeListDlg.h"
 #include "db/ChannelDB.h"
 #include "db/UndoHistory.h"
+#include "document/OrvaneDoc.h"
 #include "match/ChannelCsv.h"
+#include "seams/ModalDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -374,4 +374,3 @@ void RecordListCtrlTest::modelHoldsQtsContractOnDemo() {
 
 QTEST_MAIN(RecordListCtrlTest)
 #include "RecordListCtrlTest.moc"
-

@@ -5,8 +5,8 @@
 #include "settings/SettingDlg.h"
 #include "FixtureBuilder.h"
 #include "TestSupport.h"
-#include "seams/ModalDialog.h"
 #include "db/UndoHistory.h"
+#include "seams/ModalDialog.h"
 #include "settings/SettingPage.h"
 
 #include <QCheckBox>
