@@ -59,7 +59,7 @@ std::vector<int32_t> SelectShown(CRecordListCtrl& list, int count, int step) {
 std::string IdList(const std::vector<int32_t>& ids) {
     std::string text = "(";
     for (size_t i = 0; i < ids.size(); ++i) {
-        text += (i == 0 ? "" : ",") + std::to_string(ids[i]);
+        text.append(i == 0 ? "" : ",").append(std::to_string(ids[i]));
     }
     return text + ")";
 }
