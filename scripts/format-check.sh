@@ -3,6 +3,5 @@
 # .clang-format says (`cmake --build build --target format` formats them in place).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'fixtures/*.cpp' 'fixtures/*.h' \
-    'simulator/*.cpp' 'simulator/*.h' 'bench/*.cpp' 'bench/*.h' |
+find src tests fixtures simulator bench -name '*.cpp' -o -name '*.h' | sort |
     xargs clang-format --dry-run -Werror

@@ -10,7 +10,7 @@ packages=(
     fonts-dejavu-core
     desktop-file-utils appstream
     dpkg-dev file lintian
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
