@@ -3,6 +3,7 @@
 #include "seams/PopupMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
@@ -70,8 +71,10 @@ bool Restore(QWidget* view, const QString& name) {
     for (QTreeView* list : Named<QTreeView>(view)) {
         const QString key = list->objectName();
         // A state of another column set would put widths and order on the wrong columns.
-        if (settings.value(QStringLiteral("columns/") + key, -1).toInt() == list->header()->count()) {
-            list->header()->restoreState(settings.value(QStringLiteral("header/") + key).toByteArray());
+        if (settings.value(QCoreApplication::translate("LayoutMemory", "columns/") + key, -1).toInt() ==
+            list->header()->count()) {
+            list->header()->restoreState(
+                settings.value(QCoreApplication::translate("LayoutMemory", "header/") + key).toByteArray());
         }
     }
     return true;
@@ -87,7 +90,7 @@ void Forget(const QString& name) {
 
 void SaveWindow(const QMainWindow* window) {
     QSettings settings;
-    settings.beginGroup(Group(QStringLiteral("Window")));
+    settings.beginGroup(Group(QCoreApplication::translate("LayoutMemory", "Window")));
     settings.setValue(QStringLiteral("version"), kVersion);
     settings.setValue(QStringLiteral("geometry"), window->saveGeometry());
     settings.setValue(QStringLiteral("state"), window->saveState(kVersion));
@@ -95,7 +98,7 @@ void SaveWindow(const QMainWindow* window) {
 
 bool RestoreWindow(QMainWindow* window) {
     QSettings settings;
-    settings.beginGroup(Group(QStringLiteral("Window")));
+    settings.beginGroup(Group(QCoreApplication::translate("LayoutMemory", "Window")));
     if (settings.value(QStringLiteral("version")).toInt() != kVersion) {
         return false;
     }
@@ -141,7 +144,7 @@ void InstallHeaderMenus(QWidget* view, const QString& name, void (*reset)(QWidge
                 action->setData(column);
             }
             menu.addSeparator();
-            QAction* resetAction = menu.addAction(QStringLiteral("Reset Layout"));
+            QAction* resetAction = menu.addAction(QCoreApplication::translate("LayoutMemory", "Reset Layout"));
             resetAction->setObjectName(QStringLiteral("actionResetLayout"));
             QAction* chosen = PopupMenu::Exec(menu, header->mapToGlobal(point));
             if (chosen == resetAction) {
