@@ -1306,6 +1306,10 @@ Nothing has been changed.</source>
         <source>Renumber and reordering by dragging are off while a filter hides channels: the order of the hidden channels must not change unseen.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Filter on: %1 of %2 channels shown. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PendingEdits</name>

@@ -33,7 +33,7 @@ QString Match(QString name) {
     return known ? code : QString();
 }
 
-// The translators live as long as the application; a new Install replaces them.
+// The translators are the application's children; a new Install replaces them.
 QTranslator* g_own = nullptr;
 QTranslator* g_qt = nullptr;
 QString g_current = QStringLiteral("en");
@@ -92,7 +92,7 @@ bool Install(const QString& code) {
     if (code == QLatin1String("en") || Match(code) != code) {
         return code == QLatin1String("en");
     }
-    g_own = new QTranslator;
+    g_own = new QTranslator(QCoreApplication::instance());
     if (!g_own->load(QStringLiteral(":/i18n/orvane_") + code + QStringLiteral(".qm"))) {
         RemoveTranslators();
         return false;
@@ -103,7 +103,7 @@ bool Install(const QString& code) {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     }
     // The standard buttons and dialogs of Qt itself, when the system has their catalogue.
-    g_qt = new QTranslator;
+    g_qt = new QTranslator(QCoreApplication::instance());
     if (g_qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(g_qt);
     } else {
