@@ -71,10 +71,8 @@ bool Restore(QWidget* view, const QString& name) {
     for (QTreeView* list : Named<QTreeView>(view)) {
         const QString key = list->objectName();
         // A state of another column set would put widths and order on the wrong columns.
-        if (settings.value(QCoreApplication::translate("LayoutMemory", "columns/") + key, -1).toInt() ==
-            list->header()->count()) {
-            list->header()->restoreState(
-                settings.value(QCoreApplication::translate("LayoutMemory", "header/") + key).toByteArray());
+        if (settings.value(QStringLiteral("columns/") + key, -1).toInt() == list->header()->count()) {
+            list->header()->restoreState(settings.value(QStringLiteral("header/") + key).toByteArray());
         }
     }
     return true;
@@ -90,7 +88,7 @@ void Forget(const QString& name) {
 
 void SaveWindow(const QMainWindow* window) {
     QSettings settings;
-    settings.beginGroup(Group(QCoreApplication::translate("LayoutMemory", "Window")));
+    settings.beginGroup(Group(QStringLiteral("Window")));
     settings.setValue(QStringLiteral("version"), kVersion);
     settings.setValue(QStringLiteral("geometry"), window->saveGeometry());
     settings.setValue(QStringLiteral("state"), window->saveState(kVersion));
@@ -98,7 +96,7 @@ void SaveWindow(const QMainWindow* window) {
 
 bool RestoreWindow(QMainWindow* window) {
     QSettings settings;
-    settings.beginGroup(Group(QCoreApplication::translate("LayoutMemory", "Window")));
+    settings.beginGroup(Group(QStringLiteral("Window")));
     if (settings.value(QStringLiteral("version")).toInt() != kVersion) {
         return false;
     }
