@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-l10n-tools
     libsqlite3-dev sqlite3
     libgtest-dev
     fonts-dejavu-core

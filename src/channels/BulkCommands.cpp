@@ -13,6 +13,7 @@
 #include "seams/WaitCursor.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMenu>
 #include <QPointer>
@@ -33,16 +34,40 @@ struct CmdInfo {
 };
 
 constexpr CmdInfo kCmds[] = {
-    {CBulkCommands::Cmd::Lock, "Loc&k", "Lock", "actionBulkLock", CChannelDB::ChannelFlag::Lock, true},
-    {CBulkCommands::Cmd::Unlock, "U&nlock", "Unlock", "actionBulkUnlock", CChannelDB::ChannelFlag::Lock, false},
-    {CBulkCommands::Cmd::Hide, "&Hide", "Hide", "actionBulkHide", CChannelDB::ChannelFlag::Hide, true},
-    {CBulkCommands::Cmd::Unhide, "Un&hide", "Unhide", "actionBulkUnhide", CChannelDB::ChannelFlag::Hide, false},
-    {CBulkCommands::Cmd::MoveToTop, "Move to &Top", "Move", "actionBulkMoveTop", {}, false},
-    {CBulkCommands::Cmd::MoveToBottom, "Move to &Bottom", "Move", "actionBulkMoveBottom", {}, false},
-    {CBulkCommands::Cmd::MoveToNumber, "Move to N&umber\u2026", "Move", "actionBulkMoveNumber", {}, false},
-    {CBulkCommands::Cmd::ReplaceInNames, "Replace in &Names\u2026", "Replace", "actionBulkReplaceNames", {}, false},
+    {CBulkCommands::Cmd::Lock, QT_TRANSLATE_NOOP("BulkCommands", "Loc&k"), "Lock", "actionBulkLock",
+     CChannelDB::ChannelFlag::Lock, true},
+    {CBulkCommands::Cmd::Unlock, QT_TRANSLATE_NOOP("BulkCommands", "U&nlock"), "Unlock", "actionBulkUnlock",
+     CChannelDB::ChannelFlag::Lock, false},
+    {CBulkCommands::Cmd::Hide, QT_TRANSLATE_NOOP("BulkCommands", "&Hide"), "Hide", "actionBulkHide",
+     CChannelDB::ChannelFlag::Hide, true},
+    {CBulkCommands::Cmd::Unhide, QT_TRANSLATE_NOOP("BulkCommands", "Un&hide"), "Unhide", "actionBulkUnhide",
+     CChannelDB::ChannelFlag::Hide, false},
+    {CBulkCommands::Cmd::MoveToTop,
+     QT_TRANSLATE_NOOP("BulkCommands", "Move to &Top"),
+     "Move",
+     "actionBulkMoveTop",
+     {},
+     false},
+    {CBulkCommands::Cmd::MoveToBottom,
+     QT_TRANSLATE_NOOP("BulkCommands", "Move to &Bottom"),
+     "Move",
+     "actionBulkMoveBottom",
+     {},
+     false},
+    {CBulkCommands::Cmd::MoveToNumber,
+     QT_TRANSLATE_NOOP("BulkCommands", "Move to N&umber\u2026"),
+     "Move",
+     "actionBulkMoveNumber",
+     {},
+     false},
+    {CBulkCommands::Cmd::ReplaceInNames,
+     QT_TRANSLATE_NOOP("BulkCommands", "Replace in &Names\u2026"),
+     "Replace",
+     "actionBulkReplaceNames",
+     {},
+     false},
     {CBulkCommands::Cmd::RenumberFrom,
-     "&Renumber Selection From\u2026",
+     QT_TRANSLATE_NOOP("BulkCommands", "&Renumber Selection From\u2026"),
      "Renumber",
      "actionBulkRenumberFrom",
      {},
@@ -55,7 +80,7 @@ bool IsMove(CBulkCommands::Cmd cmd) {
 
 // The last number the receiver accepts for a channel.
 constexpr int kLastChannelNumber = 19999;
-const char* const kExceedMessage = "exceed valid number!";
+const char* const kExceedMessage = QT_TRANSLATE_NOOP("BulkCommands", "exceed valid number!");
 
 // Items carry their command in this property: a Cmd, or kGroupItem with the group id.
 const char* const kCmdProperty = "bulkCmd";
@@ -79,7 +104,9 @@ QString WithFlag(const QString& flags, QChar letter, bool on) {
 }
 
 QString FailedText(const QString& what, int rc) {
-    return QStringLiteral("%1 failed (sqlite3 error %2); nothing was changed.").arg(what).arg(-rc);
+    return QCoreApplication::translate("BulkCommands", "%1 failed (sqlite3 error %2); nothing was changed.")
+        .arg(what)
+        .arg(-rc);
 }
 
 } // namespace
@@ -114,8 +141,9 @@ void CBulkCommands::Run(Cmd cmd) {
         MoveToNumber(m_view->List()->RowCount());
         break;
     case Cmd::MoveToNumber:
-        if (const int number = CanMove() ? AskNumber(QStringLiteral("Move to Number"),
-                                                     QStringLiteral("The selected channels take the places from:"),
+        if (const int number = CanMove() ? AskNumber(QCoreApplication::translate("BulkCommands", "Move to Number"),
+                                                     QCoreApplication::translate(
+                                                         "BulkCommands", "The selected channels take the places from:"),
                                                      m_view->List()->RowCount())
                                          : 0;
             number > 0) {
@@ -127,9 +155,11 @@ void CBulkCommands::Run(Cmd cmd) {
         break;
     case Cmd::RenumberFrom:
         if (const int first =
-                CanAct() ? AskNumber(QStringLiteral("Renumber Selection From"),
-                                     QStringLiteral("The selected channels are numbered from:"), kLastChannelNumber)
-                         : 0;
+                CanAct()
+                    ? AskNumber(QCoreApplication::translate("BulkCommands", "Renumber Selection From"),
+                                QCoreApplication::translate("BulkCommands", "The selected channels are numbered from:"),
+                                kLastChannelNumber)
+                    : 0;
             first > 0) {
             RenumberFrom(first);
         }
@@ -175,7 +205,8 @@ void CBulkCommands::AddToGroup(int groupId, const QString& groupName) {
     int skipped = 0;
     if (const int rc = db.AddFavEntries(ids, groupId, skipped); rc != 0) {
         if (!TellIfDoesNotFit(m_view, rc)) {
-            MessageBox::Tell(m_view, FailedText(QStringLiteral("Adding to \"%1\"").arg(groupName), rc));
+            MessageBox::Tell(
+                m_view, FailedText(QCoreApplication::translate("BulkCommands", "Adding to \"%1\"").arg(groupName), rc));
         }
         return;
     }
@@ -186,8 +217,9 @@ void CBulkCommands::AddToGroup(int groupId, const QString& groupName) {
     }
     if (skipped > 0) {
         // One box for the whole command, however many channels the group held.
-        MessageBox::Tell(m_view, QStringLiteral("You already insert same channel!\n%1 of the %2 channels were in "
-                                                "\"%3\" already and were skipped.")
+        MessageBox::Tell(m_view, QCoreApplication::translate(
+                                     "BulkCommands", "You already insert same channel!\n%1 of the %2 channels were in "
+                                                     "\"%3\" already and were skipped.")
                                      .arg(skipped)
                                      .arg(rows.size())
                                      .arg(groupName));
@@ -226,9 +258,10 @@ void CBulkCommands::AddItems(QMenu& menu, CBulkCommands* target, bool connectIte
         if (info.cmd == Cmd::MoveToTop) {
             menu.addSeparator();
         }
-        add(menu, QString::fromUtf8(info.text), QLatin1String(info.name), static_cast<int>(info.cmd), -1);
+        add(menu, QCoreApplication::translate("BulkCommands", info.text), QLatin1String(info.name),
+            static_cast<int>(info.cmd), -1);
     }
-    QMenu* groups = menu.addMenu(QStringLiteral("Add to &Favourite Group"));
+    QMenu* groups = menu.addMenu(QCoreApplication::translate("BulkCommands", "Add to &Favourite Group"));
     groups->setObjectName(QStringLiteral("bulkGroupMenu"));
     groups->menuAction()->setObjectName(QStringLiteral("actionBulkAddToGroup"));
     FavGroupRecord* list = nullptr;
@@ -264,32 +297,35 @@ void CBulkCommands::RenumberFrom(int first) {
     const int count = static_cast<int>(rows.size());
     const int last = first + count - 1;
     if (first < 1 || last > kLastChannelNumber) {
-        MessageBox::Tell(m_view, QString::fromLatin1(kExceedMessage));
+        MessageBox::Tell(m_view, QCoreApplication::translate("BulkCommands", kExceedMessage));
         return;
     }
     CChannelDB db;
     const int clashes = db.CountOrderClashes(ids, first, last);
     if (clashes < 0) {
-        MessageBox::Tell(m_view, FailedText(QStringLiteral("Renumbering"), clashes));
+        MessageBox::Tell(m_view, FailedText(QCoreApplication::translate("BulkCommands", "Renumbering"), clashes));
         return;
     }
     bool makeRoom = false;
     if (clashes > 0) {
         // Nothing is stored before the user has chosen.
-        const QString question = QStringLiteral("%1 other channel%2 already numbered from %3 to %4.\nMove the "
-                                                "channels numbered %3 and up by %5 to make room? No cancels.")
-                                     .arg(clashes)
-                                     .arg(clashes == 1 ? QStringLiteral(" is") : QStringLiteral("s are"))
-                                     .arg(first)
-                                     .arg(last)
-                                     .arg(count);
+        const QString question =
+            QCoreApplication::translate("BulkCommands", "%1 other channel%2 already numbered from %3 to %4.\nMove the "
+                                                        "channels numbered %3 and up by %5 to make room? No cancels.")
+                .arg(clashes)
+                .arg(clashes == 1 ? QCoreApplication::translate("BulkCommands", " is")
+                                  : QCoreApplication::translate("BulkCommands", "s are"))
+                .arg(first)
+                .arg(last)
+                .arg(count);
         if (!MessageBox::AskYesNo(m_view, question, MessageBox::Icon::Question)) {
             return;
         }
         const int highest = db.MaxOrderFrom(ids, first);
         if (highest < 0 || highest + count > kLastChannelNumber) {
-            MessageBox::Tell(m_view, highest < 0 ? FailedText(QStringLiteral("Renumbering"), highest)
-                                                 : QString::fromLatin1(kExceedMessage));
+            MessageBox::Tell(
+                m_view, highest < 0 ? FailedText(QCoreApplication::translate("BulkCommands", "Renumbering"), highest)
+                                    : QCoreApplication::translate("BulkCommands", kExceedMessage));
             return;
         }
         makeRoom = true;
@@ -298,7 +334,7 @@ void CBulkCommands::RenumberFrom(int first) {
     CUndoStep step(
         QStringLiteral("Renumber %1 from %2").arg(Counted(QString(), count).mid(1)).arg(first).toStdString());
     if (const int rc = db.RenumberChannelsFrom(ids, first, makeRoom); rc != 0) {
-        MessageBox::Tell(m_view, FailedText(QStringLiteral("Renumbering"), rc));
+        MessageBox::Tell(m_view, FailedText(QCoreApplication::translate("BulkCommands", "Renumbering"), rc));
         return;
     }
     ShowStoredNumbers();
@@ -341,7 +377,7 @@ void CBulkCommands::ReplaceInNames() {
     CUndoStep step(QStringLiteral("Replace in %1 names").arg(renamed.size()).toStdString());
     if (const int rc = db.RenameChannels(renamed); rc != 0) {
         if (!TellIfDoesNotFit(m_view, rc)) {
-            MessageBox::Tell(m_view, FailedText(QStringLiteral("Replacing in names"), rc));
+            MessageBox::Tell(m_view, FailedText(QCoreApplication::translate("BulkCommands", "Replacing in names"), rc));
         }
         return;
     }

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@ QToolButton* NewArrow(Qt::ArrowType arrow, const char* name, const char* tip, QW
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setArrowType(arrow);
-    button->setToolTip(QLatin1String(tip));
+    button->setToolTip(QCoreApplication::translate("ChannelFindBar", tip));
     button->setAutoRaise(true);
     return button;
 }
@@ -26,23 +27,24 @@ QToolButton* NewArrow(Qt::ArrowType arrow, const char* name, const char* tip, QW
 
 CChannelFindBar::CChannelFindBar(QWidget* parent)
     : QWidget(parent), m_edit(new QLineEdit(this)),
-      m_previous(NewArrow(Qt::UpArrow, "findPreviousButton", "Previous match (Shift+F3)", this)),
-      m_next(NewArrow(Qt::DownArrow, "findNextButton", "Next match (F3)", this)), m_count(new QLabel(this)),
-      m_note(new QLabel(this)) {
+      m_previous(NewArrow(Qt::UpArrow, "findPreviousButton",
+                          QT_TRANSLATE_NOOP("ChannelFindBar", "Previous match (Shift+F3)"), this)),
+      m_next(NewArrow(Qt::DownArrow, "findNextButton", QT_TRANSLATE_NOOP("ChannelFindBar", "Next match (F3)"), this)),
+      m_count(new QLabel(this)), m_note(new QLabel(this)) {
     setObjectName(QStringLiteral("channelFindBar"));
     setAutoFillBackground(true);
     m_edit->setObjectName(QStringLiteral("findEdit"));
-    m_edit->setPlaceholderText(QStringLiteral("Name, provider, service id or MHz"));
+    m_edit->setPlaceholderText(QCoreApplication::translate("ChannelFindBar", "Name, provider, service id or MHz"));
     m_edit->setClearButtonEnabled(true);
     m_count->setObjectName(QStringLiteral("findCountLabel"));
     m_note->setObjectName(QStringLiteral("findNoteLabel"));
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("closeFindButton"));
-    close->setText(QStringLiteral("\u00d7"));
-    close->setToolTip(QStringLiteral("Close the find bar (Esc)"));
+    close->setText(QStringLiteral("\u00d7")); // notr: a sign, the same in every language
+    close->setToolTip(QCoreApplication::translate("ChannelFindBar", "Close the find bar (Esc)"));
     close->setAutoRaise(true);
 
-    auto* findLabel = new QLabel(QStringLiteral("F&ind:"), this);
+    auto* findLabel = new QLabel(QCoreApplication::translate("ChannelFindBar", "F&ind:"), this);
     findLabel->setBuddy(m_edit);
     auto* findRow = new QHBoxLayout;
     findRow->addWidget(findLabel);
@@ -66,19 +68,20 @@ CChannelFindBar::CChannelFindBar(QWidget* parent)
     auto* flagRow = new QHBoxLayout;
     filterRows->addLayout(kindRow);
     filterRows->addLayout(flagRow);
-    m_onlyMatches = AddFilterBox(kindRow, "Only &matches", "onlyMatchesCheckBox");
-    m_tv = AddFilterBox(kindRow, "TV", "tvFilterCheckBox");
-    m_radio = AddFilterBox(kindRow, "&Radio", "radioFilterCheckBox");
+    m_onlyMatches = AddFilterBox(kindRow, QT_TRANSLATE_NOOP("ChannelFindBar", "Only &matches"), "onlyMatchesCheckBox");
+    m_tv = AddFilterBox(kindRow, QT_TRANSLATE_NOOP("ChannelFindBar", "TV"), "tvFilterCheckBox");
+    m_radio = AddFilterBox(kindRow, QT_TRANSLATE_NOOP("ChannelFindBar", "&Radio"), "radioFilterCheckBox");
     m_satellite = new QComboBox(m_filterRow);
     m_satellite->setObjectName(QStringLiteral("satelliteFilterCombo"));
     m_satellite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_satellite->addItem(QStringLiteral("Any satellite"), -1);
+    m_satellite->addItem(QCoreApplication::translate("ChannelFindBar", "Any satellite"), -1);
     kindRow->addWidget(m_satellite);
     kindRow->addStretch();
-    m_locked = AddFilterBox(flagRow, "Loc&ked", "lockedFilterCheckBox");
-    m_hidden = AddFilterBox(flagRow, "Hi&dden", "hiddenFilterCheckBox");
-    m_scrambled = AddFilterBox(flagRow, "&Scrambled", "scrambledFilterCheckBox");
-    m_notInFavourites = AddFilterBox(flagRow, "&Not in a favourite group", "noFavouriteFilterCheckBox");
+    m_locked = AddFilterBox(flagRow, QT_TRANSLATE_NOOP("ChannelFindBar", "Loc&ked"), "lockedFilterCheckBox");
+    m_hidden = AddFilterBox(flagRow, QT_TRANSLATE_NOOP("ChannelFindBar", "Hi&dden"), "hiddenFilterCheckBox");
+    m_scrambled = AddFilterBox(flagRow, QT_TRANSLATE_NOOP("ChannelFindBar", "&Scrambled"), "scrambledFilterCheckBox");
+    m_notInFavourites = AddFilterBox(flagRow, QT_TRANSLATE_NOOP("ChannelFindBar", "&Not in a favourite group"),
+                                     "noFavouriteFilterCheckBox");
     flagRow->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -96,7 +99,7 @@ CChannelFindBar::CChannelFindBar(QWidget* parent)
 }
 
 QCheckBox* CChannelFindBar::AddFilterBox(QBoxLayout* row, const char* text, const char* name) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), m_filterRow);
+    auto* box = new QCheckBox(QCoreApplication::translate("ChannelFindBar", text), m_filterRow);
     box->setObjectName(QLatin1String(name));
     row->addWidget(box);
     connect(box, &QCheckBox::toggled, this, &CChannelFindBar::filterChanged);
@@ -146,7 +149,7 @@ void CChannelFindBar::LoadSatellites(CChannelDB& db) {
     const int chosen = m_satellite->currentData().toInt();
     const QSignalBlocker quiet(m_satellite);
     m_satellite->clear();
-    m_satellite->addItem(QStringLiteral("Any satellite"), -1);
+    m_satellite->addItem(QCoreApplication::translate("ChannelFindBar", "Any satellite"), -1);
     RecordBlock<SatRecord> sats;
     if (g_db != nullptr) {
         sats.Read(db, &CChannelDB::GetSatList);
@@ -159,7 +162,9 @@ void CChannelFindBar::LoadSatellites(CChannelDB& db) {
 }
 
 void CChannelFindBar::ShowCount(int current, int matches) {
-    m_count->setText(m_edit->text().isEmpty() ? QString() : QStringLiteral("%1 of %2").arg(current).arg(matches));
+    m_count->setText(m_edit->text().isEmpty()
+                         ? QString()
+                         : QCoreApplication::translate("ChannelFindBar", "%1 of %2").arg(current).arg(matches));
 }
 
 void CChannelFindBar::ShowNote(const QString& note) {

@@ -5,6 +5,7 @@
 // what the user wants and shows what COrvaneView tells it; the view does the finding.
 #include "ChannelFilter.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class CChannelDB;
@@ -34,9 +35,11 @@ public:
     void ShowCount(int current, int matches);
     void ShowNote(const QString& note);
 
-    static constexpr const char* kWrappedToTop = "Reached the end, continued from the top";
-    static constexpr const char* kWrappedToBottom = "Reached the top, continued from the bottom";
-    static constexpr const char* kNoMatch = "No match";
+    static constexpr const char* kWrappedToTop =
+        QT_TRANSLATE_NOOP("ChannelFindBar", "Reached the end, continued from the top");
+    static constexpr const char* kWrappedToBottom =
+        QT_TRANSLATE_NOOP("ChannelFindBar", "Reached the top, continued from the bottom");
+    static constexpr const char* kNoMatch = QT_TRANSLATE_NOOP("ChannelFindBar", "No match");
 
 signals:
     void textChanged(const QString& text);

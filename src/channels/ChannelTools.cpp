@@ -12,6 +12,7 @@
 #include "seams/ModalDialog.h"
 #include "seams/WaitCursor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -19,7 +20,9 @@
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CSV Files (*.csv);;All Files (*.*)");
+QString CsvFilter() {
+    return QCoreApplication::translate("ChannelTools", "CSV Files (*.csv);;All Files (*.*)");
+}
 
 QStringList Lines(const std::vector<std::string>& lines) {
     QStringList list;
@@ -45,13 +48,17 @@ void CChannelTools::AddActions(QMenu* menu) {
         const char* name;
         void (CChannelTools::*run)();
     } commands[] = {
-        {"&Export Channels to CSV…", "actionToolsExportCsv", &CChannelTools::OnExportCsv},
-        {"&Import Channels from CSV…", "actionToolsImportCsv", &CChannelTools::OnImportCsv},
-        {"Apply &Order from Reference File…", "actionToolsApplyOrder", &CChannelTools::OnApplyOrder},
-        {"Find &Duplicate Channels…", "actionToolsDuplicates", &CChannelTools::OnFindDuplicates},
+        {QT_TRANSLATE_NOOP("ChannelTools", "&Export Channels to CSV…"), "actionToolsExportCsv",
+         &CChannelTools::OnExportCsv},
+        {QT_TRANSLATE_NOOP("ChannelTools", "&Import Channels from CSV…"), "actionToolsImportCsv",
+         &CChannelTools::OnImportCsv},
+        {QT_TRANSLATE_NOOP("ChannelTools", "Apply &Order from Reference File…"), "actionToolsApplyOrder",
+         &CChannelTools::OnApplyOrder},
+        {QT_TRANSLATE_NOOP("ChannelTools", "Find &Duplicate Channels…"), "actionToolsDuplicates",
+         &CChannelTools::OnFindDuplicates},
     };
     for (const auto& command : commands) {
-        QAction* action = menu->addAction(QString::fromUtf8(command.text));
+        QAction* action = menu->addAction(QCoreApplication::translate("ChannelTools", command.text));
         action->setObjectName(QLatin1String(command.name));
         connect(action, &QAction::triggered, this, command.run);
     }
@@ -64,7 +71,9 @@ QWidget* CChannelTools::Parent() const {
 // Reads the open file's channels for a command; tells the user when that fails.
 bool CChannelTools::ReadSet(CChannelDB& db, match::ChannelSet& set) const {
     if (const int rc = match::ReadChannelSet(db, set); rc != 0) {
-        MessageBox::Tell(Parent(), QStringLiteral("The channels could not be read (sqlite3 error %1).").arg(-rc));
+        MessageBox::Tell(
+            Parent(),
+            QCoreApplication::translate("ChannelTools", "The channels could not be read (sqlite3 error %1).").arg(-rc));
         return false;
     }
     return true;
@@ -72,7 +81,7 @@ bool CChannelTools::ReadSet(CChannelDB& db, match::ChannelSet& set) const {
 
 bool CChannelTools::HaveDb() const {
     if (g_db == nullptr) {
-        MessageBox::Tell(Parent(), QString::fromLatin1(kNoDbMessage));
+        MessageBox::Tell(Parent(), NoDbMessage());
         return false;
     }
     return true;
@@ -84,8 +93,10 @@ void CChannelTools::Changed(int rc, const QString& what) {
     }
     if (rc != 0) {
         // The transaction was rolled back: the database is as it was.
-        MessageBox::Tell(Parent(),
-                         QStringLiteral("%1 failed (sqlite3 error %2); nothing was changed.").arg(what).arg(-rc));
+        MessageBox::Tell(
+            Parent(), QCoreApplication::translate("ChannelTools", "%1 failed (sqlite3 error %2); nothing was changed.")
+                          .arg(what)
+                          .arg(-rc));
         return;
     }
     g_dbModified = 1;
@@ -97,8 +108,8 @@ void CChannelTools::OnExportCsv() {
         return;
     }
     const QString suggested = QFileInfo(m_doc->GetPathName()).completeBaseName() + QStringLiteral(".csv");
-    const QString path =
-        FileChooser::GetSaveFileName(Parent(), QStringLiteral("Export Channels to CSV"), suggested, kCsvFilter);
+    const QString path = FileChooser::GetSaveFileName(
+        Parent(), QCoreApplication::translate("ChannelTools", "Export Channels to CSV"), suggested, CsvFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -111,10 +122,15 @@ void CChannelTools::OnExportCsv() {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
         !file.commit()) {
-        MessageBox::Tell(Parent(), QStringLiteral("%1 could not be written.\n%2").arg(path, file.errorString()));
+        MessageBox::Tell(
+            Parent(),
+            QCoreApplication::translate("ChannelTools", "%1 could not be written.\n%2").arg(path, file.errorString()));
         return;
     }
-    MessageBox::Show(Parent(), QStringLiteral("%1 channels were written to %2.").arg(set.channels.size()).arg(path),
+    MessageBox::Show(Parent(),
+                     QCoreApplication::translate("ChannelTools", "%1 channels were written to %2.")
+                         .arg(set.channels.size())
+                         .arg(path),
                      MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
@@ -122,13 +138,15 @@ void CChannelTools::OnImportCsv() {
     if (!HaveDb()) {
         return;
     }
-    const QString path = FileChooser::GetOpenFileName(Parent(), QStringLiteral("Import Channels from CSV"), kCsvFilter);
+    const QString path = FileChooser::GetOpenFileName(
+        Parent(), QCoreApplication::translate("ChannelTools", "Import Channels from CSV"), CsvFilter());
     if (path.isEmpty()) {
         return;
     }
     QFile file(path);
     if (file.size() > qint64(match::kMaxCsvBytes) || !file.open(QIODevice::ReadOnly)) {
-        MessageBox::Tell(Parent(), QStringLiteral("%1 could not be read as a channel list.").arg(path));
+        MessageBox::Tell(
+            Parent(), QCoreApplication::translate("ChannelTools", "%1 could not be read as a channel list.").arg(path));
         return;
     }
     const std::string text = file.readAll().toStdString();
@@ -139,22 +157,25 @@ void CChannelTools::OnImportCsv() {
     }
     const match::CsvImportPlan plan = match::PlanCsvImport(text, set);
     if (plan.Refused()) {
-        MessageBox::Tell(Parent(), QStringLiteral("%1 was not imported; nothing was changed.\n%2")
-                                       .arg(path, QString::fromStdString(plan.error).trimmed()));
+        MessageBox::Tell(Parent(),
+                         QCoreApplication::translate("ChannelTools", "%1 was not imported; nothing was changed.\n%2")
+                             .arg(path, QString::fromStdString(plan.error).trimmed()));
         return;
     }
     if (plan.changes.empty()) {
-        MessageBox::Show(Parent(), QStringLiteral("%1 changes nothing.").arg(path), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Information);
+        MessageBox::Show(Parent(), QCoreApplication::translate("ChannelTools", "%1 changes nothing.").arg(path),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Information);
         return;
     }
-    CChangeListDlg dlg(Parent(), QStringLiteral("Import Channels from CSV"),
-                       QStringLiteral("Importing %1 makes these %2 changes:").arg(path).arg(plan.changes.size()),
-                       Lines(plan.changes), QStringLiteral("&Import"));
+    CChangeListDlg dlg(Parent(), QCoreApplication::translate("ChannelTools", "Import Channels from CSV"),
+                       QCoreApplication::translate("ChannelTools", "Importing %1 makes these %2 changes:")
+                           .arg(path)
+                           .arg(plan.changes.size()),
+                       Lines(plan.changes), QCoreApplication::translate("ChannelTools", "&Import"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
         CUndoStep step("Import channels from CSV");
         CWaitCursor wait;
-        Changed(match::ApplyCsvImport(db, set, plan), QStringLiteral("The import"));
+        Changed(match::ApplyCsvImport(db, set, plan), QCoreApplication::translate("ChannelTools", "The import"));
     }
 }
 
@@ -162,15 +183,17 @@ void CChannelTools::OnApplyOrder() {
     if (!HaveDb()) {
         return;
     }
-    const QString path = FileChooser::GetOpenFileName(Parent(), QStringLiteral("Apply Order from Reference File"),
-                                                      QStringLiteral("Reference Lists (*.dat *.csv);;All Files (*.*)"));
+    const QString path = FileChooser::GetOpenFileName(
+        Parent(), QCoreApplication::translate("ChannelTools", "Apply Order from Reference File"),
+        QCoreApplication::translate("ChannelTools", "Reference Lists (*.dat *.csv);;All Files (*.*)"));
     if (path.isEmpty()) {
         return;
     }
     match::ReferenceList reference;
     std::string error;
     if (!match::ReadReferenceFile(Native(path), reference, error)) {
-        MessageBox::Tell(Parent(), QStringLiteral("The reference list could not be read; nothing was changed.\n%1")
+        MessageBox::Tell(Parent(), QCoreApplication::translate(
+                                       "ChannelTools", "The reference list could not be read; nothing was changed.\n%1")
                                        .arg(QString::fromStdString(error).trimmed()));
         return;
     }
@@ -180,16 +203,19 @@ void CChannelTools::OnApplyOrder() {
         return;
     }
     const match::OrderPlan plan = match::PlanOrder(reference, set);
-    CChangeListDlg dlg(Parent(), QStringLiteral("Apply Order from Reference File"),
-                       QStringLiteral("Matched channels take the order of %1; unmatched ones follow in their "
-                                      "current order.")
+    CChangeListDlg dlg(Parent(), QCoreApplication::translate("ChannelTools", "Apply Order from Reference File"),
+                       QCoreApplication::translate(
+                           "ChannelTools", "Matched channels take the order of %1; unmatched ones follow in their "
+                                           "current order.")
                            .arg(path),
-                       Lines(match::DescribeOrderPlan(set, plan)), QStringLiteral("&Apply"),
-                       QStringLiteral("Also take the reference's &favourite groups"));
+                       Lines(match::DescribeOrderPlan(set, plan)),
+                       QCoreApplication::translate("ChannelTools", "&Apply"),
+                       QCoreApplication::translate("ChannelTools", "Also take the reference's &favourite groups"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
         CUndoStep step("Apply order from reference file");
         CWaitCursor wait;
-        Changed(match::ApplyOrder(db, set, plan, reference, dlg.Checked()), QStringLiteral("Applying the order"));
+        Changed(match::ApplyOrder(db, set, plan, reference, dlg.Checked()),
+                QCoreApplication::translate("ChannelTools", "Applying the order"));
     }
 }
 
@@ -204,8 +230,8 @@ void CChannelTools::OnFindDuplicates() {
     }
     const std::vector<match::DuplicateSet> sets = match::FindDuplicates(match::IdentitiesOf(set));
     if (sets.empty()) {
-        MessageBox::Show(Parent(), QStringLiteral("No duplicate channels were found."), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Information);
+        MessageBox::Show(Parent(), QCoreApplication::translate("ChannelTools", "No duplicate channels were found."),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Information);
         return;
     }
     std::vector<std::string> lines;
@@ -214,20 +240,25 @@ void CChannelTools::OnFindDuplicates() {
         lines.push_back(match::DescribeDuplicates(set, duplicates));
         extra += duplicates.members.size() - 1;
     }
-    CChangeListDlg dlg(Parent(), QStringLiteral("Find Duplicate Channels"),
-                       QStringLiteral("%1 sets of channels are the same channel. Removing keeps the one in [ ] "
-                                      "(a favourite, else the lowest number) of each set.")
+    CChangeListDlg dlg(Parent(), QCoreApplication::translate("ChannelTools", "Find Duplicate Channels"),
+                       QCoreApplication::translate(
+                           "ChannelTools", "%1 sets of channels are the same channel. Removing keeps the one in [ ] "
+                                           "(a favourite, else the lowest number) of each set.")
                            .arg(sets.size()),
-                       Lines(lines), QStringLiteral("&Remove Duplicates"));
+                       Lines(lines), QCoreApplication::translate("ChannelTools", "&Remove Duplicates"));
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
     }
     if (!MessageBox::AskYesNo(
-            Parent(), QStringLiteral("Remove %1 channels with their favourite, schedule and scramble rows?").arg(extra),
+            Parent(),
+            QCoreApplication::translate("ChannelTools",
+                                        "Remove %1 channels with their favourite, schedule and scramble rows?")
+                .arg(extra),
             MessageBox::Icon::Question)) {
         return;
     }
     CUndoStep step("Remove duplicate channels");
     CWaitCursor wait;
-    Changed(match::RemoveDuplicates(db, set, sets), QStringLiteral("Removing the duplicates"));
+    Changed(match::RemoveDuplicates(db, set, sets),
+            QCoreApplication::translate("ChannelTools", "Removing the duplicates"));
 }

@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,9 +24,12 @@
 namespace {
 
 constexpr qint64 kMaxPid = 8191; // a PID has 13 bits
-const char* const kNoFreeIdMessage = "No channel number below 20000 is free.\nThe channel is not added.";
-const char* const kProviderFailedMessage = "The provider could not be stored in the DB.\nNothing has been changed.";
-const char* const kChannelFailedMessage = "The channel could not be stored in the DB.\nNothing has been changed.";
+const char* const kNoFreeIdMessage =
+    QT_TRANSLATE_NOOP("EditChannelDlg", "No channel number below 20000 is free.\nThe channel is not added.");
+const char* const kProviderFailedMessage =
+    QT_TRANSLATE_NOOP("EditChannelDlg", "The provider could not be stored in the DB.\nNothing has been changed.");
+const char* const kChannelFailedMessage =
+    QT_TRANSLATE_NOOP("EditChannelDlg", "The channel could not be stored in the DB.\nNothing has been changed.");
 
 // The receiver ignores channels numbered 20000 and above.
 constexpr int kFirstInvalidChannelId = 20000;
@@ -70,12 +74,12 @@ QGroupBox* NewGroup(const QString& title, const char* objectName, QWidget* paren
 
 CEditChannelDlg::CEditChannelDlg(int chId, QWidget* parent) : QDialog(parent), m_chId(chId) {
     setObjectName(QStringLiteral("editChannelDialog"));
-    setWindowTitle(QStringLiteral("Edit Channel"));
+    setWindowTitle(QCoreApplication::translate("EditChannelDlg", "Edit Channel"));
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(QCoreApplication::translate("EditChannelDlg", "OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(QCoreApplication::translate("EditChannelDlg", "Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(okButton, &QPushButton::clicked, this, &CEditChannelDlg::OnOk);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -104,46 +108,48 @@ CEditChannelDlg::CEditChannelDlg(int chId, QWidget* parent) : QDialog(parent), m
 }
 
 QGroupBox* CEditChannelDlg::BuildSettingGroup() {
-    auto* group = NewGroup(QStringLiteral("Setting"), "settingGroupBox", this);
+    auto* group = NewGroup(QCoreApplication::translate("EditChannelDlg", "Setting"), "settingGroupBox", this);
     m_satNameEdit = dialogfields::NewEdit("satNameEdit", kNameLimit, group);
     m_satNameEdit->setEnabled(false);
-    m_nitInfoButton = new QPushButton(QStringLiteral("N&IT Info"), group);
+    m_nitInfoButton = new QPushButton(QCoreApplication::translate("EditChannelDlg", "N&IT Info"), group);
     m_nitInfoButton->setObjectName(QStringLiteral("nitInfoButton"));
     m_nitInfoButton->setAutoDefault(false);
     connect(m_nitInfoButton, &QPushButton::clicked, this, &CEditChannelDlg::OnNitInfo);
 
     auto* grid = new QGridLayout(group);
-    dialogfields::AddRow(grid, 0, 0, QStringLiteral("SAT Name :"), m_satNameEdit);
+    dialogfields::AddRow(grid, 0, 0, QCoreApplication::translate("EditChannelDlg", "SAT Name :"), m_satNameEdit);
     grid->addWidget(m_nitInfoButton, 0, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }
 
 QGroupBox* CEditChannelDlg::BuildServiceGroup() {
-    auto* group = NewGroup(QStringLiteral("Service"), "serviceGroupBox", this);
+    auto* group = NewGroup(QCoreApplication::translate("EditChannelDlg", "Service"), "serviceGroupBox", this);
     auto* grid = new QGridLayout(group);
     const auto add = [&](QLineEdit*& edit, const char* name, int limit, int row, int column, const char* caption) {
         edit = dialogfields::NewEdit(name, limit, group);
-        dialogfields::AddRow(grid, row, column, QString::fromLatin1(caption), edit);
+        dialogfields::AddRow(grid, row, column, QCoreApplication::translate("EditChannelDlg", caption), edit);
     };
-    add(m_chNameEdit, "chNameEdit", kNameLimit, 0, 0, "CH &Name :");
-    add(m_chNoEdit, "chNoEdit", 0, 1, 0, "CH No :");
+    add(m_chNameEdit, "chNameEdit", kNameLimit, 0, 0, QT_TRANSLATE_NOOP("EditChannelDlg", "CH &Name :"));
+    add(m_chNoEdit, "chNoEdit", 0, 1, 0, QT_TRANSLATE_NOOP("EditChannelDlg", "CH No :"));
     m_chNoEdit->setEnabled(false);
-    add(m_serviceIdEdit, "serviceIdEdit", kServiceIdLimit, 2, 0, "Service I&D :");
-    add(m_providerEdit, "providerEdit", kProviderLimit, 3, 0, "&Provider :");
-    add(m_videoPidEdit, "videoPidEdit", 0, 0, 2, "&V-Pid :");
-    add(m_audioPidEdit, "audioPidEdit", 0, 1, 2, "&A-Pid :");
-    add(m_pcrPidEdit, "pcrPidEdit", 0, 2, 2, "P&CR-PID :");
-    add(m_pmtPidEdit, "pmtPidEdit", 0, 3, 2, "P&MT-Pid :");
+    add(m_serviceIdEdit, "serviceIdEdit", kServiceIdLimit, 2, 0, QT_TRANSLATE_NOOP("EditChannelDlg", "Service I&D :"));
+    add(m_providerEdit, "providerEdit", kProviderLimit, 3, 0, QT_TRANSLATE_NOOP("EditChannelDlg", "&Provider :"));
+    add(m_videoPidEdit, "videoPidEdit", 0, 0, 2, QT_TRANSLATE_NOOP("EditChannelDlg", "&V-Pid :"));
+    add(m_audioPidEdit, "audioPidEdit", 0, 1, 2, QT_TRANSLATE_NOOP("EditChannelDlg", "&A-Pid :"));
+    add(m_pcrPidEdit, "pcrPidEdit", 0, 2, 2, QT_TRANSLATE_NOOP("EditChannelDlg", "P&CR-PID :"));
+    add(m_pmtPidEdit, "pmtPidEdit", 0, 3, 2, QT_TRANSLATE_NOOP("EditChannelDlg", "P&MT-Pid :"));
     for (QLineEdit* edit : {m_chNameEdit, m_serviceIdEdit, m_videoPidEdit, m_audioPidEdit, m_pcrPidEdit, m_pmtPidEdit,
                             m_satNameEdit, m_providerEdit}) {
         m_required.Add(edit);
     }
     // A service id has 16 bits, a PID 13.
-    m_numbers.AddWhole(m_serviceIdEdit, QStringLiteral("Service ID"), 0, 0xFFFF);
-    for (const auto& [edit, caption] : {std::pair{m_videoPidEdit, "V-Pid"}, std::pair{m_audioPidEdit, "A-Pid"},
-                                        std::pair{m_pcrPidEdit, "PCR-PID"}, std::pair{m_pmtPidEdit, "PMT-Pid"}}) {
-        m_numbers.AddWhole(edit, QLatin1String(caption), 0, kMaxPid);
+    m_numbers.AddWhole(m_serviceIdEdit, QCoreApplication::translate("EditChannelDlg", "Service ID"), 0, 0xFFFF);
+    for (const auto& [edit, caption] : {std::pair{m_videoPidEdit, QT_TRANSLATE_NOOP("EditChannelDlg", "V-Pid")},
+                                        std::pair{m_audioPidEdit, QT_TRANSLATE_NOOP("EditChannelDlg", "A-Pid")},
+                                        std::pair{m_pcrPidEdit, QT_TRANSLATE_NOOP("EditChannelDlg", "PCR-PID")},
+                                        std::pair{m_pmtPidEdit, QT_TRANSLATE_NOOP("EditChannelDlg", "PMT-Pid")}}) {
+        m_numbers.AddWhole(edit, QCoreApplication::translate("EditChannelDlg", caption), 0, kMaxPid);
     }
     m_providerEdit->setMinimumWidth(m_providerEdit->fontMetrics().averageCharWidth() * kProviderLimit);
     grid->setColumnStretch(1, 2);
@@ -152,12 +158,15 @@ QGroupBox* CEditChannelDlg::BuildServiceGroup() {
 }
 
 QGroupBox* CEditChannelDlg::BuildFlagGroup() {
-    auto* group = NewGroup(QStringLiteral("Flag"), "flagGroupBox", this);
-    m_lockedCheckBox = NewCheckBox(QStringLiteral("&Locked(L)"), "lockedCheckBox", group);
-    m_scrambledCheckBox = NewCheckBox(QStringLiteral("&Scrambled(S)"), "scrambledCheckBox", group);
-    m_hideCheckBox = NewCheckBox(QStringLiteral("&Hide(H)"), "hideCheckBox", group);
-    m_tvRadioButton = NewRadioButton(QStringLiteral("&TV"), "tvRadioButton", group);
-    m_radioRadioButton = NewRadioButton(QStringLiteral("&Radio"), "radioRadioButton", group);
+    auto* group = NewGroup(QCoreApplication::translate("EditChannelDlg", "Flag"), "flagGroupBox", this);
+    m_lockedCheckBox =
+        NewCheckBox(QCoreApplication::translate("EditChannelDlg", "&Locked(L)"), "lockedCheckBox", group);
+    m_scrambledCheckBox =
+        NewCheckBox(QCoreApplication::translate("EditChannelDlg", "&Scrambled(S)"), "scrambledCheckBox", group);
+    m_hideCheckBox = NewCheckBox(QCoreApplication::translate("EditChannelDlg", "&Hide(H)"), "hideCheckBox", group);
+    m_tvRadioButton = NewRadioButton(QCoreApplication::translate("EditChannelDlg", "&TV"), "tvRadioButton", group);
+    m_radioRadioButton =
+        NewRadioButton(QCoreApplication::translate("EditChannelDlg", "&Radio"), "radioRadioButton", group);
     // The ids are the stored media_mode; checkedId() gives -1 when neither is chosen.
     m_mediaGroup = new QButtonGroup(group);
     m_mediaGroup->setObjectName(QStringLiteral("mediaButtonGroup"));
@@ -344,5 +353,5 @@ void CEditChannelDlg::TellFault(StoreFault fault) {
     } else if (fault == StoreFault::Provider) {
         text = kProviderFailedMessage;
     }
-    MessageBox::Tell(this, QString::fromLatin1(text));
+    MessageBox::Tell(this, QCoreApplication::translate("EditChannelDlg", text));
 }

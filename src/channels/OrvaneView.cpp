@@ -19,6 +19,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -32,17 +33,20 @@
 
 namespace {
 
-const char* const kExceedMessage = "exceed valid number!";
-const char* const kDeleteQuestion = "Do you want to delete this channel from DB?";
-const char* const kAlreadyInGroupMessage = "You already insert same channel!";
-const char* const kAlreadyInListMessage = "You already insert \"%1\" channel!";
-const char* const kJobCanceledMessage = "Error! Your job is canceled.";
-const char* const kDeleteFailedMessage = "The channels could not be deleted from the DB.\nNothing has been deleted.";
-const char* const kRenumberMismatchMessage =
-    "The list does not show the channels stored in the DB.\nReopen the file and renumber again.";
-const char* const kRenumberFailedMessage = "The new numbers could not be stored in the DB.\nNothing has been changed.";
-const char* const kFilteredOrderMessage = "Renumber and reordering by dragging are off while a filter hides channels: "
-                                          "the order of the hidden channels must not change unseen.";
+const char* const kExceedMessage = QT_TRANSLATE_NOOP("OrvaneView", "exceed valid number!");
+const char* const kDeleteQuestion = QT_TRANSLATE_NOOP("OrvaneView", "Do you want to delete this channel from DB?");
+const char* const kAlreadyInGroupMessage = QT_TRANSLATE_NOOP("OrvaneView", "You already insert same channel!");
+const char* const kAlreadyInListMessage = QT_TRANSLATE_NOOP("OrvaneView", "You already insert \"%1\" channel!");
+const char* const kJobCanceledMessage = QT_TRANSLATE_NOOP("OrvaneView", "Error! Your job is canceled.");
+const char* const kDeleteFailedMessage =
+    QT_TRANSLATE_NOOP("OrvaneView", "The channels could not be deleted from the DB.\nNothing has been deleted.");
+const char* const kRenumberMismatchMessage = QT_TRANSLATE_NOOP(
+    "OrvaneView", "The list does not show the channels stored in the DB.\nReopen the file and renumber again.");
+const char* const kRenumberFailedMessage =
+    QT_TRANSLATE_NOOP("OrvaneView", "The new numbers could not be stored in the DB.\nNothing has been changed.");
+const char* const kFilteredOrderMessage =
+    QT_TRANSLATE_NOOP("OrvaneView", "Renumber and reordering by dragging are off while a filter hides channels: "
+                                    "the order of the hidden channels must not change unseen.");
 
 // The last number the receiver accepts for a channel.
 constexpr int kLastChannelNumber = 19999;
@@ -209,7 +213,7 @@ void COrvaneView::OnEditAdd() {
     }
     const int rows = m_list->RowCount();
     if (rows > 0 && m_list->CellText(rows - 1, kChannelNoColumn).toInt() >= kLastChannelNumber) {
-        MessageBox::Tell(this, QString::fromLatin1(kExceedMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kExceedMessage));
         return;
     }
     OpenNewChannel();
@@ -263,7 +267,8 @@ void COrvaneView::OnEditDelete() {
     if (g_db == nullptr) {
         return;
     }
-    if (!MessageBox::AskYesNo(this, QString::fromLatin1(kDeleteQuestion), MessageBox::Icon::Question)) {
+    if (!MessageBox::AskYesNo(this, QCoreApplication::translate("OrvaneView", kDeleteQuestion),
+                              MessageBox::Icon::Question)) {
         return;
     }
     CWaitCursor wait;
@@ -282,7 +287,7 @@ void COrvaneView::OnEditDelete() {
     if (!stored) {
         CChannelDB::Rollback();
         if (!TellIfDoesNotFit(this, rc)) {
-            MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+            MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kDeleteFailedMessage));
         }
         return;
     }
@@ -316,12 +321,12 @@ bool COrvaneView::RenumberListedChannels() {
     for (int row = 0; row < rows; ++row) {
         byRow[static_cast<size_t>(row)] = channels.Find(m_list->RowId(row));
         if (byRow[static_cast<size_t>(row)] == nullptr || !seen.emplace(m_list->RowId(row), row).second) {
-            MessageBox::Tell(this, QString::fromLatin1(kRenumberMismatchMessage));
+            MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kRenumberMismatchMessage));
             return false;
         }
     }
     if (channels.ReadFailed() || channels.Count() != rows) {
-        MessageBox::Tell(this, QString::fromLatin1(kRenumberMismatchMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kRenumberMismatchMessage));
         return false;
     }
     // Every listed row is stored again from its record, which has cut what it cannot hold.
@@ -337,7 +342,7 @@ bool COrvaneView::RenumberListedChannels() {
     stored = stored && m_db.CommitTransaction() == 0;
     if (!stored) {
         CChannelDB::Rollback();
-        MessageBox::Tell(this, QString::fromLatin1(kRenumberFailedMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kRenumberFailedMessage));
         return false;
     }
     for (int row = 0; row < rows; ++row) {
@@ -451,14 +456,14 @@ void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
         const int rc = m_db.AddFavEntry(m_list->RowId(row), groupId);
         if (rc < 0) {
             CChannelDB::Rollback();
-            MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
+            MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kJobCanceledMessage));
             return;
         }
         already = already || rc == 1;
     }
     m_db.CommitTransaction();
     if (already) {
-        MessageBox::Tell(this, QString::fromLatin1(kAlreadyInGroupMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kAlreadyInGroupMessage));
     }
     if (groupId == m_favGroupId) {
         GetDocument()->UpdateAllViews(this, 0);
@@ -488,7 +493,7 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
             already = already.isNull() ? name : already;
         } else if (rc < 0) {
             CChannelDB::Rollback();
-            MessageBox::Tell(this, QString::fromLatin1(kJobCanceledMessage));
+            MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kJobCanceledMessage));
             // The rows appended so far were rolled back with the rest.
             target.ReloadDropList();
             return;
@@ -498,7 +503,7 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
     }
     m_db.CommitTransaction();
     if (!already.isNull()) {
-        MessageBox::Tell(this, QString::fromLatin1(kAlreadyInListMessage).arg(already));
+        MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kAlreadyInListMessage).arg(already));
     }
     g_dbModified = true;
     ApplyFilter();
@@ -506,7 +511,7 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
 
 void COrvaneView::DropOnChannelList() {
     if (m_filtered) {
-        QToolTip::showText(QCursor::pos(), QString::fromLatin1(kFilteredOrderMessage), m_list);
+        QToolTip::showText(QCursor::pos(), QCoreApplication::translate("OrvaneView", kFilteredOrderMessage), m_list);
         return;
     }
     int dropRow = m_drag.dropRow;
@@ -524,7 +529,7 @@ void COrvaneView::DropOnChannelList() {
 // Find and filter.
 
 QString COrvaneView::RenumberOffReason() const {
-    return m_filtered ? QString::fromLatin1(kFilteredOrderMessage) : QString();
+    return m_filtered ? QCoreApplication::translate("OrvaneView", kFilteredOrderMessage) : QString();
 }
 
 void COrvaneView::ShowFindBar() {
@@ -564,7 +569,7 @@ void COrvaneView::Find(int direction) {
     std::erase_if(matches, [this](int row) { return m_list->isRowHidden(row, QModelIndex()); });
     if (matches.empty()) {
         m_findBar->ShowCount(0, 0);
-        m_findBar->ShowNote(QString::fromLatin1(CChannelFindBar::kNoMatch));
+        m_findBar->ShowNote(QCoreApplication::translate("ChannelFindBar", CChannelFindBar::kNoMatch));
         return;
     }
     const QModelIndex current = m_list->currentIndex();
@@ -584,8 +589,8 @@ void COrvaneView::Find(int direction) {
         }
     }
     if (wrapped && from >= 0) {
-        m_findBar->ShowNote(
-            QString::fromLatin1(direction < 0 ? CChannelFindBar::kWrappedToBottom : CChannelFindBar::kWrappedToTop));
+        m_findBar->ShowNote(QCoreApplication::translate(
+            "ChannelFindBar", direction < 0 ? CChannelFindBar::kWrappedToBottom : CChannelFindBar::kWrappedToTop));
     }
     const int row = *found;
     m_list->selectionModel()->setCurrentIndex(m_list->Model()->index(row, 0),
@@ -658,9 +663,9 @@ void COrvaneView::ShowFilterNotice() {
             shown += m_list->isRowHidden(row, QModelIndex()) ? 0 : 1;
         }
         const QLocale locale;
-        m_filterNotice->setText(QStringLiteral("Filter on: %1 of %2 channels shown. %3")
+        m_filterNotice->setText(QCoreApplication::translate("OrvaneView", "Filter on: %1 of %2 channels shown. %3")
                                     .arg(locale.toString(shown), locale.toString(m_list->RowCount()),
-                                         QString::fromLatin1(kFilteredOrderMessage)));
+                                         QCoreApplication::translate("OrvaneView", kFilteredOrderMessage)));
     }
     if (show != m_filterNotice->isVisible()) {
         m_filterNotice->setVisible(show);

@@ -3,6 +3,7 @@
 #include "seams/DialogFields.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,21 +16,22 @@
 CReplaceNamesDlg::CReplaceNamesDlg(QList<Name> names, QWidget* parent)
     : QDialog(parent), m_names(std::move(names)), m_find(dialogfields::NewEdit("findEdit", 0, this)),
       m_replace(dialogfields::NewEdit("replaceEdit", 0, this)),
-      m_ignoreCase(new QCheckBox(QStringLiteral("&Ignore case"), this)), m_preview(new QTableWidget(0, 3, this)),
-      m_summary(new QLabel(this)) {
+      m_ignoreCase(new QCheckBox(QCoreApplication::translate("ReplaceNamesDlg", "&Ignore case"), this)),
+      m_preview(new QTableWidget(0, 3, this)), m_summary(new QLabel(this)) {
     setObjectName(QStringLiteral("replaceNamesDlg"));
-    setWindowTitle(QStringLiteral("Replace in Names"));
+    setWindowTitle(QCoreApplication::translate("ReplaceNamesDlg", "Replace in Names"));
     m_ignoreCase->setObjectName(QStringLiteral("ignoreCaseCheckBox"));
     m_preview->setObjectName(QStringLiteral("previewTable"));
-    m_preview->setHorizontalHeaderLabels({QStringLiteral("Old name"), QStringLiteral("New name"), QString()});
+    m_preview->setHorizontalHeaderLabels({QCoreApplication::translate("ReplaceNamesDlg", "Old name"),
+                                          QCoreApplication::translate("ReplaceNamesDlg", "New name"), QString()});
     m_preview->horizontalHeader()->setStretchLastSection(true);
     m_preview->verticalHeader()->hide();
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_summary->setObjectName(QStringLiteral("summaryLabel"));
 
     auto* grid = new QGridLayout;
-    dialogfields::AddRow(grid, 0, 0, QStringLiteral("&Find:"), m_find);
-    dialogfields::AddRow(grid, 1, 0, QStringLiteral("&Replace with:"), m_replace);
+    dialogfields::AddRow(grid, 0, 0, QCoreApplication::translate("ReplaceNamesDlg", "&Find:"), m_find);
+    dialogfields::AddRow(grid, 1, 0, QCoreApplication::translate("ReplaceNamesDlg", "&Replace with:"), m_replace);
     grid->addWidget(m_ignoreCase, 2, 1);
     const dialogfields::Buttons buttons = dialogfields::NewButtons(this);
     m_ok = buttons.ok;
@@ -80,7 +82,10 @@ void CReplaceNamesDlg::UpdatePreview() {
         m_preview->setItem(row, 0, new QTableWidgetItem(change.oldName));
         m_preview->setItem(row, 1, new QTableWidgetItem(change.newName));
         m_preview->setItem(
-            row, 2, new QTableWidgetItem(change.tooLong ? QStringLiteral("over %1 bytes").arg(kNameBytes) : QString()));
+            row, 2,
+            new QTableWidgetItem(change.tooLong
+                                     ? QCoreApplication::translate("ReplaceNamesDlg", "over %1 bytes").arg(kNameBytes)
+                                     : QString()));
         if (change.tooLong) {
             ++tooLong;
             m_preview->item(row, 1)->setForeground(Qt::red);
@@ -88,7 +93,9 @@ void CReplaceNamesDlg::UpdatePreview() {
     }
     m_preview->setUpdatesEnabled(true);
     m_summary->setText(tooLong > 0
-                           ? QStringLiteral("%1 new names are longer than %2 bytes.").arg(tooLong).arg(kNameBytes)
-                           : QStringLiteral("%1 names change.").arg(m_changes.size()));
+                           ? QCoreApplication::translate("ReplaceNamesDlg", "%1 new names are longer than %2 bytes.")
+                                 .arg(tooLong)
+                                 .arg(kNameBytes)
+                           : QCoreApplication::translate("ReplaceNamesDlg", "%1 names change.").arg(m_changes.size()));
     m_ok->setEnabled(!m_changes.isEmpty() && tooLong == 0);
 }

@@ -5,6 +5,7 @@
 #include "seams/DbProblems.h"
 #include "seams/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -14,7 +15,7 @@
 
 namespace {
 
-const char* const kSelectTpMessage = "Select TP Information in the list.";
+const char* const kSelectTpMessage = QT_TRANSLATE_NOOP("SelectNitDlg", "Select TP Information in the list.");
 
 // "11778 / 27500 / H": MHz by integer division, symbol rate, polarisation.
 QString TpLineText(const NitRecord& nit) {
@@ -75,7 +76,7 @@ QGroupBox* NewGroup(const QString& title, const char* objectName, QWidget* conte
 CSelectNitDlg::CSelectNitDlg(int32_t& satId, int32_t& nitId, QWidget* parent)
     : QDialog(parent), m_satId(satId), m_nitId(nitId) {
     setObjectName(QStringLiteral("selectNitDialog"));
-    setWindowTitle(QStringLiteral("Select NIT"));
+    setWindowTitle(QCoreApplication::translate("SelectNitDlg", "Select NIT"));
     BuildControls();
     FillSatellites();
     FillTransponders();
@@ -89,17 +90,19 @@ CSelectNitDlg::CSelectNitDlg(int32_t& satId, int32_t& nitId, QWidget* parent)
 void CSelectNitDlg::BuildControls() {
     m_satList = NewList("satelliteList", this);
     m_tpList = NewList("tpList", this);
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(QCoreApplication::translate("SelectNitDlg", "OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(QCoreApplication::translate("SelectNitDlg", "Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(okButton, &QPushButton::clicked, this, &CSelectNitDlg::OnOk);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* lists = new QHBoxLayout;
-    lists->addWidget(NewGroup(QStringLiteral("&Satellites"), "satellitesGroupBox", m_satList, this), 1);
-    lists->addWidget(NewGroup(QStringLiteral("&TP List"), "tpListGroupBox", m_tpList, this), 1);
+    lists->addWidget(
+        NewGroup(QCoreApplication::translate("SelectNitDlg", "&Satellites"), "satellitesGroupBox", m_satList, this), 1);
+    lists->addWidget(
+        NewGroup(QCoreApplication::translate("SelectNitDlg", "&TP List"), "tpListGroupBox", m_tpList, this), 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton);
@@ -147,7 +150,7 @@ void CSelectNitDlg::OnTransponderChanged() {
 
 void CSelectNitDlg::OnOk() {
     if (m_nitId == -1) {
-        MessageBox::Show(this, QString::fromLatin1(kSelectTpMessage), MessageBox::Buttons::Ok,
+        MessageBox::Show(this, QCoreApplication::translate("SelectNitDlg", kSelectTpMessage), MessageBox::Buttons::Ok,
                          MessageBox::Icon::Exclamation);
         return;
     }

@@ -1,5 +1,7 @@
 #include "document/CloseCommand.h"
 
+#include <QCoreApplication>
+
 #include "db/ChannelDB.h"
 #include "document/OrvaneDoc.h"
 
@@ -20,5 +22,5 @@ void CloseDatabaseInViews(COrvaneDoc& doc, const std::function<void()>& emptyVie
     emptyViews();
     doc.OnNewDocument();
     // The new-document step names the document "Untitled"; a closed file reads "No Title".
-    doc.SetTitle(QStringLiteral("No Title"));
+    doc.SetTitle(QCoreApplication::translate("CloseCommand", "No Title"));
 }

@@ -11,6 +11,7 @@
 #include "seams/PendingEdits.h"
 #include "userfile/AtomicFileCopy.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -39,7 +40,8 @@ void TellTriggersAndViews(QWidget* parent, const QString& path) {
 
 } // namespace
 
-COrvaneDoc::COrvaneDoc(QObject* parent) : QObject(parent), m_title(QStringLiteral("Untitled")) {}
+COrvaneDoc::COrvaneDoc(QObject* parent)
+    : QObject(parent), m_title(QCoreApplication::translate("OrvaneDoc", "Untitled")) {}
 
 COrvaneDoc::~COrvaneDoc() {
     CloseDatabase();
@@ -52,7 +54,7 @@ bool COrvaneDoc::OnNewDocument() {
     CloseDatabase();
     ClearPaths();
     m_pathName.clear();
-    SetTitle(QStringLiteral("Untitled"));
+    SetTitle(QCoreApplication::translate("OrvaneDoc", "Untitled"));
     return true;
 }
 
@@ -75,38 +77,48 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
     QString text;
     switch (opened.result) {
     case Result::NotRegularFile:
-        text = QStringLiteral("%1 is %2, not a DB file, so it is not opened.").arg(path, detail);
+        text =
+            QCoreApplication::translate("OrvaneDoc", "%1 is %2, not a DB file, so it is not opened.").arg(path, detail);
         break;
     case Result::NotFound:
-        text = QStringLiteral("%1 was not found.").arg(path);
+        text = QCoreApplication::translate("OrvaneDoc", "%1 was not found.").arg(path);
         break;
     case Result::HeldElsewhere:
-        text = QStringLiteral("Another window has %1 open. Close it there before opening it here.").arg(path);
+        text = QCoreApplication::translate("OrvaneDoc",
+                                           "Another window has %1 open. Close it there before opening it here.")
+                   .arg(path);
         break;
     case Result::PlantedLink:
-        text = QStringLiteral("%1 is not opened: %2 is a link or a file of another user where the editor keeps its "
-                              "own file. Remove it and open the file again.")
+        text = QCoreApplication::translate(
+                   "OrvaneDoc", "%1 is not opened: %2 is a link or a file of another user where the editor keeps its "
+                                "own file. Remove it and open the file again.")
                    .arg(path, detail);
         break;
     case Result::SidecarsUnsettled:
-        text = QStringLiteral("%1 cannot be read the way SQLite reads it, so it is not opened.\n%2").arg(path, detail);
+        text = QCoreApplication::translate("OrvaneDoc",
+                                           "%1 cannot be read the way SQLite reads it, so it is not opened.\n%2")
+                   .arg(path, detail);
         break;
     case Result::CopyFailed:
-        text = QStringLiteral("The working copy %1 could not be made, so the file is not opened.\n%2")
+        text = QCoreApplication::translate("OrvaneDoc",
+                                           "The working copy %1 could not be made, so the file is not opened.\n%2")
                    .arg(workPath, detail);
         break;
     case Result::OpenFailed:
-        text = QStringLiteral("File open failed reading DB");
+        text = QCoreApplication::translate("OrvaneDoc", "File open failed reading DB");
         break;
     case Result::WrongRevision:
-        text = QStringLiteral("Invalid DB Version file. It must use %1").arg(QLatin1String(kSchemaRevision));
+        text = QCoreApplication::translate("OrvaneDoc", "Invalid DB Version file. It must use %1")
+                   .arg(QLatin1String(kSchemaRevision));
         break;
     case Result::WrongLayout:
-        text = QStringLiteral("The DB does not have the receiver's table layout, so it is not opened.\n%1").arg(detail);
+        text = QCoreApplication::translate("OrvaneDoc",
+                                           "The DB does not have the receiver's table layout, so it is not opened.\n%1")
+                   .arg(detail);
         break;
     case Result::Unreadable:
     default:
-        text = QStringLiteral("Failed to open document.");
+        text = QCoreApplication::translate("OrvaneDoc", "Failed to open document.");
         break;
     }
     MessageBox::Tell(m_dialogParent, text);
@@ -131,9 +143,9 @@ bool COrvaneDoc::SaveModified() {
     if (g_dbModified != 0 && g_db != nullptr) {
         // Esc and the box's close button answer Cancel: "not now" must never throw the
         // changes away, so the pending action stops and the file stays open as it is.
-        const MessageBox::Answer answer =
-            MessageBox::Show(m_dialogParent, QStringLiteral("Do you want to save the changed DB contents?"),
-                             MessageBox::Buttons::YesNoCancel);
+        const MessageBox::Answer answer = MessageBox::Show(
+            m_dialogParent, QCoreApplication::translate("OrvaneDoc", "Do you want to save the changed DB contents?"),
+            MessageBox::Buttons::YesNoCancel);
         if (answer == MessageBox::Answer::Cancel) {
             return false;
         }
@@ -167,8 +179,9 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, bool takeTargetLocks) 
     if (saved.result == Result::ChangedOnDisk) {
         // No keeps the changes unsaved, for Save As.
         if (!MessageBox::AskYesNo(m_dialogParent,
-                                  QStringLiteral("%1 was changed by another program since you opened it. Replace it "
-                                                 "with your version?\nChoose No to keep it and use Save As instead.")
+                                  QCoreApplication::translate(
+                                      "OrvaneDoc", "%1 was changed by another program since you opened it. Replace it "
+                                                   "with your version?\nChoose No to keep it and use Save As instead.")
                                       .arg(target))) {
             return false;
         }
@@ -181,32 +194,39 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, bool takeTargetLocks) 
         return true;
     case Result::HeldElsewhere:
         // A file another window edits would be replaced under it.
-        text = QStringLiteral("Another window has %1 open. Close it there before saving over it.").arg(target);
+        text = QCoreApplication::translate("OrvaneDoc",
+                                           "Another window has %1 open. Close it there before saving over it.")
+                   .arg(target);
         break;
     case Result::PlantedLink:
-        text = QStringLiteral("The DB could not be saved to %1.\n%2 is a link or a file of another user where the "
-                              "editor keeps its own file; remove it first.")
+        text = QCoreApplication::translate(
+                   "OrvaneDoc", "The DB could not be saved to %1.\n%2 is a link or a file of another user where the "
+                                "editor keeps its own file; remove it first.")
                    .arg(target, detail);
         break;
     case Result::NoWorkingCopy:
-        text = QString::fromLatin1(kNoDbMessage);
+        text = NoDbMessage();
         break;
     case Result::TargetIsWorkingCopy:
-        text = QStringLiteral("The DB could not be saved to %1.\nIt is the working copy itself; please choose another "
-                              "name.")
-                   .arg(target);
+        text =
+            QCoreApplication::translate(
+                "OrvaneDoc", "The DB could not be saved to %1.\nIt is the working copy itself; please choose another "
+                             "name.")
+                .arg(target);
         break;
     case Result::MidTransaction:
-        text = QStringLiteral("The DB is in the middle of a change and was not saved. Please try again.");
+        text = QCoreApplication::translate("OrvaneDoc",
+                                           "The DB is in the middle of a change and was not saved. Please try again.");
         break;
     case Result::CheckpointIncomplete:
-        text = QStringLiteral("The DB could not be saved to %1.\nThe last changes could not be gathered from %2-wal, "
-                              "another program may be reading it (%3).")
+        text = QCoreApplication::translate(
+                   "OrvaneDoc", "The DB could not be saved to %1.\nThe last changes could not be gathered from %2-wal, "
+                                "another program may be reading it (%3).")
                    .arg(target, m_strWorkPath, QString::fromUtf8(saved.detail.c_str()));
         break;
     case Result::WriteFailed:
     default:
-        text = QStringLiteral("The DB could not be saved to %1.\n%2").arg(target, detail);
+        text = QCoreApplication::translate("OrvaneDoc", "The DB could not be saved to %1.\n%2").arg(target, detail);
         break;
     }
     MessageBox::Tell(m_dialogParent, text);
@@ -230,8 +250,8 @@ void COrvaneDoc::FileNew() {
 }
 
 void COrvaneDoc::FileOpen() {
-    const QString path =
-        FileChooser::GetOpenFileName(m_dialogParent, QStringLiteral("Open"), FileChooser::DbFileFilter());
+    const QString path = FileChooser::GetOpenFileName(m_dialogParent, QCoreApplication::translate("OrvaneDoc", "Open"),
+                                                      FileChooser::DbFileFilter());
     if (!path.isEmpty()) {
         OpenDocumentFile(path);
     }
@@ -253,9 +273,11 @@ void COrvaneDoc::FileSave() {
     }
     if (filecopy::IsReadOnlyFile(Native(m_pathName))) {
         // Said before the chooser, so the user knows why a name is asked for.
-        MessageBox::Tell(m_dialogParent,
-                         QStringLiteral("%1 is read-only, so the DB cannot be saved there. Please choose another name.")
-                             .arg(m_pathName));
+        MessageBox::Tell(
+            m_dialogParent,
+            QCoreApplication::translate("OrvaneDoc",
+                                        "%1 is read-only, so the DB cannot be saved there. Please choose another name.")
+                .arg(m_pathName));
         FileSaveAs();
         return;
     }
@@ -265,15 +287,15 @@ void COrvaneDoc::FileSave() {
 void COrvaneDoc::FileSaveAs() {
     // Said before the chooser: with no DB there is nothing a name could be given to.
     if (m_strWorkPath.isEmpty()) {
-        MessageBox::Tell(m_dialogParent, QString::fromLatin1(kNoDbMessage));
+        MessageBox::Tell(m_dialogParent, NoDbMessage());
         return;
     }
     QString suggested = m_pathName;
     if (suggested.isEmpty() && !m_strOrigPath.isEmpty()) {
         suggested = m_strOrigPath;
     }
-    QString target =
-        FileChooser::GetSaveFileName(m_dialogParent, QStringLiteral("Save As"), suggested, FileChooser::DbFileFilter());
+    QString target = FileChooser::GetSaveFileName(m_dialogParent, QCoreApplication::translate("OrvaneDoc", "Save As"),
+                                                  suggested, FileChooser::DbFileFilter());
     if (target.isEmpty()) {
         return;
     }

@@ -11,6 +11,7 @@
 #include "seams/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTreeWidgetItem>
 
@@ -18,11 +19,12 @@
 
 namespace {
 
-const char* const kRootLabel = "Favorites";
+const char* const kRootLabel = QT_TRANSLATE_NOOP("FavGrpView", "Favorites");
 // The receiver creates nothing itself: a new group is stored under this name at
 // once and renamed when the user has typed its name.
 const char* const kNewGroupLabel = "New";
-const char* const kDeleteQuestion = "Do you want to remove this favorite group from DB?";
+const char* const kDeleteQuestion =
+    QT_TRANSLATE_NOOP("FavGrpView", "Do you want to remove this favorite group from DB?");
 // The view's border lies outside the pane.
 constexpr int kHiddenBorder = 2;
 
@@ -93,7 +95,8 @@ void CFavGrpView::OnInitialUpdate() {
     if (g_db == nullptr) {
         return;
     }
-    QTreeWidgetItem* root = AddItem(nullptr, QString::fromLatin1(kRootLabel), 0, favimages::kRootOpen);
+    QTreeWidgetItem* root =
+        AddItem(nullptr, QCoreApplication::translate("FavGrpView", kRootLabel), 0, favimages::kRootOpen);
     if (!LoadGroups(root)) {
         return;
     }
@@ -212,7 +215,8 @@ void CFavGrpView::OnEditDelete() {
     if (g_db == nullptr || !IsGroupItem(item)) {
         return;
     }
-    if (!MessageBox::AskYesNo(this, QString::fromLatin1(kDeleteQuestion), MessageBox::Icon::Question)) {
+    if (!MessageBox::AskYesNo(this, QCoreApplication::translate("FavGrpView", kDeleteQuestion),
+                              MessageBox::Icon::Question)) {
         return;
     }
     const int32_t groupId = GroupIdOf(item);

@@ -9,16 +9,19 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace {
 
-const char* const kServiceCaption = "Service";
+const char* const kServiceCaption = QT_TRANSLATE_NOOP("FavListView", "Service");
 constexpr int kServiceWidth = 120;
-const char* const kMenuRemoveQuestion = "Do you want to remove from favorite list?";
-const char* const kKeyRemoveQuestion = "Do you want to remove this favorite list from DB?";
-const char* const kInvalidSelectionMessage = "Unvalid data is selected";
-const char* const kRemoveRolledBackMessage = "The entries could not be removed from the DB.\nNothing has been removed.";
+const char* const kMenuRemoveQuestion = QT_TRANSLATE_NOOP("FavListView", "Do you want to remove from favorite list?");
+const char* const kKeyRemoveQuestion =
+    QT_TRANSLATE_NOOP("FavListView", "Do you want to remove this favorite list from DB?");
+const char* const kInvalidSelectionMessage = QT_TRANSLATE_NOOP("FavListView", "Unvalid data is selected");
+const char* const kRemoveRolledBackMessage =
+    QT_TRANSLATE_NOOP("FavListView", "The entries could not be removed from the DB.\nNothing has been removed.");
 // The view's border lies outside the pane.
 constexpr int kHiddenBorder = 2;
 
@@ -64,7 +67,8 @@ void CFavListView::OnInitialUpdate() {
     m_groupId = -1;
     if (m_firstTime) {
         m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        m_list->InsertColumn(0, QString::fromLatin1(kServiceCaption), kServiceWidth, Qt::AlignRight);
+        m_list->InsertColumn(0, QCoreApplication::translate("FavListView", kServiceCaption), kServiceWidth,
+                             Qt::AlignRight);
         m_firstTime = false;
     }
 }
@@ -108,12 +112,13 @@ void CFavListView::OnEditDelete() {
 void CFavListView::RemoveSelected(Removal mode) {
     CUndoStep step("Remove favourite entries");
     if (mode == Removal::EachOnItsOwn) {
-        if (!MessageBox::AskYesNo(this, QString::fromLatin1(kKeyRemoveQuestion), MessageBox::Icon::Question)) {
+        if (!MessageBox::AskYesNo(this, QCoreApplication::translate("FavListView", kKeyRemoveQuestion),
+                                  MessageBox::Icon::Question)) {
             return;
         }
         // Each removal is stored on its own: those before a failure stay removed.
         if (!DeleteSelectedRows()) {
-            MessageBox::Tell(this, QString::fromLatin1(kInvalidSelectionMessage));
+            MessageBox::Tell(this, QCoreApplication::translate("FavListView", kInvalidSelectionMessage));
         }
         if (g_db != nullptr) {
             g_dbModified = 1;
@@ -121,14 +126,15 @@ void CFavListView::RemoveSelected(Removal mode) {
         return;
     }
     CWaitCursor wait;
-    if (!MessageBox::AskYesNo(this, QString::fromLatin1(kMenuRemoveQuestion), MessageBox::Icon::Question)) {
+    if (!MessageBox::AskYesNo(this, QCoreApplication::translate("FavListView", kMenuRemoveQuestion),
+                              MessageBox::Icon::Question)) {
         return;
     }
     const bool stored = m_db.BeginTransaction() == 0 && DeleteSelectedRows() && m_db.CommitTransaction() == 0;
     if (!stored) {
         // The rows already taken off the list come back with the rollback.
         CChannelDB::Rollback();
-        MessageBox::Tell(this, QString::fromLatin1(kRemoveRolledBackMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("FavListView", kRemoveRolledBackMessage));
         Reload();
         return;
     }

@@ -6,6 +6,7 @@
 #include "db/RecordBlock.h"
 #include "seams/DbProblems.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,7 +47,8 @@ CRecordListCtrl::~CRecordListCtrl() = default;
 
 void CRecordListCtrl::InsertColumns(int kind) {
     for (const ListColumn& column : ListColumnsOf(kind)) {
-        InsertColumn(ColumnCount(), QString::fromLatin1(column.caption), column.width, column.alignment);
+        InsertColumn(ColumnCount(), QCoreApplication::translate("ListColumns", column.caption), column.width,
+                     column.alignment);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "RowFormat.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <span>
 
@@ -10,14 +12,17 @@ QString WordOf(std::span<const char* const> words, int code) {
     if (code < 0 || static_cast<size_t>(code) >= words.size()) {
         return {};
     }
-    return QString::fromLatin1(words[static_cast<size_t>(code)]);
+    // The words the table marks are translated; the others are the same in every language.
+    return QCoreApplication::translate("RowFormat", words[static_cast<size_t>(code)]);
 }
 
 constexpr const char* kFecWords[] = {"", "1/2", "2/3", "3/4", "5/6", "7/8"};
 constexpr const char* kLnbTypeWords[] = {"C_LNB", "Ku_LNB", "UNIV_LNB"};
-constexpr const char* kDiseqc10Words[] = {"-", "A", "B", "C", "D", "mini A", "mini B"};
+constexpr const char* kDiseqc10Words[] = {
+    "-", "A", "B", "C", "D", QT_TRANSLATE_NOOP("RowFormat", "mini A"), QT_TRANSLATE_NOOP("RowFormat", "mini B")};
 constexpr const char* kDiseqc11Words[] = {"-", "A", "B", "C", "D"};
-constexpr const char* kToneWords[] = {"OFF", "ON", "AUTO"};
+constexpr const char* kToneWords[] = {QT_TRANSLATE_NOOP("RowFormat", "OFF"), QT_TRANSLATE_NOOP("RowFormat", "ON"),
+                                      QT_TRANSLATE_NOOP("RowFormat", "AUTO")};
 
 // The flag letters in their fixed order L, S, H, written into `letters`.
 QStringView FlagText(const ChannelRecord& channel, char16_t (&letters)[3]) {
@@ -52,7 +57,8 @@ QString PositionText(int32_t position) {
 }
 
 QString PolarityText(int32_t pol) {
-    return pol != 0 ? QStringLiteral("Horizontal") : QStringLiteral("Vertical");
+    return pol != 0 ? QCoreApplication::translate("RowFormat", "Horizontal")
+                    : QCoreApplication::translate("RowFormat", "Vertical");
 }
 
 QString FecText(int32_t fec) {
@@ -109,8 +115,9 @@ CRowTexts LnbRowTexts(int slot, const LnbRecord& lnb, const QString& satName) {
     CRowTexts row;
     row.AppendNumber(slot + 1);
     if (lnb.present == 0) {
-        for (const char16_t* cell : {u"No data", u"No data", u"-", u"No data", u"-"}) {
-            row.Append(QStringView(cell));
+        const QString noData = QCoreApplication::translate("RowFormat", "No data");
+        for (const QString& cell : {noData, noData, QStringLiteral("-"), noData, QStringLiteral("-")}) {
+            row.Append(cell);
         }
         return row;
     }

@@ -7,6 +7,7 @@
 #include "seams/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -63,7 +64,7 @@ bool LeadingFrequency(const QString& text, uint16_t& value) {
 
 CEditLnbDlg::CEditLnbDlg(LnbRecord* record, QWidget* parent) : QDialog(parent), m_record(record), m_opened(*record) {
     setObjectName(QStringLiteral("editLnbDialog"));
-    setWindowTitle(QStringLiteral("Edit LNB"));
+    setWindowTitle(QCoreApplication::translate("EditLnbDlg", "Edit LNB"));
     BuildControls();
     m_localFreq2->hide();
     FillSatellites();
@@ -81,15 +82,24 @@ void CEditLnbDlg::BuildControls() {
     m_lnbType = NewCombo("lnbTypeComboBox", {"C_LNB", "KU_LNB", "UNIV_LNB"}, this);
     m_localFreq = dialogfields::NewEdit("localFreqEdit", dialogfields::kFrequencyLimit, this);
     m_localFreq2 = dialogfields::NewEdit("localFreq2Edit", dialogfields::kFrequencyLimit, this);
-    m_diseqc10 = NewCombo("diseqc10ComboBox", {"NONE", "A", "B", "C", "D", "mini A", "mini B"}, this);
-    m_diseqc11 = NewCombo("diseqc11ComboBox", {"NONE", "A", "B", "C", "D"}, this);
-    m_tone = NewCombo("tone22kComboBox", {"OFF", "ON", "AUTO"}, this);
+    m_diseqc10 = NewCombo("diseqc10ComboBox",
+                          {QCoreApplication::translate("EditLnbDlg", "NONE"), "A", "B", "C", "D",
+                           QCoreApplication::translate("EditLnbDlg", "mini A"),
+                           QCoreApplication::translate("EditLnbDlg", "mini B")},
+                          this);
+    m_diseqc11 =
+        NewCombo("diseqc11ComboBox", {QCoreApplication::translate("EditLnbDlg", "NONE"), "A", "B", "C", "D"}, this);
+    m_tone =
+        NewCombo("tone22kComboBox",
+                 {QCoreApplication::translate("EditLnbDlg", "OFF"), QCoreApplication::translate("EditLnbDlg", "ON"),
+                  QCoreApplication::translate("EditLnbDlg", "AUTO")},
+                 this);
     m_tpFreq = NewCombo("tpFreqComboBox", {}, this);
     const dialogfields::Buttons okCancel = dialogfields::NewButtons(this);
     m_ok = okCancel.ok;
     m_cancel = okCancel.cancel;
     m_required.Add(m_localFreq);
-    m_numbers.AddWhole(m_localFreq, QStringLiteral("Local Freq"), 0, 0xFFFF);
+    m_numbers.AddWhole(m_localFreq, QCoreApplication::translate("EditLnbDlg", "Local Freq"), 0, 0xFFFF);
     for (QComboBox* combo : {m_satellite, m_lnbType, m_diseqc10, m_diseqc11, m_tone, m_tpFreq}) {
         m_required.Add(combo);
     }
@@ -98,13 +108,13 @@ void CEditLnbDlg::BuildControls() {
     freqs->addWidget(m_localFreq);
     freqs->addWidget(m_localFreq2);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Satellite :"), m_satellite);
-    form->addRow(QStringLiteral("LNB Type :"), m_lnbType);
-    form->addRow(QStringLiteral("Local Freq :"), freqs);
-    form->addRow(QStringLiteral("DiSEqC 1.0 :"), m_diseqc10);
-    form->addRow(QStringLiteral("DiSEqC 1.1 :"), m_diseqc11);
-    form->addRow(QStringLiteral("22 khz :"), m_tone);
-    form->addRow(QStringLiteral("TP Freq :"), m_tpFreq);
+    form->addRow(QCoreApplication::translate("EditLnbDlg", "Satellite :"), m_satellite);
+    form->addRow(QCoreApplication::translate("EditLnbDlg", "LNB Type :"), m_lnbType);
+    form->addRow(QCoreApplication::translate("EditLnbDlg", "Local Freq :"), freqs);
+    form->addRow(QCoreApplication::translate("EditLnbDlg", "DiSEqC 1.0 :"), m_diseqc10);
+    form->addRow(QCoreApplication::translate("EditLnbDlg", "DiSEqC 1.1 :"), m_diseqc11);
+    form->addRow(QCoreApplication::translate("EditLnbDlg", "22 khz :"), m_tone);
+    form->addRow(QCoreApplication::translate("EditLnbDlg", "TP Freq :"), m_tpFreq);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -185,7 +195,9 @@ bool CEditLnbDlg::FrequenciesFit(uint16_t& freq1, uint16_t& freq2) {
         }
         return true;
     }
-    MessageBox::Tell(this, QStringLiteral("Please enter an integer between %1 and %2.").arg(0).arg(0xFFFF));
+    MessageBox::Tell(
+        this,
+        QCoreApplication::translate("EditLnbDlg", "Please enter an integer between %1 and %2.").arg(0).arg(0xFFFF));
     return false;
 }
 

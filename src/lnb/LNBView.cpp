@@ -11,6 +11,7 @@
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +30,7 @@ namespace {
 constexpr int kMaxSwitchType = CLnbSlots::kSlots;
 
 template <typename Button> Button* NewButton(const char* text, const char* objectName, QWidget* parent) {
-    auto* button = new Button(QString::fromLatin1(text), parent);
+    auto* button = new Button(QCoreApplication::translate("LNBView", text), parent);
     button->setObjectName(QLatin1String(objectName));
     return button;
 }
@@ -57,13 +58,13 @@ int SwitchTypeNumber(const QString& text) {
 
 CLNBView::CLNBView(COrvaneDoc* doc, QWidget* parent) : QWidget(parent), CDocView(doc) {
     setObjectName(QStringLiteral("lnbView"));
-    m_separated = NewButton<QRadioButton>("Seperated", "separatedRadioButton", this);
-    m_loopThru = NewButton<QRadioButton>("Loop Thru", "loopThruRadioButton", this);
+    m_separated = NewButton<QRadioButton>(QT_TRANSLATE_NOOP("LNBView", "Seperated"), "separatedRadioButton", this);
+    m_loopThru = NewButton<QRadioButton>(QT_TRANSLATE_NOOP("LNBView", "Loop Thru"), "loopThruRadioButton", this);
     // The view decides which one is checked, also when no database is open.
     m_separated->setAutoExclusive(false);
     m_loopThru->setAutoExclusive(false);
     auto* connectionLine = new QHBoxLayout;
-    auto* connectionLabel = new QLabel(QStringLiteral("Connection :"), this);
+    auto* connectionLabel = new QLabel(QCoreApplication::translate("LNBView", "Connection :"), this);
     connectionLabel->setObjectName(QStringLiteral("connectionLabel"));
     connectionLine->addWidget(connectionLabel);
     connectionLine->addWidget(m_separated);
@@ -88,11 +89,11 @@ CLNBView::CLNBView(COrvaneDoc* doc, QWidget* parent) : QWidget(parent), CDocView
 }
 
 QWidget* CLNBView::BuildSettingGroup() {
-    auto* group = new QGroupBox(QStringLiteral("LNB Setting"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("LNBView", "LNB Setting"), this);
     group->setObjectName(QStringLiteral("lnbSettingGroupBox"));
-    m_tuner1 = NewButton<QPushButton>("Tuner1", "tuner1Button", group);
+    m_tuner1 = NewButton<QPushButton>(QT_TRANSLATE_NOOP("LNBView", "Tuner1"), "tuner1Button", group);
     m_copy = NewButton<QPushButton>("=>", "copyTunerButton", group);
-    m_tuner2 = NewButton<QPushButton>("Tuner2", "tuner2Button", group);
+    m_tuner2 = NewButton<QPushButton>(QT_TRANSLATE_NOOP("LNBView", "Tuner2"), "tuner2Button", group);
     m_list = new CRecordListCtrl(group);
     m_list->setObjectName(QStringLiteral("lnbList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -101,7 +102,7 @@ QWidget* CLNBView::BuildSettingGroup() {
     InstallEditKeys(
         m_list, [this] { OnEditEdit(); }, [this] { OnEditDelete(); });
     setContextMenuPolicy(Qt::CustomContextMenu);
-    m_save = NewButton<QPushButton>("SAVE", "saveButton", group);
+    m_save = NewButton<QPushButton>(QT_TRANSLATE_NOOP("LNBView", "SAVE"), "saveButton", group);
 
     auto* tuners = new QHBoxLayout;
     tuners->addWidget(m_tuner1);
@@ -123,7 +124,7 @@ QWidget* CLNBView::BuildSettingGroup() {
 QWidget* CLNBView::BuildSwitchTypeLine() {
     auto* line = new QWidget(this);
     line->setObjectName(QStringLiteral("switchTypeWidget"));
-    auto* label = new QLabel(QStringLiteral("Switch Type :"), line);
+    auto* label = new QLabel(QCoreApplication::translate("LNBView", "Switch Type :"), line);
     label->setObjectName(QStringLiteral("switchTypeLabel"));
     m_switchType = new QLineEdit(line);
     m_switchType->setObjectName(QStringLiteral("switchTypeEdit"));
@@ -224,10 +225,12 @@ void CLNBView::OnSwitchTypeEdited(const QString& text) {
     }
     int number = SwitchTypeNumber(text);
     if (number < 0) {
-        MessageBox::Tell(this, QStringLiteral("Please enter an integer."));
+        MessageBox::Tell(this, QCoreApplication::translate("LNBView", "Please enter an integer."));
         number = m_slots.RowCount(m_tuner);
     } else if (number > kMaxSwitchType) {
-        MessageBox::Tell(this, QStringLiteral("Please enter an integer between %1 and %2.").arg(0).arg(kMaxSwitchType));
+        MessageBox::Tell(this, QCoreApplication::translate("LNBView", "Please enter an integer between %1 and %2.")
+                                   .arg(0)
+                                   .arg(kMaxSwitchType));
     }
     SetRowCount(std::clamp(number, 0, kMaxSwitchType));
 }
@@ -282,7 +285,7 @@ void CLNBView::OnEditDelete() {
     if (rows.isEmpty()) {
         return;
     }
-    if (!MessageBox::AskYesNo(this, QStringLiteral("Do you want to remove this item from DB?"),
+    if (!MessageBox::AskYesNo(this, QCoreApplication::translate("LNBView", "Do you want to remove this item from DB?"),
                               MessageBox::Icon::Question)) {
         return;
     }
@@ -318,7 +321,8 @@ bool CLNBView::Save() {
             return false;
         }
         if (!m_slots.Save(m_db)) {
-            MessageBox::Tell(this, QStringLiteral("The LNB settings could not be saved; the stored ones are kept."));
+            MessageBox::Tell(this, QCoreApplication::translate(
+                                       "LNBView", "The LNB settings could not be saved; the stored ones are kept."));
             return false;
         }
     }

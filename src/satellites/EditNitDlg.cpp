@@ -4,6 +4,7 @@
 #include "seams/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +15,8 @@
 
 namespace {
 
-const char* const kStoreFailedMessage = "The TP could not be stored in the DB.\nNothing has been changed.";
+const char* const kStoreFailedMessage =
+    QT_TRANSLATE_NOOP("EditNitDlg", "The TP could not be stored in the DB.\nNothing has been changed.");
 
 constexpr int kKHzPerMHz = 1000;
 
@@ -26,14 +28,16 @@ int32_t LeadingInt(const QLineEdit* edit) {
 
 CEditNitDlg::CEditNitDlg(QWidget* parent, int nitId, int satId) : QDialog(parent), m_nitId(nitId), m_satId(satId) {
     setObjectName(QStringLiteral("editNitDialog"));
-    setWindowTitle(QStringLiteral("Edit NIT"));
+    setWindowTitle(QCoreApplication::translate("EditNitDlg", "Edit NIT"));
 
-    auto* group = new QGroupBox(QStringLiteral("TP information"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("EditNitDlg", "TP information"), this);
     group->setObjectName(QStringLiteral("tpInfoGroupBox"));
     m_frequencyEdit = dialogfields::NewEdit("frequencyEdit", 0, group);
     m_symbolRateEdit = dialogfields::NewEdit("symbolRateEdit", 0, group);
-    m_polarityCombo =
-        dialogfields::NewCombo("polarityCombo", {QStringLiteral("Vertical"), QStringLiteral("Horizontal")}, group);
+    m_polarityCombo = dialogfields::NewCombo("polarityCombo",
+                                             {QCoreApplication::translate("EditNitDlg", "Vertical"),
+                                              QCoreApplication::translate("EditNitDlg", "Horizontal")},
+                                             group);
     m_fecCombo = dialogfields::NewCombo("fecCombo",
                                         {QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"),
                                          QStringLiteral("5/6"), QStringLiteral("7/8")},
@@ -43,14 +47,15 @@ CEditNitDlg::CEditNitDlg(QWidget* parent, int nitId, int satId) : QDialog(parent
     m_required.Add(m_polarityCombo);
     m_required.Add(m_fecCombo);
     // The frequency is stored in kHz in 32 bits.
-    m_numbers.AddWhole(m_frequencyEdit, QStringLiteral("Freq [MHz]"), 0,
+    m_numbers.AddWhole(m_frequencyEdit, QCoreApplication::translate("EditNitDlg", "Freq [MHz]"), 0,
                        std::numeric_limits<int32_t>::max() / kKHzPerMHz);
-    m_numbers.AddWhole(m_symbolRateEdit, QStringLiteral("Symbolrate"), 0, std::numeric_limits<int32_t>::max());
+    m_numbers.AddWhole(m_symbolRateEdit, QCoreApplication::translate("EditNitDlg", "Symbolrate"), 0,
+                       std::numeric_limits<int32_t>::max());
     auto* grid = new QGridLayout(group);
-    dialogfields::AddRow(grid, 0, 0, QStringLiteral("Freq [MHz] :"), m_frequencyEdit);
-    dialogfields::AddRow(grid, 1, 0, QStringLiteral("Symbolrate :"), m_symbolRateEdit);
-    dialogfields::AddRow(grid, 2, 0, QStringLiteral("Polarity :"), m_polarityCombo);
-    dialogfields::AddRow(grid, 3, 0, QStringLiteral("FEC :"), m_fecCombo);
+    dialogfields::AddRow(grid, 0, 0, QCoreApplication::translate("EditNitDlg", "Freq [MHz] :"), m_frequencyEdit);
+    dialogfields::AddRow(grid, 1, 0, QCoreApplication::translate("EditNitDlg", "Symbolrate :"), m_symbolRateEdit);
+    dialogfields::AddRow(grid, 2, 0, QCoreApplication::translate("EditNitDlg", "Polarity :"), m_polarityCombo);
+    dialogfields::AddRow(grid, 3, 0, QCoreApplication::translate("EditNitDlg", "FEC :"), m_fecCombo);
 
     const dialogfields::Buttons buttons = dialogfields::NewButtons(this);
     connect(buttons.ok, &QPushButton::clicked, this, &CEditNitDlg::OnOk);
@@ -94,7 +99,7 @@ void CEditNitDlg::OnOk() {
     m_record.pol = m_polarityCombo->currentIndex();
     m_record.sat_id = m_satId;
     if (!Store()) {
-        MessageBox::Tell(this, QString::fromLatin1(kStoreFailedMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("EditNitDlg", kStoreFailedMessage));
         return;
     }
     accept();

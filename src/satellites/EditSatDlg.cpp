@@ -6,6 +6,7 @@
 #include "seams/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -16,9 +17,10 @@
 
 namespace {
 
-const char* const kFillAllMessage = "Fill the data to the every fields!";
-const char* const kRangeMessage = "It's invalid longitude range.";
-const char* const kStoreFailedMessage = "The satellite could not be stored in the DB.\nNothing has been changed.";
+const char* const kFillAllMessage = QT_TRANSLATE_NOOP("DialogFields", "Fill the data to the every fields!");
+const char* const kRangeMessage = QT_TRANSLATE_NOOP("EditSatDlg", "It's invalid longitude range.");
+const char* const kStoreFailedMessage =
+    QT_TRANSLATE_NOOP("EditSatDlg", "The satellite could not be stored in the DB.\nNothing has been changed.");
 
 using dialogfields::kNameLimit;
 using dialogfields::kPositionLimit;
@@ -29,18 +31,20 @@ constexpr int kWestIndex = 1;
 
 CEditSatDlg::CEditSatDlg(QWidget* parent, int satId) : QDialog(parent), m_satId(satId) {
     setObjectName(QStringLiteral("editSatDialog"));
-    setWindowTitle(QStringLiteral("Edit Sattelite"));
+    setWindowTitle(QCoreApplication::translate("EditSatDlg", "Edit Sattelite"));
 
     m_nameEdit = dialogfields::NewEdit("nameEdit", kNameLimit, this);
-    m_directionCombo = dialogfields::NewCombo("directionCombo", {QStringLiteral("EAST"), QStringLiteral("WEST")}, this);
+    m_directionCombo = dialogfields::NewCombo(
+        "directionCombo",
+        {QCoreApplication::translate("EditSatDlg", "EAST"), QCoreApplication::translate("EditSatDlg", "WEST")}, this);
     m_positionEdit = dialogfields::NewEdit("positionEdit", kPositionLimit, this);
     m_required.Add(m_nameEdit);
     m_required.Add(m_positionEdit);
-    m_numbers.AddDecimal(m_positionEdit, QStringLiteral("Position"));
+    m_numbers.AddDecimal(m_positionEdit, QCoreApplication::translate("EditSatDlg", "Position"));
 
     auto* grid = new QGridLayout;
-    dialogfields::AddRow(grid, 0, 0, QStringLiteral("Name :"), m_nameEdit);
-    dialogfields::AddRow(grid, 1, 0, QStringLiteral("Position :"), m_directionCombo);
+    dialogfields::AddRow(grid, 0, 0, QCoreApplication::translate("EditSatDlg", "Name :"), m_nameEdit);
+    dialogfields::AddRow(grid, 1, 0, QCoreApplication::translate("EditSatDlg", "Position :"), m_directionCombo);
     grid->addWidget(m_positionEdit, 1, 2);
 
     const dialogfields::Buttons buttons = dialogfields::NewButtons(this);
@@ -85,7 +89,7 @@ void CEditSatDlg::OnOk() {
     const std::optional<int32_t> tenths =
         satfields::PositionTenths(position, m_directionCombo->currentIndex() == kEastIndex);
     if (!tenths) {
-        MessageBox::Tell(this, QString::fromLatin1(kRangeMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("EditSatDlg", kRangeMessage));
         return;
     }
     m_record.position = *tenths;
@@ -94,7 +98,7 @@ void CEditSatDlg::OnOk() {
         dbutil::CopyFixedText(m_record.name, dialogfields::FitUtf8(name, kNameLimit).constData());
     }
     if (!Store()) {
-        MessageBox::Tell(this, QString::fromLatin1(kStoreFailedMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("EditSatDlg", kStoreFailedMessage));
         return;
     }
     accept();

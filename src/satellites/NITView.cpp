@@ -16,13 +16,15 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 
 namespace {
 
-const char* const kDeleteQuestion = "Do you want to delete this item from DB?";
-const char* const kDeleteFailedMessage = "Delete process is failed";
-const char* const kNoSatelliteMessage = "Click the satellite of the new TP in the left list first.";
+const char* const kDeleteQuestion = QT_TRANSLATE_NOOP("NITView", "Do you want to delete this item from DB?");
+const char* const kDeleteFailedMessage = QT_TRANSLATE_NOOP("NITView", "Delete process is failed");
+const char* const kNoSatelliteMessage =
+    QT_TRANSLATE_NOOP("NITView", "Click the satellite of the new TP in the left list first.");
 
 // The satellite list keeps this width; the transponder list takes the rest.
 constexpr int kSatListWidth = 216;
@@ -233,7 +235,7 @@ void CNITView::EditTransponder(int row) {
         // A new transponder joins the list on screen, so it belongs to the satellite
         // that list shows; without one it would belong to no satellite at all.
         if (satId == 0) {
-            MessageBox::Tell(this, QString::fromLatin1(kNoSatelliteMessage));
+            MessageBox::Tell(this, QCoreApplication::translate("NITView", kNoSatelliteMessage));
             return;
         }
     } else {
@@ -275,7 +277,8 @@ void CNITView::DeleteRows(CRecordListCtrl* list) {
     if (g_db == nullptr) {
         return;
     }
-    if (!MessageBox::AskYesNo(this, QString::fromLatin1(kDeleteQuestion), MessageBox::Icon::Question)) {
+    if (!MessageBox::AskYesNo(this, QCoreApplication::translate("NITView", kDeleteQuestion),
+                              MessageBox::Icon::Question)) {
         return;
     }
     CWaitCursor wait;
@@ -285,7 +288,7 @@ void CNITView::DeleteRows(CRecordListCtrl* list) {
         const int row = selected - removed;
         if (const int rc = DeleteRow(list, row); rc != 0) {
             if (!TellIfDoesNotFit(this, rc)) {
-                MessageBox::Tell(this, QString::fromLatin1(kDeleteFailedMessage));
+                MessageBox::Tell(this, QCoreApplication::translate("NITView", kDeleteFailedMessage));
             }
             return;
         }

@@ -1,5 +1,7 @@
 #include "seams/DbProblems.h"
 
+#include <QCoreApplication>
+
 #include "db/ChannelDB.h"
 #include "seams/MessageBox.h"
 
@@ -11,8 +13,10 @@ bool TellIfReadFailed(QWidget* parent, int result) {
         return true;
     }
     // -7 is the layer's own "no memory" result, not an SQLite code.
-    const QString reason = result == -7 ? QStringLiteral("not enough memory") : QString::fromUtf8(LastDbErrorText());
-    MessageBox::Tell(parent, QStringLiteral("The list could not be read from the DB: %1.").arg(reason));
+    const QString reason = result == -7 ? QCoreApplication::translate("DbProblems", "not enough memory")
+                                        : QString::fromUtf8(LastDbErrorText());
+    MessageBox::Tell(
+        parent, QCoreApplication::translate("DbProblems", "The list could not be read from the DB: %1.").arg(reason));
     return true;
 }
 
@@ -25,7 +29,8 @@ bool TellIfDoesNotFit(QWidget* parent, int result) {
 }
 
 void TellValueDoesNotFit(QWidget* parent, const QString& what) {
-    MessageBox::Tell(parent, QStringLiteral("This row holds a value that the receiver's format does not allow (%1). "
-                                            "It is left unchanged.")
+    MessageBox::Tell(parent, QCoreApplication::translate(
+                                 "DbProblems", "This row holds a value that the receiver's format does not allow (%1). "
+                                               "It is left unchanged.")
                                  .arg(what));
 }

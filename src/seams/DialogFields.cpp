@@ -3,6 +3,7 @@
 #include "seams/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -43,10 +44,10 @@ void AddRow(QGridLayout* grid, int row, int column, const QString& caption, QWid
 
 Buttons NewButtons(QDialog* dialog) {
     Buttons buttons;
-    buttons.ok = new QPushButton(QStringLiteral("OK"), dialog);
+    buttons.ok = new QPushButton(QCoreApplication::translate("DialogFields", "OK"), dialog);
     buttons.ok->setObjectName(QStringLiteral("okButton"));
     buttons.ok->setDefault(true);
-    buttons.cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    buttons.cancel = new QPushButton(QCoreApplication::translate("DialogFields", "Cancel"), dialog);
     buttons.cancel->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return buttons;
@@ -69,7 +70,7 @@ bool CRequiredFields::Check(QWidget* dialog, const char* message) const {
         std::none_of(m_edits.begin(), m_edits.end(), [](const QLineEdit* e) { return e->text().isEmpty(); }) &&
         std::none_of(m_combos.begin(), m_combos.end(), [](const QComboBox* c) { return c->currentIndex() < 0; });
     if (!filled) {
-        MessageBox::Tell(dialog, QString::fromLatin1(message));
+        MessageBox::Tell(dialog, QCoreApplication::translate("DialogFields", message));
     }
     return filled;
 }
@@ -99,7 +100,7 @@ bool CNumberFields::Check(QWidget* dialog) const {
         if (field.whole) {
             const qint64 value = text.toLongLong(&number);
             if (!number || value < field.min || value > field.max) {
-                message = QStringLiteral("%1 must be a whole number from %2 to %3.")
+                message = QCoreApplication::translate("DialogFields", "%1 must be a whole number from %2 to %3.")
                               .arg(field.caption)
                               .arg(field.min)
                               .arg(field.max);
@@ -108,7 +109,7 @@ bool CNumberFields::Check(QWidget* dialog) const {
             // Digits with an optional fraction, as the receiver's tools read a position.
             static const QRegularExpression decimal(QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)$)"));
             if (!decimal.match(text).hasMatch()) {
-                message = QStringLiteral("%1 must be a number.").arg(field.caption);
+                message = QCoreApplication::translate("DialogFields", "%1 must be a number.").arg(field.caption);
             }
         }
         if (!message.isEmpty()) {

@@ -4,6 +4,7 @@
 // every required edit holds text and every required list has a choice, otherwise the
 // dialog's own message is shown and the dialog stays open.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,7 +19,7 @@ class QWidget;
 namespace dialogfields {
 
 // The message most dialogs show for an empty field.
-inline constexpr const char* kEnterAllMessage = "Enter the data in all fields!";
+inline constexpr const char* kEnterAllMessage = QT_TRANSLATE_NOOP("DialogFields", "Enter the data in all fields!");
 
 // Text limits, in characters, of the edits over the stored columns. Names are
 // 16-byte fields that keep their terminating NUL; provider names are 32 bytes.

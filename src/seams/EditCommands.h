@@ -4,6 +4,7 @@
 // Renumber button (CEditDispatcher) and the keys of its lists (CListKeyFilter). One
 // table names them; each view says through CEditCommands when it offers them and
 // what they do to its records.
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -14,14 +15,18 @@ struct EditCmdInfo {
     EditCmd cmd;
     const char* popupText; // the editing popup's item
     const char* menuText;  // the main window's item (Renumber: a toolbar button without text)
+    // Both are sources of the "EditCommands" translations.
     const char* objectName;
 };
 
 inline constexpr std::array<EditCmdInfo, 4> kEditCmds = {{
-    {EditCmd::Add, "Add", "&Add", "actionEditAdd"},
-    {EditCmd::Edit, "Edit\tSpace", "&Edit\tSpace", "actionEditEdit"},
-    {EditCmd::Delete, "Delete\tDel", "&Delete\tDel", "actionEditDelete"},
-    {EditCmd::Renumber, "Renumber", "", "actionRenumber"},
+    {EditCmd::Add, QT_TRANSLATE_NOOP("EditCommands", "Add"), QT_TRANSLATE_NOOP("EditCommands", "&Add"),
+     "actionEditAdd"},
+    {EditCmd::Edit, QT_TRANSLATE_NOOP("EditCommands", "Edit\tSpace"), QT_TRANSLATE_NOOP("EditCommands", "&Edit\tSpace"),
+     "actionEditEdit"},
+    {EditCmd::Delete, QT_TRANSLATE_NOOP("EditCommands", "Delete\tDel"),
+     QT_TRANSLATE_NOOP("EditCommands", "&Delete\tDel"), "actionEditDelete"},
+    {EditCmd::Renumber, QT_TRANSLATE_NOOP("EditCommands", "Renumber"), "", "actionRenumber"},
 }};
 
 class CEditCommands {

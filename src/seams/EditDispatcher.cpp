@@ -5,7 +5,7 @@
 
 CEditDispatcher::CEditDispatcher(QWidget* owner) : QObject(owner) {
     for (const EditCmdInfo& info : kEditCmds) {
-        auto* action = new QAction(QString::fromLatin1(info.menuText), owner);
+        auto* action = new QAction(QCoreApplication::translate("EditCommands", info.menuText), owner);
         action->setObjectName(QLatin1String(info.objectName));
         action->setIconVisibleInMenu(false);
         connect(action, &QAction::triggered, this, [this, cmd = info.cmd] {

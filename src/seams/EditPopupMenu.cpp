@@ -17,7 +17,7 @@ void Run(QWidget* parent, const QPoint& globalPos, CEditCommands& view, const st
         if (info.cmd == EditCmd::Renumber) {
             menu.addSeparator();
         }
-        QAction* action = menu.addAction(QString::fromLatin1(info.popupText));
+        QAction* action = menu.addAction(QCoreApplication::translate("EditCommands", info.popupText));
         action->setObjectName(QLatin1String(info.objectName));
         action->setData(static_cast<int>(info.cmd));
         action->setEnabled(view.CanRun(info.cmd));

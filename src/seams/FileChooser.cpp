@@ -1,5 +1,6 @@
 #include "seams/FileChooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QQueue>
 
@@ -27,7 +28,7 @@ QString Scripted(const QString& kind, const QString& caption, const QString& det
 } // namespace
 
 QString DbFileFilter() {
-    return QStringLiteral("DB Edit Files (*.dat);;All Files (*)");
+    return QCoreApplication::translate("FileChooser", "DB Edit Files (*.dat);;All Files (*)");
 }
 
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& filter) {

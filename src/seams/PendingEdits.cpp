@@ -2,17 +2,20 @@
 
 #include "seams/MessageBox.h"
 
+#include <QCoreApplication>
+
 namespace PendingEdits {
 
-const char* const kQuestion = "The changes on this page have not been saved with \"SAVE\" yet.\n"
-                              "Do you want to save them now?";
+const char* const kQuestion =
+    QT_TRANSLATE_NOOP("PendingEdits", "The changes on this page have not been saved with \"SAVE\" yet.\n"
+                                      "Do you want to save them now?");
 
 bool Settle(QWidget* parent, CPendingEdits& edits, bool cancellable) {
     if (!edits.HasPendingEdits()) {
         return true;
     }
     const MessageBox::Answer answer =
-        MessageBox::Show(parent, QString::fromLatin1(kQuestion),
+        MessageBox::Show(parent, QCoreApplication::translate("PendingEdits", kQuestion),
                          cancellable ? MessageBox::Buttons::YesNoCancel : MessageBox::Buttons::YesNo);
     switch (answer) {
     case MessageBox::Answer::Yes:

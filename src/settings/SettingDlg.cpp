@@ -7,6 +7,7 @@
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
@@ -17,17 +18,20 @@
 
 namespace {
 
-const char* const kReadFailedMessage = "The receiver's settings could not be read from the DB:\n%1";
-const char* const kSaveFailedMessage = "The settings could not be stored in the DB:\n%1\nNothing has been changed.";
-const char* const kDefaultFailedMessage =
-    "The default settings could not be copied in the DB:\n%1\nNothing has been changed.";
-const char* const kNoDefaultsMessage = "This file has no default settings.\nNothing has been changed.";
-const char* const kUnfitWorkingMessage =
-    "The stored settings hold a value that the receiver's format does not allow (%1 = %2).\n"
-    "They are left unchanged.";
-const char* const kUnfitDefaultMessage =
-    "The default settings hold a value that the receiver's format does not allow (%1 = %2).\n"
-    "The settings are left unchanged.";
+const char* const kReadFailedMessage =
+    QT_TRANSLATE_NOOP("SettingDlg", "The receiver's settings could not be read from the DB:\n%1");
+const char* const kSaveFailedMessage =
+    QT_TRANSLATE_NOOP("SettingDlg", "The settings could not be stored in the DB:\n%1\nNothing has been changed.");
+const char* const kDefaultFailedMessage = QT_TRANSLATE_NOOP(
+    "SettingDlg", "The default settings could not be copied in the DB:\n%1\nNothing has been changed.");
+const char* const kNoDefaultsMessage =
+    QT_TRANSLATE_NOOP("SettingDlg", "This file has no default settings.\nNothing has been changed.");
+const char* const kUnfitWorkingMessage = QT_TRANSLATE_NOOP(
+    "SettingDlg", "The stored settings hold a value that the receiver's format does not allow (%1 = %2).\n"
+                  "They are left unchanged.");
+const char* const kUnfitDefaultMessage = QT_TRANSLATE_NOOP(
+    "SettingDlg", "The default settings hold a value that the receiver's format does not allow (%1 = %2).\n"
+                  "The settings are left unchanged.");
 
 const char* const kUndoName = "Receiver settings";
 
@@ -53,7 +57,7 @@ QPushButton* NewButton(const QString& caption, const char* objectName, QWidget* 
 
 CSettingDlg::CSettingDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("settingDialog"));
-    setWindowTitle(QStringLiteral("Main Menu Setting"));
+    setWindowTitle(QCoreApplication::translate("SettingDlg", "Main Menu Setting"));
 
     const int rows = m_db.GetOptionInfo(g_option, kWorkingRow);
     m_loadResult = rows < 0 ? rows : 0;
@@ -68,14 +72,15 @@ CSettingDlg::CSettingDlg(QWidget* parent) : QDialog(parent) {
     m_userTab = new CUserTab(m_tabs);
     m_lockTab = new CLockTab(m_tabs);
     m_langTab = new CLangTab(m_tabs);
-    m_tabs->addTab(m_userTab, QStringLiteral("User's Setting"));
-    m_tabs->addTab(m_lockTab, QStringLiteral("Lock Control"));
-    m_tabs->addTab(m_langTab, QStringLiteral("Language "));
+    m_tabs->addTab(m_userTab, QCoreApplication::translate("SettingDlg", "User's Setting"));
+    m_tabs->addTab(m_lockTab, QCoreApplication::translate("SettingDlg", "Lock Control"));
+    m_tabs->addTab(m_langTab, QCoreApplication::translate("SettingDlg", "Language "));
 
-    QPushButton* okButton = NewButton(QStringLiteral("&OK"), "okButton", this);
+    QPushButton* okButton = NewButton(QCoreApplication::translate("SettingDlg", "&OK"), "okButton", this);
     okButton->setDefault(true);
-    QPushButton* defaultButton = NewButton(QStringLiteral("&Default"), "defaultButton", this);
-    QPushButton* cancelButton = NewButton(QStringLiteral("&Cancel"), "cancelButton", this);
+    QPushButton* defaultButton =
+        NewButton(QCoreApplication::translate("SettingDlg", "&Default"), "defaultButton", this);
+    QPushButton* cancelButton = NewButton(QCoreApplication::translate("SettingDlg", "&Cancel"), "cancelButton", this);
     connect(okButton, &QPushButton::clicked, this, &CSettingDlg::OnOk);
     connect(defaultButton, &QPushButton::clicked, this, &CSettingDlg::OnDefault);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -102,7 +107,8 @@ CSettingDlg::CSettingDlg(QWidget* parent) : QDialog(parent) {
 void CSettingDlg::Run(QWidget* parent) {
     CSettingDlg dlg(parent);
     if (dlg.LoadResult() != 0) {
-        MessageBox::Tell(parent, QString::fromLatin1(kReadFailedMessage).arg(SqliteText(dlg.LoadResult())));
+        MessageBox::Tell(
+            parent, QCoreApplication::translate("SettingDlg", kReadFailedMessage).arg(SqliteText(dlg.LoadResult())));
         return;
     }
     // One opening is one step of Edit > Undo, whether Default, OK or both stored.
@@ -145,7 +151,7 @@ void CSettingDlg::OnDefault() {
         if (rows < 0) {
             TellDbFailure(kDefaultFailedMessage, rows);
         } else {
-            MessageBox::Tell(this, QString::fromLatin1(kNoDefaultsMessage));
+            MessageBox::Tell(this, QCoreApplication::translate("SettingDlg", kNoDefaultsMessage));
         }
         return;
     }
@@ -181,11 +187,11 @@ bool CSettingDlg::RefuseUnfitRow(int16_t optionId, const char* message) {
         return false;
     }
     // A long text is cut for the box; the field's name says where to look.
-    MessageBox::Tell(this, QString::fromLatin1(message).arg(QString::fromStdString(field),
-                                                            QString::fromUtf8(value.c_str()).left(24)));
+    MessageBox::Tell(this, QCoreApplication::translate("SettingDlg", message)
+                               .arg(QString::fromStdString(field), QString::fromUtf8(value.c_str()).left(24)));
     return true;
 }
 
 void CSettingDlg::TellDbFailure(const char* message, int code) {
-    MessageBox::Tell(this, QString::fromLatin1(message).arg(SqliteText(code)));
+    MessageBox::Tell(this, QCoreApplication::translate("SettingDlg", message).arg(SqliteText(code)));
 }

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -42,7 +43,7 @@ QComboBox* CSettingPage::NewList(const char* objectName, const std::vector<ListI
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(objectName));
     for (const ListItem& item : items) {
-        list->addItem(QString::fromLatin1(item.text), int(item.value));
+        list->addItem(QCoreApplication::translate("SettingPage", item.text), int(item.value));
     }
     connect(list, &QComboBox::currentIndexChanged, this, [list, field](int index) {
         if (index >= 0) {

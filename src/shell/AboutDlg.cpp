@@ -1,5 +1,6 @@
 #include "shell/AboutDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QIcon>
@@ -8,14 +9,15 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Orvane"));
+    setWindowTitle(QCoreApplication::translate("AboutDlg", "About Orvane"));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("iconLabel"));
     icon->setPixmap(QIcon(QStringLiteral(":/icons/orvane.svg")).pixmap(48, 48));
-    auto* version = new QLabel(QStringLiteral("Melvex400 Orvane Version 1.0"), this);
+    auto* version = new QLabel(QCoreApplication::translate("AboutDlg", "Melvex400 Orvane Version 1.0"), this);
     version->setObjectName(QStringLiteral("versionLabel"));
-    auto* note = new QLabel(QStringLiteral("Channel list editor for the receiver's database"), this);
+    auto* note =
+        new QLabel(QCoreApplication::translate("AboutDlg", "Channel list editor for the receiver's database"), this);
     note->setObjectName(QStringLiteral("noteLabel"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));

@@ -1,5 +1,6 @@
 #include "shell/EmptyHint.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 
@@ -15,10 +16,11 @@ CEmptyHint::CEmptyHint(QWidget* host) : QLabel(host) {
 }
 
 void CEmptyHint::ShowFor(const QStringList& recentFiles) {
-    QString text = QStringLiteral("<p><b>No DB is open.</b></p><p>Open the receiver's DB file with File &gt; Open "
-                                  "(Ctrl+O), or fetch it from the receiver with File &gt; USB Upload.</p>");
+    QString text = QCoreApplication::translate(
+        "EmptyHint", "<p><b>No DB is open.</b></p><p>Open the receiver's DB file with File &gt; Open "
+                     "(Ctrl+O), or fetch it from the receiver with File &gt; USB Upload.</p>");
     if (!recentFiles.isEmpty()) {
-        text += QStringLiteral("<p>Recent files:");
+        text += QCoreApplication::translate("EmptyHint", "<p>Recent files:");
         for (const QString& path : recentFiles) {
             text += QStringLiteral("<br><a href=\"%1\">%2</a>")
                         .arg(path.toHtmlEscaped(), QDir::toNativeSeparators(path).toHtmlEscaped());

@@ -3,6 +3,7 @@
 #include "seams/PopupMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
@@ -141,7 +142,7 @@ void InstallHeaderMenus(QWidget* view, const QString& name, void (*reset)(QWidge
                 action->setData(column);
             }
             menu.addSeparator();
-            QAction* resetAction = menu.addAction(QStringLiteral("Reset Layout"));
+            QAction* resetAction = menu.addAction(QCoreApplication::translate("LayoutMemory", "Reset Layout"));
             resetAction->setObjectName(QStringLiteral("actionResetLayout"));
             QAction* chosen = PopupMenu::Exec(menu, header->mapToGlobal(point));
             if (chosen == resetAction) {

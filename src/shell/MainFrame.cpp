@@ -24,13 +24,16 @@
 #include "shell/RecentFileList.h"
 #include "shell/SplitterView.h"
 #include "shell/StatusCounts.h"
+#include "shell/Translations.h"
 #include "shell/UndoCommands.h"
 #include "shell/UsbCommands.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -230,36 +233,67 @@ void CMainFrame::BuildMenus() {
     BuildEditMenu();
     BuildViewMenu();
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));
-    connect(AddAction(tools, QStringLiteral("&Setting"), QStringLiteral("actionToolsSetting")), &QAction::triggered,
-            this, &CMainFrame::OnSetting);
+    connect(
+        AddAction(tools, QCoreApplication::translate("MainFrame", "&Setting"), QStringLiteral("actionToolsSetting")),
+        &QAction::triggered, this, &CMainFrame::OnSetting);
     (new CChannelTools(m_doc, this))->AddActions(tools);
 
-    // Nothing handles the Format and Language items, so they stay disabled.
-    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    // Nothing handles the Format items, so they stay disabled.
+    QMenu* format = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "F&ormat"));
     format->setObjectName(QStringLiteral("formatMenu"));
-    QMenu* import = format->addMenu(QStringLiteral("&Import"));
+    QMenu* import = format->addMenu(QCoreApplication::translate("MainFrame", "&Import"));
     import->setObjectName(QStringLiteral("importMenu"));
     import->menuAction()->setObjectName(QStringLiteral("actionFormatImport"));
-    AddAction(import, QStringLiteral("From SatcoDX"), QStringLiteral("actionImportSatcoDX"))->setEnabled(false);
+    AddAction(import, QCoreApplication::translate("MainFrame", "From SatcoDX"), QStringLiteral("actionImportSatcoDX"))
+        ->setEnabled(false);
     import->menuAction()->setEnabled(false);
-    AddAction(format, QStringLiteral("&Export"), QStringLiteral("actionFormatExport"))->setEnabled(false);
-    QMenu* language = menuBar()->addMenu(QStringLiteral("&Language"));
-    language->setObjectName(QStringLiteral("languageMenu"));
-    AddAction(language, QStringLiteral("&English"), QStringLiteral("actionLanguageEnglish"))->setEnabled(false);
+    AddAction(format, QCoreApplication::translate("MainFrame", "&Export"), QStringLiteral("actionFormatExport"))
+        ->setEnabled(false);
+    BuildLanguageMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    QAction* about = AddAction(help, QStringLiteral("&About Orvane"), QStringLiteral("actionAppAbout"));
+    QAction* about =
+        AddAction(help, QCoreApplication::translate("MainFrame", "&About Orvane"), QStringLiteral("actionAppAbout"));
     about->setIcon(ToolIcon("about"));
-    about->setToolTip(QStringLiteral("About"));
-    about->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
+    about->setToolTip(QCoreApplication::translate("MainFrame", "About"));
+    about->setStatusTip(
+        QCoreApplication::translate("MainFrame", "Display program information, version number and copyright"));
     connect(about, &QAction::triggered, this, &CMainFrame::ShowAbout);
 }
 
+void CMainFrame::BuildLanguageMenu() {
+    QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "&Language"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(menu);
+    const QString current = translations::Current();
+    for (const translations::Language& language : translations::Languages()) {
+        const QString code = QLatin1String(language.code);
+        const bool english = code == QLatin1String("en");
+        // English keeps its menu text; every other language is named in itself.
+        QAction* action = AddAction(
+            menu,
+            english ? QCoreApplication::translate("MainFrame", "&English") : QString::fromUtf8(language.nativeName),
+            english ? QStringLiteral("actionLanguageEnglish") : QStringLiteral("actionLanguage_") + code);
+        action->setCheckable(true);
+        action->setChecked(code == current);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code, name = QString::fromUtf8(language.nativeName)] {
+            translations::Remember(code);
+            if (code != translations::Current()) {
+                MessageBox::Tell(this,
+                                 QCoreApplication::translate("MainFrame", "The interface changes to %1 when Orvane "
+                                                                          "starts again.")
+                                     .arg(name));
+            }
+        });
+    }
+}
+
 void CMainFrame::BuildFileMenu() {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "&File"));
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
     struct Command {
         const char* text;
@@ -272,32 +306,37 @@ void CMainFrame::BuildFileMenu() {
         bool separatorAfter;
     };
     const Command commands[] = {
-        {"&New", "actionFileNew", QKeySequence(Qt::CTRL | Qt::Key_N), "new", "New", "Create a new document",
+        {QT_TRANSLATE_NOOP("MainFrame", "&New"), "actionFileNew", QKeySequence(Qt::CTRL | Qt::Key_N), "new",
+         QT_TRANSLATE_NOOP("MainFrame", "New"), QT_TRANSLATE_NOOP("MainFrame", "Create a new document"),
          [](COrvaneDoc& doc) { doc.FileNew(); }, false},
-        {"&Open", "actionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O), "open", "Open", "Open an existing document",
+        {QT_TRANSLATE_NOOP("MainFrame", "&Open"), "actionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O), "open",
+         QT_TRANSLATE_NOOP("MainFrame", "Open"), QT_TRANSLATE_NOOP("MainFrame", "Open an existing document"),
          [](COrvaneDoc& doc) { doc.FileOpen(); }, false},
-        {"&Close", "actionFileClose", QKeySequence(Qt::CTRL | Qt::Key_W), nullptr, nullptr, nullptr, nullptr, true},
-        {"&Save", "actionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S), "save", "Save", "Save the active document",
+        {QT_TRANSLATE_NOOP("MainFrame", "&Close"), "actionFileClose", QKeySequence(Qt::CTRL | Qt::Key_W), nullptr,
+         nullptr, nullptr, nullptr, true},
+        {QT_TRANSLATE_NOOP("MainFrame", "&Save"), "actionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S), "save",
+         QT_TRANSLATE_NOOP("MainFrame", "Save"), QT_TRANSLATE_NOOP("MainFrame", "Save the active document"),
          [](COrvaneDoc& doc) { doc.FileSave(); }, false},
-        {"Save &As...", "actionFileSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr, nullptr, nullptr,
+        {QT_TRANSLATE_NOOP("MainFrame", "Save &As..."), "actionFileSaveAs",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr, nullptr, nullptr,
          [](COrvaneDoc& doc) { doc.FileSaveAs(); }, true},
-        {"USB &Upload",
+        {QT_TRANSLATE_NOOP("MainFrame", "USB &Upload"),
          "actionUsbUpload",
          {},
          "upload",
-         "Upload",
-         "Transfer DB file from Settop",
+         QT_TRANSLATE_NOOP("MainFrame", "Upload"),
+         QT_TRANSLATE_NOOP("MainFrame", "Transfer DB file from Settop"),
          &UsbCommands::UsbUpload,
          false},
-        {"USB &Download",
+        {QT_TRANSLATE_NOOP("MainFrame", "USB &Download"),
          "actionUsbDownload",
          {},
          "download",
-         "Download",
-         "Transfer DB file to Settop",
+         QT_TRANSLATE_NOOP("MainFrame", "Download"),
+         QT_TRANSLATE_NOOP("MainFrame", "Transfer DB file to Settop"),
          &UsbCommands::UsbDownload,
          false},
-        {"Restore Receiver &Backup...",
+        {QT_TRANSLATE_NOOP("MainFrame", "Restore Receiver &Backup..."),
          "actionRestoreReceiverBackup",
          {},
          nullptr,
@@ -307,12 +346,12 @@ void CMainFrame::BuildFileMenu() {
          true},
     };
     for (const Command& command : commands) {
-        QAction* action =
-            AddAction(m_fileMenu, QLatin1String(command.text), QLatin1String(command.name), command.shortcut);
+        QAction* action = AddAction(m_fileMenu, QCoreApplication::translate("MainFrame", command.text),
+                                    QLatin1String(command.name), command.shortcut);
         if (command.icon != nullptr) {
             action->setIcon(ToolIcon(command.icon));
-            action->setToolTip(QLatin1String(command.tip));
-            action->setStatusTip(QLatin1String(command.prompt));
+            action->setToolTip(QCoreApplication::translate("MainFrame", command.tip));
+            action->setStatusTip(QCoreApplication::translate("MainFrame", command.prompt));
         }
         if (command.run != nullptr) {
             connect(action, &QAction::triggered, m_doc, [doc = m_doc, run = command.run] { run(*doc); });
@@ -325,17 +364,18 @@ void CMainFrame::BuildFileMenu() {
     connect(m_closeAction, &QAction::triggered, this, &CMainFrame::OnFileClose);
 
     // Shown greyed while the list is empty, as the receiver editor did.
-    m_recentPlaceholder = AddAction(m_fileMenu, QStringLiteral("Recent File"), QStringLiteral("actionRecentFile"));
+    m_recentPlaceholder = AddAction(m_fileMenu, QCoreApplication::translate("MainFrame", "Recent File"),
+                                    QStringLiteral("actionRecentFile"));
     m_recentPlaceholder->setEnabled(false);
     m_exitSeparator = m_fileMenu->addSeparator();
-    connect(AddAction(m_fileMenu, QStringLiteral("E&xit"), QStringLiteral("actionFileExit"),
+    connect(AddAction(m_fileMenu, QCoreApplication::translate("MainFrame", "E&xit"), QStringLiteral("actionFileExit"),
                       QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
     RebuildRecentFiles();
 }
 
 void CMainFrame::BuildEditMenu() {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     // Space and Del are only named here: the lists handle those keys themselves, some
     // differently from the menu command (the favourite list deletes entry by entry).
@@ -360,26 +400,26 @@ void CMainFrame::BuildEditMenu() {
 
 void CMainFrame::BuildViewMenu() {
     // The navigation bar's views by keyboard, and the way from pane to pane.
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
     const struct {
         const char* text;
         const char* name;
         Qt::Key key;
-    } views[] = {{"&Channel Edit", "actionViewChannelEdit", Qt::Key_1},
-                 {"&NIT Edit", "actionViewNitEdit", Qt::Key_2},
-                 {"&LNB Edit", "actionViewLnbEdit", Qt::Key_3}};
+    } views[] = {{QT_TRANSLATE_NOOP("MainFrame", "&Channel Edit"), "actionViewChannelEdit", Qt::Key_1},
+                 {QT_TRANSLATE_NOOP("MainFrame", "&NIT Edit"), "actionViewNitEdit", Qt::Key_2},
+                 {QT_TRANSLATE_NOOP("MainFrame", "&LNB Edit"), "actionViewLnbEdit", Qt::Key_3}};
     for (int i = 0; i < 3; ++i) {
-        QAction* action = AddAction(view, QLatin1String(views[i].text), QLatin1String(views[i].name),
-                                    QKeySequence(Qt::CTRL | views[i].key));
+        QAction* action = AddAction(view, QCoreApplication::translate("MainFrame", views[i].text),
+                                    QLatin1String(views[i].name), QKeySequence(Qt::CTRL | views[i].key));
         connect(action, &QAction::triggered, this, [this, i] { m_menuBar->RequestView(i); });
     }
     view->addSeparator();
-    connect(
-        AddAction(view, QStringLiteral("Next &Pane"), QStringLiteral("actionViewNextPane"), QKeySequence(Qt::Key_F6)),
-        &QAction::triggered, this, [this] { PaneFocus::Move(m_editingView, 1); });
-    connect(AddAction(view, QStringLiteral("P&revious Pane"), QStringLiteral("actionViewPreviousPane"),
-                      QKeySequence(Qt::SHIFT | Qt::Key_F6)),
+    connect(AddAction(view, QCoreApplication::translate("MainFrame", "Next &Pane"),
+                      QStringLiteral("actionViewNextPane"), QKeySequence(Qt::Key_F6)),
+            &QAction::triggered, this, [this] { PaneFocus::Move(m_editingView, 1); });
+    connect(AddAction(view, QCoreApplication::translate("MainFrame", "P&revious Pane"),
+                      QStringLiteral("actionViewPreviousPane"), QKeySequence(Qt::SHIFT | Qt::Key_F6)),
             &QAction::triggered, this, [this] { PaneFocus::Move(m_editingView, -1); });
 }
 
@@ -391,12 +431,16 @@ void CMainFrame::BuildFindCommands(QMenu* edit) {
         QKeySequence key;
         void (COrvaneView::*run)();
     } commands[] = {
-        {"&Find...", "actionEditFind", QKeySequence(Qt::CTRL | Qt::Key_F), &COrvaneView::ShowFindBar},
-        {"Find &Next", "actionEditFindNext", QKeySequence(Qt::Key_F3), &COrvaneView::FindNext},
-        {"Find &Previous", "actionEditFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3), &COrvaneView::FindPrevious},
+        {QT_TRANSLATE_NOOP("MainFrame", "&Find..."), "actionEditFind", QKeySequence(Qt::CTRL | Qt::Key_F),
+         &COrvaneView::ShowFindBar},
+        {QT_TRANSLATE_NOOP("MainFrame", "Find &Next"), "actionEditFindNext", QKeySequence(Qt::Key_F3),
+         &COrvaneView::FindNext},
+        {QT_TRANSLATE_NOOP("MainFrame", "Find &Previous"), "actionEditFindPrevious",
+         QKeySequence(Qt::SHIFT | Qt::Key_F3), &COrvaneView::FindPrevious},
     };
     for (const auto& command : commands) {
-        QAction* action = AddAction(edit, QLatin1String(command.text), QLatin1String(command.name), command.key);
+        QAction* action = AddAction(edit, QCoreApplication::translate("MainFrame", command.text),
+                                    QLatin1String(command.name), command.key);
         connect(action, &QAction::triggered, this, [this, run = command.run] {
             if (COrvaneView* channels = ChannelView()) {
                 (channels->*run)();
@@ -412,7 +456,7 @@ COrvaneView* CMainFrame::ChannelView() const {
 }
 
 void CMainFrame::BuildToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar = addToolBar(QCoreApplication::translate("MainFrame", "Standard"));
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
@@ -431,7 +475,7 @@ void CMainFrame::BuildToolBar() {
     QAction* renumber = m_editCommands->Action(EditCmd::Renumber);
     renumber->setIcon(ToolIcon("renumber"));
     m_toolBar->addAction(renumber);
-    m_toolBar->widgetForAction(renumber)->setAccessibleName(QStringLiteral("Renumber"));
+    m_toolBar->widgetForAction(renumber)->setAccessibleName(QCoreApplication::translate("MainFrame", "Renumber"));
     m_toolBar->addSeparator();
     m_toolBar->addAction(action("actionAppAbout"));
     for (QAction* toolAction : m_toolBar->actions()) {
@@ -451,7 +495,7 @@ void CMainFrame::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("mainStatusBar"));
     // The message pane: a prompt covers this label while it shows.
-    auto* ready = new QLabel(QStringLiteral("Ready"), bar);
+    auto* ready = new QLabel(QCoreApplication::translate("MainFrame", "Ready"), bar);
     ready->setObjectName(QStringLiteral("readyLabel"));
     bar->addWidget(ready, 1);
     m_statusCounts = new CStatusCounts(m_doc, bar);
@@ -516,7 +560,7 @@ QWidget* CMainFrame::CreateEditingView(int viewType) {
 
 void CMainFrame::SwitchView(int viewType) {
     if (m_editingView == nullptr) {
-        MessageBox::Tell(this, QString::fromLatin1(kNoViewMessage));
+        MessageBox::Tell(this, QCoreApplication::translate("MainFrame", kNoViewMessage));
         return;
     }
     if (viewType < kChannelContainer || viewType > kLnbView) {
@@ -608,7 +652,7 @@ void CMainFrame::OnFileClose() {
 
 void CMainFrame::OnSetting() {
     if (g_db == nullptr) {
-        MessageBox::Tell(this, QString::fromLatin1(kNoDbMessage));
+        MessageBox::Tell(this, NoDbMessage());
         return;
     }
     CSettingDlg::Run(this);

@@ -38,7 +38,7 @@ public:
     QWidget* ActiveView() const;
     CUndoCommands* UndoCommands() const { return m_undoCommands; }
 
-    static constexpr const char* kNoViewMessage = "Error in load view";
+    static constexpr const char* kNoViewMessage = QT_TRANSLATE_NOOP("MainFrame", "Error in load view");
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +51,8 @@ public:
 
 private:
     void BuildMenus();
+    // English and the catalogues; a choice is remembered and applies at the next start.
+    void BuildLanguageMenu();
     void BuildFileMenu();
     void BuildEditMenu();
     void BuildViewMenu();

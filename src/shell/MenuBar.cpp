@@ -4,6 +4,7 @@
 #include "seams/AppMessages.h"
 #include "seams/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
@@ -38,10 +39,10 @@ struct Entry {
 };
 
 constexpr Entry kEntries[CMenuBar::kButtonCount] = {
-    {"channelEdit", "Channel Edit", ":/icons/nav_channel.svg", 7},
-    {"nitEdit", "NIT Edit", ":/icons/nav_nit.svg", 54},
-    {"lnbEdit", "LNB Edit", ":/icons/nav_lnb.svg", 101},
-    {"setting", "Setting", ":/icons/nav_setting.svg", 148},
+    {"channelEdit", QT_TRANSLATE_NOOP("MenuBar", "Channel Edit"), ":/icons/nav_channel.svg", 7},
+    {"nitEdit", QT_TRANSLATE_NOOP("MenuBar", "NIT Edit"), ":/icons/nav_nit.svg", 54},
+    {"lnbEdit", QT_TRANSLATE_NOOP("MenuBar", "LNB Edit"), ":/icons/nav_lnb.svg", 101},
+    {"setting", QT_TRANSLATE_NOOP("MenuBar", "Setting"), ":/icons/nav_setting.svg", 148},
 };
 
 QPushButton* AddButton(QWidget* bar, const Entry& entry) {
@@ -49,11 +50,11 @@ QPushButton* AddButton(QWidget* bar, const Entry& entry) {
     button->setObjectName(QString::fromLatin1(entry.name) + QStringLiteral("Button"));
     button->setGeometry(DluX(kButtonLeft), DluY(entry.top), DluX(kButtonWidth), DluY(kButtonHeight));
     button->setIconSize(button->size() - QSize(8, 8));
-    button->setAccessibleName(QString::fromLatin1(entry.caption));
+    button->setAccessibleName(QCoreApplication::translate("MenuBar", entry.caption));
     // A click leaves the keyboard focus in the editing view, so its keys keep working.
     button->setFocusPolicy(Qt::NoFocus);
 
-    auto* label = new QLabel(QString::fromLatin1(entry.caption), bar);
+    auto* label = new QLabel(QCoreApplication::translate("MenuBar", entry.caption), bar);
     label->setObjectName(QString::fromLatin1(entry.name) + QStringLiteral("Label"));
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(DluX(kLabelLeft), DluY(entry.top + kLabelOffset), DluX(kLabelWidth), DluY(kLabelHeight));
@@ -98,7 +99,7 @@ void CMenuBar::OnInitialUpdate() {
 void CMenuBar::RequestView(int viewType) {
     // The LNB view edits its slots in memory and has nothing to show without a file.
     if (viewType == 2 && g_db == nullptr) {
-        MessageBox::Tell(this, QString::fromLatin1(kNoDbMessage));
+        MessageBox::Tell(this, NoDbMessage());
         return;
     }
     emit switchViewWanted(viewType);

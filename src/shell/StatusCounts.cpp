@@ -1,13 +1,15 @@
 #include "shell/StatusCounts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 CStatusCounts::CStatusCounts(COrvaneDoc* doc, QWidget* parent) : QLabel(parent), CDocView(doc) {
     setObjectName(QStringLiteral("countsLabel"));
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setToolTip(QStringLiteral("Channels in the file, of them TV and radio, and the entries of the current "
-                              "favourite group"));
+    setToolTip(QCoreApplication::translate("StatusCounts",
+                                           "Channels in the file, of them TV and radio, and the entries of the current "
+                                           "favourite group"));
     Refresh();
 }
 
@@ -36,12 +38,12 @@ void CStatusCounts::Refresh() {
     }
     const QLocale locale;
     QString text =
-        QStringLiteral("Channels: %1   TV: %2   Radio: %3")
+        QCoreApplication::translate("StatusCounts", "Channels: %1   TV: %2   Radio: %3")
             .arg(locale.toString(counts.channels), locale.toString(counts.tv), locale.toString(counts.radio));
     if (m_groupId > 0) {
         const int entries = m_db.CountFavEntries(m_groupId);
         if (entries >= 0) {
-            text += QStringLiteral("   Group: %1").arg(locale.toString(entries));
+            text += QCoreApplication::translate("StatusCounts", "   Group: %1").arg(locale.toString(entries));
         }
     }
     setText(text);

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -62,10 +63,12 @@ void CUndoCommands::UpdateActions() {
     const bool open = g_db != nullptr;
     m_undo->setEnabled(open && history.CanUndo());
     m_redo->setEnabled(open && history.CanRedo());
-    m_undo->setText(history.CanUndo() ? QStringLiteral("&Undo %1").arg(MenuName(history.UndoName()))
-                                      : QStringLiteral("&Undo"));
-    m_redo->setText(history.CanRedo() ? QStringLiteral("&Redo %1").arg(MenuName(history.RedoName()))
-                                      : QStringLiteral("&Redo"));
+    m_undo->setText(history.CanUndo()
+                        ? QCoreApplication::translate("UndoCommands", "&Undo %1").arg(MenuName(history.UndoName()))
+                        : QCoreApplication::translate("UndoCommands", "&Undo"));
+    m_redo->setText(history.CanRedo()
+                        ? QCoreApplication::translate("UndoCommands", "&Redo %1").arg(MenuName(history.RedoName()))
+                        : QCoreApplication::translate("UndoCommands", "&Redo"));
 }
 
 void CUndoCommands::Undo() {
@@ -96,9 +99,12 @@ void CUndoCommands::Travel(bool undo) {
         rc = undo ? history.Undo() : history.Redo();
     }
     if (rc != 0) {
-        MessageBox::Tell(m_dialogParent, QStringLiteral("\"%1 %2\" could not be done: the DB is busy or cannot be "
-                                                        "written (SQLite error %3).\nThe DB is as it was.")
-                                             .arg(undo ? QStringLiteral("Undo") : QStringLiteral("Redo"), name)
+        MessageBox::Tell(m_dialogParent, QCoreApplication::translate(
+                                             "UndoCommands", "\"%1 %2\" could not be done: the DB is busy or cannot be "
+                                                             "written (SQLite error %3).\nThe DB is as it was.")
+                                             .arg(undo ? QCoreApplication::translate("UndoCommands", "Undo")
+                                                       : QCoreApplication::translate("UndoCommands", "Redo"),
+                                                  name)
                                              .arg(-rc));
         return;
     }

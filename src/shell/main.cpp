@@ -1,4 +1,5 @@
 #include "shell/OrvaneApp.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     COrvaneApp::SelectSettingsStore();
+    translations::Install(translations::Chosen());
     COrvaneApp app;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -2,6 +2,7 @@
 
 #include "seams/FileChooser.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,7 +12,7 @@ void CFolderPicker::SetTitle(const char* title) {
     if (title == nullptr) {
         return;
     }
-    QString text = QString::fromUtf8(title);
+    QString text = QCoreApplication::translate("FolderPicker", title);
     // The receiver editor's title buffer holds 259 characters.
     text.truncate(static_cast<qsizetype>(kFolderPathSize - 1));
     m_title = text;

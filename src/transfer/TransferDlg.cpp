@@ -1,6 +1,7 @@
 #include "TransferDlg.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMetaObject>
@@ -28,10 +29,10 @@ void CTransferDlg::AddProgressAndButtons(QBoxLayout* layout, const QString& prog
     layout->addWidget(label);
     layout->addWidget(m_progressBar);
 
-    m_startButton = new QPushButton(QStringLiteral("Start(&S)"), this);
+    m_startButton = new QPushButton(QCoreApplication::translate("TransferDlg", "Start(&S)"), this);
     m_startButton->setObjectName(QStringLiteral("startButton"));
     m_startButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel(&C)"), this);
+    m_cancelButton = new QPushButton(QCoreApplication::translate("TransferDlg", "Cancel(&C)"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -103,7 +104,9 @@ void CTransferDlg::reject() {
         QDialog::reject();
         return;
     }
-    if (!m_stopAsked && MessageBox::AskDefaultNo(this, QStringLiteral("Stop the transfer after the current chunk?"))) {
+    if (!m_stopAsked &&
+        MessageBox::AskDefaultNo(
+            this, QCoreApplication::translate("TransferDlg", "Stop the transfer after the current chunk?"))) {
         m_stopAsked = true;
     }
 }

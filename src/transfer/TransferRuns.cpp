@@ -6,6 +6,7 @@
 
 #include "ReceiverBackups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,7 +31,7 @@ constexpr const char* kDownloadHeaderName = "edit_db.dat";
 // The receiver is asked for its database under this name, whatever the PC calls the file.
 constexpr const char* kUploadHeaderName = "db.dat";
 
-const char* const kFileOpenFailed = "File Opened failed!";
+const char* const kFileOpenFailed = QT_TRANSLATE_NOOP("TransferRuns", "File Opened failed!");
 
 // A pipe read that succeeds with no bytes is retried this often before it counts as a
 // failed read, so a receiver that sends nothing cannot hold the worker for ever.
@@ -68,22 +69,23 @@ QStringList SendFile(int file, uint32_t length, const CDeviceHandle& device, con
     while (position < length) {
         if (stop && stop()) {
             stopped = true;
-            return {QStringLiteral("The download was stopped after %1 of %2 bytes.")
+            return {QCoreApplication::translate("TransferRuns", "The download was stopped after %1 of %2 bytes.")
                         .arg(GroupedNumber(position), GroupedNumber(length))};
         }
         const std::size_t wanted = std::min<uint64_t>(length - position, buffer.size());
         const ssize_t count = ReadSome(file, buffer.data(), wanted);
         if (count <= 0) {
-            return {QStringLiteral("Reading the file failed! The DB file was not sent completely.")};
+            return {QCoreApplication::translate("TransferRuns",
+                                                "Reading the file failed! The DB file was not sent completely.")};
         }
         const auto chunk = static_cast<uint16_t>(count);
         if (!SendChunkRequest(device, kRequestChunkToReceiver, chunk)) {
-            return {QStringLiteral("Requesting data transfer on PIPE03 failed!")};
+            return {QCoreApplication::translate("TransferRuns", "Requesting data transfer on PIPE03 failed!")};
         }
         uint32_t written = 0;
         if (!platform::WritePipe(pipe, {buffer.data(), chunk}, written) || written != chunk) {
             RecoverPipe(pipe);
-            return {QStringLiteral("Writing PIPE03 failed!")};
+            return {QCoreApplication::translate("TransferRuns", "Writing PIPE03 failed!")};
         }
         position += chunk;
         progress(position, length);
@@ -118,24 +120,26 @@ Received ReceiveFile(int file, uint32_t size, const QString& path, const CDevice
     while (received.bytes < size) {
         if (stop && stop()) {
             received.stopped = true;
-            received.messages << QStringLiteral("The upload was stopped after %1 of %2 bytes.")
+            received.messages << QCoreApplication::translate("TransferRuns",
+                                                             "The upload was stopped after %1 of %2 bytes.")
                                      .arg(GroupedNumber(received.bytes), GroupedNumber(size));
             return received;
         }
         const auto chunk = static_cast<uint16_t>(std::min<uint64_t>(size - received.bytes, buffer.size()));
         if (!SendChunkRequest(device, kRequestChunkFromReceiver, chunk)) {
-            received.messages << QStringLiteral("Requesting data transfer on PIPE02 failed!");
+            received.messages << QCoreApplication::translate("TransferRuns",
+                                                             "Requesting data transfer on PIPE02 failed!");
             return received;
         }
         uint32_t read = 0;
         if (!ReadChunk(pipe, {buffer.data(), chunk}, read)) {
             RecoverPipe(pipe);
-            received.messages << QStringLiteral("Reading PIPE02 failed!");
+            received.messages << QCoreApplication::translate("TransferRuns", "Reading PIPE02 failed!");
             return received;
         }
         // A file that does not take the bytes is no copy of the receiver's database.
         if (!WriteAll(file, buffer.data(), read)) {
-            received.messages << QStringLiteral("Writing %1 failed!").arg(path);
+            received.messages << QCoreApplication::translate("TransferRuns", "Writing %1 failed!").arg(path);
             return received;
         }
         received.bytes += read;
@@ -152,7 +156,7 @@ QString AnnounceDownload(const std::string& nativePath, uint32_t& length) {
     }
     const std::optional<uint32_t> size = FileSize(nativePath);
     if (!size) {
-        return QString::fromLatin1(kFileOpenFailed);
+        return QCoreApplication::translate("TransferRuns", kFileOpenFailed);
     }
     length = *size;
     if (!Announce(kRequestAnnounceDownload, kDownloadHeaderName, length)) {
@@ -165,11 +169,12 @@ RunEnd SendToReceiver(const std::string& nativePath, uint32_t length, const Prog
     RunEnd end;
     const platform::CUniqueFd file = OpenForReading(nativePath);
     if (!file) {
-        end.messages << QString::fromLatin1(kFileOpenFailed);
+        end.messages << QCoreApplication::translate("TransferRuns", kFileOpenFailed);
     } else if (const CDeviceHandle pipe = OpenDevicePipe(kPipeToReceiver); !pipe) {
-        end.messages << QStringLiteral("Open driver failed! Can't write to PIPE03.");
+        end.messages << QCoreApplication::translate("TransferRuns", "Open driver failed! Can't write to PIPE03.");
     } else if (const CDeviceHandle device = OpenUsbDevice(); !device) {
-        end.messages << QStringLiteral("Open device handle failed! Can't write to PIPE03.");
+        end.messages << QCoreApplication::translate("TransferRuns",
+                                                    "Open device handle failed! Can't write to PIPE03.");
     } else {
         end.messages = SendFile(file.Get(), length, device, pipe, progress, stop, end.bytes, end.stopped);
         end.ran = true;
@@ -186,7 +191,8 @@ QString ChooseUploadFile(const QString& folder, QString& fullPath, std::string& 
         std::string native = Native(candidate);
         // Refused rather than cut: the caller's buffer takes the path whole or not at all.
         if (native.size() >= kUploadPathLimit) {
-            return QStringLiteral("The path %1 is too long; it must be shorter than %2 bytes.")
+            return QCoreApplication::translate("TransferRuns",
+                                               "The path %1 is too long; it must be shorter than %2 bytes.")
                 .arg(candidate)
                 .arg(kUploadPathLimit);
         }
@@ -194,7 +200,7 @@ QString ChooseUploadFile(const QString& folder, QString& fullPath, std::string& 
         const platform::CUniqueFd file(::open(native.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
         struct stat info {};
         if (!file || ::fstat(file.Get(), &info) != 0) {
-            return QStringLiteral("Can't open file.");
+            return QCoreApplication::translate("TransferRuns", "Can't open file.");
         }
         if (info.st_size == 0) {
             fullPath = candidate;
@@ -208,7 +214,7 @@ QString AnnounceUpload(uint32_t& size) {
     std::array<uint8_t, 4> sizeBytes{};
     // Fewer than four bytes would leave part of the size unset.
     if (USBRead(kRequestDatabaseSize, sizeBytes.size(), sizeBytes.data()) < static_cast<int>(sizeBytes.size())) {
-        return QStringLiteral("Can not get file size from STB!");
+        return QCoreApplication::translate("TransferRuns", "Can not get file size from STB!");
     }
     size = uint32_t(sizeBytes[0]) << 24 | uint32_t(sizeBytes[1]) << 16 | uint32_t(sizeBytes[2]) << 8 |
            uint32_t(sizeBytes[3]);
@@ -226,9 +232,10 @@ RunEnd ReceiveFromReceiver(const std::string& nativePath, uint32_t size, const P
     if (!file) {
         // The receiver editor stays silent here.
     } else if (const CDeviceHandle pipe = OpenDevicePipe(kPipeFromReceiver); !pipe) {
-        end.messages << QStringLiteral("Open driver failed! Can't write to PIPE02.");
+        end.messages << QCoreApplication::translate("TransferRuns", "Open driver failed! Can't write to PIPE02.");
     } else if (const CDeviceHandle device = OpenUsbDevice(); !device) {
-        end.messages << QStringLiteral("Open device handle failed! Can't write to PIPE02.");
+        end.messages << QCoreApplication::translate("TransferRuns",
+                                                    "Open device handle failed! Can't write to PIPE02.");
     } else {
         const QString path = QFile::decodeName(QByteArray::fromStdString(nativePath));
         const Received received = ReceiveFile(file.Get(), size, path, device, pipe, progress, stop);
@@ -242,8 +249,9 @@ RunEnd ReceiveFromReceiver(const std::string& nativePath, uint32_t size, const P
         } else if (!end.complete) {
             // A part of the database is not handed on as if it were the whole.
             end.messages = received.messages;
-            end.messages << QStringLiteral("The DB file was not received completely: %1 of %2 bytes arrived. "
-                                           "They are kept in %3, which is not opened.")
+            end.messages << QCoreApplication::translate(
+                                "TransferRuns", "The DB file was not received completely: %1 of %2 bytes arrived. "
+                                                "They are kept in %3, which is not opened.")
                                 .arg(received.bytes)
                                 .arg(size)
                                 .arg(path);
@@ -256,7 +264,7 @@ RunEnd FetchReceiverDb(const std::string& nativePath, const Progress& progress, 
     RunEnd end;
     const QString path = QFile::decodeName(QByteArray::fromStdString(nativePath));
     if (!platform::CUniqueFd(::open(nativePath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600))) {
-        end.messages << QStringLiteral("%1 cannot be written.").arg(path);
+        end.messages << QCoreApplication::translate("TransferRuns", "%1 cannot be written.").arg(path);
         return end;
     }
     uint32_t size = 0;
@@ -311,8 +319,9 @@ void AddFailure(QStringList& messages, const QStringList& failure, const QString
     }
 }
 
-const char* const kUnchangedNext =
-    "Nothing was sent; the receiver keeps its list. Check that it is on and connected, then press Start again.";
+const char* const kUnchangedNext = QT_TRANSLATE_NOOP(
+    "TransferRuns",
+    "Nothing was sent; the receiver keeps its list. Check that it is on and connected, then press Start again.");
 
 } // namespace
 
@@ -324,8 +333,9 @@ DownloadReport RunDownload(const DownloadPlan& plan, const Progress& progress, c
         const std::string path = NewBackupPath(plan.backupFolder, error);
         if (path.empty()) {
             AddFailure(report.messages, {QString::fromStdString(error)},
-                       QStringLiteral("Nothing was sent. Make the folder writable, or clear \"Back up the "
-                                      "receiver's list first\" to send without a backup."));
+                       QCoreApplication::translate("TransferRuns",
+                                                   "Nothing was sent. Make the folder writable, or clear \"Back up the "
+                                                   "receiver's list first\" to send without a backup."));
             return report;
         }
         // Fetched under a temporary name, so a broken fetch never looks like a backup.
@@ -338,8 +348,8 @@ DownloadReport RunDownload(const DownloadPlan& plan, const Progress& progress, c
                 report.messages << backup.messages;
             } else {
                 AddFailure(report.messages, backup.messages,
-                           QStringLiteral("The backup of the receiver's list failed. ") +
-                               QLatin1String(kUnchangedNext));
+                           QCoreApplication::translate("TransferRuns", "The backup of the receiver's list failed. ") +
+                               QCoreApplication::translate("TransferRuns", kUnchangedNext));
             }
             return report;
         }
@@ -348,7 +358,8 @@ DownloadReport RunDownload(const DownloadPlan& plan, const Progress& progress, c
         log.Add(QStringLiteral("backup: %1 bytes into %2").arg(GroupedNumber(backup.bytes), FromNative(path)));
     }
     if (!Announce(kRequestAnnounceDownload, kDownloadHeaderName, plan.length)) {
-        AddFailure(report.messages, {NotConnectedMessage()}, QLatin1String(kUnchangedNext));
+        AddFailure(report.messages, {NotConnectedMessage()},
+                   QCoreApplication::translate("TransferRuns", kUnchangedNext));
         return report;
     }
     report.announced = true;
@@ -364,10 +375,12 @@ DownloadReport RunDownload(const DownloadPlan& plan, const Progress& progress, c
         report.stopped = sent.stopped;
         report.mayBeIncomplete = sent.ran;
         AddFailure(report.messages, sent.messages,
-                   sent.ran ? QStringLiteral("The receiver may hold an incomplete list. Send the backup "
-                                             "(File > Restore Receiver Backup...) or this file again.")
-                            : QStringLiteral("Nothing was sent; the receiver keeps its list. Press Start "
-                                             "to try again."));
+                   sent.ran ? QCoreApplication::translate("TransferRuns",
+                                                          "The receiver may hold an incomplete list. Send the backup "
+                                                          "(File > Restore Receiver Backup...) or this file again.")
+                            : QCoreApplication::translate("TransferRuns",
+                                                          "Nothing was sent; the receiver keeps its list. Press Start "
+                                                          "to try again."));
         return report;
     }
     report.sent = true;
@@ -380,25 +393,30 @@ DownloadReport RunDownload(const DownloadPlan& plan, const Progress& progress, c
         if (!read.complete) {
             report.stopped = read.stopped;
             AddFailure(report.messages, read.messages,
-                       QStringLiteral("The file was sent but not read back. Fetch the receiver's list with "
-                                      "USB Upload to check it."));
-            readBackText = QStringLiteral("not read back");
+                       QCoreApplication::translate(
+                           "TransferRuns", "The file was sent but not read back. Fetch the receiver's list with "
+                                           "USB Upload to check it."));
+            readBackText = QCoreApplication::translate("TransferRuns", "not read back");
         } else {
             report.readBack = CompareDatabases(plan.file, readPath);
             readBackText = QString::fromStdString(DescribeReadBack(*report.readBack));
             if (report.readBack->kind == ReadBackOutcome::Kind::Differs ||
                 report.readBack->kind == ReadBackOutcome::Kind::Unreadable) {
                 AddFailure(report.messages,
-                           {QStringLiteral("The receiver's list is not what was sent: %1.").arg(readBackText)},
-                           QStringLiteral("Send the file again; if the difference stays, the receiver "
-                                          "changes the list itself."));
+                           {QCoreApplication::translate("TransferRuns", "The receiver's list is not what was sent: %1.")
+                                .arg(readBackText)},
+                           QCoreApplication::translate("TransferRuns",
+                                                       "Send the file again; if the difference stays, the receiver "
+                                                       "changes the list itself."));
             }
         }
         log.Add(QStringLiteral("read-back: ") + readBackText);
     }
-    report.result = QStringLiteral("Sent %1 bytes in %2 s").arg(GroupedNumber(plan.length)).arg(sendSeconds, 0, 'f', 1);
+    report.result = QCoreApplication::translate("TransferRuns", "Sent %1 bytes in %2 s")
+                        .arg(GroupedNumber(plan.length))
+                        .arg(sendSeconds, 0, 'f', 1);
     if (!readBackText.isEmpty()) {
-        report.result += QStringLiteral("; read back: ") + readBackText;
+        report.result += QCoreApplication::translate("TransferRuns", "; read back: ") + readBackText;
     }
     return report;
 }

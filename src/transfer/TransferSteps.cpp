@@ -4,6 +4,7 @@
 #include "usblib/UsbRecords.h"
 #include "usblib/platform/DeviceSetup.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fcntl.h>
@@ -13,7 +14,8 @@ namespace transfer {
 
 QString NotConnectedMessage() {
     const std::string problem = platform::DeviceFolderProblem(platform::DeviceBaseFolder(), kReceiverInterfaceGuid);
-    return problem.empty() ? QString::fromLatin1(kNotConnected) : QString::fromLocal8Bit(problem.c_str());
+    return problem.empty() ? QCoreApplication::translate("TransferSteps", kNotConnected)
+                           : QString::fromLocal8Bit(problem.c_str());
 }
 
 bool Announce(uint32_t code, const char* name, uint32_t size) {

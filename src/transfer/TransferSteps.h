@@ -3,6 +3,7 @@
 // the workers, and the texts the dialogs show.
 #include "usblib/platform/UniqueFd.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 namespace transfer {
 
-inline constexpr const char* kNotConnected = "USB is not connected. Try again!";
+inline constexpr const char* kNotConnected = QT_TRANSLATE_NOOP("TransferSteps", "USB is not connected. Try again!");
 
 // What the dialogs say when the receiver does not answer: why the device folder is not
 // used when it is not private, otherwise kNotConnected.

@@ -11,6 +11,7 @@
 #include "usblib/Kivra.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,37 +20,39 @@
 #include <QVBoxLayout>
 
 CUsbDownloadDlg::CUsbDownloadDlg(QWidget* parent, const QString& currentDbPath)
-    : CTransferDlg(parent, QStringLiteral("USB Download")), m_bFromFile(g_db == nullptr),
+    : CTransferDlg(parent, QCoreApplication::translate("UsbDownloadDlg", "USB Download")), m_bFromFile(g_db == nullptr),
       m_strCurrentDbPath(currentDbPath) {
     auto* layout = new QVBoxLayout(this);
-    m_fromFileCheck = new QCheckBox(QStringLiteral("Download from file(&D)"), this);
+    m_fromFileCheck = new QCheckBox(QCoreApplication::translate("UsbDownloadDlg", "Download from file(&D)"), this);
     m_fromFileCheck->setObjectName(QStringLiteral("downloadFromFileCheckBox"));
     m_fromFileCheck->setChecked(m_bFromFile);
     layout->addWidget(m_fromFileCheck);
 
-    m_localFileGroup = new QGroupBox(QStringLiteral("Local file"), this);
+    m_localFileGroup = new QGroupBox(QCoreApplication::translate("UsbDownloadDlg", "Local file"), this);
     m_localFileGroup->setObjectName(QStringLiteral("localFileGroupBox"));
     auto* fileRow = new QHBoxLayout(m_localFileGroup);
     m_filePathEdit = new QLineEdit(m_localFileGroup);
     m_filePathEdit->setObjectName(QStringLiteral("filePathEdit"));
     // Start sends the file chosen with File(&F), so the field only shows it.
     m_filePathEdit->setReadOnly(true);
-    m_fileButton = new QPushButton(QStringLiteral("File(&F)"), m_localFileGroup);
+    m_fileButton = new QPushButton(QCoreApplication::translate("UsbDownloadDlg", "File(&F)"), m_localFileGroup);
     m_fileButton->setObjectName(QStringLiteral("fileButton"));
     fileRow->addWidget(m_filePathEdit);
     fileRow->addWidget(m_fileButton);
     layout->addWidget(m_localFileGroup);
 
-    m_backupCheck = new QCheckBox(QStringLiteral("Back up the receiver's list first"), this);
+    m_backupCheck =
+        new QCheckBox(QCoreApplication::translate("UsbDownloadDlg", "Back up the receiver's list first"), this);
     m_backupCheck->setObjectName(QStringLiteral("backupCheckBox"));
     m_backupCheck->setChecked(true);
     layout->addWidget(m_backupCheck);
-    m_readBackCheck = new QCheckBox(QStringLiteral("Read the list back and compare"), this);
+    m_readBackCheck =
+        new QCheckBox(QCoreApplication::translate("UsbDownloadDlg", "Read the list back and compare"), this);
     m_readBackCheck->setObjectName(QStringLiteral("readBackCheckBox"));
     m_readBackCheck->setChecked(true);
     layout->addWidget(m_readBackCheck);
 
-    AddProgressAndButtons(layout, QStringLiteral("Download Progress"));
+    AddProgressAndButtons(layout, QCoreApplication::translate("UsbDownloadDlg", "Download Progress"));
     ApplyFromFileState();
 
     connect(m_fromFileCheck, &QCheckBox::clicked, this, &CUsbDownloadDlg::OnDownloadFromFile);
@@ -67,7 +70,8 @@ void CUsbDownloadDlg::OnDownloadFromFile() {
 
 void CUsbDownloadDlg::OnFile() {
     const QString path =
-        FileChooser::GetOpenFileName(this, QStringLiteral("Open"), QStringLiteral("DB File(*.dat);;All Files(*.*)"));
+        FileChooser::GetOpenFileName(this, QCoreApplication::translate("UsbDownloadDlg", "Open"),
+                                     QCoreApplication::translate("UsbDownloadDlg", "DB File(*.dat);;All Files(*.*)"));
     if (path.isEmpty()) {
         return;
     }
@@ -92,7 +96,8 @@ QString CUsbDownloadDlg::FileToSend() const {
 void CUsbDownloadDlg::OnStart() {
     // Checked with no file chosen is refused too, rather than sending whatever was open.
     if (FileToSend().isEmpty()) {
-        MessageBox::Tell(this, QStringLiteral("Please open or select your DB file first."));
+        MessageBox::Tell(this,
+                         QCoreApplication::translate("UsbDownloadDlg", "Please open or select your DB file first."));
         return;
     }
     // Probed first, so the question is asked only of a receiver that answers.
@@ -100,8 +105,10 @@ void CUsbDownloadDlg::OnStart() {
         MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
-    if (!MessageBox::AskDefaultNo(this, QStringLiteral("If you download this DB file, then the existing DB in the "
-                                                       "STB will be deleted. is deleted. Are you sure to continue?"))) {
+    if (!MessageBox::AskDefaultNo(
+            this, QCoreApplication::translate("UsbDownloadDlg",
+                                              "If you download this DB file, then the existing DB in the "
+                                              "STB will be deleted. is deleted. Are you sure to continue?"))) {
         return;
     }
     if (!m_bFromFile) {
@@ -110,14 +117,16 @@ void CUsbDownloadDlg::OnStart() {
     m_nativeFilePath = transfer::Native(m_strFilePath);
     const std::optional<uint32_t> length = transfer::FileSize(m_nativeFilePath);
     if (!length) {
-        MessageBox::Tell(this, QStringLiteral("File Opened failed!"));
+        MessageBox::Tell(this, QCoreApplication::translate("UsbDownloadDlg", "File Opened failed!"));
         return;
     }
     // The receiver replaces its list with whatever it gets: a file that fails the checks is not sent.
     if (const std::vector<std::string> problems = transfer::ReceiverFileProblems(m_nativeFilePath); !problems.empty()) {
-        MessageBox::Tell(this, QStringLiteral("The file %1 is not sent: %2.\nRepair it (orvane-cli check names every "
+        MessageBox::Tell(
+            this, QCoreApplication::translate("UsbDownloadDlg",
+                                              "The file %1 is not sent: %2.\nRepair it (orvane-cli check names every "
                                               "problem) or choose another file.")
-                                   .arg(m_strFilePath, QString::fromStdString(problems.front())));
+                      .arg(m_strFilePath, QString::fromStdString(problems.front())));
         return;
     }
     m_dwFileLength = *length;
@@ -148,15 +157,16 @@ unsigned CUsbDownloadDlg::DownloadThreadProc(CUsbDownloadDlg* dlg) {
 bool CUsbDownloadDlg::OfferBackup() {
     const QString backup = QFile::decodeName(QByteArray::fromStdString(m_report.backupPath));
     if (MessageBox::Show(this,
-                         QStringLiteral("The receiver may hold an incomplete list. Send the backup of its list "
-                                        "taken before this download (%1)?")
+                         QCoreApplication::translate(
+                             "UsbDownloadDlg", "The receiver may hold an incomplete list. Send the backup of its list "
+                                               "taken before this download (%1)?")
                              .arg(backup),
                          MessageBox::Buttons::YesNo) != MessageBox::Answer::Yes) {
         return false;
     }
     const std::optional<uint32_t> length = transfer::FileSize(m_report.backupPath);
     if (!length) {
-        MessageBox::Tell(this, QStringLiteral("File Opened failed!"));
+        MessageBox::Tell(this, QCoreApplication::translate("UsbDownloadDlg", "File Opened failed!"));
         return false;
     }
     // The backup is the receiver's own list: no new backup of what may be a part.

@@ -6,6 +6,7 @@
 #include "usblib/Kivra.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,25 +21,25 @@
 #include <cstring>
 
 CUsbUploadDlg::CUsbUploadDlg(QWidget* parent, std::span<char, kUploadPathSize> result)
-    : CTransferDlg(parent, QStringLiteral("USB Upload")), m_result(result) {
+    : CTransferDlg(parent, QCoreApplication::translate("UsbUploadDlg", "USB Upload")), m_result(result) {
     auto* layout = new QVBoxLayout(this);
-    auto* folderGroup = new QGroupBox(QStringLiteral("Local directory"), this);
+    auto* folderGroup = new QGroupBox(QCoreApplication::translate("UsbUploadDlg", "Local directory"), this);
     folderGroup->setObjectName(QStringLiteral("localDirectoryGroupBox"));
     auto* folderRow = new QHBoxLayout(folderGroup);
     m_folderEdit = new QLineEdit(folderGroup);
     m_folderEdit->setObjectName(QStringLiteral("folderEdit"));
-    m_browseButton = new QPushButton(QStringLiteral("Browse(&B)"), folderGroup);
+    m_browseButton = new QPushButton(QCoreApplication::translate("UsbUploadDlg", "Browse(&B)"), folderGroup);
     m_browseButton->setObjectName(QStringLiteral("browseButton"));
     folderRow->addWidget(m_folderEdit);
     folderRow->addWidget(m_browseButton);
     layout->addWidget(folderGroup);
 
-    m_openUploadCheck = new QCheckBox(QStringLiteral("Open Upload DB file(&O)"), this);
+    m_openUploadCheck = new QCheckBox(QCoreApplication::translate("UsbUploadDlg", "Open Upload DB file(&O)"), this);
     m_openUploadCheck->setObjectName(QStringLiteral("openUploadCheckBox"));
     m_openUploadCheck->setChecked(m_bOpenAfterUpload);
     layout->addWidget(m_openUploadCheck);
 
-    AddProgressAndButtons(layout, QStringLiteral("Upload Progress"));
+    AddProgressAndButtons(layout, QCoreApplication::translate("UsbUploadDlg", "Upload Progress"));
 
     connect(m_browseButton, &QPushButton::clicked, this, &CUsbUploadDlg::OnBrowse);
     connect(m_openUploadCheck, &QCheckBox::clicked, this, &CUsbUploadDlg::OnOpenUpload);
@@ -49,7 +50,7 @@ CUsbUploadDlg::~CUsbUploadDlg() {
 }
 
 void CUsbUploadDlg::OnBrowse() {
-    m_folderPicker.SetTitle("Selecte the folder to save file.");
+    m_folderPicker.SetTitle(QT_TRANSLATE_NOOP("FolderPicker", "Selecte the folder to save file."));
     std::array<char, kFolderPathSize> path{};
     switch (m_folderPicker.Choose(this, path)) {
     case CFolderPicker::PathWritten:
@@ -57,8 +58,10 @@ void CUsbUploadDlg::OnBrowse() {
         m_folderEdit->setText(m_strFolder);
         break;
     case CFolderPicker::NoPath:
-        MessageBox::Show(this, QStringLiteral("Can not return a path for the selected item!"), MessageBox::Buttons::Ok,
-                         MessageBox::Icon::Error, QStringLiteral("Error Message"));
+        MessageBox::Show(this,
+                         QCoreApplication::translate("UsbUploadDlg", "Can not return a path for the selected item!"),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Error,
+                         QCoreApplication::translate("UsbUploadDlg", "Error Message"));
         break;
     case CFolderPicker::Cancelled:
         break;
@@ -75,7 +78,7 @@ void CUsbUploadDlg::OnStart() {
     // The folder shown is the folder used, typed or browsed to.
     m_strFolder = m_folderEdit->text();
     if (m_strFolder.isEmpty()) {
-        MessageBox::Tell(this, QStringLiteral("Please select the folder first."));
+        MessageBox::Tell(this, QCoreApplication::translate("UsbUploadDlg", "Please select the folder first."));
         return;
     }
     if (GetFirmVer() == 0) {
@@ -102,16 +105,21 @@ bool CUsbUploadDlg::FolderReady() {
         return true;
     }
     if (folder.exists()) {
-        MessageBox::Tell(this, QStringLiteral("%1 is not a folder. Please select a folder.").arg(m_strFolder));
+        MessageBox::Tell(this,
+                         QCoreApplication::translate("UsbUploadDlg", "%1 is not a folder. Please select a folder.")
+                             .arg(m_strFolder));
         return false;
     }
     if (!MessageBox::AskYesNo(
-            this, QStringLiteral("The folder %1 does not exist. Do you want to create it?").arg(m_strFolder),
+            this,
+            QCoreApplication::translate("UsbUploadDlg", "The folder %1 does not exist. Do you want to create it?")
+                .arg(m_strFolder),
             MessageBox::Icon::Question)) {
         return false;
     }
     if (!QDir().mkpath(m_strFolder)) {
-        MessageBox::Tell(this, QStringLiteral("The folder %1 could not be created.").arg(m_strFolder));
+        MessageBox::Tell(
+            this, QCoreApplication::translate("UsbUploadDlg", "The folder %1 could not be created.").arg(m_strFolder));
         return false;
     }
     return true;

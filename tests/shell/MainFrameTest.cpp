@@ -16,6 +16,7 @@
 #include "shell/MenuBar.h"
 #include "shell/OrvaneApp.h"
 #include "shell/SplitterView.h"
+#include "shell/Translations.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -97,6 +98,7 @@ private slots:
     void cleanup();
 
     void menuTree();
+    void languageMenuRemembersTheChoice();
     void toolBarOrderTipsAndStates();
     void statusPromptsAndReady();
     void keyLockIndicatorsFollowTheLockKeys();
@@ -210,7 +212,11 @@ void MainFrameTest::menuTree() {
           QStringLiteral("Find &Duplicate Channels…")}},
         {QStringLiteral("F&ormat"),
          {QStringLiteral("&Import(off){From SatcoDX(off)}"), QStringLiteral("&Export(off)")}},
-        {QStringLiteral("&Language"), {QStringLiteral("&English(off)")}},
+        {QStringLiteral("&Language"),
+         {QStringLiteral("&English"), QStringLiteral("Русский"), QStringLiteral("Français"), QStringLiteral("Italiano"),
+          QStringLiteral("Nederlands"), QStringLiteral("Deutsch"), QStringLiteral("Dansk"), QStringLiteral("العربية"),
+          QStringLiteral("Ελληνικά"), QStringLiteral("Türkçe"), QStringLiteral("Español"), QStringLiteral("Svenska"),
+          QStringLiteral("Norsk")}},
         {QStringLiteral("&Help"), {QStringLiteral("&About Orvane")}},
     };
     const QList<QAction*> menus = Frame()->menuBar()->actions();
@@ -219,6 +225,20 @@ void MainFrameTest::menuTree() {
         QCOMPARE(menus[i]->text(), expected[i].first);
         QCOMPARE(Describe(menus[i]->menu()), expected[i].second);
     }
+}
+
+void MainFrameTest::languageMenuRemembersTheChoice() {
+    Start();
+    auto* english = Frame()->findChild<QAction*>(QStringLiteral("actionLanguageEnglish"));
+    QVERIFY(english != nullptr && english->isChecked());
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionLanguage_de")));
+    QCOMPARE(translations::Remembered(), QStringLiteral("de"));
+    QCOMPARE(MessageBox::TakeShownTexts(),
+             QStringList{QStringLiteral("The interface changes to Deutsch when Orvane starts again.")});
+    // Back to the language the window runs in: nothing to restart for.
+    QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionLanguageEnglish")));
+    QCOMPARE(translations::Remembered(), QStringLiteral("en"));
+    QVERIFY(MessageBox::TakeShownTexts().isEmpty());
 }
 
 void MainFrameTest::toolBarOrderTipsAndStates() {
