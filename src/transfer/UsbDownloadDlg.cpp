@@ -100,6 +100,9 @@ void CUsbDownloadDlg::OnStart() {
         MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
+    QStringList steps;
+    transfer::CStepLog log(steps, StartedAt());
+    log.Add(tr("probe: the receiver answered"));
     if (!MessageBox::AskDefaultNo(this, QStringLiteral("If you download this DB file, then the existing DB in the "
                                                        "STB will be deleted. is deleted. Are you sure to continue?"))) {
         return;
@@ -121,8 +124,15 @@ void CUsbDownloadDlg::OnStart() {
         return;
     }
     m_dwFileLength = *length;
-    m_plan = {m_nativeFilePath, m_dwFileLength, m_backupCheck->isChecked(), transfer::DefaultBackupFolder(),
-              m_readBackCheck->isChecked()};
+    log.Add(tr("size: %1 bytes in %2, which passed the checks")
+                .arg(transfer::GroupedNumber(m_dwFileLength), m_strFilePath));
+    AddSteps(steps);
+    m_plan = {m_nativeFilePath,
+              m_dwFileLength,
+              m_backupCheck->isChecked(),
+              transfer::DefaultBackupFolder(),
+              m_readBackCheck->isChecked(),
+              StartedAt()};
     StartWorker([this] { DownloadThreadProc(this); });
 }
 
@@ -134,6 +144,8 @@ unsigned CUsbDownloadDlg::DownloadThreadProc(CUsbDownloadDlg* dlg) {
     const transfer::DownloadReport& report = dlg->m_report;
     WorkerEnd end;
     end.messages = report.messages;
+    end.steps = report.steps;
+    end.resultLine = report.result;
     // A failure in the loop ends the dialog just as the end of the file does.
     if (report.sent || report.mayBeIncomplete) {
         end.result = QDialog::Accepted;
@@ -161,6 +173,7 @@ bool CUsbDownloadDlg::OfferBackup() {
     }
     // The backup is the receiver's own list: no new backup of what may be a part.
     m_plan = {m_report.backupPath, *length, false, {}, true};
+    AddSteps({tr("restore: sending the backup %1; times from here count from this send").arg(backup)});
     StartWorker([this] { DownloadThreadProc(this); });
     return true;
 }
@@ -173,5 +186,5 @@ void CUsbDownloadDlg::EnableInputs(bool enable) {
 }
 
 void CUsbDownloadDlg::ApplyFromFileState() {
-    m_localFileGroup->setEnabled(m_bFromFile && !IsTransferring());
+    m_localFileGroup->setEnabled(m_bFromFile && !IsTransferring() && !ShowsResult());
 }

@@ -5,6 +5,8 @@
 #include "transfer/TransferDlg.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <sqlite3.h>
@@ -85,4 +87,28 @@ void StartAndWait(CTransferDlg& dlg) {
     QVERIFY(start != nullptr && start->isEnabled());
     start->click();
     QTRY_VERIFY_WITH_TIMEOUT(!dlg.IsTransferring(), 30000);
+}
+
+QString ResultLine(const CTransferDlg& dlg) {
+    const auto* label = dlg.findChild<QLabel*>(QStringLiteral("resultLabel"));
+    return label != nullptr && !label->isHidden() ? label->text() : QString();
+}
+
+QStringList StepNames(const CTransferDlg& dlg) {
+    // Each line reads "  0.12 s  name: what happened".
+    QStringList names;
+    const auto* log = dlg.findChild<QPlainTextEdit*>(QStringLiteral("stepLogEdit"));
+    for (const QString& line : log->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        names << line.section(QStringLiteral(" s  "), 1).section(QLatin1Char(':'), 0, 0);
+    }
+    return names;
+}
+
+void CloseAtEnd(CTransferDlg& dlg) {
+    QVERIFY(dlg.ShowsResult());
+    QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("startButton"))->isHidden());
+    QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("cancelButton"))->isHidden());
+    auto* close = dlg.findChild<QPushButton*>(QStringLiteral("closeButton"));
+    QVERIFY(!close->isHidden() && close->isEnabled());
+    close->click();
 }

@@ -9,6 +9,7 @@
 #include "seams/ModalDialog.h"
 #include "shell/UsbCommands.h"
 #include "transfer/ReceiverBackups.h"
+#include "transfer/TransferRuns.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 #include "usblib/UsbRecords.h"
@@ -142,6 +143,7 @@ void TransferDlgTest::downloadSendsTheOpenWorkingCopyByteForByte() {
         QVERIFY(!dlg.findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->isChecked());
         QVERIFY(!dlg.findChild<QGroupBox*>(QStringLiteral("localFileGroupBox"))->isEnabled());
         StartAndWait(dlg);
+        CloseAtEnd(static_cast<CTransferDlg&>(dlg));
     });
     UsbCommands::UsbDownload(doc);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
@@ -166,6 +168,11 @@ void TransferDlgTest::downloadOfAChosenFileGoesInChunksUnderEditDbDat() {
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     StartAndWait(*dlg);
+    // The dialog stays with its result until the user closes it.
+    QCOMPARE(finished.size(), 0);
+    QVERIFY2(ResultLine(*dlg).startsWith(QStringLiteral("Sent 20,000 bytes in ")), qPrintable(ResultLine(*dlg)));
+    QCOMPARE(StepNames(*dlg), (QStringList{"probe", "size", "announcement", "sent"}));
+    CloseAtEnd(*dlg);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
@@ -285,10 +292,17 @@ void TransferDlgTest::downloadFailures() {
     // The receiver is probed before the question; each message is followed by what to do next.
     const bool asked = !options.unplugged && !options.refusedCodes.contains(kRequestFirmware);
     QStringList firstLines;
-    for (const QString& text : MessageBox::TakeShownTexts()) {
-        firstLines << text.section(QLatin1Char('\n'), 0, 0);
+    for (const MessageBox::Shown& box : MessageBox::TakeShown()) {
+        firstLines << box.text.section(QLatin1Char('\n'), 0, 0);
+        // Enter on the question must not replace the receiver's list.
+        QCOMPARE(box.defaultNo, box.text == kConfirm);
     }
     QCOMPARE(firstLines, asked ? (QStringList{kConfirm, message}) : QStringList{message});
+    QCOMPARE(dlg->ShowsResult(), ends);
+    if (ends) {
+        QCOMPARE(ResultLine(*dlg).section(QLatin1Char('\n'), 0, 0), message);
+        CloseAtEnd(*dlg);
+    }
     QCOMPARE(finished.size(), ends ? 1 : 0);
     if (!ends) {
         QVERIFY(dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->isEnabled());
@@ -342,11 +356,19 @@ void TransferDlgTest::whileAWorkerRunsTheDialogCannotBeLeft() {
     QVERIFY(dlg->isVisible());
     QCOMPARE(finished.size(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
+    QVERIFY(dlg->isVisible());
+    QCOMPARE(StepNames(*dlg), (QStringList{"probe", "size", "backup", "announcement", "sent", "read-back"}));
+    QTest::keyClick(dlg.get(), Qt::Key_Escape); // acknowledges the end: no question
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(file));
     const QString stop = QStringLiteral("Stop the transfer after the current chunk?");
-    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{kConfirm, stop, stop, stop}));
+    QStringList texts;
+    for (const MessageBox::Shown& box : MessageBox::TakeShown()) {
+        texts << box.text;
+        QVERIFY2(box.defaultNo, qPrintable(box.text)); // Enter or a hasty click goes on
+    }
+    QCOMPARE(texts, (QStringList{kConfirm, stop, stop, stop}));
 }
 
 void TransferDlgTest::downloadReadBackOutcomes_data() {
@@ -402,9 +424,11 @@ void TransferDlgTest::downloadReadBackOutcomes() {
         QCOMPARE(ReadFileBytes(m_receiver->DbPath()), original);
         QVERIFY2(dlg->LastReport().result.endsWith(QStringLiteral("read back: identical")),
                  qPrintable(dlg->LastReport().result + dlg->LastReport().steps.join(QLatin1Char(';'))));
+        QVERIFY2(ResultLine(*dlg).endsWith(QStringLiteral("read back: identical")), qPrintable(ResultLine(*dlg)));
     } else if (said.startsWith(QStringLiteral("read back"))) {
         QCOMPARE(shown, QStringList{kConfirm});
         QVERIFY2(dlg->LastReport().result.contains(said), qPrintable(dlg->LastReport().result));
+        QVERIFY2(ResultLine(*dlg).contains(said), qPrintable(ResultLine(*dlg)));
     } else {
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].section(QLatin1Char('\n'), 0, 0), said);
@@ -423,6 +447,11 @@ void TransferDlgTest::uploadTakesTheFirstFreeNameOfTheSeries() {
     dlg->findChild<QCheckBox*>(QStringLiteral("openUploadCheckBox"))->click();
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
+    QVERIFY2(ResultLine(*dlg).startsWith(QStringLiteral("Received %1 bytes in ")
+                                             .arg(transfer::GroupedNumber(QFileInfo(m_receiver->DbPath()).size()))),
+             qPrintable(ResultLine(*dlg)));
+    QVERIFY(ResultLine(*dlg).endsWith(QStringLiteral(" s into ") + dlg->FullPath()));
+    CloseAtEnd(*dlg);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(QFileInfo(dlg->FullPath()).fileName(), QStringLiteral("db2.dat"));
     QCOMPARE(ReadFileBytes(folder + "db2.dat"), ReadFileBytes(m_receiver->DbPath()));
@@ -443,6 +472,8 @@ void TransferDlgTest::uploadGoesInChunksIntoAnEmptyDbDat() {
     QSignalSpy progress(dlg->findChild<QProgressBar*>(QStringLiteral("progressBar")), &QProgressBar::valueChanged);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
+    QCOMPARE(StepNames(*dlg), (QStringList{"probe", "size and announcement", "received"}));
+    CloseAtEnd(*dlg);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(ProgressValues(progress), (QList<int>{40, 81, 100}));
     QCOMPARE(ChunkLengths(*m_receiver, kRequestChunkFromReceiver), (QStringList{"8192", "8192", "3616"}));
@@ -459,6 +490,7 @@ void TransferDlgTest::uploadOfASizeOfZeroEndsAtOnce() {
     auto dlg = UploadInto(folder);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
+    CloseAtEnd(*dlg);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QVERIFY(ChunkLengths(*m_receiver, kRequestChunkFromReceiver).isEmpty());
@@ -473,27 +505,35 @@ void TransferDlgTest::uploadFailures_data() {
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("ends");
     QTest::addColumn<qint64>("received"); // bytes in db.dat afterwards, -1 for no file
+    QTest::addColumn<bool>("stop");       // the user stops the upload once its chunks flow
     QTest::newRow("unplugged") << Tweak([](SimulatorOptions& o) { o.unplugged = true; }) << QStringList{kNotConnected}
-                               << false << qint64(-1);
+                               << false << qint64(-1) << false;
     QTest::newRow("size refused") << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestDatabaseSize}; })
-                                  << QStringList{"Can not get file size from STB!"} << false << qint64(0);
+                                  << QStringList{"Can not get file size from STB!"} << false << qint64(0) << false;
     QTest::newRow("announcement refused")
         << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestAnnounceUpload}; }) << QStringList{kNotConnected}
-        << false << qint64(0);
+        << false << qint64(0) << false;
     QTest::newRow("unplugged after the announcement")
         << Tweak([](SimulatorOptions& o) { o.unplugAfter = kRequestAnnounceUpload; })
-        << QStringList{"Open driver failed! Can't write to PIPE02."} << false << qint64(0);
+        << QStringList{"Open driver failed! Can't write to PIPE02."} << false << qint64(0) << false;
     QTest::newRow("device busy") << Tweak([](SimulatorOptions& o) { o.busyWhilePipeOpen = true; })
                                  << QStringList{"Open device handle failed! Can't write to PIPE02."} << false
-                                 << qint64(0);
+                                 << qint64(0) << false;
     QTest::newRow("chunk request refused")
         << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestChunkFromReceiver}; })
-        << QStringList{"Requesting data transfer on PIPE02 failed!", partial.arg(0)} << true << qint64(0);
+        << QStringList{"Requesting data transfer on PIPE02 failed!", partial.arg(0)} << true << qint64(0) << false;
     QTest::newRow("pipe fails") << Tweak([](SimulatorOptions& o) { o.failPipeAfter = 8192; })
-                                << QStringList{"Reading PIPE02 failed!", partial.arg(8192)} << true << qint64(8192);
+                                << QStringList{"Reading PIPE02 failed!", partial.arg(8192)} << true << qint64(8192)
+                                << false;
     // Regression: a read that brought no bytes was asked again without end.
     QTest::newRow("reads bring nothing") << Tweak([](SimulatorOptions& o) { o.zeroReads = true; })
-                                         << QStringList{"Reading PIPE02 failed!", partial.arg(0)} << true << qint64(0);
+                                         << QStringList{"Reading PIPE02 failed!", partial.arg(0)} << true << qint64(0)
+                                         << false;
+    // A stopped upload leaves no part of the receiver's list on the PC.
+    QTest::newRow("stopped") << Tweak([](SimulatorOptions& o) {
+        o.chunkDelayMs = 200;
+    }) << QStringList{"Stop the transfer after the current chunk?", "The upload was stopped after "}
+                             << true << qint64(-1) << true;
 }
 
 void TransferDlgTest::uploadFailures() {
@@ -501,6 +541,7 @@ void TransferDlgTest::uploadFailures() {
     QFETCH(QStringList, messages);
     QFETCH(bool, ends);
     QFETCH(qint64, received);
+    QFETCH(bool, stop);
     WriteDbOfSize(m_receiver->DbPath(), 20000);
     SimulatorOptions options = m_receiver->Options();
     tweak(options);
@@ -514,8 +555,27 @@ void TransferDlgTest::uploadFailures() {
     }
     auto dlg = UploadInto(folder);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
-    StartAndWait(*dlg);
-    QCOMPARE(MessageBox::TakeShownTexts(), messages);
+    if (!stop) {
+        StartAndWait(*dlg);
+        QCOMPARE(MessageBox::TakeShownTexts(), messages);
+    } else {
+        dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_receiver->Requests(QStringLiteral("control code=2 ")).isEmpty(), 30000);
+        MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+        dlg->reject();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
+        const QList<MessageBox::Shown> shown = MessageBox::TakeShown();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].text, messages[0]);
+        QVERIFY(shown[0].defaultNo);
+        QVERIFY2(shown[1].text.startsWith(messages[1]), qPrintable(shown[1].text));
+    }
+    QCOMPARE(dlg->ShowsResult(), ends);
+    if (ends) {
+        // The dialog keeps the failure in view until it is closed.
+        QVERIFY2(ResultLine(*dlg).startsWith(messages.value(stop ? 1 : 0)), qPrintable(ResultLine(*dlg)));
+        CloseAtEnd(*dlg);
+    }
     QCOMPARE(finished.size(), ends ? 1 : 0);
     if (ends) {
         // A part of the database is never handed to the document.
@@ -638,6 +698,7 @@ void TransferDlgTest::documentOpensAnUploadedFileAndShowsTheChannels() {
     ModalDialog::QueueScript([](QDialog& dialog) {
         dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
         StartAndWait(static_cast<CTransferDlg&>(dialog));
+        CloseAtEnd(static_cast<CTransferDlg&>(dialog));
     });
     UsbCommands::UsbUpload(doc);
     const QString received = QDir(folder).filePath("db.dat");
@@ -661,6 +722,7 @@ void TransferDlgTest::documentDoesNotOpenAPartlyUploadedFile() {
     ModalDialog::QueueScript([](QDialog& dialog) {
         dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
         StartAndWait(static_cast<CTransferDlg&>(dialog));
+        CloseAtEnd(static_cast<CTransferDlg&>(dialog));
     });
     UsbCommands::UsbUpload(doc);
     QCOMPARE(MessageBox::TakeShownTexts().value(0), QStringLiteral("Reading PIPE02 failed!"));
