@@ -34,6 +34,8 @@ void CTransferDlg::AddProgressAndButtons(QBoxLayout* layout, const QString& prog
     m_resultLabel = new QLabel(this);
     m_resultLabel->setObjectName(QStringLiteral("resultLabel"));
     m_resultLabel->setWordWrap(true);
+    // Paths and the receiver's texts are shown as they are, never as markup.
+    m_resultLabel->setTextFormat(Qt::PlainText);
     m_resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_resultLabel->hide();
     m_detailsButton = new QToolButton(this);

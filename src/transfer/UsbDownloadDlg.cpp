@@ -172,8 +172,10 @@ bool CUsbDownloadDlg::OfferBackup() {
         return false;
     }
     // The backup is the receiver's own list: no new backup of what may be a part.
-    m_plan = {m_report.backupPath, *length, false, {}, true};
-    AddSteps({tr("restore: sending the backup %1; times from here count from this send").arg(backup)});
+    m_plan = {m_report.backupPath, *length, false, {}, true, StartedAt()};
+    QStringList steps;
+    transfer::CStepLog(steps, StartedAt()).Add(tr("restore: sending the backup %1").arg(backup));
+    AddSteps(steps);
     StartWorker([this] { DownloadThreadProc(this); });
     return true;
 }
