@@ -110,6 +110,16 @@ int Open(const char* path, int flags, sqlite3** db) {
     return Guard(*db);
 }
 
+Connection OpenReadOnly(const std::string& path) {
+    sqlite3* raw = nullptr;
+    const int rc = Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
+    Connection db(raw);
+    if (rc != SQLITE_OK) {
+        db.reset();
+    }
+    return db;
+}
+
 int Guard(sqlite3* db) {
     const std::pair<int, int> settings[] = {
         {SQLITE_DBCONFIG_ENABLE_TRIGGER, 0},

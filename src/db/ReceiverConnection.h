@@ -14,6 +14,7 @@
 // Plain C++ over SQLite, no Qt.
 #include <sqlite3.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,15 @@ inline constexpr int kDefaultStatementMilliseconds = 4000;
 int Open(const char* path, int flags, sqlite3** db);
 // Applies the guards above to an open connection; SQLITE_OK or the failing code.
 int Guard(sqlite3* db);
+
+struct CloseConnection {
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+// A connection closed with its owner.
+using Connection = std::unique_ptr<sqlite3, CloseConnection>;
+// Opens `path` read-only through Open: for reads that must never write to the file,
+// the checks and comparisons made around a transfer. Empty when it does not open.
+Connection OpenReadOnly(const std::string& path);
 
 // The time limit of statements on guarded connections (tests shorten it).
 void SetStatementMilliseconds(int milliseconds);

@@ -2,7 +2,9 @@
 
 #include "DbStatement.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace dbschema {
 
@@ -39,21 +41,33 @@ bool SameName(const char* a, const char* b) {
     return a != nullptr && b != nullptr && sqlite3_stricmp(a, b) == 0;
 }
 
-// Whether the schema holds a view named `table` (names compared as SQLite does).
-bool IsView(sqlite3* db, const char* table) {
+// The names of the schema's views, read once per check: every table is then looked up
+// here rather than with a query of its own.
+std::vector<std::string> ViewNames(sqlite3* db) {
+    std::vector<std::string> views;
     dbutil::PreparedStatement statement;
-    return dbutil::Prepare(db, "SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE",
-                           statement) == SQLITE_OK &&
-           sqlite3_bind_text(statement.get(), 1, table, -1, SQLITE_STATIC) == SQLITE_OK &&
-           sqlite3_step(statement.get()) == SQLITE_ROW;
+    if (dbutil::Prepare(db, "SELECT name FROM sqlite_master WHERE type = 'view'", statement) == SQLITE_OK) {
+        while (sqlite3_step(statement.get()) == SQLITE_ROW) {
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+            views.emplace_back(name != nullptr ? name : "");
+        }
+    }
+    return views;
+}
+
+// Whether `views` names `table` (names compared as SQLite does).
+bool IsView(const std::vector<std::string>& views, const char* table) {
+    return std::any_of(views.begin(), views.end(),
+                       [table](const std::string& view) { return SameName(view.c_str(), table); });
 }
 
 // The columns that "SELECT *" yields, as the editor's reads see them; preparing the
 // statement reads the table's definition without reading any row.
-std::string PrepareSelectAll(sqlite3* db, const char* table, dbutil::PreparedStatement& statement) {
+std::string PrepareSelectAll(sqlite3* db, const std::vector<std::string>& views, const char* table,
+                             dbutil::PreparedStatement& statement) {
     // The editor writes every table it reads, and never runs a view: a view in the
     // place of a table would only ever fail, or run a query of the file's own.
-    if (IsView(db, table)) {
+    if (IsView(views, table)) {
         return std::string("The table ") + table + " is a view; the receiver stores it as a table.";
     }
     const std::string sql = std::string("SELECT * FROM ") + table;
@@ -67,9 +81,9 @@ std::string PrepareSelectAll(sqlite3* db, const char* table, dbutil::PreparedSta
     return {};
 }
 
-std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
+std::string CheckPositional(sqlite3* db, const std::vector<std::string>& views, const TableLayout& layout) {
     dbutil::PreparedStatement statement;
-    if (std::string problem = PrepareSelectAll(db, layout.table, statement); !problem.empty()) {
+    if (std::string problem = PrepareSelectAll(db, views, layout.table, statement); !problem.empty()) {
         return problem;
     }
     const int count = sqlite3_column_count(statement.get());
@@ -97,9 +111,9 @@ std::string CheckPositional(sqlite3* db, const TableLayout& layout) {
     return {};
 }
 
-std::string CheckHasChannelKey(sqlite3* db, const char* table) {
+std::string CheckHasChannelKey(sqlite3* db, const std::vector<std::string>& views, const char* table) {
     dbutil::PreparedStatement statement;
-    if (std::string problem = PrepareSelectAll(db, table, statement); !problem.empty()) {
+    if (std::string problem = PrepareSelectAll(db, views, table, statement); !problem.empty()) {
         return problem;
     }
     const int count = sqlite3_column_count(statement.get());
@@ -117,13 +131,14 @@ std::string CheckTableLayout(sqlite3* db) {
     if (db == nullptr) {
         return "No database is open.";
     }
+    const std::vector<std::string> views = ViewNames(db);
     for (const TableLayout& layout : kPositionalTables) {
-        if (std::string problem = CheckPositional(db, layout); !problem.empty()) {
+        if (std::string problem = CheckPositional(db, views, layout); !problem.empty()) {
             return problem;
         }
     }
     for (const char* table : kChannelKeyedTables) {
-        if (std::string problem = CheckHasChannelKey(db, table); !problem.empty()) {
+        if (std::string problem = CheckHasChannelKey(db, views, table); !problem.empty()) {
             return problem;
         }
     }

@@ -4,7 +4,6 @@
 #include "db/RecordBlock.h"
 #include "db/SchemaGate.h"
 
-#include <memory>
 #include <unordered_map>
 
 namespace match {
@@ -87,10 +86,8 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
 }
 
 bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error) {
-    sqlite3* raw = nullptr;
-    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
-    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(raw, &sqlite3_close);
-    if (rc != SQLITE_OK) {
+    const dbconn::Connection connection = dbconn::OpenReadOnly(path);
+    if (!connection) {
         error = path + ": cannot be opened";
         return false;
     }

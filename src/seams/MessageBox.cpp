@@ -52,7 +52,7 @@ Answer ShowBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                bool defaultNo) {
     const QString title = caption.isEmpty() ? QString::fromUtf8(kAppTitle) : caption;
     if (TheScript().scripted) {
-        TheScript().shown.append({text, title, buttons, icon});
+        TheScript().shown.append({text, title, buttons, icon, defaultNo && buttons != Buttons::Ok});
         return ScriptedAnswer(buttons);
     }
     QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, parent);

@@ -31,6 +31,7 @@ struct Shown {
     QString caption;
     Buttons buttons;
     Icon icon;
+    bool defaultNo = false; // No, not Yes, is the default button of a question
 };
 
 // Test scripting. While scripted, Show never opens a window: it records the box and

@@ -8,14 +8,12 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <vector>
 
 namespace transfer {
 
 namespace {
 
-using Db = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
 using Statement = dbutil::PreparedStatement;
 
 bool SameBytes(const std::string& a, const std::string& b) {
@@ -26,18 +24,6 @@ bool SameBytes(const std::string& a, const std::string& b) {
     }
     return std::equal(std::istreambuf_iterator<char>(left), std::istreambuf_iterator<char>(),
                       std::istreambuf_iterator<char>(right), std::istreambuf_iterator<char>());
-}
-
-Db OpenReadOnly(const std::string& path) {
-    sqlite3* raw = nullptr;
-    // Read-only: the comparison never writes to either file, and runs none of their
-    // triggers or views.
-    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
-    Db db(raw, &sqlite3_close);
-    if (rc != SQLITE_OK) {
-        db.reset();
-    }
-    return db;
 }
 
 Statement Prepare(sqlite3* db, const std::string& sql) {
@@ -141,8 +127,10 @@ ReadBackOutcome CompareDatabases(const std::string& sentPath, const std::string&
     if (SameBytes(sentPath, readPath)) {
         return {ReadBackOutcome::Kind::Identical, {}, 0, {}};
     }
-    const Db sent = OpenReadOnly(sentPath);
-    const Db read = OpenReadOnly(readPath);
+    // Read-only: the comparison never writes to either file, and runs none of their
+    // triggers or views.
+    const dbconn::Connection sent = dbconn::OpenReadOnly(sentPath);
+    const dbconn::Connection read = dbconn::OpenReadOnly(readPath);
     bool sentOk = false;
     bool readOk = false;
     const auto sentTables = sent ? Tables(sent.get(), sentOk) : decltype(Tables(nullptr, sentOk)){};

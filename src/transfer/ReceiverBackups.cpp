@@ -29,17 +29,13 @@ bool IsBackupName(const std::string& name) {
 }
 
 int CountChannels(const std::string& path) {
-    sqlite3* db = nullptr;
-    int count = -1;
-    if (dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &db) == SQLITE_OK) {
-        dbutil::PreparedStatement statement;
-        if (dbutil::Prepare(db, "SELECT count(*) FROM ChannelInfo", statement) == SQLITE_OK &&
-            sqlite3_step(statement.get()) == SQLITE_ROW) {
-            count = sqlite3_column_int(statement.get(), 0);
-        }
+    const dbconn::Connection db = dbconn::OpenReadOnly(path);
+    dbutil::PreparedStatement statement;
+    if (db && dbutil::Prepare(db.get(), "SELECT count(*) FROM ChannelInfo", statement) == SQLITE_OK &&
+        sqlite3_step(statement.get()) == SQLITE_ROW) {
+        return sqlite3_column_int(statement.get(), 0);
     }
-    sqlite3_close(db);
-    return count;
+    return -1;
 }
 
 std::vector<std::string> BackupNames(const std::string& folder) {

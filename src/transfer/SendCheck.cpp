@@ -5,8 +5,6 @@
 #include "db/SchemaGate.h"
 #include "match/ChannelSet.h"
 
-#include <memory>
-
 namespace transfer {
 
 const char* const kReceiverTables[11] = {"SATInfo",     "NITInfo",      "LNBInfo",      "ChannelInfo",
@@ -50,11 +48,9 @@ std::vector<std::string> ReceiverDbProblems(sqlite3* handle) {
 }
 
 std::vector<std::string> ReceiverFileProblems(const std::string& path) {
-    sqlite3* raw = nullptr;
     // The file to send runs none of its triggers or views while it is checked.
-    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
-    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
-    if (rc != SQLITE_OK) {
+    const dbconn::Connection db = dbconn::OpenReadOnly(path);
+    if (!db) {
         return {"it cannot be opened"};
     }
     return ReceiverDbProblems(db.get());

@@ -293,18 +293,6 @@ QString GroupedNumber(uint64_t value) {
 
 namespace {
 
-// The steps of one download with the seconds since its start.
-class CStepLog {
-public:
-    explicit CStepLog(QStringList& steps) : m_steps(steps) {}
-    double Seconds() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count(); }
-    void Add(const QString& step) { m_steps << QStringLiteral("%1 s  %2").arg(Seconds(), 6, 'f', 2).arg(step); }
-
-private:
-    QStringList& m_steps;
-    const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
-};
-
 QString FromNative(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
@@ -327,7 +315,7 @@ const char* const kUnchangedNext = QT_TRANSLATE_NOOP(
 
 DownloadReport RunDownload(const DownloadPlan& plan, const Progress& progress, const StopAsked& stop) {
     DownloadReport report;
-    CStepLog log(report.steps);
+    CStepLog log(report.steps, plan.started);
     if (plan.backup) {
         std::string error;
         const std::string path = NewBackupPath(plan.backupFolder, error);

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -59,6 +60,8 @@ struct DownloadPlan {
     bool backup = true;
     std::string backupFolder;
     bool verify = true;
+    // What the steps' times count from: the caller's Start, or when the plan was made.
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
 };
 struct DownloadReport {
     QStringList messages;         // failures, each followed by what to do next

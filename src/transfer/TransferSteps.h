@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,5 +33,18 @@ platform::CUniqueFd OpenForReading(const std::string& path);
 
 // The path as the file system takes it.
 std::string Native(const QString& path);
+
+// The steps of one transfer, each with the seconds since `start` ("  0.12 s  probe: ...").
+class CStepLog {
+public:
+    using Clock = std::chrono::steady_clock;
+    explicit CStepLog(QStringList& steps, Clock::time_point start = Clock::now()) : m_steps(steps), m_start(start) {}
+    double Seconds() const { return std::chrono::duration<double>(Clock::now() - m_start).count(); }
+    void Add(const QString& step) { m_steps << QStringLiteral("%1 s  %2").arg(Seconds(), 6, 'f', 2).arg(step); }
+
+private:
+    QStringList& m_steps;
+    const Clock::time_point m_start;
+};
 
 } // namespace transfer

@@ -105,6 +105,9 @@ void CUsbDownloadDlg::OnStart() {
         MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
+    QStringList steps;
+    transfer::CStepLog log(steps, StartedAt());
+    log.Add(tr("probe: the receiver answered"));
     if (!MessageBox::AskDefaultNo(
             this, QCoreApplication::translate("UsbDownloadDlg",
                                               "If you download this DB file, then the existing DB in the "
@@ -130,8 +133,15 @@ void CUsbDownloadDlg::OnStart() {
         return;
     }
     m_dwFileLength = *length;
-    m_plan = {m_nativeFilePath, m_dwFileLength, m_backupCheck->isChecked(), transfer::DefaultBackupFolder(),
-              m_readBackCheck->isChecked()};
+    log.Add(tr("size: %1 bytes in %2, which passed the checks")
+                .arg(transfer::GroupedNumber(m_dwFileLength), m_strFilePath));
+    AddSteps(steps);
+    m_plan = {m_nativeFilePath,
+              m_dwFileLength,
+              m_backupCheck->isChecked(),
+              transfer::DefaultBackupFolder(),
+              m_readBackCheck->isChecked(),
+              StartedAt()};
     StartWorker([this] { DownloadThreadProc(this); });
 }
 
@@ -143,6 +153,8 @@ unsigned CUsbDownloadDlg::DownloadThreadProc(CUsbDownloadDlg* dlg) {
     const transfer::DownloadReport& report = dlg->m_report;
     WorkerEnd end;
     end.messages = report.messages;
+    end.steps = report.steps;
+    end.resultLine = report.result;
     // A failure in the loop ends the dialog just as the end of the file does.
     if (report.sent || report.mayBeIncomplete) {
         end.result = QDialog::Accepted;
@@ -170,7 +182,10 @@ bool CUsbDownloadDlg::OfferBackup() {
         return false;
     }
     // The backup is the receiver's own list: no new backup of what may be a part.
-    m_plan = {m_report.backupPath, *length, false, {}, true};
+    m_plan = {m_report.backupPath, *length, false, {}, true, StartedAt()};
+    QStringList steps;
+    transfer::CStepLog(steps, StartedAt()).Add(tr("restore: sending the backup %1").arg(backup));
+    AddSteps(steps);
     StartWorker([this] { DownloadThreadProc(this); });
     return true;
 }
@@ -183,5 +198,5 @@ void CUsbDownloadDlg::EnableInputs(bool enable) {
 }
 
 void CUsbDownloadDlg::ApplyFromFileState() {
-    m_localFileGroup->setEnabled(m_bFromFile && !IsTransferring());
+    m_localFileGroup->setEnabled(m_bFromFile && !IsTransferring() && !ShowsResult());
 }

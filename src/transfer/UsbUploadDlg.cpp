@@ -4,6 +4,7 @@
 #include "TransferSteps.h"
 #include "seams/MessageBox.h"
 #include "usblib/Kivra.h"
+#include "usblib/UsbRecords.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -85,6 +86,9 @@ void CUsbUploadDlg::OnStart() {
         MessageBox::Tell(this, transfer::NotConnectedMessage());
         return;
     }
+    QStringList steps;
+    transfer::CStepLog log(steps, StartedAt());
+    log.Add(tr("probe: the receiver answered"));
     if (!FolderReady() || !ChooseFile()) {
         return;
     }
@@ -94,8 +98,11 @@ void CUsbUploadDlg::OnStart() {
         MessageBox::Tell(this, failure);
         return;
     }
+    log.Add(tr("size and announcement: %1 bytes, into %2").arg(transfer::GroupedNumber(size), m_strFullPath));
+    AddSteps(steps);
     m_param.size = size;
     m_param.owner = this;
+    m_param.started = StartedAt();
     StartWorker([this] { UploadThreadProc(&m_param); });
 }
 
@@ -137,15 +144,31 @@ bool CUsbUploadDlg::ChooseFile() {
 
 unsigned CUsbUploadDlg::UploadThreadProc(UploadThreadParam* param) {
     CUsbUploadDlg& dlg = *param->owner;
+    WorkerEnd end;
+    transfer::CStepLog log(end.steps, param->started);
+    const double receiveStart = log.Seconds();
     // The device, the pipe and the file are closed before the dialog hears of the end.
     transfer::RunEnd run = transfer::ReceiveFromReceiver(
         param->path, param->size, [&dlg](uint64_t done, uint64_t total) { dlg.PostProgress(done, total); },
         [&dlg] { return dlg.StopAsked(); });
+    const double receiveSeconds = log.Seconds() - receiveStart;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(param->path));
+    if (run.ran) {
+        log.Add(tr("received: %1 of %2 bytes in %3 chunks")
+                    .arg(transfer::GroupedNumber(run.bytes), transfer::GroupedNumber(param->size))
+                    .arg((run.bytes + kMaxChunkLength - 1) / kMaxChunkLength));
+    }
     if (run.stopped) {
         // A stopped upload leaves no part of the receiver's database behind.
         ::unlink(param->path.c_str());
+        log.Add(tr("removed the part received, %1").arg(path));
     }
-    WorkerEnd end;
+    if (run.complete) {
+        end.resultLine = tr("Received %1 bytes in %2 s into %3")
+                             .arg(transfer::GroupedNumber(run.bytes))
+                             .arg(receiveSeconds, 0, 'f', 1)
+                             .arg(path);
+    }
     end.messages = std::move(run.messages);
     if (run.ran) {
         end.result = QDialog::Rejected;

@@ -8,6 +8,7 @@
 #include "TransferDlg.h"
 #include "TransferRuns.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -26,6 +27,7 @@ struct UploadThreadParam {
     uint32_t size = 0; // bytes the receiver announced
     std::string path;  // the full path of the file, as the file system takes it
     CUsbUploadDlg* owner = nullptr;
+    std::chrono::steady_clock::time_point started; // what the steps' times count from
 };
 
 class CUsbUploadDlg : public CTransferDlg {

@@ -5,6 +5,8 @@
 #include "transfer/TransferDlg.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <sqlite3.h>
@@ -85,4 +87,26 @@ void StartAndWait(CTransferDlg& dlg) {
     QVERIFY(start != nullptr && start->isEnabled());
     start->click();
     QTRY_VERIFY_WITH_TIMEOUT(!dlg.IsTransferring(), 30000);
+}
+
+QString ResultLine(const CTransferDlg& dlg) {
+    const auto* label = dlg.findChild<QLabel*>(QStringLiteral("resultLabel"));
+    return label->isHidden() ? QString() : label->text();
+}
+
+QStringList StepNames(const CTransferDlg& dlg) {
+    QStringList names; // each line reads "  0.12 s  name: what happened"
+    for (const QString& line :
+         dlg.findChild<QPlainTextEdit*>(QStringLiteral("stepLogEdit"))->toPlainText().split('\n')) {
+        names << line.section(QStringLiteral(" s  "), 1).section(QLatin1Char(':'), 0, 0);
+    }
+    return names;
+}
+
+void CloseAtEnd(CTransferDlg& dlg) {
+    // Once a transfer has ended, Close is all the dialog offers.
+    QVERIFY(dlg.ShowsResult() && dlg.findChild<QPushButton*>(QStringLiteral("startButton"))->isHidden());
+    auto* close = dlg.findChild<QPushButton*>(QStringLiteral("closeButton"));
+    QVERIFY(close->isVisibleTo(&dlg) && close->isEnabled());
+    close->click();
 }

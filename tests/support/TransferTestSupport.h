@@ -42,3 +42,9 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes);
 void WriteDbOfSize(const QString& path, qint64 size);
 // Clicks Start and waits until a worker it started has ended.
 void StartAndWait(CTransferDlg& dlg);
+// The result line a dialog shows once its transfer has ended, empty when none shows.
+QString ResultLine(const CTransferDlg& dlg);
+// The names of the steps under Details, in order ("probe", "announcement", ...).
+QStringList StepNames(const CTransferDlg& dlg);
+// Checks that the ended transfer offers only Close, and clicks it.
+void CloseAtEnd(CTransferDlg& dlg);

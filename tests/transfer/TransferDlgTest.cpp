@@ -142,6 +142,7 @@ void TransferDlgTest::downloadSendsTheOpenWorkingCopyByteForByte() {
         QVERIFY(!dlg.findChild<QCheckBox*>(QStringLiteral("downloadFromFileCheckBox"))->isChecked());
         QVERIFY(!dlg.findChild<QGroupBox*>(QStringLiteral("localFileGroupBox"))->isEnabled());
         StartAndWait(dlg);
+        CloseAtEnd(static_cast<CTransferDlg&>(dlg));
     });
     UsbCommands::UsbDownload(doc);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
@@ -166,6 +167,11 @@ void TransferDlgTest::downloadOfAChosenFileGoesInChunksUnderEditDbDat() {
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     MessageBox::QueueAnswer(MessageBox::Answer::Yes);
     StartAndWait(*dlg);
+    // The dialog stays with its result until the user closes it.
+    QCOMPARE(finished.size(), 0);
+    QVERIFY2(ResultLine(*dlg).startsWith(QStringLiteral("Sent 20,000 bytes in ")), qPrintable(ResultLine(*dlg)));
+    QCOMPARE(StepNames(*dlg), (QStringList{"probe", "size", "announcement", "sent"}));
+    CloseAtEnd(*dlg);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList{kConfirm});
@@ -285,10 +291,17 @@ void TransferDlgTest::downloadFailures() {
     // The receiver is probed before the question; each message is followed by what to do next.
     const bool asked = !options.unplugged && !options.refusedCodes.contains(kRequestFirmware);
     QStringList firstLines;
-    for (const QString& text : MessageBox::TakeShownTexts()) {
-        firstLines << text.section(QLatin1Char('\n'), 0, 0);
+    for (const MessageBox::Shown& box : MessageBox::TakeShown()) {
+        firstLines << box.text.section(QLatin1Char('\n'), 0, 0);
+        // Enter on the question must not replace the receiver's list.
+        QCOMPARE(box.defaultNo, box.text == kConfirm);
     }
     QCOMPARE(firstLines, asked ? (QStringList{kConfirm, message}) : QStringList{message});
+    QCOMPARE(dlg->ShowsResult(), ends);
+    if (ends) {
+        QCOMPARE(ResultLine(*dlg).section(QLatin1Char('\n'), 0, 0), message);
+        CloseAtEnd(*dlg);
+    }
     QCOMPARE(finished.size(), ends ? 1 : 0);
     if (!ends) {
         QVERIFY(dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->isEnabled());
@@ -342,6 +355,7 @@ void TransferDlgTest::whileAWorkerRunsTheDialogCannotBeLeft() {
     QVERIFY(dlg->isVisible());
     QCOMPARE(finished.size(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
+    QTest::keyClick(dlg.get(), Qt::Key_Escape); // acknowledges the end: no question
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QCOMPARE(ReadFileBytes(m_receiver->DbPath()), ReadFileBytes(file));
@@ -402,9 +416,11 @@ void TransferDlgTest::downloadReadBackOutcomes() {
         QCOMPARE(ReadFileBytes(m_receiver->DbPath()), original);
         QVERIFY2(dlg->LastReport().result.endsWith(QStringLiteral("read back: identical")),
                  qPrintable(dlg->LastReport().result + dlg->LastReport().steps.join(QLatin1Char(';'))));
+        QVERIFY2(ResultLine(*dlg).endsWith(QStringLiteral("read back: identical")), qPrintable(ResultLine(*dlg)));
     } else if (said.startsWith(QStringLiteral("read back"))) {
         QCOMPARE(shown, QStringList{kConfirm});
         QVERIFY2(dlg->LastReport().result.contains(said), qPrintable(dlg->LastReport().result));
+        QVERIFY2(ResultLine(*dlg).contains(said), qPrintable(ResultLine(*dlg)));
     } else {
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].section(QLatin1Char('\n'), 0, 0), said);
@@ -423,6 +439,8 @@ void TransferDlgTest::uploadTakesTheFirstFreeNameOfTheSeries() {
     dlg->findChild<QCheckBox*>(QStringLiteral("openUploadCheckBox"))->click();
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
+    QVERIFY(ResultLine(*dlg).startsWith("Received ") && ResultLine(*dlg).endsWith(" s into " + dlg->FullPath()));
+    CloseAtEnd(*dlg);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(QFileInfo(dlg->FullPath()).fileName(), QStringLiteral("db2.dat"));
     QCOMPARE(ReadFileBytes(folder + "db2.dat"), ReadFileBytes(m_receiver->DbPath()));
@@ -443,6 +461,8 @@ void TransferDlgTest::uploadGoesInChunksIntoAnEmptyDbDat() {
     QSignalSpy progress(dlg->findChild<QProgressBar*>(QStringLiteral("progressBar")), &QProgressBar::valueChanged);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
+    QCOMPARE(StepNames(*dlg), (QStringList{"probe", "size and announcement", "received"}));
+    CloseAtEnd(*dlg);
     QCOMPARE(MessageBox::TakeShownTexts(), QStringList());
     QCOMPARE(ProgressValues(progress), (QList<int>{40, 81, 100}));
     QCOMPARE(ChunkLengths(*m_receiver, kRequestChunkFromReceiver), (QStringList{"8192", "8192", "3616"}));
@@ -459,6 +479,7 @@ void TransferDlgTest::uploadOfASizeOfZeroEndsAtOnce() {
     auto dlg = UploadInto(folder);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
     StartAndWait(*dlg);
+    CloseAtEnd(*dlg);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toInt(), int(QDialog::Accepted));
     QVERIFY(ChunkLengths(*m_receiver, kRequestChunkFromReceiver).isEmpty());
@@ -494,6 +515,11 @@ void TransferDlgTest::uploadFailures_data() {
     // Regression: a read that brought no bytes was asked again without end.
     QTest::newRow("reads bring nothing") << Tweak([](SimulatorOptions& o) { o.zeroReads = true; })
                                          << QStringList{"Reading PIPE02 failed!", partial.arg(0)} << true << qint64(0);
+    // A stopped upload leaves no part of the receiver's list on the PC (the slow row is stopped).
+    QTest::newRow("stopped") << Tweak([](SimulatorOptions& o) {
+        o.chunkDelayMs = 200;
+    }) << QStringList{"Stop the transfer after the current chunk?", "The upload was stopped after "}
+                             << true << qint64(-1);
 }
 
 void TransferDlgTest::uploadFailures() {
@@ -504,6 +530,7 @@ void TransferDlgTest::uploadFailures() {
     WriteDbOfSize(m_receiver->DbPath(), 20000);
     SimulatorOptions options = m_receiver->Options();
     tweak(options);
+    const bool stop = options.chunkDelayMs > 0;
     QVERIFY(m_receiver->Plug(options));
     const QString folder = m_receiver->PcPath(QString());
     const QString target = QDir(folder).filePath("db.dat");
@@ -514,8 +541,26 @@ void TransferDlgTest::uploadFailures() {
     }
     auto dlg = UploadInto(folder);
     QSignalSpy finished(dlg.get(), &QDialog::finished);
-    StartAndWait(*dlg);
-    QCOMPARE(MessageBox::TakeShownTexts(), messages);
+    if (!stop) {
+        StartAndWait(*dlg);
+        QCOMPARE(MessageBox::TakeShownTexts(), messages);
+    } else {
+        dlg->findChild<QPushButton*>(QStringLiteral("startButton"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_receiver->Requests(QStringLiteral("control code=2 ")).isEmpty(), 30000);
+        MessageBox::QueueAnswer(MessageBox::Answer::Yes);
+        dlg->reject();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->IsTransferring(), 30000);
+        const QList<MessageBox::Shown> shown = MessageBox::TakeShown();
+        QVERIFY(shown.size() == 2 && shown[0].defaultNo);
+        QCOMPARE(shown[0].text, messages[0]);
+        QVERIFY2(shown[1].text.startsWith(messages[1]), qPrintable(shown[1].text));
+    }
+    QCOMPARE(dlg->ShowsResult(), ends);
+    if (ends) {
+        // The dialog keeps the failure in view until it is closed.
+        QVERIFY2(ResultLine(*dlg).startsWith(messages.value(stop ? 1 : 0)), qPrintable(ResultLine(*dlg)));
+        CloseAtEnd(*dlg);
+    }
     QCOMPARE(finished.size(), ends ? 1 : 0);
     if (ends) {
         // A part of the database is never handed to the document.
@@ -638,6 +683,7 @@ void TransferDlgTest::documentOpensAnUploadedFileAndShowsTheChannels() {
     ModalDialog::QueueScript([](QDialog& dialog) {
         dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
         StartAndWait(static_cast<CTransferDlg&>(dialog));
+        CloseAtEnd(static_cast<CTransferDlg&>(dialog));
     });
     UsbCommands::UsbUpload(doc);
     const QString received = QDir(folder).filePath("db.dat");
@@ -661,6 +707,7 @@ void TransferDlgTest::documentDoesNotOpenAPartlyUploadedFile() {
     ModalDialog::QueueScript([](QDialog& dialog) {
         dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
         StartAndWait(static_cast<CTransferDlg&>(dialog));
+        CloseAtEnd(static_cast<CTransferDlg&>(dialog));
     });
     UsbCommands::UsbUpload(doc);
     QCOMPARE(MessageBox::TakeShownTexts().value(0), QStringLiteral("Reading PIPE02 failed!"));
