@@ -70,14 +70,18 @@ std::string Shown(const std::string& text) {
 
 struct Context {
     Streams& io;
-    QStringList args; // after the command name
+    QStringList args;             // after the command name
+    std::vector<std::string> raw; // the same as the system gave their bytes, when known
     bool dryRun = false;
     bool favourites = false;
     bool remove = false;
     ListFormat format = ListFormat::Table;
     DownloadOptions download{};
 
-    std::string Arg(qsizetype i) const { return QFile::encodeName(args.at(i)).toStdString(); }
+    std::string Arg(qsizetype i) const {
+        return raw.size() == static_cast<size_t>(args.size()) ? raw[static_cast<size_t>(i)]
+                                                              : QFile::encodeName(args.at(i)).toStdString();
+    }
     int Fail(const std::string& message) const {
         io.err << "orvane-cli: " << Shown(message) << "\n";
         return kExitFailed;
@@ -376,9 +380,21 @@ int Usage(Streams& io, const QString& problem) {
     return kExitUsage;
 }
 
+// The bytes behind each of `positional`: the raw arguments, in order, whose decoded
+// text is the next positional one; empty when they cannot all be told.
+std::vector<std::string> RawPositional(const QStringList& positional, const std::vector<std::string>& raw) {
+    std::vector<std::string> found;
+    for (size_t i = 1; i < raw.size() && found.size() < static_cast<size_t>(positional.size()); ++i) {
+        if (QString::fromLocal8Bit(raw[i]) == positional.at(static_cast<qsizetype>(found.size()))) {
+            found.push_back(raw[i]);
+        }
+    }
+    return found.size() == static_cast<size_t>(positional.size()) ? found : std::vector<std::string>{};
+}
+
 } // namespace
 
-int Run(const QStringList& arguments, Streams& io) {
+int Run(const QStringList& arguments, Streams& io, const std::vector<std::string>& raw) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -411,6 +427,7 @@ int Run(const QStringList& arguments, Streams& io) {
         return kExitOk;
     }
     QStringList positional = parser.positionalArguments();
+    std::vector<std::string> rawPositional = RawPositional(positional, raw);
     if (positional.isEmpty()) {
         return Usage(io, QStringLiteral("no command given"));
     }
@@ -432,7 +449,10 @@ int Run(const QStringList& arguments, Streams& io) {
             return Usage(io, QStringLiteral("%1 does not take --%2").arg(name, option));
         }
     }
-    Context ctx{io, positional};
+    Context ctx{io, positional, {}};
+    if (!rawPositional.empty()) {
+        ctx.raw.assign(rawPositional.begin() + 1, rawPositional.end());
+    }
     ctx.dryRun = parser.isSet(dryRun);
     ctx.favourites = parser.isSet(favourites);
     ctx.remove = parser.isSet(remove);

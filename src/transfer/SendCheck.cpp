@@ -4,6 +4,7 @@
 #include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "match/ChannelSet.h"
+#include "userfile/ReadOnlyDb.h"
 
 #include <memory>
 
@@ -50,14 +51,13 @@ std::vector<std::string> ReceiverDbProblems(sqlite3* handle) {
 }
 
 std::vector<std::string> ReceiverFileProblems(const std::string& path) {
-    sqlite3* raw = nullptr;
-    // The file to send runs none of its triggers or views while it is checked.
-    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
-    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
-    if (rc != SQLITE_OK) {
+    // The file to send runs none of its triggers or views while it is checked, and
+    // nothing is left beside it.
+    CReadOnlyDb db;
+    if (db.Open(path, nullptr) != SQLITE_OK) {
         return {"it cannot be opened"};
     }
-    return ReceiverDbProblems(db.get());
+    return ReceiverDbProblems(db.Handle());
 }
 
 } // namespace transfer

@@ -2,6 +2,7 @@
 #include "MatchTestSupport.h"
 #include "SimulatorHarness.h"
 #include "cli/OrvaneCli.h"
+#include "userfile/AtomicFileCopy.h"
 #include "userfile/EditorLock.h"
 
 #include <filesystem>
@@ -16,15 +17,19 @@ struct CliResult {
     std::string err;
 };
 
+std::string g_changedDuringCommand; // the file a step hook changes
+
 CliResult RunCli(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     cli::Streams io{out, err};
     QStringList arguments{QStringLiteral("orvane-cli")};
+    std::vector<std::string> raw{"orvane-cli"};
     for (const std::string& arg : args) {
-        arguments << QString::fromStdString(arg);
+        arguments << QString::fromLocal8Bit(arg);
+        raw.push_back(arg);
     }
-    const int code = cli::Run(arguments, io);
+    const int code = cli::Run(arguments, io, raw);
     return {code, out.str(), err.str()};
 }
 
@@ -67,6 +72,14 @@ TEST_F(CliTest, ExitCodes) {
     std::filesystem::copy_file(old, linked);
     WriteText(TempPath("mine.txt"), "mine");
     std::filesystem::create_symlink(TempPath("mine.txt"), linked + ".bak.lock");
+    // Paths as the system takes them: bytes that are no UTF-8, and longer than SQLite's own limit.
+    const std::string latin1 = TempPath("alt\xe9.dat");
+    std::filesystem::copy_file(old, latin1);
+    std::string deep = m_dir;
+    while (deep.size() < 3800) {
+        std::filesystem::create_directory(deep += "/" + std::string(200, 'd'));
+    }
+    std::filesystem::copy_file(old, deep += "/old.dat");
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -94,6 +107,10 @@ TEST_F(CliTest, ExitCodes) {
         {{"apply-order", TempPath("old.csv"), TempPath("new.dat"), "--dry-run"}, 0, ""},
         {{"apply-order", TempPath("bad.csv"), TempPath("new.dat")}, 1, ""},
         {{"duplicates", old}, 0, "0 sets"},
+        {{"check", latin1}, 0, ""},
+        {{"import", latin1, TempPath("old.csv")}, 0, "0 changes"},
+        {{"list", deep}, 0, ""},
+        {{"duplicates", deep, "--remove"}, 0, "0 sets"},
         {{"duplicates", linked, "--remove"}, 1, "orvane-cli: " + linked + ": " + linked + ".bak.lock is a link"},
         {{"upload", m_dir}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", old}, 1, "orvane-cli: USB is not connected. Try again!"},
@@ -243,7 +260,48 @@ TEST_F(CliTest, WritesRefuseAFileAnEditorHoldsAndReadWhatSqliteReads) {
     std::filesystem::copy_file(path, crashed);
     std::filesystem::copy_file(path + "-wal", crashed + "-wal");
     CloseDb();
+    // Reading commands read the WAL's change but leave the file and its WAL as they
+    // were, and nothing new beside them.
+    const std::string wal = Bytes(crashed + "-wal");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"list", crashed},
+                                                 {"check", crashed},
+                                                 {"export", crashed, TempPath("wal.csv")},
+                                                 {"diff", crashed, path},
+                                                 {"duplicates", crashed},
+                                                 {"import", crashed, TempPath("old.csv"), "--dry-run"}}) {
+        const CliResult read = RunCli(args);
+        EXPECT_EQ(read.code, 0) << args[0] << read.err;
+        EXPECT_TRUE(std::filesystem::exists(crashed + "-wal") && !std::filesystem::exists(crashed + "-shm")) << args[0];
+        EXPECT_EQ(Bytes(crashed + "-wal"), wal);
+    }
+    EXPECT_NE(RunCli({"list", crashed}).out.find("FromWal"), std::string::npos);
+    // A file in WAL mode with no WAL beside it gets none from a reading command.
+    const std::string walMode = TempPath("walmode.dat");
+    std::filesystem::copy_file(path, walMode);
+    for (const char* command : {"list", "check", "duplicates"}) {
+        EXPECT_EQ(RunCli({command, walMode}).code, 0) << command;
+        EXPECT_FALSE(std::filesystem::exists(walMode + "-wal") || std::filesystem::exists(walMode + "-shm")) << command;
+    }
+
     const CliResult import = RunCli({"import", crashed, TempPath("old.csv")});
     EXPECT_EQ(import.code, 0) << import.err;
     EXPECT_NE(import.out.find("renamed 1 FromWal -> Das Erste"), std::string::npos) << import.out;
+
+    // Another program changes the file while the command holds it: just after the
+    // command has copied it. The command's work is refused, the other program's kept.
+    filecopy::SetStepHook([](filecopy::Step step, int call) {
+        if (step == filecopy::Step::Rename && call == 1) {
+            std::ofstream(g_changedDuringCommand, std::ios::binary | std::ios::app) << '\0';
+        }
+    });
+    g_changedDuringCommand = crashed;
+    filecopy::ResetSteps();
+    const std::string changedBytes = Bytes(crashed) + '\0';
+    const CliResult changed = RunCli({"import", crashed, TempPath("wal.csv")});
+    filecopy::SetStepHook(nullptr);
+    EXPECT_EQ(changed.code, 1);
+    EXPECT_NE(changed.err.find(crashed + ": not saved: it was changed by another program while this command ran"),
+              std::string::npos)
+        << changed.err;
+    EXPECT_EQ(Bytes(crashed), changedBytes);
 }

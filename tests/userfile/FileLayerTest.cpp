@@ -3,6 +3,7 @@
 #include "FixtureBuilder.h"
 #include "db/ChannelDB.h"
 #include "db/DbStatement.h"
+#include "db/ReceiverConnection.h"
 #include "userfile/AtomicFileCopy.h"
 #include "userfile/UserFile.h"
 
@@ -17,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -61,7 +63,7 @@ std::string WriteDb(const std::string& path, const char* name) {
 std::string SatNameAsSqliteReads(const std::string& path) {
     sqlite3* db = nullptr;
     std::string name = "<unreadable>";
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+    if (dbconn::Open(path.c_str(), SQLITE_OPEN_READWRITE, &db) == SQLITE_OK) {
         dbutil::ResultTable check;
         dbutil::ResultTable table;
         if (check.Run(db, "PRAGMA integrity_check") != SQLITE_OK || check.Rows() != 1 ||
@@ -74,6 +76,68 @@ std::string SatNameAsSqliteReads(const std::string& path) {
     sqlite3_close(db);
     return name;
 }
+
+// The system calls of a save as the system received them, named by the file each
+// touched ("fsync temp", "fsync folder", "rename temp to b.dat"), and one that a test
+// makes fail as the system would.
+struct SyscallRecord {
+    std::vector<std::string> calls;
+    std::string failName; // "fsync", "rename" or "write"
+    int failAt = 0;
+    int failErrno = 0;
+    int seen = 0; // calls of failName so far
+};
+
+SyscallRecord& Record() {
+    static SyscallRecord record;
+    return record;
+}
+
+std::string NameOf(const std::string& path) {
+    return path.find("/.orvane-save-") != std::string::npos ? "temp" : path.substr(path.find_last_of('/') + 1);
+}
+
+std::string NameOf(int fd) {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error).string();
+    return std::filesystem::is_directory(path, error) ? "folder" : NameOf(path);
+}
+
+// Records `call`; true (errno set) when it is the one to fail.
+bool Fails(const char* name, const std::string& call) {
+    SyscallRecord& record = Record();
+    record.calls.push_back(call);
+    if (record.failName == name && ++record.seen == record.failAt) {
+        errno = record.failErrno;
+        return true;
+    }
+    return false;
+}
+
+int RecordedFsync(int fd) {
+    return Fails("fsync", "fsync " + NameOf(fd)) ? -1 : filecopy::SystemDefaults().fsync(fd);
+}
+
+ssize_t RecordedWrite(int fd, const void* data, size_t size) {
+    return Fails("write", "write " + NameOf(fd)) ? -1 : filecopy::SystemDefaults().write(fd, data, size);
+}
+
+int RecordedRename(const char* from, const char* to) {
+    return Fails("rename", "rename " + NameOf(from) + " to " + NameOf(to))
+               ? -1
+               : filecopy::SystemDefaults().rename(from, to);
+}
+
+// Routes the copy's system calls through the recorder for its lifetime.
+struct RecordSyscalls {
+    RecordSyscalls(const char* failName = "", int failAt = 0, int failErrno = 0) {
+        Record() = {{}, failName, failAt, failErrno, 0};
+        filecopy::Calls().fsync = &RecordedFsync;
+        filecopy::Calls().write = &RecordedWrite;
+        filecopy::Calls().rename = &RecordedRename;
+    }
+    ~RecordSyscalls() { filecopy::Calls() = filecopy::SystemDefaults(); }
+};
 
 // A running save_child whose output is read through a pipe.
 class CChild {
@@ -160,8 +224,19 @@ void PrintTo(const OpenCase& row, std::ostream* out) {
 
 class OpenStepTest : public FileLayerTest, public ::testing::WithParamInterface<OpenCase> {
 protected:
-    // Puts `what` at `path`.
-    void Arrange(const std::string& what, const std::string& path) {
+    // Puts `what` at `path`, which a row may move to a name of its own.
+    void Arrange(const std::string& what, std::string& path) {
+        if (what == "long path" || what == "non-UTF-8 name") {
+            std::string folder = m_folder;
+            while (what == "long path" && folder.size() < 3800) {
+                folder += "/" + std::string(200, 'd');
+                ASSERT_TRUE(std::filesystem::create_directory(folder));
+            }
+            const std::string named = folder + (what == "long path" ? "/db.dat" : "/db\xff\xfe.dat");
+            std::filesystem::rename(WriteDb(path, "Astra"), named);
+            path = named;
+            return;
+        }
         if (what == "folder") {
             ASSERT_TRUE(std::filesystem::create_directory(path));
         } else if (what == "pipe") {
@@ -179,6 +254,9 @@ protected:
         } else if (what != "nothing") {
             WriteDb(path, "Astra");
         }
+        if (what == "sparse file") {
+            ASSERT_EQ(::truncate(path.c_str(), off_t(3) << 30), 0); // 3 GiB, nearly all holes
+        }
         if (what == "lock link") {
             ASSERT_TRUE(WriteBytes(path + ".mine", "the user's other file\n"));
             ASSERT_EQ(::symlink((path + ".mine").c_str(), (path + ".bak.lock").c_str()), 0);
@@ -188,7 +266,7 @@ protected:
 
 TEST_P(OpenStepTest, EachStepRefusesWithItsResultAndLeavesNothingOpen) {
     const OpenCase& row = GetParam();
-    const std::string path = Path("db.dat");
+    std::string path = Path("db.dat");
     Arrange(row.file, path);
     CUserFile other; // another editor of the same file
     if (std::string(row.file) == "held") {
@@ -205,6 +283,16 @@ TEST_P(OpenStepTest, EachStepRefusesWithItsResultAndLeavesNothingOpen) {
     if (row.result == Result::Ok) {
         EXPECT_NE(db, nullptr);
         EXPECT_EQ(SatNameAsSqliteReads(file.WorkPath()), "Astra");
+        // The working copy holds the database's pages only; a save with nothing edited
+        // leaves the file as it was, holes and padding included.
+        EXPECT_LT(std::filesystem::file_size(file.WorkPath()), 1u << 20);
+        struct stat before {};
+        struct stat after {};
+        ASSERT_EQ(::stat(path.c_str(), &before), 0);
+        EXPECT_TRUE(file.Save(path, db, false).Ok());
+        ASSERT_EQ(::stat(path.c_str(), &after), 0);
+        EXPECT_TRUE(after.st_ino == before.st_ino && after.st_size == before.st_size &&
+                    after.st_mtim.tv_nsec == before.st_mtim.tv_nsec);
         sqlite3_close(db);
         return;
     }
@@ -234,7 +322,10 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"JournalOfANonDatabase", "text beside a journal", Result::SidecarsUnsettled, ""},
                       OpenCase{"OtherRevision", "other revision", Result::WrongRevision, ""},
                       OpenCase{"TableMissing", "no SATInfo", Result::WrongLayout, "The table SATInfo"},
-                      OpenCase{"ReceiverFile", "receiver file", Result::Ok, ""}),
+                      OpenCase{"ReceiverFile", "receiver file", Result::Ok, ""},
+                      OpenCase{"SparseFile", "sparse file", Result::Ok, ""},
+                      OpenCase{"PathOf3800Bytes", "long path", Result::Ok, ""},
+                      OpenCase{"NameThatIsNoUtf8", "non-UTF-8 name", Result::Ok, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the save under faults ---------------------------------------------------------
@@ -242,7 +333,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct FaultCase {
     const char* name;
     int step; // a Step, or -1 for a read-only folder, -2 for a full tmpfs, -3 for the opened
-              // file rewritten by another program (same size and time) and saved over
+              // file rewritten by another program (same size and time) and saved over, or
+              // the system call itself: 10 fsync, 11 rename, 12 write
     int call;
     int error;
     bool leavesNew;
@@ -286,7 +378,10 @@ TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
     const std::string oldBytes = ReadAll(target);
 
     filecopy::ResetSteps();
-    if (row.step >= 0) {
+    static const char* const kCalls[] = {"fsync", "rename", "write"};
+    const bool systemCall = row.step >= 10;
+    RecordSyscalls recorded(systemCall ? kCalls[row.step - 10] : "", row.call, row.error);
+    if (row.step >= 0 && !systemCall) {
         filecopy::FailStep(static_cast<Step>(row.step), row.call, row.error);
     } else if (row.step == -1) {
         if (::geteuid() == 0) {
@@ -315,23 +410,25 @@ TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
         EXPECT_EQ(after, oldBytes);
     }
     EXPECT_EQ(left, std::vector<std::string>{"b.dat"}); // no temporary left behind
-    if (row.step >= 0) {
+    if (systemCall) {
+        EXPECT_EQ(Record().seen, row.call); // the call was made, and made no more
+    } else if (row.step >= 0) {
         EXPECT_EQ(filecopy::StepCalls(static_cast<Step>(row.step)), row.call);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, SaveFaultTest,
-                         ::testing::Values(FaultCase{"Open", int(Step::Open), 1, EACCES, false},
-                                           FaultCase{"FirstWrite", int(Step::Write), 1, EIO, false},
-                                           FaultCase{"ThirdWrite", int(Step::Write), 3, EIO, false},
-                                           FaultCase{"FullDiskAtTheSecondWrite", int(Step::Write), 2, ENOSPC, false},
-                                           FaultCase{"Flush", int(Step::Flush), 1, EIO, false},
-                                           FaultCase{"Rename", int(Step::Rename), 1, EXDEV, false},
-                                           FaultCase{"FolderSync", int(Step::DirSync), 1, EIO, true},
-                                           FaultCase{"ReadOnlyFolder", -1, 0, EROFS, false},
-                                           FaultCase{"FullTmpfs", -2, 0, ENOSPC, false},
-                                           FaultCase{"ChangedBehindBack", -3, 0, 0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Steps, SaveFaultTest,
+    ::testing::Values(
+        FaultCase{"Open", int(Step::Open), 1, EACCES, false}, FaultCase{"FirstWrite", int(Step::Write), 1, EIO, false},
+        FaultCase{"ThirdWrite", int(Step::Write), 3, EIO, false},
+        FaultCase{"FullDiskAtTheSecondWrite", int(Step::Write), 2, ENOSPC, false},
+        FaultCase{"Flush", int(Step::Flush), 1, EIO, false}, FaultCase{"Rename", int(Step::Rename), 1, EXDEV, false},
+        FaultCase{"FolderSync", int(Step::DirSync), 1, EIO, true}, FaultCase{"ReadOnlyFolder", -1, 0, EROFS, false},
+        FaultCase{"FullTmpfs", -2, 0, ENOSPC, false}, FaultCase{"ChangedBehindBack", -3, 0, 0, false},
+        FaultCase{"SystemFsyncOfTheCopy", 10, 1, EIO, false}, FaultCase{"SystemFsyncOfTheFolder", 10, 2, EIO, true},
+        FaultCase{"SystemRename", 11, 1, EXDEV, false}, FaultCase{"SystemSecondWrite", 12, 2, ENOSPC, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<Step>& StepsSeen() {
     static std::vector<Step> steps;
@@ -350,14 +447,49 @@ TEST_F(FileLayerTest, CopyIsFlushedBeforeTheRename) {
     filecopy::ResetSteps();
     filecopy::SetStepHook(&RecordStep);
     std::string error;
-    const bool copied = filecopy::ReplaceWithCopy(source, target, &error);
+    bool copied = false;
+    {
+        RecordSyscalls recorded;
+        copied = filecopy::ReplaceWithCopy(source, target, &error);
+    }
     filecopy::SetStepHook(nullptr);
     ASSERT_TRUE(copied) << error;
+    // What the system was asked: every write into the temporary, then its flush, the
+    // rename, the folder's flush.
+    std::vector<std::string> calls = Record().calls;
+    const auto writes = std::count(calls.begin(), calls.end(), "write temp");
+    EXPECT_GE(writes, 3);
+    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + writes),
+              std::vector<std::string>(writes, "write temp"));
+    calls.erase(calls.begin(), calls.begin() + writes);
+    EXPECT_EQ(calls, (std::vector<std::string>{"fsync temp", "rename temp to old.dat", "fsync folder"}));
 
     std::vector<Step> disk = StepsSeen();
     std::erase(disk, Step::Write);
     const std::vector<Step> expected{Step::Open, Step::Flush, Step::Rename, Step::DirSync};
     EXPECT_EQ(disk, expected);
+}
+
+// After Save As, saves compare against the new file: another program's change to the
+// first one is no concern of theirs, one to the new file is.
+TEST_F(FileLayerTest, SaveAfterSaveAsComparesAgainstTheNewFile) {
+    const std::string first = WriteDb(Path("a.dat"), "Astra");
+    const std::string second = Path("b.dat");
+    CUserFile file;
+    ASSERT_TRUE(file.Open(first, first + ".bak", &g_db).Ok());
+    const auto rename = [](const std::string& name) {
+        const std::string sql = "UPDATE SATInfo SET Name = '" + name + "' WHERE SAT_ID = 1";
+        return sqlite3_exec(g_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    };
+    ASSERT_TRUE(rename("Saved as") && file.Save(second, g_db, true).Ok());
+    std::filesystem::rename(WriteDb(Path("other.dat"), "Other"), first);
+    ASSERT_TRUE(rename("Saved again"));
+    EXPECT_TRUE(file.Save(second, g_db, false).Ok());
+    EXPECT_EQ(SatNameAsSqliteReads(second), "Saved again");
+    ASSERT_TRUE(WriteBytes(second, ReadAll(first)) && rename("Third"));
+    EXPECT_EQ(file.Save(second, g_db, false).result, Result::ChangedOnDisk);
+    EXPECT_EQ(SatNameAsSqliteReads(second), "Other");
+    EXPECT_EQ(SatNameAsSqliteReads(first), "Other");
 }
 
 TEST_F(FileLayerTest, KilledSavesLeaveOldOrNew) {
