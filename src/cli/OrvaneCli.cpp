@@ -8,12 +8,16 @@
 #include "match/ChannelCsv.h"
 #include "match/ChannelEdits.h"
 #include "transfer/SendCheck.h"
+#include "userfile/AtomicFileCopy.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryDir>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -142,21 +146,29 @@ bool ReadText(const Context& ctx, const std::string& path, std::string& text) {
         ctx.Fail(error);
         return false;
     }
-    QFile file(QFile::decodeName(path.c_str()));
-    if (file.size() > qint64(match::kMaxCsvBytes) || !file.open(QIODevice::ReadOnly)) {
+    // The path as the bytes it was given: it need not be UTF-8.
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+    std::ifstream file(path, std::ios::binary);
+    if (sizeError || size > match::kMaxCsvBytes || !file) {
         ctx.Fail(path +
-                 (file.size() > qint64(match::kMaxCsvBytes) ? ": too large for a channel list" : ": cannot be read"));
+                 (!sizeError && size > match::kMaxCsvBytes ? ": too large for a channel list" : ": cannot be read"));
         return false;
     }
-    text = file.readAll().toStdString();
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return true;
 }
 
 bool WriteText(const Context& ctx, const std::string& path, const std::string& text) {
-    QSaveFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
-        !file.commit()) {
-        ctx.Fail(path + ": cannot be written: " + file.errorString().toStdString());
+    // Written whole into a private file, then put in place by the save's atomic replace,
+    // which takes the path as the bytes it was given.
+    const QTemporaryDir dir;
+    const std::string staged = QFile::encodeName(dir.filePath(QStringLiteral("text"))).toStdString();
+    std::ofstream file(staged, std::ios::binary);
+    std::string error = "no private folder to write it in";
+    if (!dir.isValid() || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush() ||
+        !filecopy::ReplaceWithCopy(staged, path, &error)) {
+        ctx.Fail(path + ": cannot be written: " + error);
         return false;
     }
     return true;
