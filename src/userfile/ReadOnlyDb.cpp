@@ -24,7 +24,7 @@ std::string CReadOnlyDb::ImmutableUri(const std::string& path) {
     // Every byte SQLite's URI parser could read as syntax, and every byte that is not
     // plain ASCII, is written as %HH, so the path reaches the system as it was given.
     static const char digits[] = "0123456789ABCDEF";
-    std::string uri = path.front() == '/' ? "file://" : "file:";
+    std::string uri = !path.empty() && path.front() == '/' ? "file://" : "file:";
     for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);
         if ((byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
@@ -53,7 +53,9 @@ int CReadOnlyDb::Open(const std::string& path, std::string* error) {
     }
     std::string opened = ImmutableUri(path);
     int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
-    if (filecopy::HasSqliteSidecars(path)) {
+    // SQLite keeps them beside the file a link names.
+    const std::string file = filecopy::FollowLinks(path);
+    if (filecopy::HasSqliteSidecars(file)) {
         const char* tmp = std::getenv("TMPDIR");
         std::string folder = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/orvane-read-XXXXXX";
         if (::mkdtemp(folder.data()) == nullptr) {
@@ -63,10 +65,10 @@ int CReadOnlyDb::Open(const std::string& path, std::string* error) {
         // The file first: a copy made over a name settles what stands beside that name.
         const std::string copy = m_folder + "/db";
         std::string copyError;
-        bool copied = filecopy::ReplaceWithCopy(path, copy, &copyError, filecopy::kOwnTarget);
+        bool copied = filecopy::ReplaceWithCopy(file, copy, &copyError, filecopy::kOwnTarget);
         for (const char* suffix : kSidecars) {
-            if (copied && ::access((path + suffix).c_str(), F_OK) == 0) {
-                copied = filecopy::ReplaceWithCopy(path + suffix, copy + suffix, &copyError, filecopy::kOwnTarget);
+            if (copied && ::access((file + suffix).c_str(), F_OK) == 0) {
+                copied = filecopy::ReplaceWithCopy(file + suffix, copy + suffix, &copyError, filecopy::kOwnTarget);
             }
         }
         if (!copied) {
