@@ -8,12 +8,16 @@
 #include "match/ChannelCsv.h"
 #include "match/ChannelEdits.h"
 #include "transfer/SendCheck.h"
+#include "userfile/AtomicFileCopy.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryDir>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -70,14 +74,18 @@ std::string Shown(const std::string& text) {
 
 struct Context {
     Streams& io;
-    QStringList args; // after the command name
+    QStringList args;             // after the command name
+    std::vector<std::string> raw; // the same as the system gave their bytes, when known
     bool dryRun = false;
     bool favourites = false;
     bool remove = false;
     ListFormat format = ListFormat::Table;
     DownloadOptions download{};
 
-    std::string Arg(qsizetype i) const { return QFile::encodeName(args.at(i)).toStdString(); }
+    std::string Arg(qsizetype i) const {
+        return raw.size() == static_cast<size_t>(args.size()) ? raw[static_cast<size_t>(i)]
+                                                              : QFile::encodeName(args.at(i)).toStdString();
+    }
     int Fail(const std::string& message) const {
         io.err << "orvane-cli: " << Shown(message) << "\n";
         return kExitFailed;
@@ -138,21 +146,29 @@ bool ReadText(const Context& ctx, const std::string& path, std::string& text) {
         ctx.Fail(error);
         return false;
     }
-    QFile file(QFile::decodeName(path.c_str()));
-    if (file.size() > qint64(match::kMaxCsvBytes) || !file.open(QIODevice::ReadOnly)) {
+    // The path as the bytes it was given: it need not be UTF-8.
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+    std::ifstream file(path, std::ios::binary);
+    if (sizeError || size > match::kMaxCsvBytes || !file) {
         ctx.Fail(path +
-                 (file.size() > qint64(match::kMaxCsvBytes) ? ": too large for a channel list" : ": cannot be read"));
+                 (!sizeError && size > match::kMaxCsvBytes ? ": too large for a channel list" : ": cannot be read"));
         return false;
     }
-    text = file.readAll().toStdString();
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return true;
 }
 
 bool WriteText(const Context& ctx, const std::string& path, const std::string& text) {
-    QSaveFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
-        !file.commit()) {
-        ctx.Fail(path + ": cannot be written: " + file.errorString().toStdString());
+    // Written whole into a private file, then put in place by the save's atomic replace,
+    // which takes the path as the bytes it was given.
+    const QTemporaryDir dir;
+    const std::string staged = QFile::encodeName(dir.filePath(QStringLiteral("text"))).toStdString();
+    std::ofstream file(staged, std::ios::binary);
+    std::string error = "no private folder to write it in";
+    if (!dir.isValid() || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush() ||
+        !filecopy::ReplaceWithCopy(staged, path, &error)) {
+        ctx.Fail(path + ": cannot be written: " + error);
         return false;
     }
     return true;
@@ -376,9 +392,21 @@ int Usage(Streams& io, const QString& problem) {
     return kExitUsage;
 }
 
+// The bytes behind each of `positional`: the raw arguments, in order, whose decoded
+// text is the next positional one; empty when they cannot all be told.
+std::vector<std::string> RawPositional(const QStringList& positional, const std::vector<std::string>& raw) {
+    std::vector<std::string> found;
+    for (size_t i = 1; i < raw.size() && found.size() < static_cast<size_t>(positional.size()); ++i) {
+        if (QString::fromLocal8Bit(raw[i]) == positional.at(static_cast<qsizetype>(found.size()))) {
+            found.push_back(raw[i]);
+        }
+    }
+    return found.size() == static_cast<size_t>(positional.size()) ? found : std::vector<std::string>{};
+}
+
 } // namespace
 
-int Run(const QStringList& arguments, Streams& io) {
+int Run(const QStringList& arguments, Streams& io, const std::vector<std::string>& raw) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -411,6 +439,7 @@ int Run(const QStringList& arguments, Streams& io) {
         return kExitOk;
     }
     QStringList positional = parser.positionalArguments();
+    std::vector<std::string> rawPositional = RawPositional(positional, raw);
     if (positional.isEmpty()) {
         return Usage(io, QStringLiteral("no command given"));
     }
@@ -432,7 +461,10 @@ int Run(const QStringList& arguments, Streams& io) {
             return Usage(io, QStringLiteral("%1 does not take --%2").arg(name, option));
         }
     }
-    Context ctx{io, positional};
+    Context ctx{io, positional, {}};
+    if (!rawPositional.empty()) {
+        ctx.raw.assign(rawPositional.begin() + 1, rawPositional.end());
+    }
     ctx.dryRun = parser.isSet(dryRun);
     ctx.favourites = parser.isSet(favourites);
     ctx.remove = parser.isSet(remove);

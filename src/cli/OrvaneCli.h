@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace cli {
 
@@ -19,7 +21,9 @@ struct Streams {
     bool errIsTerminal = false; // the transfers draw a progress bar only on a terminal
 };
 
-// `arguments` as QCoreApplication::arguments() gives them, the program first.
-int Run(const QStringList& arguments, Streams& io);
+// `arguments` as QCoreApplication::arguments() gives them, the program first; `raw`,
+// when given, the same as the system gave their bytes, so that a path that is no
+// UTF-8 still names its file.
+int Run(const QStringList& arguments, Streams& io, const std::vector<std::string>& raw = {});
 
 } // namespace cli

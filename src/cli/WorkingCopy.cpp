@@ -2,8 +2,14 @@
 
 #include "db/ChannelDB.h"
 #include "db/ReceiverConnection.h"
+#include "userfile/AtomicFileCopy.h"
 
 #include <QFile>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace cli {
 
@@ -63,14 +69,11 @@ bool CReadConnection::Open(const std::string& path, std::string& error) {
     if (!CheckRegularFile(path, error)) {
         return false;
     }
-    sqlite3* raw = nullptr;
-    const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
-    m_db.reset(raw);
-    if (rc != SQLITE_OK) {
-        error = path + ": cannot be opened";
+    if (std::string reason; m_db.Open(path, &reason) != SQLITE_OK) {
+        error = path + ": cannot be opened: " + reason;
         return false;
     }
-    m_use.emplace(raw);
+    m_use.emplace(m_db.Handle());
     return true;
 }
 
@@ -92,6 +95,16 @@ bool CWorkingCopy::Open(const std::string& path, std::string& error) {
     }
     if (!m_dir.isValid()) {
         error = "no temporary folder for the working copy";
+        return false;
+    }
+    // The new file is made beside the old one; a folder that cannot be written is said
+    // before any work, rather than as a failed save after it.
+    const std::string file = filecopy::FollowLinks(path);
+    const auto slash = file.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        error =
+            path + ": cannot be changed: its folder " + folder + " cannot be written (" + std::strerror(errno) + ")";
         return false;
     }
     const std::string copy = QFile::encodeName(m_dir.filePath(QStringLiteral("work.dat"))).toStdString();

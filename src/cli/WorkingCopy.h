@@ -2,12 +2,13 @@
 // The receiver files a command works on, opened the way the editor opens them.
 //
 // CReadConnection opens a file read-only as g_db for the length of a command that only
-// reads (check, list, export, diff, the dry runs). CWorkingCopy edits a private copy
+// reads (check, list, export, diff, the dry runs), leaving nothing beside it. CWorkingCopy edits a private copy
 // of the file, made in a temporary folder, and saves it over the file atomically at
 // the end, like the editor's Save; a failure before the save leaves the file as it was.
 // The copy is private rather than the editor's FILE.bak; a file an editor window has
 // open is refused, since that window's next save would replace the command's work.
 #include "match/ChannelSet.h"
+#include "userfile/ReadOnlyDb.h"
 #include "userfile/UserFile.h"
 
 #include <QTemporaryDir>
@@ -27,11 +28,11 @@ class CReadConnection {
 public:
     // Opens `path` read-only without checking its layout; false with a reason.
     bool Open(const std::string& path, std::string& error);
-    sqlite3* Handle() const { return m_db.get(); }
+    sqlite3* Handle() const { return m_db.Handle(); }
 
 private:
-    std::unique_ptr<sqlite3, int (*)(sqlite3*)> m_db{nullptr, &sqlite3_close};
-    std::optional<match::CScopedConnection> m_use;
+    CReadOnlyDb m_db;
+    std::optional<match::CScopedConnection> m_use; // released before m_db closes
 };
 
 class CWorkingCopy {

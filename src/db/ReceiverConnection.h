@@ -10,11 +10,11 @@
 //   - no text or blob may be longer than kMaxValueBytes (the receiver's texts are a few
 //     bytes; whole files are copied and serialized by pages, which this does not limit);
 //   - a statement that works longer than the time limit is stopped; the failure then
-//     names the table it read.
+//     names the table it read;
+//   - a path may be as long as the system allows, not only SQLite's own 512 bytes.
 // Plain C++ over SQLite, no Qt.
 #include <sqlite3.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,15 +30,6 @@ inline constexpr int kDefaultStatementMilliseconds = 4000;
 int Open(const char* path, int flags, sqlite3** db);
 // Applies the guards above to an open connection; SQLITE_OK or the failing code.
 int Guard(sqlite3* db);
-
-struct CloseConnection {
-    void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-// A connection closed with its owner.
-using Connection = std::unique_ptr<sqlite3, CloseConnection>;
-// Opens `path` read-only through Open: for reads that must never write to the file,
-// the checks and comparisons made around a transfer. Empty when it does not open.
-Connection OpenReadOnly(const std::string& path);
 
 // The time limit of statements on guarded connections (tests shorten it).
 void SetStatementMilliseconds(int milliseconds);

@@ -3,6 +3,7 @@
 #include "db/ReceiverConnection.h"
 #include "db/RecordBlock.h"
 #include "db/SchemaGate.h"
+#include "userfile/ReadOnlyDb.h"
 
 #include <unordered_map>
 
@@ -86,18 +87,18 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
 }
 
 bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error) {
-    const dbconn::Connection connection = dbconn::OpenReadOnly(path);
-    if (!connection) {
-        error = path + ": cannot be opened";
+    CReadOnlyDb connection; // leaves nothing beside the file
+    if (std::string reason; connection.Open(path, &reason) != SQLITE_OK) {
+        error = path + ": cannot be opened: " + reason;
         return false;
     }
-    CScopedConnection use(connection.get());
+    CScopedConnection use(connection.Handle());
     CChannelDB db;
     if (db.CheckSchemaRevision() != 0) {
         error = path + ": not a receiver database of revision " + kSchemaRevision;
         return false;
     }
-    if (const std::string problem = dbschema::CheckTableLayout(connection.get()); !problem.empty()) {
+    if (const std::string problem = dbschema::CheckTableLayout(connection.Handle()); !problem.empty()) {
         error = path + ": " + problem;
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "db/DbStatement.h"
 #include "db/ReceiverConnection.h"
+#include "userfile/ReadOnlyDb.h"
 
 #include <sqlite3.h>
 
@@ -129,12 +130,14 @@ ReadBackOutcome CompareDatabases(const std::string& sentPath, const std::string&
     }
     // Read-only: the comparison never writes to either file, and runs none of their
     // triggers or views.
-    const dbconn::Connection sent = dbconn::OpenReadOnly(sentPath);
-    const dbconn::Connection read = dbconn::OpenReadOnly(readPath);
+    CReadOnlyDb sent;
+    CReadOnlyDb read;
     bool sentOk = false;
     bool readOk = false;
-    const auto sentTables = sent ? Tables(sent.get(), sentOk) : decltype(Tables(nullptr, sentOk)){};
-    const auto readTables = read ? Tables(read.get(), readOk) : decltype(Tables(nullptr, readOk)){};
+    const auto sentTables = sent.Open(sentPath, nullptr) == SQLITE_OK ? Tables(sent.Handle(), sentOk)
+                                                                       : decltype(Tables(nullptr, sentOk)){};
+    const auto readTables = read.Open(readPath, nullptr) == SQLITE_OK ? Tables(read.Handle(), readOk)
+                                                                       : decltype(Tables(nullptr, readOk)){};
     if (!sentOk || !readOk) {
         return {
             ReadBackOutcome::Kind::Unreadable, {}, 0, (sentOk ? readPath : sentPath) + " does not open as a database"};

@@ -2,6 +2,7 @@
 
 #include "db/DbStatement.h"
 #include "db/ReceiverConnection.h"
+#include "userfile/ReadOnlyDb.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -29,9 +30,10 @@ bool IsBackupName(const std::string& name) {
 }
 
 int CountChannels(const std::string& path) {
-    const dbconn::Connection db = dbconn::OpenReadOnly(path);
+    CReadOnlyDb db;
     dbutil::PreparedStatement statement;
-    if (db && dbutil::Prepare(db.get(), "SELECT count(*) FROM ChannelInfo", statement) == SQLITE_OK &&
+    if (db.Open(path, nullptr) == SQLITE_OK &&
+        dbutil::Prepare(db.Handle(), "SELECT count(*) FROM ChannelInfo", statement) == SQLITE_OK &&
         sqlite3_step(statement.get()) == SQLITE_ROW) {
         return sqlite3_column_int(statement.get(), 0);
     }

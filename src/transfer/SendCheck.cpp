@@ -4,6 +4,7 @@
 #include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "match/ChannelSet.h"
+#include "userfile/ReadOnlyDb.h"
 
 namespace transfer {
 
@@ -48,12 +49,13 @@ std::vector<std::string> ReceiverDbProblems(sqlite3* handle) {
 }
 
 std::vector<std::string> ReceiverFileProblems(const std::string& path) {
-    // The file to send runs none of its triggers or views while it is checked.
-    const dbconn::Connection db = dbconn::OpenReadOnly(path);
-    if (!db) {
+    // The file to send runs none of its triggers or views while it is checked, and
+    // nothing is left beside it.
+    CReadOnlyDb db;
+    if (db.Open(path, nullptr) != SQLITE_OK) {
         return {"it cannot be opened"};
     }
-    return ReceiverDbProblems(db.get());
+    return ReceiverDbProblems(db.Handle());
 }
 
 } // namespace transfer

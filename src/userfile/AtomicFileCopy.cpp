@@ -3,9 +3,9 @@
 #include "usblib/platform/UniqueFd.h"
 #include "userfile/SqliteSidecars.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -48,6 +48,10 @@ bool Injected(Step step) {
     return false;
 }
 
+int SystemOpen(const char* path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+
 // ---- plumbing -------------------------------------------------------------------
 
 bool Fail(std::string* error, const std::string& what) {
@@ -70,7 +74,7 @@ bool WriteAll(int fd, const char* data, size_t size) {
         if (Injected(Step::Write)) {
             return false;
         }
-        const ssize_t written = ::write(fd, data, size);
+        const ssize_t written = Calls().write(fd, data, size);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -83,10 +87,28 @@ bool WriteAll(int fd, const char* data, size_t size) {
     return true;
 }
 
-bool CopyContents(int from, int to) {
-    std::vector<char> block(1 << 16);
+std::uint64_t HashBytes(const unsigned char* data, size_t size, std::uint64_t hash) {
+    for (size_t i = 0; i < size; ++i) {
+        hash = (hash ^ data[i]) * 1099511628211ULL;
+    }
+    return hash;
+}
+
+// Copies `from` into `to` from where each stands, hashing on the way; with
+// `databasePages`, only the pages the database's header counts.
+bool CopyContents(int from, int to, bool databasePages, CopyInfo& info) {
+    std::vector<unsigned char> block(1 << 16);
+    info.hash = kHashStart;
+    off_t limit = -1;
     for (;;) {
-        const ssize_t got = ::read(from, block.data(), block.size());
+        size_t wanted = block.size();
+        if (limit >= 0) {
+            if (info.bytes >= limit) {
+                return true;
+            }
+            wanted = std::min(wanted, static_cast<size_t>(limit - info.bytes));
+        }
+        ssize_t got = Calls().read(from, block.data(), wanted);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
@@ -96,14 +118,20 @@ bool CopyContents(int from, int to) {
         if (got == 0) {
             return true;
         }
-        if (!WriteAll(to, block.data(), static_cast<size_t>(got))) {
+        if (databasePages && info.bytes == 0) {
+            limit = DatabaseBytes(block.data(), static_cast<size_t>(got));
+            got = limit >= 0 ? std::min(got, static_cast<ssize_t>(limit)) : got;
+        }
+        info.hash = HashBytes(block.data(), static_cast<size_t>(got), info.hash);
+        if (!WriteAll(to, reinterpret_cast<const char*>(block.data()), static_cast<size_t>(got))) {
             return false;
         }
+        info.bytes += got;
     }
 }
 
 bool Flush(int fd) {
-    return !Injected(Step::Flush) && ::fsync(fd) == 0;
+    return !Injected(Step::Flush) && Calls().fsync(fd) == 0;
 }
 
 // Makes the rename itself durable: until the folder is flushed, a power cut may bring
@@ -112,11 +140,58 @@ bool SyncFolder(const std::string& folder) {
     if (Injected(Step::DirSync)) {
         return false;
     }
-    CUniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return dir.Get() >= 0 && ::fsync(dir.Get()) == 0;
+    CUniqueFd dir(Calls().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+    return dir.Get() >= 0 && Calls().fsync(dir.Get()) == 0;
 }
 
 } // namespace
+
+const SystemCalls& SystemDefaults() {
+    static const SystemCalls calls{&SystemOpen, &::mkostemp, &::read, &::write, &::fsync, &::rename};
+    return calls;
+}
+
+SystemCalls& Calls() {
+    static SystemCalls calls = SystemDefaults();
+    return calls;
+}
+
+std::uint64_t HashFile(int fd, off_t limit, std::uint64_t hash) {
+    std::vector<unsigned char> block(1 << 16);
+    for (off_t at = 0; at < limit;) {
+        const ssize_t got =
+            ::pread(fd, block.data(), static_cast<size_t>(std::min<off_t>(limit - at, off_t(block.size()))), at);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        hash = HashBytes(block.data(), static_cast<size_t>(got), hash);
+        at += got;
+    }
+    return hash;
+}
+
+off_t DatabaseBytes(const unsigned char* header, size_t size) {
+    const auto number = [header](size_t at, size_t bytes) {
+        off_t value = 0;
+        for (size_t i = 0; i < bytes; ++i) {
+            value = value * 256 + header[at + i];
+        }
+        return value;
+    };
+    if (size < 100 || std::memcmp(header, "SQLite format 3", 16) != 0) {
+        return -1;
+    }
+    const off_t pageSize = number(16, 2) == 1 ? 65536 : number(16, 2);
+    const off_t pages = number(28, 4);
+    // The count is only kept by versions that also copy the change counter at 24 to 92.
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || pages == 0 || number(24, 4) != number(92, 4)) {
+        return -1;
+    }
+    return pageSize * pages;
+}
 
 void FailStep(Step step, int nthCall, int errorNumber) {
     Seam().failAt[static_cast<std::size_t>(step)] = nthCall;
@@ -141,12 +216,16 @@ std::string FollowLinks(const std::string& path) {
     std::string current = path;
     // As many hops as the kernel allows before it reports a loop.
     for (int hop = 0; hop < 40; ++hop) {
-        std::array<char, PATH_MAX> buffer{};
-        const ssize_t length = ::readlink(current.c_str(), buffer.data(), buffer.size() - 1);
+        // As long as the link's text, which the system limits but this need not know.
+        std::string link(256, '\0');
+        ssize_t length = 0;
+        while ((length = ::readlink(current.c_str(), link.data(), link.size())) == static_cast<ssize_t>(link.size())) {
+            link.resize(link.size() * 2);
+        }
         if (length < 0) {
             return current;
         }
-        const std::string link(buffer.data(), static_cast<size_t>(length));
+        link.resize(static_cast<size_t>(length));
         current = link.front() == '/' ? link : FolderOf(current) + "/" + link;
     }
     return current;
@@ -161,18 +240,20 @@ bool IsReadOnlyFile(const std::string& path) {
     return ::access(file.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
 }
 
-bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget, std::string* error, int ownFiles) {
+bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget, std::string* error, int ownFiles,
+                     CopyInfo* info) {
+    CopyInfo copied;
     const bool ownTarget = (ownFiles & kOwnTarget) != 0;
     const std::string target = ownTarget ? linkOrTarget : FollowLinks(linkOrTarget);
-    CUniqueFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | ((ownFiles & kOwnSource) != 0 ? O_NOFOLLOW : 0)));
+    CUniqueFd in(
+        Calls().open(source.c_str(), O_RDONLY | O_CLOEXEC | ((ownFiles & kOwnSource) != 0 ? O_NOFOLLOW : 0), 0));
     if (in.Get() < 0) {
         return Fail(error, "cannot read " + source);
     }
-    struct stat sourceInfo {};
-    if (::fstat(in.Get(), &sourceInfo) != 0) {
+    if (::fstat(in.Get(), &copied.source) != 0) {
         return Fail(error, "cannot read " + source);
     }
-    mode_t mode = sourceInfo.st_mode & 0777;
+    mode_t mode = copied.source.st_mode & 0777;
     struct stat targetInfo {};
     if ((ownTarget ? ::lstat(target.c_str(), &targetInfo) : ::stat(target.c_str(), &targetInfo)) == 0) {
         if (ownTarget && S_ISLNK(targetInfo.st_mode)) {
@@ -188,18 +269,19 @@ bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget,
 
     const std::string folder = FolderOf(target);
     std::string temp = folder + "/.orvane-save-XXXXXX";
-    CUniqueFd out(Injected(Step::Open) ? -1 : ::mkostemp(temp.data(), O_CLOEXEC));
+    CUniqueFd out(Injected(Step::Open) ? -1 : Calls().mkostemp(temp.data(), O_CLOEXEC));
     if (out.Get() < 0) {
         return Fail(error, "cannot write into " + folder);
     }
-    const bool written =
-        CopyContents(in.Get(), out.Get()) && ::fchmod(out.Get(), mode) == 0 && Flush(out.Get()) && out.Close();
+    const bool written = CopyContents(in.Get(), out.Get(), (ownFiles & kDatabasePages) != 0, copied) &&
+                         ::fchmod(out.Get(), mode) == 0 && Flush(out.Get()) &&
+                         ::fstat(out.Get(), &copied.written) == 0 && out.Close();
     // A journal or WAL beside the old file is settled while the old file is still in
     // place: rolled back into it by SQLite, then removed. Renamed first, it would be
     // applied to the new contents.
     std::string sidecarError;
     const bool settled = written && ResolveSqliteSidecars(target, &sidecarError);
-    if (!settled || Injected(Step::Rename) || ::rename(temp.c_str(), target.c_str()) != 0) {
+    if (!settled || Injected(Step::Rename) || Calls().rename(temp.c_str(), target.c_str()) != 0) {
         const int saved = errno;
         ::unlink(temp.c_str());
         errno = saved;
@@ -213,6 +295,9 @@ bool ReplaceWithCopy(const std::string& source, const std::string& linkOrTarget,
     }
     if (!SyncFolder(folder)) {
         return Fail(error, "the new " + target + " may not survive a power cut, its folder could not be flushed");
+    }
+    if (info != nullptr) {
+        *info = copied;
     }
     return true;
 }

@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstdlib>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 #include <fcntl.h>
@@ -46,8 +47,10 @@ void CloseConnection(sqlite3** db) {
     }
 }
 
-// Copies the user's file to a fresh working copy that this editor can write.
-bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::string* error) {
+// Copies the database pages of the user's file to a fresh working copy that this
+// editor can write.
+bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::string* error,
+                     filecopy::CopyInfo* copied) {
     // A stale journal beside the old working copy would roll the fresh copy back, an
     // old copy left by a failed copy would show the wrong contents, and an old copy
     // that is read-only or a link must not be written into: it is removed first.
@@ -55,7 +58,7 @@ bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::
         return false;
     }
     ::unlink(workPath.c_str());
-    if (!filecopy::ReplaceWithCopy(path, workPath, error, filecopy::kOwnTarget)) {
+    if (!filecopy::ReplaceWithCopy(path, workPath, error, filecopy::kOwnTarget | filecopy::kDatabasePages, copied)) {
         return false;
     }
     // A read-only user's file must still give a working copy its editor can write.
@@ -67,29 +70,24 @@ bool MakeWorkingCopy(const std::string& path, const std::string& workPath, std::
     return true;
 }
 
-// FNV-1a, 64 bits: cheap, and enough to tell a rewrite that kept size and time.
-std::uint64_t HashOf(int fd) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    std::vector<unsigned char> block(1 << 16);
-    for (;;) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return hash;
-        }
-        for (ssize_t i = 0; i < got; ++i) {
-            hash = (hash ^ block[static_cast<size_t>(i)]) * 1099511628211ULL;
-        }
-    }
+// What a copy learnt of `info`, a file it read or wrote.
+CUserFile::FileState StateFrom(const struct stat& info, const filecopy::CopyInfo& copied) {
+    CUserFile::FileState state;
+    state.exists = true;
+    state.device = info.st_dev;
+    state.inode = info.st_ino;
+    state.size = info.st_size;
+    state.modified = info.st_mtim;
+    state.hash = copied.hash;
+    state.hashed = copied.bytes;
+    return state;
 }
 
 // The file `path` names with every link and "." or ".." resolved; empty when it does
 // not exist.
 std::string CanonicalPath(const std::string& path) {
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : std::string();
+    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
+    return resolved != nullptr ? std::string(resolved.get()) : std::string();
 }
 
 } // namespace
@@ -157,12 +155,14 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
     // The old connection is closed before its file can be replaced beneath it.
     CloseConnection(db);
 
-    // What the file is as it is copied, for Save to tell a change by another program.
-    m_fileState = StateOf(path);
     m_filePath = path;
     m_fileResolved = CanonicalPath(path);
     Outcome failed;
-    if (!MakeWorkingCopy(path, workPath, &error)) {
+    filecopy::CopyInfo copied;
+    const bool copiedOk = MakeWorkingCopy(path, workPath, &error, &copied);
+    // What the file was as it was copied, for Save to tell a change by another program.
+    m_fileState = copiedOk ? StateFrom(copied.source, copied) : FileState{};
+    if (!copiedOk) {
         failed = {Result::CopyFailed, error};
     } else if (dbconn::Open(workPath.c_str(), SQLITE_OPEN_READWRITE, db) != SQLITE_OK || *db == nullptr) {
         failed = {Result::OpenFailed, {}};
@@ -190,7 +190,9 @@ Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetL
         return {Result::NoWorkingCopy, {}};
     }
     // Another program's changes to the opened file would be lost without a word.
-    if (!replaceChanged && IsOpenedFile(target) && !(StateOf(target) == m_fileState)) {
+    const bool openedFile = IsOpenedFile(target);
+    const bool changed = openedFile && ChangedOnDisk(target);
+    if (!replaceChanged && changed) {
         return {Result::ChangedOnDisk, {}};
     }
     // Replacing the working copy under the open connection would send every later
@@ -214,10 +216,16 @@ Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetL
             return {Result::CheckpointIncomplete, sqlite3_errmsg(db)};
         }
     }
-    if (std::string error; !filecopy::ReplaceWithCopy(m_workPath, target, &error, filecopy::kOwnSource)) {
+    // Nothing edited: the file keeps its own bytes, those past its pages too.
+    if (openedFile && !changed && WorkingCopyUnedited()) {
+        std::move(targetLocks.begin(), targetLocks.end(), std::back_inserter(m_locks));
+        return {};
+    }
+    filecopy::CopyInfo copied;
+    if (std::string error; !filecopy::ReplaceWithCopy(m_workPath, target, &error, filecopy::kOwnSource, &copied)) {
         return {Result::WriteFailed, error};
     }
-    m_fileState = StateOf(target);
+    m_fileState = StateFrom(copied.written, copied);
     m_filePath = target;
     m_fileResolved = CanonicalPath(target);
     // Saves write there again from now on, so no other editor may take it up.
@@ -233,29 +241,24 @@ void CUserFile::Close() {
     m_locks.clear();
 }
 
-bool CUserFile::FileState::operator==(const FileState& other) const {
-    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
-           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec && hash == other.hash;
-}
-
-CUserFile::FileState CUserFile::StateOf(const std::string& path) {
-    FileState state;
+bool CUserFile::ChangedOnDisk(const std::string& path) const {
     struct stat info {};
     // The user's file may be a link: its state is the named file's.
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return state;
-    }
     const platform::CUniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd || ::fstat(fd.Get(), &info) != 0) {
-        return state;
+    if (!m_fileState.exists || !fd || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return true;
     }
-    state.exists = true;
-    state.device = info.st_dev;
-    state.inode = info.st_ino;
-    state.size = info.st_size;
-    state.modified = info.st_mtim;
-    state.hash = HashOf(fd.Get());
-    return state;
+    const FileState& was = m_fileState;
+    return info.st_dev != was.device || info.st_ino != was.inode || info.st_size != was.size ||
+           info.st_mtim.tv_sec != was.modified.tv_sec || info.st_mtim.tv_nsec != was.modified.tv_nsec ||
+           filecopy::HashFile(fd.Get(), was.hashed) != was.hash;
+}
+
+bool CUserFile::WorkingCopyUnedited() const {
+    const platform::CUniqueFd fd(::open(m_workPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {};
+    return m_fileState.exists && fd && ::fstat(fd.Get(), &info) == 0 && info.st_size == m_fileState.hashed &&
+           filecopy::HashFile(fd.Get(), info.st_size) == m_fileState.hash;
 }
 
 bool CUserFile::IsOpenedFile(const std::string& target) const {

@@ -75,7 +75,8 @@ public:
     const std::string& WorkPath() const { return m_workPath; }
 
     // What a file was when it was opened or saved: a change by another program moves one
-    // of these (the hash catches a rewrite that kept size and time).
+    // of these (the hash, of the database's pages the copy read or wrote, catches a
+    // rewrite that kept size and time).
     struct FileState {
         bool exists = false;
         dev_t device = 0;
@@ -83,11 +84,16 @@ public:
         off_t size = 0;
         timespec modified{};
         std::uint64_t hash = 0;
-        bool operator==(const FileState& other) const;
+        off_t hashed = 0; // how many bytes from the start the hash covers
     };
-    static FileState StateOf(const std::string& path);
 
 private:
+    // True when `path` is no longer the file m_fileState describes. Reads the hashed
+    // bytes only when every other mark still agrees.
+    bool ChangedOnDisk(const std::string& path) const;
+    // True when the working copy still holds exactly the bytes read from the file.
+    bool WorkingCopyUnedited() const;
+
     // The locks at `lockPaths` this object does not hold yet, taken into `taken`;
     // the refusal as an outcome.
     Outcome TakeMissingLocks(const std::vector<std::string>& lockPaths,

@@ -2,7 +2,11 @@
 #include "MatchTestSupport.h"
 #include "SimulatorHarness.h"
 #include "cli/OrvaneCli.h"
+#include "userfile/AtomicFileCopy.h"
 #include "userfile/EditorLock.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -21,10 +25,12 @@ CliResult RunCli(const std::vector<std::string>& args) {
     std::ostringstream err;
     cli::Streams io{out, err};
     QStringList arguments{QStringLiteral("orvane-cli")};
+    std::vector<std::string> raw{"orvane-cli"};
     for (const std::string& arg : args) {
-        arguments << QString::fromStdString(arg);
+        arguments << QString::fromLocal8Bit(arg);
+        raw.push_back(arg);
     }
-    const int code = cli::Run(arguments, io);
+    const int code = cli::Run(arguments, io, raw);
     return {code, out.str(), err.str()};
 }
 
@@ -67,6 +73,12 @@ TEST_F(CliTest, ExitCodes) {
     std::filesystem::copy_file(old, linked);
     WriteText(TempPath("mine.txt"), "mine");
     std::filesystem::create_symlink(TempPath("mine.txt"), linked + ".bak.lock");
+    // A path as the system takes it: longer than SQLite's own limit, with bytes that are no UTF-8.
+    std::string deep = m_dir;
+    while (deep.size() < 3800) {
+        std::filesystem::create_directory(deep += "/" + std::string(200, 'd'));
+    }
+    std::filesystem::copy_file(old, deep += "/alt\xe9.dat");
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -94,6 +106,8 @@ TEST_F(CliTest, ExitCodes) {
         {{"apply-order", TempPath("old.csv"), TempPath("new.dat"), "--dry-run"}, 0, ""},
         {{"apply-order", TempPath("bad.csv"), TempPath("new.dat")}, 1, ""},
         {{"duplicates", old}, 0, "0 sets"},
+        {{"export", deep, deep + ".csv"}, 0, ""},
+        {{"import", deep, deep + ".csv"}, 0, "0 changes"},
         {{"duplicates", linked, "--remove"}, 1, "orvane-cli: " + linked + ": " + linked + ".bak.lock is a link"},
         {{"upload", m_dir}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", old}, 1, "orvane-cli: USB is not connected. Try again!"},
@@ -243,7 +257,48 @@ TEST_F(CliTest, WritesRefuseAFileAnEditorHoldsAndReadWhatSqliteReads) {
     std::filesystem::copy_file(path, crashed);
     std::filesystem::copy_file(path + "-wal", crashed + "-wal");
     CloseDb();
+    // Reading commands read the WAL's change, leaving it as it was and nothing beside it.
+    using Args = std::vector<std::string>;
+    for (const Args& args :
+         {Args{"list", crashed}, Args{"check", crashed}, Args{"export", crashed, TempPath("wal.csv")}}) {
+        const CliResult read = RunCli(args);
+        EXPECT_EQ(read.code, 0) << args[0] << read.err;
+        EXPECT_TRUE(std::filesystem::exists(crashed + "-wal") && !std::filesystem::exists(crashed + "-shm")) << args[0];
+    }
+    EXPECT_NE(RunCli({"list", crashed}).out.find("FromWal"), std::string::npos);
     const CliResult import = RunCli({"import", crashed, TempPath("old.csv")});
     EXPECT_EQ(import.code, 0) << import.err;
     EXPECT_NE(import.out.find("renamed 1 FromWal -> Das Erste"), std::string::npos) << import.out;
+
+    // Another program changes the file just after the command copied it: its change is kept.
+    static std::string changedFile; // the file the step hook changes
+    changedFile = crashed;
+    filecopy::ResetSteps();
+    filecopy::SetStepHook([](filecopy::Step step, int call) {
+        if (step == filecopy::Step::Rename && call == 1) {
+            std::ofstream(changedFile, std::ios::binary | std::ios::app) << '\0';
+        }
+    });
+    const std::string changedBytes = Bytes(crashed) + '\0';
+    const CliResult changed = RunCli({"import", crashed, TempPath("wal.csv")});
+    filecopy::SetStepHook(nullptr);
+    EXPECT_NE(changed.err.find(crashed + ": not saved: it was changed by another program"), std::string::npos);
+    EXPECT_EQ(changed.code, 1);
+    EXPECT_EQ(Bytes(crashed), changedBytes);
+
+    // Run by a user who may read the file (in WAL mode) but not write its folder: reading
+    // works, writing says why not.
+    std::filesystem::permissions(m_dir, std::filesystem::perms(0755));
+    std::filesystem::permissions(path, std::filesystem::perms(0644));
+    const pid_t child = ::geteuid() == 0 ? ::fork() : -1; // only root can become another user
+    if (child == 0) {
+        const bool other = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        const CliResult list = RunCli({"list", path});
+        const CliResult remove = RunCli({"duplicates", path, "--remove"});
+        const std::string reason = path + ": cannot be changed: its folder " + m_dir + " cannot be written (";
+        ::_exit(other && list.code == 0 && remove.code == 1 && remove.err.find(reason) != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    EXPECT_TRUE(child < 0 || (::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0));
+    EXPECT_FALSE(std::filesystem::exists(path + "-shm") || std::filesystem::exists(path + ".bak.lock"));
 }

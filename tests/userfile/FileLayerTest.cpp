@@ -3,6 +3,7 @@
 #include "FixtureBuilder.h"
 #include "db/ChannelDB.h"
 #include "db/DbStatement.h"
+#include "db/ReceiverConnection.h"
 #include "userfile/AtomicFileCopy.h"
 #include "userfile/UserFile.h"
 
@@ -61,7 +62,7 @@ std::string WriteDb(const std::string& path, const char* name) {
 std::string SatNameAsSqliteReads(const std::string& path) {
     sqlite3* db = nullptr;
     std::string name = "<unreadable>";
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+    if (dbconn::Open(path.c_str(), SQLITE_OPEN_READWRITE, &db) == SQLITE_OK) {
         dbutil::ResultTable check;
         dbutil::ResultTable table;
         if (check.Run(db, "PRAGMA integrity_check") != SQLITE_OK || check.Rows() != 1 ||
@@ -74,6 +75,49 @@ std::string SatNameAsSqliteReads(const std::string& path) {
     sqlite3_close(db);
     return name;
 }
+
+// The system calls of a save as the system received them ("fsync temp", "fsync folder",
+// "rename temp to b.dat"); call `failAt` of `failName` fails with `failErrno`.
+struct SyscallRecord {
+    std::vector<std::string> calls;
+    std::string failName;
+    int failAt = 0;
+    int failErrno = 0;
+    int seen = 0; // calls of failName so far
+} g_record;
+
+std::string NameOf(const std::string& path) {
+    return path.find("/.orvane-save-") != std::string::npos ? "temp"
+           : std::filesystem::is_directory(path)            ? "folder"
+                                                            : path.substr(path.find_last_of('/') + 1);
+}
+
+bool Fails(const char* name, const std::string& call) {
+    g_record.calls.push_back(call);
+    const bool fails = g_record.failName == name && ++g_record.seen == g_record.failAt;
+    errno = fails ? g_record.failErrno : errno;
+    return fails;
+}
+
+int RecordedFsync(int fd) {
+    const std::string path = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd)).string();
+    return Fails("fsync", "fsync " + NameOf(path)) ? -1 : filecopy::SystemDefaults().fsync(fd);
+}
+
+int RecordedRename(const char* from, const char* to) {
+    const std::string call = "rename " + NameOf(from) + " to " + NameOf(to);
+    return Fails("rename", call) ? -1 : filecopy::SystemDefaults().rename(from, to);
+}
+
+// Routes the copy's system calls through g_record for its lifetime.
+struct RecordSyscalls {
+    explicit RecordSyscalls(const char* failName = "", int failAt = 0, int failErrno = 0) {
+        g_record = {{}, failName, failAt, failErrno, 0};
+        filecopy::Calls().fsync = &RecordedFsync;
+        filecopy::Calls().rename = &RecordedRename;
+    }
+    ~RecordSyscalls() { filecopy::Calls() = filecopy::SystemDefaults(); }
+};
 
 // A running save_child whose output is read through a pipe.
 class CChild {
@@ -160,8 +204,17 @@ void PrintTo(const OpenCase& row, std::ostream* out) {
 
 class OpenStepTest : public FileLayerTest, public ::testing::WithParamInterface<OpenCase> {
 protected:
-    // Puts `what` at `path`.
-    void Arrange(const std::string& what, const std::string& path) {
+    // Puts `what` at `path`, which a row may move to a name of its own.
+    void Arrange(const std::string& what, std::string& path) {
+        if (what == "long name") { // past SQLite's own 512 bytes, with bytes that are no UTF-8
+            std::string folder = m_folder;
+            while (folder.size() < 3800) {
+                ASSERT_TRUE(std::filesystem::create_directory(folder += "/" + std::string(200, 'd')));
+            }
+            std::filesystem::rename(WriteDb(path, "Astra"), folder + "/db\xff\xfe.dat");
+            path = folder + "/db\xff\xfe.dat";
+            return;
+        }
         if (what == "folder") {
             ASSERT_TRUE(std::filesystem::create_directory(path));
         } else if (what == "pipe") {
@@ -179,6 +232,9 @@ protected:
         } else if (what != "nothing") {
             WriteDb(path, "Astra");
         }
+        if (what == "sparse file") {
+            ASSERT_EQ(::truncate(path.c_str(), off_t(3) << 30), 0); // 3 GiB, nearly all holes
+        }
         if (what == "lock link") {
             ASSERT_TRUE(WriteBytes(path + ".mine", "the user's other file\n"));
             ASSERT_EQ(::symlink((path + ".mine").c_str(), (path + ".bak.lock").c_str()), 0);
@@ -188,7 +244,7 @@ protected:
 
 TEST_P(OpenStepTest, EachStepRefusesWithItsResultAndLeavesNothingOpen) {
     const OpenCase& row = GetParam();
-    const std::string path = Path("db.dat");
+    std::string path = Path("db.dat");
     Arrange(row.file, path);
     CUserFile other; // another editor of the same file
     if (std::string(row.file) == "held") {
@@ -205,6 +261,11 @@ TEST_P(OpenStepTest, EachStepRefusesWithItsResultAndLeavesNothingOpen) {
     if (row.result == Result::Ok) {
         EXPECT_NE(db, nullptr);
         EXPECT_EQ(SatNameAsSqliteReads(file.WorkPath()), "Astra");
+        // The copy holds the database's pages only; a save of no edit leaves the file alone.
+        EXPECT_LT(std::filesystem::file_size(file.WorkPath()), 1u << 20);
+        const auto before = std::filesystem::last_write_time(path);
+        EXPECT_TRUE(file.Save(path, db, false).Ok());
+        EXPECT_EQ(std::filesystem::last_write_time(path), before);
         sqlite3_close(db);
         return;
     }
@@ -234,7 +295,9 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"JournalOfANonDatabase", "text beside a journal", Result::SidecarsUnsettled, ""},
                       OpenCase{"OtherRevision", "other revision", Result::WrongRevision, ""},
                       OpenCase{"TableMissing", "no SATInfo", Result::WrongLayout, "The table SATInfo"},
-                      OpenCase{"ReceiverFile", "receiver file", Result::Ok, ""}),
+                      OpenCase{"ReceiverFile", "receiver file", Result::Ok, ""},
+                      OpenCase{"SparseFile", "sparse file", Result::Ok, ""},
+                      OpenCase{"LongPathThatIsNoUtf8", "long name", Result::Ok, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the save under faults ---------------------------------------------------------
@@ -242,7 +305,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct FaultCase {
     const char* name;
     int step; // a Step, or -1 for a read-only folder, -2 for a full tmpfs, -3 for the opened
-              // file rewritten by another program (same size and time) and saved over
+              // file rewritten by another program (same size and time) and saved over, -4 the
+              // same after a Save As to the target, or the system call itself: 10 fsync, 11 rename
     int call;
     int error;
     bool leavesNew;
@@ -267,26 +331,29 @@ TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
         }
         mounted = true;
     }
-    const bool changed = row.step == -3;
+    const bool changed = row.step <= -3;
     std::filesystem::copy_file(path, folder + "/b.dat");
-    const std::string target = changed ? path : folder + "/b.dat";
+    const std::string target = row.step == -3 ? path : folder + "/b.dat";
     CUserFile file;
     ASSERT_TRUE(file.Open(path, path + ".bak", &g_db).Ok());
     ASSERT_EQ(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'New' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
               SQLITE_OK);
+    ASSERT_TRUE(row.step != -4 || file.Save(target, g_db, false).Ok());
     if (changed) {
         struct stat before {};
-        ASSERT_EQ(::stat(path.c_str(), &before), 0);
-        std::string bytes = ReadAll(path);
+        ASSERT_EQ(::stat(target.c_str(), &before), 0);
+        std::string bytes = ReadAll(target);
         bytes.back() = static_cast<char>(bytes.back() ^ 1); // inside the padding's random bytes
-        ASSERT_TRUE(WriteBytes(path, bytes));
+        ASSERT_TRUE(WriteBytes(target, bytes));
         const timespec times[2] = {before.st_atim, before.st_mtim};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        ASSERT_EQ(::utimensat(AT_FDCWD, target.c_str(), times, 0), 0);
     }
     const std::string oldBytes = ReadAll(target);
 
     filecopy::ResetSteps();
-    if (row.step >= 0) {
+    const bool systemCall = row.step >= 10;
+    const RecordSyscalls recorded(systemCall ? (row.step == 10 ? "fsync" : "rename") : "", row.call, row.error);
+    if (row.step >= 0 && !systemCall) {
         filecopy::FailStep(static_cast<Step>(row.step), row.call, row.error);
     } else if (row.step == -1) {
         if (::geteuid() == 0) {
@@ -315,7 +382,9 @@ TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
         EXPECT_EQ(after, oldBytes);
     }
     EXPECT_EQ(left, std::vector<std::string>{"b.dat"}); // no temporary left behind
-    if (row.step >= 0) {
+    if (systemCall) {
+        EXPECT_EQ(g_record.seen, row.call); // the call was made, and made no more
+    } else if (row.step >= 0) {
         EXPECT_EQ(filecopy::StepCalls(static_cast<Step>(row.step)), row.call);
     }
 }
@@ -330,7 +399,13 @@ INSTANTIATE_TEST_SUITE_P(Steps, SaveFaultTest,
                                            FaultCase{"FolderSync", int(Step::DirSync), 1, EIO, true},
                                            FaultCase{"ReadOnlyFolder", -1, 0, EROFS, false},
                                            FaultCase{"FullTmpfs", -2, 0, ENOSPC, false},
-                                           FaultCase{"ChangedBehindBack", -3, 0, 0, false}),
+                                           FaultCase{"ChangedBehindBack", -3, 0, 0, false},
+                                           FaultCase{"SavedAsThenChangedBehindBack", -4, 0, 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SystemCalls, SaveFaultTest,
+                         ::testing::Values(FaultCase{"FsyncOfTheCopy", 10, 1, EIO, false},
+                                           FaultCase{"FsyncOfTheFolder", 10, 2, EIO, true},
+                                           FaultCase{"Rename", 11, 1, EXDEV, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<Step>& StepsSeen() {
@@ -350,9 +425,12 @@ TEST_F(FileLayerTest, CopyIsFlushedBeforeTheRename) {
     filecopy::ResetSteps();
     filecopy::SetStepHook(&RecordStep);
     std::string error;
+    const RecordSyscalls recorded;
     const bool copied = filecopy::ReplaceWithCopy(source, target, &error);
     filecopy::SetStepHook(nullptr);
     ASSERT_TRUE(copied) << error;
+    // What the system itself was asked, in order.
+    EXPECT_EQ(g_record.calls, (std::vector<std::string>{"fsync temp", "rename temp to old.dat", "fsync folder"}));
 
     std::vector<Step> disk = StepsSeen();
     std::erase(disk, Step::Write);
