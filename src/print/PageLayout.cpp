@@ -24,6 +24,7 @@ constexpr double kTextSize = 8;   // the table's type
 constexpr double kTitleSize = 12; // the file name
 constexpr double kCardSize = 20;  // the Card's large type
 constexpr double kLineFactor = 1.5;
+constexpr double kNameShare = 0.4; // of the page width, at most, for the name column
 const QColor kShade(238, 238, 238);
 
 QFont MakeFont(double size, bool bold) {
@@ -128,6 +129,15 @@ void CPageLayout::FitTableColumns() {
     m_widths.assign(columns, 0);
     double left = m_page.width();
     size_t remaining = columns;
+    // The names are what a list is printed for: theirs is fitted first, up to a share
+    // that leaves the other columns room.
+    const auto name = size_t(m_sheet.nameColumn);
+    if (name < columns && columns > 1) {
+        m_widths[name] = std::min(std::ceil(wanted[name]) + 2 * kCellPad, left * kNameShare);
+        left -= m_widths[name];
+        --remaining;
+        std::erase(order, name);
+    }
     for (const size_t c : order) {
         const double share = std::max(0.0, left / double(remaining));
         m_widths[c] = std::min(std::ceil(wanted[c]) + 2 * kCellPad, share);
