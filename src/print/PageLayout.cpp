@@ -38,8 +38,8 @@ QFont MakeFont(double size, bool bold) {
     return font;
 }
 
-double LineHeight(const QFont& font) {
-    return font.pixelSize() * kLineFactor;
+double LineHeight(const CTextFace& face) {
+    return face.Font().pixelSize() * kLineFactor;
 }
 
 // Where a text of `width` starts in a box from `left` of `boxWidth`.
@@ -54,29 +54,28 @@ double TextLeft(Qt::Alignment alignment, double left, double boxWidth, double wi
 }
 
 // The baseline of a line of `font` centred in a band from `top` of `height`.
-double Baseline(const QFontMetricsF& metrics, double top, double height) {
+double Baseline(const CTextFace& face, double top, double height) {
+    const QFontMetricsF& metrics = face.Metrics();
     return top + (height - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
 }
 
 // `text` in a box of `boxWidth`, cut with "..." when its `width` does not fit.
-void DrawFitted(QPainter& painter, const QFontMetricsF& metrics, const QString& text, double width,
-                Qt::Alignment alignment, double left, double boxWidth, double baseline) {
+void DrawFitted(QPainter& painter, const CTextFace& face, const QString& text, double width, Qt::Alignment alignment,
+                double left, double boxWidth, double baseline) {
     if (width <= boxWidth) {
-        painter.drawText(QPointF(TextLeft(alignment, left, boxWidth, width), baseline), text);
+        face.Draw(painter, QPointF(TextLeft(alignment, left, boxWidth, width), baseline), text);
         return;
     }
-    const QString cut = metrics.elidedText(text, Qt::ElideRight, boxWidth);
-    painter.drawText(QPointF(left, baseline), cut);
+    face.Draw(painter, QPointF(left, baseline), face.Metrics().elidedText(text, Qt::ElideRight, boxWidth));
 }
 
 } // namespace
 
 CPageLayout::CPageLayout(const PrintSheet& sheet, Layout layout, QSizeF page)
-    : m_sheet(sheet), m_layout(layout), m_page(page), m_titleFont(MakeFont(kTitleSize, true)),
-      m_textFont(MakeFont(kTextSize, false)), m_boldFont(MakeFont(kTextSize, true)),
-      m_cardFont(MakeFont(kCardSize, false)) {
-    m_rowHeight = LineHeight(m_layout == Layout::Card ? m_cardFont : m_textFont);
-    const double footer = LineHeight(m_textFont) + kHeaderGap;
+    : m_sheet(sheet), m_layout(layout), m_page(page), m_title(MakeFont(kTitleSize, true)),
+      m_text(MakeFont(kTextSize, false)), m_bold(MakeFont(kTextSize, true)), m_card(MakeFont(kCardSize, false)) {
+    m_rowHeight = LineHeight(m_layout == Layout::Card ? m_card : m_text);
+    const double footer = LineHeight(m_text) + kHeaderGap;
     const double body = m_page.height() - BodyTop() - footer;
     m_rowsPerPage = std::max(1, static_cast<int>(std::floor(body / m_rowHeight)));
     const qsizetype perPage = m_layout == Layout::Card ? 2 * qsizetype(m_rowsPerPage) : m_rowsPerPage;
@@ -86,10 +85,10 @@ CPageLayout::CPageLayout(const PrintSheet& sheet, Layout layout, QSizeF page)
         return;
     }
     // The Card: the widest number, then the name in the rest of the column.
-    const QFontMetricsF metrics(m_cardFont);
+    const CTextFace& metrics = m_card;
     double number = 0;
     for (const QStringList& row : m_sheet.rows) {
-        number = std::max(number, metrics.horizontalAdvance(row.value(m_sheet.numberColumn)));
+        number = std::max(number, metrics.Width(row.value(m_sheet.numberColumn)));
     }
     const double column = std::max(0.0, (m_page.width() - kCardGap) / 2);
     number = std::min(number + 2 * kCellPad, column / 2);
@@ -97,9 +96,9 @@ CPageLayout::CPageLayout(const PrintSheet& sheet, Layout layout, QSizeF page)
 }
 
 double CPageLayout::BodyTop() const {
-    double top = LineHeight(m_titleFont) + LineHeight(m_textFont) + kHeaderGap;
+    double top = LineHeight(m_title) + LineHeight(m_text) + kHeaderGap;
     if (m_layout == Layout::Table) {
-        top += LineHeight(m_boldFont);
+        top += LineHeight(m_bold);
     }
     return top;
 }
@@ -109,16 +108,16 @@ double CPageLayout::BodyTop() const {
 void CPageLayout::FitTableColumns() {
     const size_t columns = m_sheet.columns.size();
     std::vector<double> wanted(columns, 0);
-    const QFontMetricsF bold(m_boldFont);
+    const CTextFace& bold = m_bold;
     for (size_t c = 0; c < columns; ++c) {
-        wanted[c] = bold.horizontalAdvance(m_sheet.columns[c].caption);
+        wanted[c] = bold.Width(m_sheet.columns[c].caption);
     }
-    const QFontMetricsF metrics(m_textFont);
+    const CTextFace& metrics = m_text;
     m_cellWidths.assign(m_sheet.rows.size() * columns, 0);
     for (size_t r = 0; r < m_sheet.rows.size(); ++r) {
         const QStringList& row = m_sheet.rows[r];
         for (size_t c = 0; c < columns && c < size_t(row.size()); ++c) {
-            const double width = metrics.horizontalAdvance(row[qsizetype(c)]);
+            const double width = metrics.Width(row[qsizetype(c)]);
             m_cellWidths[r * columns + c] = static_cast<float>(width);
             wanted[c] = std::max(wanted[c], width);
         }
@@ -158,21 +157,21 @@ void CPageLayout::PaintPage(QPainter& painter, int index) const {
 void CPageLayout::PaintHeader(QPainter& painter, int index) const {
     const double width = m_page.width();
     painter.setPen(Qt::black);
-    painter.setFont(m_titleFont);
-    const QFontMetricsF title(m_titleFont);
-    const double titleHeight = LineHeight(m_titleFont);
-    const double dateWidth = title.horizontalAdvance(m_sheet.dateText);
+    painter.setFont(m_title.Font());
+    const CTextFace& title = m_title;
+    const double titleHeight = LineHeight(m_title);
+    const double dateWidth = title.Width(m_sheet.dateText);
     const double nameBox = std::max(0.0, width - dateWidth - 2 * kCellPad);
-    DrawFitted(painter, title, m_sheet.fileName, title.horizontalAdvance(m_sheet.fileName), Qt::AlignLeft, 0, nameBox,
+    DrawFitted(painter, title, m_sheet.fileName, title.Width(m_sheet.fileName), Qt::AlignLeft, 0, nameBox,
                Baseline(title, 0, titleHeight));
     painter.drawText(QPointF(width - dateWidth, Baseline(title, 0, titleHeight)), m_sheet.dateText);
 
-    painter.setFont(m_textFont);
-    const QFontMetricsF text(m_textFont);
-    const double lineHeight = LineHeight(m_textFont);
-    const double countsWidth = text.horizontalAdvance(m_sheet.counts);
+    painter.setFont(m_text.Font());
+    const CTextFace& text = m_text;
+    const double lineHeight = LineHeight(m_text);
+    const double countsWidth = text.Width(m_sheet.counts);
     const double baseline = Baseline(text, titleHeight, lineHeight);
-    DrawFitted(painter, text, m_sheet.subject, text.horizontalAdvance(m_sheet.subject), Qt::AlignLeft, 0,
+    DrawFitted(painter, text, m_sheet.subject, text.Width(m_sheet.subject), Qt::AlignLeft, 0,
                std::max(0.0, width - countsWidth - 2 * kCellPad), baseline);
     painter.drawText(QPointF(width - countsWidth, baseline), m_sheet.counts);
     const double rule = titleHeight + lineHeight + kHeaderGap / 2;
@@ -180,28 +179,27 @@ void CPageLayout::PaintHeader(QPainter& painter, int index) const {
 
     const QString number = QCoreApplication::translate("PageLayout", "Page %1 of %2").arg(index + 1).arg(m_pageCount);
     const double footerTop = m_page.height() - lineHeight;
-    painter.drawText(QPointF((width - text.horizontalAdvance(number)) / 2, Baseline(text, footerTop, lineHeight)),
-                     number);
+    painter.drawText(QPointF((width - text.Width(number)) / 2, Baseline(text, footerTop, lineHeight)), number);
 }
 
 void CPageLayout::PaintTablePage(QPainter& painter, int index) const {
     const size_t columns = m_sheet.columns.size();
     const double tableWidth = std::accumulate(m_widths.begin(), m_widths.end(), 0.0);
-    double top = BodyTop() - LineHeight(m_boldFont);
-    painter.setFont(m_boldFont);
-    const QFontMetricsF bold(m_boldFont);
+    double top = BodyTop() - LineHeight(m_bold);
+    painter.setFont(m_bold.Font());
+    const CTextFace& bold = m_bold;
     double left = 0;
     for (size_t c = 0; c < columns; ++c) {
         const PrintColumn& column = m_sheet.columns[c];
-        DrawFitted(painter, bold, column.caption, bold.horizontalAdvance(column.caption), column.alignment,
-                   left + kCellPad, m_widths[c] - 2 * kCellPad, Baseline(bold, top, m_rowHeight));
+        DrawFitted(painter, bold, column.caption, bold.Width(column.caption), column.alignment, left + kCellPad,
+                   m_widths[c] - 2 * kCellPad, Baseline(bold, top, m_rowHeight));
         left += m_widths[c];
     }
     top += m_rowHeight;
     painter.drawLine(QPointF(0, top), QPointF(tableWidth, top));
 
-    painter.setFont(m_textFont);
-    const QFontMetricsF metrics(m_textFont);
+    painter.setFont(m_text.Font());
+    const CTextFace& metrics = m_text;
     const size_t first = size_t(index) * size_t(m_rowsPerPage);
     const size_t last = std::min(m_sheet.rows.size(), first + size_t(m_rowsPerPage));
     for (size_t r = first; r < last; ++r, top += m_rowHeight) {
@@ -220,8 +218,8 @@ void CPageLayout::PaintTablePage(QPainter& painter, int index) const {
 }
 
 void CPageLayout::PaintCardPage(QPainter& painter, int index) const {
-    painter.setFont(m_cardFont);
-    const QFontMetricsF metrics(m_cardFont);
+    painter.setFont(m_card.Font());
+    const CTextFace& metrics = m_card;
     const size_t perPage = 2 * size_t(m_rowsPerPage);
     const size_t first = size_t(index) * perPage;
     const size_t last = std::min(m_sheet.rows.size(), first + perPage);
@@ -233,10 +231,10 @@ void CPageLayout::PaintCardPage(QPainter& painter, int index) const {
         const double baseline = Baseline(metrics, y, m_rowHeight);
         const QString number = m_sheet.rows[r].value(m_sheet.numberColumn);
         const QString name = m_sheet.rows[r].value(m_sheet.nameColumn);
-        DrawFitted(painter, metrics, number, metrics.horizontalAdvance(number), Qt::AlignRight, left,
-                   m_widths[0] - 2 * kCellPad, baseline);
-        DrawFitted(painter, metrics, name, metrics.horizontalAdvance(name), Qt::AlignLeft, left + m_widths[0],
-                   m_widths[1], baseline);
+        DrawFitted(painter, metrics, number, metrics.Width(number), Qt::AlignRight, left, m_widths[0] - 2 * kCellPad,
+                   baseline);
+        DrawFitted(painter, metrics, name, metrics.Width(name), Qt::AlignLeft, left + m_widths[0], m_widths[1],
+                   baseline);
     }
 }
 

@@ -7,7 +7,8 @@
 //
 // The layout works in points (1/72 inch) with pixel-sized fonts, so the same page
 // comes out alike on a printer, a PDF and the preview, whatever their resolution.
-#include <QFont>
+#include "TextFace.h"
+
 #include <QPageLayout>
 #include <QSizeF>
 #include <QString>
@@ -64,10 +65,10 @@ private:
     const PrintSheet& m_sheet;
     Layout m_layout;
     QSizeF m_page;
-    QFont m_titleFont;
-    QFont m_textFont;
-    QFont m_boldFont;
-    QFont m_cardFont;
+    CTextFace m_title;
+    CTextFace m_text;
+    CTextFace m_bold;
+    CTextFace m_card;
     double m_rowHeight = 0;
     std::vector<double> m_widths;
     // Cell widths as measured, row by row; a cell wider than its column is cut with "...".
