@@ -48,9 +48,6 @@ int Fail(Streams& io, const std::string& message) {
 } // namespace
 
 int Print(Streams& io, const std::string& path, const PrintOptions& options) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        return Fail(io, "print: painting the pages needs the program's graphical start-up");
-    }
     std::string error;
     match::ChannelSet set;
     if (!CheckRegularFile(path, error) || !match::ReadChannelSetFromFile(path, set, error)) {
@@ -86,6 +83,9 @@ int Print(Streams& io, const std::string& path, const PrintOptions& options) {
             }
         }
         sheet.subject = QStringLiteral("Favourite group: ") + QString::fromStdString(TerminalText(options.group));
+    }
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return Fail(io, "print: painting the pages needs the program's graphical start-up");
     }
     sheet.counts = print::CountsText(qsizetype(sheet.rows.size()), qsizetype(set.channels.size()));
     QString failure;

@@ -25,9 +25,9 @@ void CPrintCommands::AddActions(QMenu* menu) {
         QKeySequence shortcut;
         void (CPrintCommands::*run)();
     } commands[] = {
-        {tr("&Print..."), "actionFilePrint", QKeySequence(Qt::CTRL | Qt::Key_P), &CPrintCommands::Print},
-        {tr("Print Pre&view..."), "actionFilePrintPreview", {}, &CPrintCommands::Preview},
-        {tr("&Export as PDF..."), "actionFileExportPdf", {}, &CPrintCommands::ExportPdf},
+        {tr("&Print…"), "actionFilePrint", QKeySequence(Qt::CTRL | Qt::Key_P), &CPrintCommands::Print},
+        {tr("Print Pre&view…"), "actionFilePrintPreview", {}, &CPrintCommands::Preview},
+        {tr("&Export as PDF…"), "actionFileExportPdf", {}, &CPrintCommands::ExportPdf},
     };
     for (const auto& command : commands) {
         auto* action = new QAction(command.text, m_window);
@@ -38,7 +38,9 @@ void CPrintCommands::AddActions(QMenu* menu) {
         m_actions.append(action);
     }
     menu->addSeparator();
+    // Opening or closing a file changes the title; the shortcut works without the menu.
     connect(menu, &QMenu::aboutToShow, this, &CPrintCommands::UpdateActions);
+    connect(m_doc, &COrvaneDoc::titleChanged, this, &CPrintCommands::UpdateActions);
     UpdateActions();
 }
 

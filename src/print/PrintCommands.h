@@ -1,5 +1,5 @@
 #pragma once
-// File > Print..., Print Preview... and Export as PDF... of the channel list: each asks
+// File > Print…, Print Preview… and Export as PDF… of the channel list: each asks
 // what to print (the list as shown or one favourite group), the layout and the
 // orientation, then prints through the system's print dialog, shows the preview, or
 // writes the PDF the user names. On while a file is open and the channel list is shown.
@@ -22,7 +22,7 @@ public:
     using ListSource = std::function<CRecordListCtrl*()>;
     CPrintCommands(COrvaneDoc* doc, ListSource list, QWidget* window);
 
-    // Print..., Print Preview... and Export as PDF..., then a separator; their states
+    // Print…, Print Preview… and Export as PDF…, then a separator; their states
     // follow the menu's opening.
     void AddActions(QMenu* menu);
     void UpdateActions();

@@ -112,7 +112,7 @@ CPrintPreviewDlg::CPrintPreviewDlg(PrintSheet sheet, const PrintChoice& choice, 
     m_next->setObjectName(QStringLiteral("nextButton"));
     m_pageLabel = new QLabel(this);
     m_pageLabel->setObjectName(QStringLiteral("pageLabel"));
-    auto* print = new QPushButton(tr("&Print..."), this);
+    auto* print = new QPushButton(tr("&Print…"), this);
     print->setObjectName(QStringLiteral("printButton"));
     auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
