@@ -90,8 +90,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "print_bench: writing failed: %s\n", qPrintable(error));
         return 1;
     }
-    const auto tablePages =
-        print::CPageLayout(sheetOf(print::Layout::Table), print::Layout::Table,
+    const print::PrintSheet tableSheet = sheetOf(print::Layout::Table);
+    const int tablePages =
+        print::CPageLayout(tableSheet, print::Layout::Table,
                            print::PageLayoutFor(QPageLayout::Portrait).paintRect(QPageLayout::Point).size())
             .PageCount();
     std::printf("%d channels, A4 portrait: table %d pages (%lld bytes)\n", list.RowCount(), tablePages,

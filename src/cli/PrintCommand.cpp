@@ -84,6 +84,10 @@ int Print(Streams& io, const std::string& path, const PrintOptions& options) {
         }
         sheet.subject = QStringLiteral("Favourite group: ") + QString::fromStdString(TerminalText(options.group));
     }
+    // The PDF never takes the place of the receiver file it is made from.
+    if (QFileInfo(QFile::decodeName(options.pdf.c_str())) == QFileInfo(QFile::decodeName(path.c_str()))) {
+        return Fail(io, options.pdf + ": is the receiver file itself; choose another name for the PDF");
+    }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return Fail(io, "print: painting the pages needs the program's graphical start-up");
     }

@@ -13,10 +13,6 @@ namespace print {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ListPrintSheet", text);
-}
-
 // The columns printed: the visible ones left to right, or number and name for the Card.
 std::vector<int> PrintedColumns(const CRecordListCtrl& list, Layout layout) {
     if (layout == Layout::Card) {
@@ -75,7 +71,7 @@ PrintSheet SheetFromList(const CRecordListCtrl& list, const QString& fileName, L
     sheet.nameColumn = at(kChannelServiceColumn);
     const int rows = list.RowCount();
     if (groupId < 0) {
-        sheet.subject = Tr("Channel list");
+        sheet.subject = QCoreApplication::translate("ListPrintSheet", "Channel list");
         sheet.rows.reserve(size_t(rows));
         for (int row = 0; row < rows; ++row) {
             if (!list.isRowHidden(row, QModelIndex())) {
@@ -83,7 +79,7 @@ PrintSheet SheetFromList(const CRecordListCtrl& list, const QString& fileName, L
             }
         }
     } else {
-        sheet.subject = Tr("Favourite group: %1").arg(groupName);
+        sheet.subject = QCoreApplication::translate("ListPrintSheet", "Favourite group: %1").arg(groupName);
         std::unordered_map<int32_t, int> rowOf;
         for (int row = 0; row < rows; ++row) {
             rowOf.emplace(list.RowId(row), row);

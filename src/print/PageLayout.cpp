@@ -277,7 +277,8 @@ bool WritePdf(const QString& path, const PrintSheet& sheet, Layout layout, QPage
     }
     if (!painted || !file.commit()) {
         error = QCoreApplication::translate("PageLayout", "%1: cannot be written: %2")
-                    .arg(path, painted ? file.errorString() : QStringLiteral("the PDF could not be painted"));
+                    .arg(path, painted ? file.errorString()
+                                       : QCoreApplication::translate("PageLayout", "the PDF could not be painted"));
         return false;
     }
     return true;

@@ -43,8 +43,10 @@ struct PrintSheet {
 
 class CPageLayout {
 public:
-    // `page` is the printable area in points.
+    // `page` is the printable area in points. The layout reads `sheet` while it paints:
+    // the sheet must outlive it.
     CPageLayout(const PrintSheet& sheet, Layout layout, QSizeF page);
+    CPageLayout(PrintSheet&& sheet, Layout layout, QSizeF page) = delete;
 
     int PageCount() const { return m_pageCount; }
     QSizeF PageSize() const { return m_page; }

@@ -106,6 +106,7 @@ TEST_F(CliTest, ExitCodes) {
         {{"list", old, "--card"}, 2, "orvane-cli: list does not take --card"},
         // Run here without the graphical start-up that main() gives print: refused, not a crash.
         {{"print", old, "--pdf", TempPath("out.pdf")}, 1, "orvane-cli: print: painting the pages needs"},
+        {{"print", old, "--pdf", old}, 1, "orvane-cli: " + old + ": is the receiver file itself"},
         {{"print", old, "--pdf", TempPath("out.pdf"), "--group", "Nope"},
          1,
          "orvane-cli: " + old + ": no favourite group named 'Nope'"},

@@ -55,6 +55,8 @@ private slots:
     void cleanup();
     void cliPdfHoldsEveryListedName_data();
     void cliPdfHoldsEveryListedName();
+    void namesOfAnyScriptReachThePdf_data();
+    void namesOfAnyScriptReachThePdf();
     void columnsStayOnThePaper_data();
     void columnsStayOnThePaper();
     void exportPrintsWhatWasChosen_data();
@@ -136,6 +138,33 @@ void PrintTest::cliPdfHoldsEveryListedName() {
         }
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+}
+
+// Latin-1 names take the glyph table, others Qt's full text layout; both must print
+// text that a reader of the PDF finds again.
+void PrintTest::namesOfAnyScriptReachThePdf_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("layout");
+    QTest::newRow("Latin-1, table") << QStringLiteral("Télé Café Zürich") << 0;
+    QTest::newRow("Cyrillic, table") << QStringLiteral("Первый канал") << 0;
+    QTest::newRow("Greek, card") << QStringLiteral("ΕΡΤ Ειδήσεις") << 1;
+    QTest::newRow("mixed, card") << QStringLiteral("Kanal Ü Россия 24") << 1;
+}
+
+void PrintTest::namesOfAnyScriptReachThePdf() {
+    NeedPdfToText();
+    QFETCH(QString, name);
+    QFETCH(int, layout);
+    print::PrintSheet sheet;
+    sheet.columns = {{QStringLiteral("No"), Qt::AlignRight}, {QStringLiteral("Service"), Qt::AlignLeft}};
+    sheet.rows = {{QStringLiteral("1"), QStringLiteral("Das Erste")}, {QStringLiteral("2"), name}};
+    const QString pdf = m_folder->Path(QStringLiteral("names.pdf"));
+    QString error;
+    QVERIFY2(print::WritePdf(pdf, sheet, layout == 1 ? print::Layout::Card : print::Layout::Table,
+                             QPageLayout::Portrait, error),
+             qPrintable(error));
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains(name), qPrintable(text));
 }
 
 void PrintTest::columnsStayOnThePaper_data() {
