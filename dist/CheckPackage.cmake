@@ -45,7 +45,7 @@ endif()
 # dpkg-shlibdeps found what the programs link; the plugins they load are named by hand.
 execute_process(COMMAND dpkg-deb --field ${DEB} Depends OUTPUT_VARIABLE depends)
 message(STATUS "Depends: ${depends}")
-foreach(package libc6 libqt6widgets6 libsqlite3-0 libqt6svg6 qt6-qpa-plugins)
+foreach(package libc6 libqt6widgets6 libqt6printsupport6 libsqlite3-0 libqt6svg6 qt6-qpa-plugins)
     if(NOT depends MATCHES "(^|, )${package}( |,|\n|$)")
         message(FATAL_ERROR "the package does not depend on ${package}: ${depends}")
     endif()

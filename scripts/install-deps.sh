@@ -4,8 +4,8 @@
 set -euo pipefail
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    qt6-tools-dev qt6-l10n-tools
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libqt6printsupport6
+    qt6-tools-dev qt6-l10n-tools poppler-utils
     libsqlite3-dev sqlite3
     libgtest-dev
     fonts-dejavu-core

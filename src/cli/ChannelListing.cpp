@@ -11,7 +11,7 @@ namespace cli {
 
 namespace {
 
-constexpr size_t kColumns = 10;
+constexpr size_t kColumns = kListColumns;
 constexpr std::array<const char*, kColumns> kHeader = {"number",   "name",        "type", "satellite", "frequency",
                                                        "polarity", "symbol_rate", "sid",  "provider",  "flags"};
 // Numeric columns are right-aligned in the table.
@@ -34,7 +34,9 @@ size_t Width(const std::string& text) {
         std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::array<std::string, kColumns> Row(const match::ChannelItem& item) {
+} // namespace
+
+std::array<std::string, kListColumns> ChannelListRow(const match::ChannelItem& item) {
     const ChannelRecord& c = item.record;
     return {std::to_string(c.ch_order),
             match::NameText(c.name),
@@ -48,6 +50,8 @@ std::array<std::string, kColumns> Row(const match::ChannelItem& item) {
             Flags(c)};
 }
 
+namespace {
+
 void Pad(std::string& line, const std::string& text, size_t width, bool right) {
     const std::string padding(width - Width(text), ' ');
     line += right ? padding + text : text + padding;
@@ -60,7 +64,7 @@ std::string Table(const match::ChannelSet& set) {
     std::copy(kHeader.begin(), kHeader.end(), header.begin());
     rows.push_back(header);
     for (const match::ChannelItem& item : set.channels) {
-        rows.push_back(Row(item));
+        rows.push_back(ChannelListRow(item));
         for (std::string& cell : rows.back()) {
             cell = TerminalText(cell);
         }
@@ -87,7 +91,7 @@ std::string Table(const match::ChannelSet& set) {
 std::string Csv(const match::ChannelSet& set) {
     std::string text = csv::FormatRecord({kHeader.begin(), kHeader.end()});
     for (const match::ChannelItem& item : set.channels) {
-        auto row = Row(item);
+        auto row = ChannelListRow(item);
         // Names are text: one that looks like a formula must stay text in a spreadsheet.
         for (const size_t column : {size_t{1}, size_t{3}, size_t{8}}) {
             row[column] = csv::GuardFormula(row[column]);
@@ -123,7 +127,7 @@ std::string JsonString(const std::string& text) {
 std::string Json(const match::ChannelSet& set) {
     std::string text = "[";
     for (size_t n = 0; n < set.channels.size(); ++n) {
-        const auto row = Row(set.channels[n]);
+        const auto row = ChannelListRow(set.channels[n]);
         text += n == 0 ? "\n  {" : ",\n  {";
         for (size_t i = 0; i < kColumns; ++i) {
             text.append(i == 0 ? "" : ", ").append(JsonString(kHeader[i])).append(": ");

@@ -3,12 +3,19 @@
 // name, type, satellite, frequency, polarity, symbol rate, SID, provider and flags.
 #include "match/ChannelSet.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace cli {
 
 enum class ListFormat { Table, Csv, Json };
+
+inline constexpr size_t kListColumns = 10;
+
+// One channel's cells as `list` shows them, before escaping: number, name, type,
+// satellite, frequency, polarity, symbol rate, SID, provider, flags.
+std::array<std::string, kListColumns> ChannelListRow(const match::ChannelItem& item);
 
 std::string FormatChannelList(const match::ChannelSet& set, ListFormat format);
 

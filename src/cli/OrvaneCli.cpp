@@ -1,6 +1,7 @@
 #include "OrvaneCli.h"
 
 #include "ChannelListing.h"
+#include "PrintCommand.h"
 #include "TransferCommands.h"
 #include "WorkingCopy.h"
 #include "db/ReceiverConnection.h"
@@ -48,6 +49,11 @@ Commands on Melvex400 receiver files (.dat):
                                      folder), afterwards a read-back that compares
   receiver-backups [--backup DIR]    lists the backups: date, size, channels
   restore-backup FILE                sends a backup back into the receiver
+  print FILE --pdf OUT.pdf [--group NAME] [--card] [--landscape]
+                                     the channel list (or one favourite group) as a
+                                     PDF table with a header and page numbers;
+                                     --card prints number and name in large type in
+                                     two columns
 
 Channels are matched across files by network, stream and service id; else by
 satellite, frequency (within 2 MHz), polarity and service id; else by name and kind
@@ -81,6 +87,7 @@ struct Context {
     bool remove = false;
     ListFormat format = ListFormat::Table;
     DownloadOptions download{};
+    PrintOptions print{};
 
     std::string Arg(qsizetype i) const {
         return raw.size() == static_cast<size_t>(args.size()) ? raw[static_cast<size_t>(i)]
@@ -383,6 +390,10 @@ const std::map<QString, Command>& Commands() {
           [](Context& ctx) {
               return Download(ctx.io, ctx.Arg(0), {false, {}, true});
           }}},
+        {QStringLiteral("print"),
+         {1,
+          {QStringLiteral("pdf"), QStringLiteral("group"), QStringLiteral("card"), QStringLiteral("landscape")},
+          [](Context& ctx) { return Print(ctx.io, ctx.Arg(0), ctx.print); }}},
     };
     return commands;
 }
@@ -419,7 +430,12 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
     const QCommandLineOption noBackup(QStringLiteral("no-backup"), QString());
     const QCommandLineOption verify(QStringLiteral("verify"), QString());
     const QCommandLineOption noVerify(QStringLiteral("no-verify"), QString());
-    parser.addOptions({help, version, format, dryRun, favourites, remove, backup, noBackup, verify, noVerify});
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("file"));
+    const QCommandLineOption group(QStringLiteral("group"), QString(), QStringLiteral("name"));
+    const QCommandLineOption card(QStringLiteral("card"), QString());
+    const QCommandLineOption landscape(QStringLiteral("landscape"), QString());
+    parser.addOptions({help, version, format, dryRun, favourites, remove, backup, noBackup, verify, noVerify, pdf,
+                       group, card, landscape});
     if (!parser.parse(arguments)) {
         // The parser names an unknown option without its dashes; the user typed them.
         const QStringList unknown = parser.unknownOptionNames();
@@ -473,6 +489,11 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
     }
     ctx.download = {!parser.isSet(noBackup), QFile::encodeName(parser.value(backup)).toStdString(),
                     !parser.isSet(noVerify)};
+    if (name == QLatin1String("print") && parser.value(pdf).isEmpty()) {
+        return Usage(io, QStringLiteral("print needs --pdf OUT.pdf"));
+    }
+    ctx.print = {QFile::encodeName(parser.value(pdf)).toStdString(), parser.value(group).toStdString(),
+                 parser.isSet(card), parser.isSet(landscape)};
     if (parser.isSet(format)) {
         static const std::map<QString, ListFormat> formats{{QStringLiteral("table"), ListFormat::Table},
                                                            {QStringLiteral("csv"), ListFormat::Csv},

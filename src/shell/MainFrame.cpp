@@ -9,6 +9,7 @@
 #include "document/OrvaneDoc.h"
 #include "listctrl/RecordListCtrl.h"
 #include "lnb/LNBView.h"
+#include "print/PrintCommands.h"
 #include "satellites/NITView.h"
 #include "seams/AppMessages.h"
 #include "seams/AppTitle.h"
@@ -360,6 +361,9 @@ void CMainFrame::BuildFileMenu() {
             m_fileMenu->addSeparator();
         }
     }
+    auto* printing = new CPrintCommands(
+        m_doc, [this] { return ChannelView() != nullptr ? ChannelView()->List() : nullptr; }, this);
+    printing->AddActions(m_fileMenu);
     m_closeAction = findChild<QAction*>(QStringLiteral("actionFileClose"), Qt::FindDirectChildrenOnly);
     connect(m_closeAction, &QAction::triggered, this, &CMainFrame::OnFileClose);
 

@@ -154,7 +154,7 @@ ReadBackOutcome CompareDatabases(const std::string& sentPath, const std::string&
         }
     }
     for (const auto& table : sentTables) {
-        if (ReadBackOutcome outcome = CompareTable(sent.get(), read.get(), table.first);
+        if (ReadBackOutcome outcome = CompareTable(sent.Handle(), read.Handle(), table.first);
             outcome.kind != ReadBackOutcome::Kind::SameRows) {
             return outcome;
         }

@@ -116,6 +116,14 @@ TEST_F(CliTest, ExitCodes) {
         {{"download", old, "--no-verify"}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"upload", m_dir, "--verify"}, 2, "orvane-cli: upload does not take --verify"},
         {{"receiver-backups", "--backup", m_dir}, 0, ""},
+        {{"print", old}, 2, "orvane-cli: print needs --pdf OUT.pdf"},
+        {{"list", old, "--card"}, 2, "orvane-cli: list does not take --card"},
+        // Run here without the graphical start-up that main() gives print: refused, not a crash.
+        {{"print", old, "--pdf", TempPath("out.pdf")}, 1, "orvane-cli: print: painting the pages needs"},
+        {{"print", old, "--pdf", old}, 1, "orvane-cli: " + old + ": is the receiver file itself"},
+        {{"print", old, "--pdf", TempPath("out.pdf"), "--group", "Nope"},
+         1,
+         "orvane-cli: " + old + ": no favourite group named 'Nope'"},
     };
     const std::string before = Bytes(old);
     for (const Case& c : cases) {

@@ -174,8 +174,9 @@ void MainFrameTest::menuTree() {
          {QStringLiteral("&New|Ctrl+N"), QStringLiteral("&Open|Ctrl+O"), QStringLiteral("&Close|Ctrl+W"),
           QStringLiteral("-"), QStringLiteral("&Save|Ctrl+S"), QStringLiteral("Save &As...|Ctrl+Shift+S"),
           QStringLiteral("-"), QStringLiteral("USB &Upload"), QStringLiteral("USB &Download"),
-          QStringLiteral("Restore Receiver &Backup..."), QStringLiteral("-"), QStringLiteral("Recent File(off)"),
-          QStringLiteral("-"), QStringLiteral("E&xit|Ctrl+Q")}},
+          QStringLiteral("Restore Receiver &Backup..."), QStringLiteral("-"), QStringLiteral("&Print…|Ctrl+P(off)"),
+          QStringLiteral("Print Pre&view…(off)"), QStringLiteral("&Export as PDF…(off)"), QStringLiteral("-"),
+          QStringLiteral("Recent File(off)"), QStringLiteral("-"), QStringLiteral("E&xit|Ctrl+Q")}},
         // The channel list has the focus from the start, so the commands it handles are
         // offered as after a click into it; with no DB open they do nothing.
         // Space and Del are named, not taken: the lists handle those keys their own way.
