@@ -3,7 +3,7 @@
 # lupdate as the catalogues are kept (no source locations, so that moving a line
 # changes no catalogue).
 ORVANE_TS_SOURCES=(src/seams src/listctrl src/document src/channels src/satellites src/lnb
-                   src/favourites src/settings src/transfer src/shell)
+                   src/favourites src/settings src/transfer src/print src/shell)
 ORVANE_TS_LANGUAGES=(ru fr it nl de da ar el tr es sv nb)
 LUPDATE=/usr/lib/qt6/bin/lupdate
 [ -x "$LUPDATE" ] || LUPDATE=$(command -v lupdate6 || command -v lupdate)

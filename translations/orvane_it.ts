@@ -123,6 +123,86 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
     </message>
 </context>
 <context>
+    <name>CPrintCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the open channel file; choose another name for the PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CTransferDlg</name>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CUsbDownloadDlg</name>
+    <message>
+        <source>probe: the receiver answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size: %1 bytes in %2, which passed the checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore: sending the backup %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CUsbUploadDlg</name>
+    <message>
+        <source>probe: the receiver answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size and announcement: %1 bytes, into %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>received: %1 of %2 bytes in %3 chunks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>removed the part received, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received %1 bytes in %2 s into %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChannelFindBar</name>
     <message>
         <source>Previous match (Shift+F3)</source>
@@ -914,6 +994,17 @@ Non è stato rimosso nulla.</translation>
     </message>
 </context>
 <context>
+    <name>ListPrintSheet</name>
+    <message>
+        <source>Channel list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite group: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LockTab</name>
     <message>
         <source>Maturity Control </source>
@@ -1319,6 +1410,29 @@ Non è stato modificato nulla.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filtro attivo: mostrati %1 di %2 canali. %3</translation>
+    </message>
+</context>
+<context>
+    <name>PageLayout</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF could not be painted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1990,6 +2104,76 @@ Ripararlo (orvane-cli check indica ogni problema) o scegliere un altro file.</tr
     <message>
         <source>Timeshift</source>
         <translation>Timeshift</translation>
+    </message>
+</context>
+<context>
+    <name>print::CPrintOptionsDlg</name>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel list as shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite group: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel Card (number and name, large type)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>print::CPrintPreviewDlg</name>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
