@@ -126,80 +126,80 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;معاينة الطباعة…</translation>
     </message>
     <message>
         <source>&amp;Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير بصيغة PDF…</translation>
     </message>
     <message>
         <source>The list could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت طباعة القائمة.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير بصيغة PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 هو ملف القنوات المفتوح؛ اختر اسماً آخر لملف PDF.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>التفاصيل</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>CUsbDownloadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>الفحص: استجاب جهاز الاستقبال</translation>
     </message>
     <message>
         <source>size: %1 bytes in %2, which passed the checks</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم: %1 بايت في %2، اجتاز الفحوص</translation>
     </message>
     <message>
         <source>restore: sending the backup %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستعادة: جارٍ إرسال النسخة الاحتياطية %1</translation>
     </message>
 </context>
 <context>
     <name>CUsbUploadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>الفحص: استجاب جهاز الاستقبال</translation>
     </message>
     <message>
         <source>size and announcement: %1 bytes, into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم والإعلان: %1 بايت، إلى %2</translation>
     </message>
     <message>
         <source>received: %1 of %2 bytes in %3 chunks</source>
-        <translation type="unfinished"></translation>
+        <translation>المستلم: %1 من %2 بايت في %3 أجزاء</translation>
     </message>
     <message>
         <source>removed the part received, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أُزيل الجزء المستلم، %1</translation>
     </message>
     <message>
         <source>Received %1 bytes in %2 s into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>استُلم %1 بايت في %2 ث إلى %3</translation>
     </message>
 </context>
 <context>
@@ -997,11 +997,11 @@ Nothing has been removed.</source>
     <name>ListPrintSheet</name>
     <message>
         <source>Channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة القنوات</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة المفضلة: %1</translation>
     </message>
 </context>
 <context>
@@ -1416,23 +1416,23 @@ Nothing has been changed.</source>
     <name>PageLayout</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1 من %2</translation>
     </message>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا يمكن الكتابة: %2</translation>
     </message>
     <message>
         <source>the PDF could not be painted</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر رسم ملف PDF</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 قناة</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 من %2 قناة</translation>
     </message>
 </context>
 <context>
@@ -2110,70 +2110,70 @@ Repair it (orvane-cli check names every problem) or choose another file.</source
     <name>print::CPrintOptionsDlg</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>Channel list as shown</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة القنوات كما تظهر</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة المفضلة: %1</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول</translation>
     </message>
     <message>
         <source>Channel Card (number and name, large type)</source>
-        <translation type="unfinished"></translation>
+        <translation>بطاقة القنوات (الرقم والاسم، خط كبير)</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>عمودي</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>أفقي</translation>
     </message>
     <message>
         <source>&amp;Print:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة:</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>الت&amp;خطيط:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>الا&amp;تجاه:</translation>
     </message>
 </context>
 <context>
     <name>print::CPrintPreviewDlg</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة الطباعة</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة ال&amp;سابقة</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة ال&amp;تالية</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">إ&amp;غلاق</translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1 من %2</translation>
     </message>
 </context>
 </TS>

@@ -126,80 +126,80 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau…</translation>
     </message>
     <message>
         <source>&amp;Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF &amp;exportieren…</translation>
     </message>
     <message>
         <source>The list could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die geöffnete Senderdatei; wählen Sie einen anderen Namen für die PDF-Datei.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>CUsbDownloadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung: der Receiver hat geantwortet</translation>
     </message>
     <message>
         <source>size: %1 bytes in %2, which passed the checks</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe: %1 Byte in %2, die die Prüfungen bestanden haben</translation>
     </message>
     <message>
         <source>restore: sending the backup %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen: die Sicherung %1 wird gesendet</translation>
     </message>
 </context>
 <context>
     <name>CUsbUploadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung: der Receiver hat geantwortet</translation>
     </message>
     <message>
         <source>size and announcement: %1 bytes, into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe und Ankündigung: %1 Byte, nach %2</translation>
     </message>
     <message>
         <source>received: %1 of %2 bytes in %3 chunks</source>
-        <translation type="unfinished"></translation>
+        <translation>empfangen: %1 von %2 Byte in %3 Blöcken</translation>
     </message>
     <message>
         <source>removed the part received, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der empfangene Teil wurde entfernt, %1</translation>
     </message>
     <message>
         <source>Received %1 bytes in %2 s into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte in %2 s nach %3 empfangen</translation>
     </message>
 </context>
 <context>
@@ -997,11 +997,11 @@ Es wurde nichts entfernt.</translation>
     <name>ListPrintSheet</name>
     <message>
         <source>Channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderliste</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritengruppe: %1</translation>
     </message>
 </context>
 <context>
@@ -1111,7 +1111,7 @@ Es wurde nichts entfernt.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>Sch&amp;ließen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1416,23 +1416,23 @@ Es wurde nichts geändert.</translation>
     <name>PageLayout</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the PDF could not be painted</source>
-        <translation type="unfinished"></translation>
+        <translation>die PDF-Datei konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sender</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Sendern</translation>
     </message>
 </context>
 <context>
@@ -2110,70 +2110,70 @@ Reparieren Sie sie (orvane-cli check nennt jedes Problem) oder wählen Sie eine 
     <name>print::CPrintOptionsDlg</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Channel list as shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderliste wie angezeigt</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritengruppe: %1</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Channel Card (number and name, large type)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderkarte (Nummer und Name, große Schrift)</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochformat</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Querformat</translation>
     </message>
     <message>
         <source>&amp;Print:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken:</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Layout:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausrichtung:</translation>
     </message>
 </context>
 <context>
     <name>print::CPrintPreviewDlg</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorherige Seite</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste Seite</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">Sch&amp;ließen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 </TS>

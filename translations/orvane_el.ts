@@ -126,80 +126,80 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Εκτύπωση…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Προεπισκόπηση εκτύπωσης…</translation>
     </message>
     <message>
         <source>&amp;Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Εξαγωγή ως PDF…</translation>
     </message>
     <message>
         <source>The list could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εκτύπωση της λίστας.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξαγωγή ως PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχεία PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 είναι το ανοιχτό αρχείο καναλιών· επιλέξτε άλλο όνομα για το PDF.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Λεπτομέρειες</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο</translation>
     </message>
 </context>
 <context>
     <name>CUsbDownloadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>έλεγχος: ο δέκτης απάντησε</translation>
     </message>
     <message>
         <source>size: %1 bytes in %2, which passed the checks</source>
-        <translation type="unfinished"></translation>
+        <translation>μέγεθος: %1 byte στο %2, που πέρασε τους ελέγχους</translation>
     </message>
     <message>
         <source>restore: sending the backup %1</source>
-        <translation type="unfinished"></translation>
+        <translation>επαναφορά: αποστολή του αντιγράφου ασφαλείας %1</translation>
     </message>
 </context>
 <context>
     <name>CUsbUploadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>έλεγχος: ο δέκτης απάντησε</translation>
     </message>
     <message>
         <source>size and announcement: %1 bytes, into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>μέγεθος και αναγγελία: %1 byte, στο %2</translation>
     </message>
     <message>
         <source>received: %1 of %2 bytes in %3 chunks</source>
-        <translation type="unfinished"></translation>
+        <translation>ελήφθησαν: %1 από %2 byte σε %3 τμήματα</translation>
     </message>
     <message>
         <source>removed the part received, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>αφαιρέθηκε το ληφθέν τμήμα, %1</translation>
     </message>
     <message>
         <source>Received %1 bytes in %2 s into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελήφθησαν %1 byte σε %2 s στο %3</translation>
     </message>
 </context>
 <context>
@@ -997,11 +997,11 @@ Nothing has been removed.</source>
     <name>ListPrintSheet</name>
     <message>
         <source>Channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Λίστα καναλιών</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ομάδα αγαπημένων: %1</translation>
     </message>
 </context>
 <context>
@@ -1416,23 +1416,23 @@ Nothing has been changed.</source>
     <name>PageLayout</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Σελίδα %1 από %2</translation>
     </message>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: δεν είναι δυνατή η εγγραφή: %2</translation>
     </message>
     <message>
         <source>the PDF could not be painted</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν ήταν δυνατή η σχεδίαση του PDF</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 κανάλια</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 από %2 κανάλια</translation>
     </message>
 </context>
 <context>
@@ -2110,70 +2110,70 @@ Repair it (orvane-cli check names every problem) or choose another file.</source
     <name>print::CPrintOptionsDlg</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση</translation>
     </message>
     <message>
         <source>Channel list as shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Λίστα καναλιών όπως εμφανίζεται</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ομάδα αγαπημένων: %1</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Πίνακας</translation>
     </message>
     <message>
         <source>Channel Card (number and name, large type)</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάρτα καναλιών (αριθμός και όνομα, μεγάλα γράμματα)</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατακόρυφα</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Οριζόντια</translation>
     </message>
     <message>
         <source>&amp;Print:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Εκτύπωση:</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Διάταξη:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Προσανατολισμός:</translation>
     </message>
 </context>
 <context>
     <name>print::CPrintPreviewDlg</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπισκόπηση εκτύπωσης</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Προηγούμενη σελίδα</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Επόμενη σελίδα</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Εκτύπωση…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Κλείσιμο</translation>
+        <translation>&amp;Κλείσιμο</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Σελίδα %1 από %2</translation>
     </message>
 </context>
 </TS>

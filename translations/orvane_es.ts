@@ -126,80 +126,80 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión…</translation>
     </message>
     <message>
         <source>&amp;Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar como PDF…</translation>
     </message>
     <message>
         <source>The list could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir la lista.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo de canales abierto; elija otro nombre para el PDF.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>CUsbDownloadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>sondeo: el receptor respondió</translation>
     </message>
     <message>
         <source>size: %1 bytes in %2, which passed the checks</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño: %1 bytes en %2, que pasó las comprobaciones</translation>
     </message>
     <message>
         <source>restore: sending the backup %1</source>
-        <translation type="unfinished"></translation>
+        <translation>restauración: enviando la copia de seguridad %1</translation>
     </message>
 </context>
 <context>
     <name>CUsbUploadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>sondeo: el receptor respondió</translation>
     </message>
     <message>
         <source>size and announcement: %1 bytes, into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño y anuncio: %1 bytes, a %2</translation>
     </message>
     <message>
         <source>received: %1 of %2 bytes in %3 chunks</source>
-        <translation type="unfinished"></translation>
+        <translation>recibidos: %1 de %2 bytes en %3 bloques</translation>
     </message>
     <message>
         <source>removed the part received, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se eliminó la parte recibida, %1</translation>
     </message>
     <message>
         <source>Received %1 bytes in %2 s into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibidos %1 bytes en %2 s en %3</translation>
     </message>
 </context>
 <context>
@@ -997,11 +997,11 @@ No se ha eliminado nada.</translation>
     <name>ListPrintSheet</name>
     <message>
         <source>Channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de favoritos: %1</translation>
     </message>
 </context>
 <context>
@@ -1416,23 +1416,23 @@ No se ha cambiado nada.</translation>
     <name>PageLayout</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir: %2</translation>
     </message>
     <message>
         <source>the PDF could not be painted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo dibujar el PDF</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 canales</translation>
     </message>
 </context>
 <context>
@@ -2110,70 +2110,70 @@ Repárelo (orvane-cli check indica cada problema) o elija otro archivo.</transla
     <name>print::CPrintOptionsDlg</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Channel list as shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales tal como se muestra</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de favoritos: %1</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Channel Card (number and name, large type)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de canales (número y nombre, letra grande)</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>&amp;Print:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir:</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diseño:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orientación:</translation>
     </message>
 </context>
 <context>
     <name>print::CPrintPreviewDlg</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;siguiente</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Cerrar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 </TS>

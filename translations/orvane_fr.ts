@@ -126,80 +126,80 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression…</translation>
     </message>
     <message>
         <source>&amp;Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en PDF…</translation>
     </message>
     <message>
         <source>The list could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas pu être imprimée.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le fichier de chaînes ouvert ; choisissez un autre nom pour le PDF.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>CUsbDownloadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>sondage : le récepteur a répondu</translation>
     </message>
     <message>
         <source>size: %1 bytes in %2, which passed the checks</source>
-        <translation type="unfinished"></translation>
+        <translation>taille : %1 octets dans %2, qui a passé les contrôles</translation>
     </message>
     <message>
         <source>restore: sending the backup %1</source>
-        <translation type="unfinished"></translation>
+        <translation>restauration : envoi de la sauvegarde %1</translation>
     </message>
 </context>
 <context>
     <name>CUsbUploadDlg</name>
     <message>
         <source>probe: the receiver answered</source>
-        <translation type="unfinished"></translation>
+        <translation>sondage : le récepteur a répondu</translation>
     </message>
     <message>
         <source>size and announcement: %1 bytes, into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>taille et annonce : %1 octets, vers %2</translation>
     </message>
     <message>
         <source>received: %1 of %2 bytes in %3 chunks</source>
-        <translation type="unfinished"></translation>
+        <translation>reçu : %1 octets sur %2 en %3 blocs</translation>
     </message>
     <message>
         <source>removed the part received, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>partie reçue supprimée, %1</translation>
     </message>
     <message>
         <source>Received %1 bytes in %2 s into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets reçus en %2 s dans %3</translation>
     </message>
 </context>
 <context>
@@ -997,11 +997,11 @@ Rien n&apos;a été supprimé.</translation>
     <name>ListPrintSheet</name>
     <message>
         <source>Channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des chaînes</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe de favoris : %1</translation>
     </message>
 </context>
 <context>
@@ -1416,23 +1416,23 @@ Rien n&apos;a été modifié.</translation>
     <name>PageLayout</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>the PDF could not be painted</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n&apos;a pas pu être dessiné</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaînes</translation>
     </message>
     <message>
         <source>%1 of %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaînes sur %2</translation>
     </message>
 </context>
 <context>
@@ -2110,70 +2110,70 @@ Réparez-le (orvane-cli check indique chaque problème) ou choisissez un autre f
     <name>print::CPrintOptionsDlg</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Channel list as shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des chaînes telle qu&apos;affichée</translation>
     </message>
     <message>
         <source>Favourite group: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe de favoris : %1</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Channel Card (number and name, large type)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte des chaînes (numéro et nom, gros caractères)</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysage</translation>
     </message>
     <message>
         <source>&amp;Print:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer :</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mise en page :</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orientation :</translation>
     </message>
 </context>
 <context>
     <name>print::CPrintPreviewDlg</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;précédente</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;suivante</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 </TS>
