@@ -93,6 +93,9 @@ QWidget* CLNBView::BuildSettingGroup() {
     m_tuner1 = NewButton<QPushButton>("Tuner1", "tuner1Button", group);
     m_copy = NewButton<QPushButton>("=>", "copyTunerButton", group);
     m_tuner2 = NewButton<QPushButton>("Tuner2", "tuner2Button", group);
+    m_copy->setToolTip(tr("Copy Tuner1's LNB settings to Tuner2"));
+    m_shownTuner = new QLabel(group);
+    m_shownTuner->setObjectName(QStringLiteral("shownTunerLabel"));
     m_list = new CRecordListCtrl(group);
     m_list->setObjectName(QStringLiteral("lnbList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -107,6 +110,8 @@ QWidget* CLNBView::BuildSettingGroup() {
     tuners->addWidget(m_tuner1);
     tuners->addWidget(m_copy);
     tuners->addWidget(m_tuner2);
+    tuners->addSpacing(12);
+    tuners->addWidget(m_shownTuner);
     tuners->addSpacing(24);
     tuners->addWidget(BuildSwitchTypeLine());
     tuners->addStretch();
@@ -176,6 +181,7 @@ void CLNBView::ShowTuner(int tuner) {
         m_list->AddLnbRow(slot, m_slots.Slot(tuner, slot));
     }
     m_switchType->setText(QString::number(m_slots.RowCount(tuner)));
+    m_shownTuner->setText(tr("Showing Tuner%1").arg(tuner + 1));
 }
 
 void CLNBView::ShowRow(int row) {

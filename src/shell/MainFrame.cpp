@@ -157,6 +157,9 @@ QString CMainFrame::LayoutName() const {
 void CMainFrame::RememberLayout() {
     if (m_editingView != nullptr && !m_layoutReset) {
         layoutmemory::Save(m_editingView, LayoutName());
+        if (const COrvaneView* channels = ChannelView()) {
+            layoutmemory::SaveSort(LayoutName(), {channels->SortColumn(), channels->SortAscending()});
+        }
     }
     layoutmemory::SaveWindow(this);
 }
@@ -165,6 +168,9 @@ void CMainFrame::ApplyLayout() {
     m_layoutReset = false;
     if (!layoutmemory::Restore(m_editingView, LayoutName())) {
         FitColumns();
+    } else if (COrvaneView* channels = ChannelView()) {
+        const layoutmemory::SortOrder sort = layoutmemory::StoredSort(LayoutName());
+        channels->RestoreSort(sort.column, sort.ascending);
     }
     layoutmemory::InstallHeaderMenus(m_editingView, LayoutName(), &CMainFrame::ResetLayout, this);
 }
@@ -580,8 +586,11 @@ void CMainFrame::SetActiveView(QWidget* view) {
 
 void CMainFrame::FollowChannelFilter() {
     // Renumber is off while a filter hides channels, whichever pane has the focus.
+    m_statusCounts->SetShown(-1);
     if (COrvaneView* channels = ChannelView()) {
         connect(channels, &COrvaneView::filterChanged, this, &CMainFrame::UpdateCommandStates);
+        // The status bar counts the channels shown while a filter hides some.
+        connect(channels, &COrvaneView::shownCountChanged, m_statusCounts, &CStatusCounts::SetShown);
     }
 }
 
