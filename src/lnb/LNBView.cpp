@@ -94,7 +94,8 @@ QWidget* CLNBView::BuildSettingGroup() {
     m_copy = NewButton<QPushButton>("=>", "copyTunerButton", group);
     m_tuner2 = NewButton<QPushButton>("Tuner2", "tuner2Button", group);
     m_copy->setToolTip(tr("Copy Tuner1's LNB settings to Tuner2"));
-    m_shownTuner = new QLabel(group);
+    // Laid out with its text from the start: the page shows at once, before any posted layout pass.
+    m_shownTuner = new QLabel(tr("Showing Tuner%1").arg(1), group);
     m_shownTuner->setObjectName(QStringLiteral("shownTunerLabel"));
     m_list = new CRecordListCtrl(group);
     m_list->setObjectName(QStringLiteral("lnbList"));

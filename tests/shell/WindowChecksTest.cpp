@@ -140,6 +140,9 @@ QWidget* WindowChecksTest::Show(const OpenWindow& open) {
     if (!QTest::qWaitForWindowActive(window)) {
         return nullptr;
     }
+    // A page switched to lays itself out on a posted request.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     return window;
 }
 

@@ -58,11 +58,13 @@ void CheckLabel(QStringList& found, const QLabel* label) {
     if (text.isEmpty() || label->wordWrap() || rich) {
         return;
     }
+    // The indent applies on the side the text is aligned to, as the label lays it out.
     int room = label->contentsRect().width() - 2 * label->margin();
-    if (label->indent() > 0) {
+    const bool aligned = (label->alignment() & (Qt::AlignLeft | Qt::AlignRight)) != 0;
+    if (aligned && label->indent() > 0) {
         room -= label->indent();
-    } else if (label->indent() < 0 && label->frameWidth() > 0) {
-        room -= label->fontMetrics().horizontalAdvance(u'x') / 2;
+    } else if (aligned && label->indent() < 0 && label->frameWidth() > 0) {
+        room -= std::max(0, label->fontMetrics().horizontalAdvance(u'x') / 2 - label->margin());
     }
     Check(found, label, text, TextWidth(label->fontMetrics(), text), room);
 }
