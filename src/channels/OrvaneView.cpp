@@ -158,8 +158,6 @@ void COrvaneView::OnInitialUpdate() {
     }
     if (g_db != nullptr) {
         m_list->FillList(kChannelList);
-        // The list comes in stored order; the user's sort holds for every file.
-        ApplySort();
     }
     // Another file, or none: its rows are not the ones the last search counted.
     const QString file = GetDocument() != nullptr ? GetDocument()->WorkPath() : QString();

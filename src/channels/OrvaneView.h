@@ -58,8 +58,8 @@ public:
     int CurrentFavGroup() const { return m_favGroupId; }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
-    // Sorts by `column` in the given direction, now and after each fill of the list (a
-    // remembered sort); a column the list does not have is ignored.
+    // Sorts by `column` in the given direction (a remembered sort); a column the list
+    // does not have is ignored.
     void RestoreSort(int column, bool ascending);
     bool Dragging() const { return m_dragger.Active(); }
     CListDragController& Dragger() { return m_dragger; }

@@ -655,6 +655,12 @@ void CMainFrame::UpdateTitle(const QString& documentTitle) {
     // Open, New and Close all name the document anew.
     UpdateEmptyHint();
     FitColumns();
+    // A file comes in stored order: once its rows are in, the user's sort is applied again.
+    QTimer::singleShot(0, this, [this] {
+        if (COrvaneView* channels = ChannelView(); channels != nullptr && channels->SortColumn() >= 0) {
+            channels->RestoreSort(channels->SortColumn(), channels->SortAscending());
+        }
+    });
 }
 
 void CMainFrame::ShowAbout() {
