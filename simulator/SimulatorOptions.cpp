@@ -41,6 +41,10 @@ bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& opt
         };
         std::string_view text;
         bool ok = true;
+        if (flag == "--help" || flag == "-h") {
+            options.help = true;
+            return true;
+        }
         if (flag == "--dir") {
             ok = value(text) && (options.baseDir = text, true);
         } else if (flag == "--name") {

@@ -7,6 +7,7 @@
 #include <string>
 
 struct SimulatorOptions {
+    bool help = false;                     // --help, -h: print kSimulatorHelp and stop
     std::string baseDir;                   // --dir: the device folder's base (as KIVRA_DEVICE_DIR)
     std::string deviceName = "receiver0";  // --name: the socket's name in the class folder
     std::string dbPath;                    // --db: the receiver's database file
@@ -34,5 +35,31 @@ inline constexpr const char* kSimulatorUsage =
     "                       [--busy-while-pipe-open] [--rewrite-on-install]\n"
     "                       [--change-row-on-install TABLE] [--drop-link-after BYTES]\n";
 
-// Parses the arguments after the program name into fresh options; false with a message in `error`.
+inline constexpr const char* kSimulatorHelp =
+    "\nStands in for the receiver and its USB driver, so that USB Upload and Download\n"
+    "run without hardware. It runs until SIGTERM, SIGINT or SIGHUP, or its parent ends.\n"
+    "\n"
+    "  --db FILE                 the receiver's database\n"
+    "  --dir DIR                 base of the device folder (default $KIVRA_DEVICE_DIR)\n"
+    "  --name NAME               the device socket's name (default receiver0)\n"
+    "  --log FILE                one line per request (default standard error)\n"
+    "  --firmware N              the probe's answer (default 18)\n"
+    "  --refuse CODE             refuse control requests of this code (repeatable)\n"
+    "  --fail-pipe-after BYTES   fail the pipe after this many bytes of a transfer\n"
+    "  --zero-reads              pipe reads succeed with 0 bytes\n"
+    "  --short-writes            pipe writes take half the bytes offered\n"
+    "  --chunk-delay-ms MS       wait before each chunk\n"
+    "  --unplugged               no device at all\n"
+    "  --unplug-after CODE       unregister once request CODE is answered\n"
+    "  --busy-while-pipe-open    refuse device opens while a pipe is open\n"
+    "  --rewrite-on-install      store an installed database in other bytes (same rows)\n"
+    "  --change-row-on-install TABLE\n"
+    "                            alter the first row of TABLE on install\n"
+    "  --drop-link-after BYTES   once, close every connection this far into a download\n"
+    "  --help, -h                this text\n"
+    "\n"
+    "Exit codes: 0 stopped, 1 could not start, 2 a usage error.\n";
+
+// Parses the arguments after the program name into fresh options; false with a message in
+// `error`. With --help the other arguments are not read.
 bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& options, std::string& error);

@@ -17,6 +17,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kivra-simulator: %s\n%s", error.c_str(), kSimulatorUsage);
         return 2;
     }
+    if (options.help) {
+        std::printf("%s%s", kSimulatorUsage, kSimulatorHelp);
+        return 0;
+    }
     // The stop signals arrive through a descriptor the request loop polls, so a stop
     // never cuts a request in half; the parent's death stops the simulator as well.
     const pid_t parent = ::getppid();

@@ -356,11 +356,27 @@ bool COrvaneView::RenumberListedChannels() {
 void COrvaneView::SortByColumn(int column) {
     m_sortAscending = column == m_sortColumn ? !m_sortAscending : true;
     m_sortColumn = column;
+    ApplySort();
+}
+
+void COrvaneView::RestoreSort(int column, bool ascending) {
+    if (column < 0 || column >= m_list->header()->count()) {
+        return;
+    }
+    m_sortColumn = column;
+    m_sortAscending = ascending;
+    ApplySort();
+}
+
+void COrvaneView::ApplySort() {
+    if (m_sortColumn < 0) {
+        return;
+    }
     {
-        CListSorter sorter(*m_list, column, ColumnLooksNumeric(column));
+        CListSorter sorter(*m_list, m_sortColumn, ColumnLooksNumeric(m_sortColumn));
         sorter.Sort(m_sortAscending);
     }
-    m_list->SetSortMark(column, m_sortAscending);
+    m_list->SetSortMark(m_sortColumn, m_sortAscending);
 }
 
 bool COrvaneView::ColumnLooksNumeric(int column) const {
@@ -657,8 +673,9 @@ void COrvaneView::UpdateFindCount() {
 
 void COrvaneView::ShowFilterNotice() {
     const bool show = m_filtered;
+    int shown = -1;
     if (show) {
-        int shown = 0;
+        shown = 0;
         for (int row = 0; row < m_list->RowCount(); ++row) {
             shown += m_list->isRowHidden(row, QModelIndex()) ? 0 : 1;
         }
@@ -671,4 +688,5 @@ void COrvaneView::ShowFilterNotice() {
         m_filterNotice->setVisible(show);
         LayOut();
     }
+    emit shownCountChanged(shown);
 }

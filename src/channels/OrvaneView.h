@@ -58,12 +58,17 @@ public:
     int CurrentFavGroup() const { return m_favGroupId; }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_sortAscending; }
+    // Sorts by `column` in the given direction (a remembered sort); a column the list
+    // does not have is ignored.
+    void RestoreSort(int column, bool ascending);
     bool Dragging() const { return m_dragger.Active(); }
     CListDragController& Dragger() { return m_dragger; }
 
 signals:
     // A filter was turned on or off: Renumber's state follows.
     void filterChanged(bool filtered);
+    // The rows a filter lets through, after each filtering; -1 while no filter is on.
+    void shownCountChanged(int shown);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -88,6 +93,7 @@ private:
     void ShowContextMenu(const QPoint& listPoint);
     void OpenNewChannel();
     void SortByColumn(int column);
+    void ApplySort();
     bool ColumnLooksNumeric(int column) const;
     bool RenumberListedChannels();
 

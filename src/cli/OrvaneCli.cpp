@@ -21,47 +21,94 @@
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace cli {
 
 namespace {
 
-const char* const kHelp = R"(Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS
+// One command of the help: its synopsis and what it does, a line each.
+struct CommandHelp {
+    const char* name;
+    const char* synopsis;
+    std::vector<const char*> lines;
+};
 
-Commands on Melvex400 receiver files (.dat):
-  check FILE                         revision, table layout, integrity and row counts
-  list FILE [--format table|csv|json]
-                                     the channels in the receiver's order
-  export FILE OUT.csv                the channels as CSV (identity and editable columns)
-  import FILE IN.csv [--dry-run]     takes names, numbers, lock, hide and favourite
-                                     groups from a CSV, matching rows by identity
-  diff A.dat B.dat                   channels added, removed, moved and renamed
-  apply-order REFERENCE FILE [--dry-run] [--favourites]
-                                     gives FILE the order (and with --favourites the
-                                     favourite groups) of an older file or a CSV
-  duplicates FILE [--remove]         channels with the same identity; --remove keeps
-                                     one of each set and removes the others
-  upload DIR                         fetches the receiver's database into DIR
-  download FILE [--backup DIR | --no-backup] [--verify | --no-verify]
-                                     sends FILE into the receiver, replacing its
-                                     database: first a backup of the receiver's
-                                     database into DIR (default the editor's backup
-                                     folder), afterwards a read-back that compares
-  receiver-backups [--backup DIR]    lists the backups: date, size, channels
-  restore-backup FILE                sends a backup back into the receiver
-  print FILE --pdf OUT.pdf [--group NAME] [--card] [--landscape]
-                                     the channel list (or one favourite group) as a
-                                     PDF table with a header and page numbers;
-                                     --card prints number and name in large type in
-                                     two columns
+const std::vector<CommandHelp>& CommandHelps() {
+    static const std::vector<CommandHelp> helps{
+        {"check", "check FILE", {"revision, table layout, integrity and row counts"}},
+        {"list", "list FILE [--format table|csv|json]", {"the channels in the receiver's order"}},
+        {"export", "export FILE OUT.csv", {"the channels as CSV (identity and editable columns)"}},
+        {"import",
+         "import FILE IN.csv [--dry-run]",
+         {"takes names, numbers, lock, hide and favourite", "groups from a CSV, matching rows by identity"}},
+        {"diff", "diff A.dat B.dat", {"channels added, removed, moved and renamed"}},
+        {"apply-order",
+         "apply-order REFERENCE FILE [--dry-run] [--favourites]",
+         {"gives FILE the order (and with --favourites the", "favourite groups) of an older file or a CSV"}},
+        {"duplicates",
+         "duplicates FILE [--remove]",
+         {"channels with the same identity; --remove keeps", "one of each set and removes the others"}},
+        {"upload", "upload DIR", {"fetches the receiver's database into DIR"}},
+        {"download",
+         "download FILE [--backup DIR | --no-backup] [--verify | --no-verify]",
+         {"sends FILE into the receiver, replacing its", "database: first a backup of the receiver's",
+          "database into DIR (default the editor's backup", "folder), afterwards a read-back that compares"}},
+        {"receiver-backups", "receiver-backups [--backup DIR]", {"lists the backups: date, size, channels"}},
+        {"restore-backup", "restore-backup FILE", {"sends a backup back into the receiver"}},
+        {"print",
+         "print FILE --pdf OUT.pdf [--group NAME] [--card] [--landscape]",
+         {"the channel list (or one favourite group) as a", "PDF table with a header and page numbers;",
+          "--card prints number and name in large type in", "two columns"}},
+    };
+    return helps;
+}
 
+// A command's lines in the help: the synopsis, and the description from column 37
+// (on the lines below when the synopsis reaches that far).
+std::string HelpLines(const CommandHelp& help) {
+    constexpr size_t kColumn = 37;
+    const std::string indent(kColumn, ' ');
+    std::string text = std::string("  ") + help.synopsis;
+    text += text.size() < kColumn ? std::string(kColumn - text.size(), ' ') : "\n" + indent;
+    for (size_t i = 0; i < help.lines.size(); ++i) {
+        text += (i == 0 ? "" : indent) + std::string(help.lines[i]) + "\n";
+    }
+    return text;
+}
+
+const char* const kHelpMatching = R"(
 Channels are matched across files by network, stream and service id; else by
 satellite, frequency (within 2 MHz), polarity and service id; else by name and kind
 on the same satellite. Commands that change a file edit a working copy and replace
 the file only when everything succeeded.
-
-Exit codes: 0 success, 1 a failed check or a refused input, 2 a usage error.
 )";
+
+const char* const kHelpExitCodes = "\nExit codes: 0 success, 1 a failed check or a refused input, 2 a usage error.\n";
+
+std::string Help() {
+    std::string text = "Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS\n\n"
+                       "Commands on Melvex400 receiver files (.dat):\n";
+    for (const CommandHelp& help : CommandHelps()) {
+        text += HelpLines(help);
+    }
+    return text + kHelpMatching + kHelpExitCodes;
+}
+
+// `orvane-cli COMMAND --help`: that command alone.
+std::string CommandHelpText(const QString& name) {
+    for (const CommandHelp& help : CommandHelps()) {
+        if (name == QLatin1String(help.name)) {
+            std::string text = std::string("Usage: orvane-cli ") + help.synopsis + "\n\n";
+            for (const char* line : help.lines) {
+                text += std::string("  ") + line + "\n";
+            }
+            return text + kHelpExitCodes;
+        }
+    }
+    return {};
+}
 
 // Text for the terminal: each line's control characters escaped (names come from the
 // file and may hold any byte), the line breaks kept.
@@ -447,7 +494,10 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
         return Usage(io, parser.errorText());
     }
     if (parser.isSet(help)) {
-        io.out << kHelp;
+        // After a command's name, the help of that command.
+        const QStringList named = parser.positionalArguments();
+        const std::string commandHelp = named.isEmpty() ? std::string() : CommandHelpText(named.first());
+        io.out << (commandHelp.empty() ? Help() : commandHelp);
         return kExitOk;
     }
     if (parser.isSet(version)) {

@@ -425,6 +425,13 @@ void CRecordListCtrl::paintEvent(QPaintEvent* event) {
     PaintGrid();
 }
 
+void CRecordListCtrl::scrollContentsBy(int dx, int dy) {
+    QTreeView::scrollContentsBy(dx, dy);
+    // The grid's frame lines keep their place while the rows move; the moved pixels
+    // would carry old copies of them along, so the whole page is painted again.
+    viewport()->update();
+}
+
 void CRecordListCtrl::PaintGrid() {
     GridGeometry geometry;
     geometry.headerHeight = m_header->isHidden() ? 0 : m_header->height();

@@ -22,6 +22,7 @@ constexpr int kUniversalLnb = 2;
 constexpr uint16_t kKuLowMHz = 9750;
 constexpr uint16_t kKuHighMHz = 10600;
 constexpr uint16_t kCBandMHz = 5150;
+constexpr qsizetype kHighBandChars = 9;
 
 // "%d/H" or "%d/V" of the frequency in MHz.
 QString TpItemText(const NitRecord& nit) {
@@ -100,6 +101,9 @@ void CEditLnbDlg::BuildControls() {
     m_cancel = okCancel.cancel;
     m_required.Add(m_localFreq);
     m_numbers.AddWhole(m_localFreq, QCoreApplication::translate("EditLnbDlg", "Local Freq"), 0, 0xFFFF);
+    // The high band edit of a universal LNB counts up to its ninth character.
+    m_numbers.AddWhole(m_localFreq2, tr("Local Freq (high band)"), 0, 0xFFFF, kHighBandChars);
+    m_numbers.CheckOnlyWhileShown(m_localFreq2); // only a universal LNB has one
     for (QComboBox* combo : {m_satellite, m_lnbType, m_diseqc10, m_diseqc11, m_tone, m_tpFreq}) {
         m_required.Add(combo);
     }
@@ -189,7 +193,7 @@ void CEditLnbDlg::OnLnbTypeChanged(int type) {
 bool CEditLnbDlg::FrequenciesFit(uint16_t& freq1, uint16_t& freq2) {
     const bool universal = m_lnbType->currentIndex() == kUniversalLnb;
     if (LeadingFrequency(m_localFreq->text(), freq1) &&
-        (!universal || LeadingFrequency(m_localFreq2->text().left(9), freq2))) {
+        (!universal || LeadingFrequency(m_localFreq2->text().left(kHighBandChars), freq2))) {
         if (!universal) {
             freq2 = freq1;
         }

@@ -94,6 +94,10 @@ QWidget* CLNBView::BuildSettingGroup() {
     m_tuner1 = NewButton<QPushButton>(QT_TRANSLATE_NOOP("LNBView", "Tuner1"), "tuner1Button", group);
     m_copy = NewButton<QPushButton>("=>", "copyTunerButton", group);
     m_tuner2 = NewButton<QPushButton>(QT_TRANSLATE_NOOP("LNBView", "Tuner2"), "tuner2Button", group);
+    m_copy->setToolTip(tr("Copy Tuner1's LNB settings to Tuner2"));
+    // Laid out with its text from the start: the page shows at once, before any posted layout pass.
+    m_shownTuner = new QLabel(tr("Showing Tuner%1").arg(1), group);
+    m_shownTuner->setObjectName(QStringLiteral("shownTunerLabel"));
     m_list = new CRecordListCtrl(group);
     m_list->setObjectName(QStringLiteral("lnbList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -108,6 +112,8 @@ QWidget* CLNBView::BuildSettingGroup() {
     tuners->addWidget(m_tuner1);
     tuners->addWidget(m_copy);
     tuners->addWidget(m_tuner2);
+    tuners->addSpacing(12);
+    tuners->addWidget(m_shownTuner);
     tuners->addSpacing(24);
     tuners->addWidget(BuildSwitchTypeLine());
     tuners->addStretch();
@@ -177,6 +183,7 @@ void CLNBView::ShowTuner(int tuner) {
         m_list->AddLnbRow(slot, m_slots.Slot(tuner, slot));
     }
     m_switchType->setText(QString::number(m_slots.RowCount(tuner)));
+    m_shownTuner->setText(tr("Showing Tuner%1").arg(tuner + 1));
 }
 
 void CLNBView::ShowRow(int row) {

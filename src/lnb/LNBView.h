@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class CRecordListCtrl;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -71,6 +72,7 @@ private:
     QPushButton* m_tuner1 = nullptr;
     QPushButton* m_copy = nullptr;
     QPushButton* m_tuner2 = nullptr;
+    QLabel* m_shownTuner = nullptr; // which tuner's slots the list shows
     QLineEdit* m_switchType = nullptr;
     CRecordListCtrl* m_list = nullptr;
     QPushButton* m_save = nullptr;

@@ -75,12 +75,18 @@ bool CRequiredFields::Check(QWidget* dialog, const char* message) const {
     return filled;
 }
 
-void CNumberFields::AddWhole(QLineEdit* edit, const QString& caption, qint64 min, qint64 max) {
-    m_fields.append({edit, caption, true, min, max, edit->text()});
+void CNumberFields::AddWhole(QLineEdit* edit, const QString& caption, qint64 min, qint64 max, qsizetype readChars) {
+    m_fields.append({edit, caption, true, min, max, edit->text(), readChars});
 }
 
 void CNumberFields::AddDecimal(QLineEdit* edit, const QString& caption) {
-    m_fields.append({edit, caption, false, 0, 0, edit->text()});
+    m_fields.append({edit, caption, false, 0, 0, edit->text(), -1});
+}
+
+void CNumberFields::CheckOnlyWhileShown(QLineEdit* edit) {
+    for (Field& field : m_fields) {
+        field.onlyWhileShown = field.onlyWhileShown || field.edit == edit;
+    }
 }
 
 void CNumberFields::RememberShown() {
@@ -91,8 +97,10 @@ void CNumberFields::RememberShown() {
 
 bool CNumberFields::Check(QWidget* dialog) const {
     for (const Field& field : m_fields) {
-        const QString text = field.edit->text().trimmed();
-        if (field.edit->text() == field.shown || text.isEmpty()) {
+        const QString read = field.readChars >= 0 ? field.edit->text().left(field.readChars) : field.edit->text();
+        const QString text = read.trimmed();
+        if (field.edit->text() == field.shown || text.isEmpty() ||
+            (field.onlyWhileShown && !field.edit->isVisibleTo(dialog))) {
             continue; // as opened, or empty: the required-field check speaks for that
         }
         bool number = false;

@@ -67,9 +67,13 @@ private:
 class CNumberFields {
 public:
     // A whole number from `min` to `max`; `caption` names the field in the message.
-    void AddWhole(QLineEdit* edit, const QString& caption, qint64 min, qint64 max);
+    // With `readChars` >= 0 only that many leading characters count, for a field the
+    // receiver reads only so far.
+    void AddWhole(QLineEdit* edit, const QString& caption, qint64 min, qint64 max, qsizetype readChars = -1);
     // A number with an optional fraction, whose range the dialog checks itself.
     void AddDecimal(QLineEdit* edit, const QString& caption);
+    // `edit` is read only while it shows, so it is checked only then.
+    void CheckOnlyWhileShown(QLineEdit* edit);
     // Takes the texts the fields show now as the ones the dialog opened with.
     void RememberShown();
     // True when every field passes; otherwise names the first one that does not and
@@ -84,6 +88,8 @@ private:
         qint64 min;
         qint64 max;
         QString shown;
+        qsizetype readChars;
+        bool onlyWhileShown = false;
     };
     QList<Field> m_fields;
 };

@@ -86,6 +86,26 @@ void Forget(const QString& name) {
     QSettings().remove(Group(name));
 }
 
+void SaveSort(const QString& name, SortOrder order) {
+    QSettings settings;
+    settings.beginGroup(Group(name));
+    settings.setValue(QStringLiteral("sort/column"), order.column);
+    settings.setValue(QStringLiteral("sort/ascending"), order.ascending);
+}
+
+SortOrder StoredSort(const QString& name) {
+    QSettings settings;
+    settings.beginGroup(Group(name));
+    SortOrder order;
+    if (settings.value(QStringLiteral("version")).toInt() == kVersion) {
+        bool number = false;
+        const int column = settings.value(QStringLiteral("sort/column"), -1).toInt(&number);
+        order.column = number ? column : -1;
+        order.ascending = settings.value(QStringLiteral("sort/ascending"), true).toBool();
+    }
+    return order;
+}
+
 void SaveWindow(const QMainWindow* window) {
     QSettings settings;
     settings.beginGroup(Group(QStringLiteral("Window")));

@@ -22,6 +22,15 @@ bool Has(const QString& name);
 // Forgets what is stored for `name`.
 void Forget(const QString& name);
 
+// The column a list is sorted by (-1: stored order) and its direction; kept beside the
+// view's other layout, so Save first.
+struct SortOrder {
+    int column = -1;
+    bool ascending = true;
+};
+void SaveSort(const QString& name, SortOrder order);
+SortOrder StoredSort(const QString& name);
+
 void SaveWindow(const QMainWindow* window);
 bool RestoreWindow(QMainWindow* window);
 

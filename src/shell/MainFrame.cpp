@@ -161,6 +161,9 @@ QString CMainFrame::LayoutName() const {
 void CMainFrame::RememberLayout() {
     if (m_editingView != nullptr && !m_layoutReset) {
         layoutmemory::Save(m_editingView, LayoutName());
+        if (const COrvaneView* channels = ChannelView()) {
+            layoutmemory::SaveSort(LayoutName(), {channels->SortColumn(), channels->SortAscending()});
+        }
     }
     layoutmemory::SaveWindow(this);
 }
@@ -169,6 +172,9 @@ void CMainFrame::ApplyLayout() {
     m_layoutReset = false;
     if (!layoutmemory::Restore(m_editingView, LayoutName())) {
         FitColumns();
+    } else if (COrvaneView* channels = ChannelView()) {
+        const layoutmemory::SortOrder sort = layoutmemory::StoredSort(LayoutName());
+        channels->RestoreSort(sort.column, sort.ascending);
     }
     layoutmemory::InstallHeaderMenus(m_editingView, LayoutName(), &CMainFrame::ResetLayout, this);
 }
@@ -628,8 +634,11 @@ void CMainFrame::SetActiveView(QWidget* view) {
 
 void CMainFrame::FollowChannelFilter() {
     // Renumber is off while a filter hides channels, whichever pane has the focus.
+    m_statusCounts->SetShown(-1);
     if (COrvaneView* channels = ChannelView()) {
         connect(channels, &COrvaneView::filterChanged, this, &CMainFrame::UpdateCommandStates);
+        // The status bar counts the channels shown while a filter hides some.
+        connect(channels, &COrvaneView::shownCountChanged, m_statusCounts, &CStatusCounts::SetShown);
     }
 }
 
@@ -694,6 +703,12 @@ void CMainFrame::UpdateTitle(const QString& documentTitle) {
     // Open, New and Close all name the document anew.
     UpdateEmptyHint();
     FitColumns();
+    // A file comes in stored order: once its rows are in, the user's sort is applied again.
+    QTimer::singleShot(0, this, [this] {
+        if (COrvaneView* channels = ChannelView(); channels != nullptr && channels->SortColumn() >= 0) {
+            channels->RestoreSort(channels->SortColumn(), channels->SortAscending());
+        }
+    });
 }
 
 void CMainFrame::ShowAbout() {

@@ -1,5 +1,8 @@
 #include "shell/StatusCounts.h"
 
+#include "db/RecordBlock.h"
+#include "listctrl/RowFormat.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -30,6 +33,25 @@ void CStatusCounts::ForgetGroup() {
     Refresh();
 }
 
+QString CStatusCounts::GroupName() {
+    RecordBlock<FavGroupRecord> groups;
+    if (groups.Read(m_db, &CChannelDB::GetFavGroupList) > 0) {
+        for (const FavGroupRecord& group : groups) {
+            if (group.favgrp_id == m_groupId) {
+                return FieldText(group.name);
+            }
+        }
+    }
+    return QString();
+}
+
+void CStatusCounts::SetShown(int shown) {
+    if (shown != m_shown) {
+        m_shown = shown;
+        Refresh();
+    }
+}
+
 void CStatusCounts::Refresh() {
     ChannelCounts counts;
     if (g_db == nullptr || m_db.CountChannels(counts) < 0) {
@@ -37,13 +59,15 @@ void CStatusCounts::Refresh() {
         return;
     }
     const QLocale locale;
-    QString text =
-        QCoreApplication::translate("StatusCounts", "Channels: %1   TV: %2   Radio: %3")
-            .arg(locale.toString(counts.channels), locale.toString(counts.tv), locale.toString(counts.radio));
+    const QString channels = m_shown >= 0
+                                 ? tr("%1 of %2 shown").arg(locale.toString(m_shown), locale.toString(counts.channels))
+                                 : locale.toString(counts.channels);
+    QString text = QCoreApplication::translate("StatusCounts", "Channels: %1   TV: %2   Radio: %3")
+                       .arg(channels, locale.toString(counts.tv), locale.toString(counts.radio));
     if (m_groupId > 0) {
         const int entries = m_db.CountFavEntries(m_groupId);
         if (entries >= 0) {
-            text += QCoreApplication::translate("StatusCounts", "   Group: %1").arg(locale.toString(entries));
+            text += tr("   Group \"%1\": %2").arg(GroupName(), locale.toString(entries));
         }
     }
     setText(text);

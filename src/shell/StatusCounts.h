@@ -1,6 +1,7 @@
 #pragma once
 // CStatusCounts: the status bar pane with the live counts of the open file: channels,
-// TV and radio channels, and the entries of the current favourite group. It is a view
+// TV and radio channels (of them the ones shown, while a filter is on), and the name
+// and entries of the current favourite group. It is a view
 // of the document, so it hears of opens, closes and the group tree's selection, and
 // the main window refreshes it after every stored command and view switch.
 #include "db/ChannelDB.h"
@@ -20,8 +21,13 @@ public:
     void Refresh();
     // The group tree went away with its view: no group is current until a new one says so.
     void ForgetGroup();
+    // Channels the list shows while a filter hides some; -1 when none is hidden by one.
+    void SetShown(int shown);
 
 private:
+    QString GroupName();
+
     CChannelDB m_db;
     int m_groupId = -1;
+    int m_shown = -1;
 };

@@ -15,6 +15,14 @@ const char* const kReceiverTables[11] = {"SATInfo",     "NITInfo",      "LNBInfo
 std::vector<std::string> ReceiverDbProblems(sqlite3* handle) {
     const match::CScopedConnection use(handle);
     std::vector<std::string> problems;
+    // A file that is no database at all (a CSV, say) fails every check below for that
+    // one reason: it is said once.
+    if (const int rc = sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        rc != SQLITE_OK) {
+        problems.push_back(std::string("not a receiver database (sqlite3 error ") + std::to_string(rc) + ": " +
+                           sqlite3_errstr(rc) + ")");
+        return problems;
+    }
     CChannelDB db;
     if (db.CheckSchemaRevision() != 0) {
         problems.push_back(std::string("the schema revision is not ") + kSchemaRevision);

@@ -136,6 +136,36 @@ TEST_F(CliTest, ExitCodes) {
     EXPECT_EQ(Bytes(TempPath("mine.txt")), "mine");
 }
 
+// Each command's --help is its own; a file that is no database is one error, not one per check.
+TEST_F(CliTest, CommandHelpAndOneErrorForAFileThatIsNoDatabase) {
+    RunCli({"export", TempPath("old.dat"), TempPath("old.csv")});
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string outStarts;
+    };
+    const Case cases[] = {
+        {{"list", "--help"}, 0, "Usage: orvane-cli list FILE [--format table|csv|json]\n\n  the channels in"},
+        {{"--help", "apply-order"}, 0, "Usage: orvane-cli apply-order REFERENCE FILE [--dry-run] [--favourites]\n"},
+        {{"download", "-h"}, 0, "Usage: orvane-cli download FILE [--backup DIR | --no-backup]"},
+        {{"frobnicate", "--help"}, 0, "Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS\n"},
+        {{"--help"}, 0, "Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS\n"},
+    };
+    for (const Case& c : cases) {
+        const CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.code, c.code) << c.args.front();
+        EXPECT_EQ(result.out.substr(0, c.outStarts.size()), c.outStarts) << c.args.front();
+    }
+    // The global help lists every command, the long synopses on a line of their own.
+    EXPECT_NE(RunCli({"--help"})
+                  .out.find("  apply-order REFERENCE FILE [--dry-run] [--favourites]\n" + std::string(37, ' ') +
+                            "gives FILE the order"),
+              std::string::npos);
+    const CliResult csv = RunCli({"check", TempPath("old.csv")});
+    EXPECT_EQ(csv.code, 1);
+    EXPECT_EQ(csv.err, TempPath("old.csv") + ": not a receiver database (sqlite3 error 26: file is not a database)\n");
+}
+
 // Names come from the file: on a terminal they must not move the cursor or split a row.
 TEST_F(CliTest, NamesReachTheTerminalEscapedAndTriggersAndViewsAreListed) {
     const std::string old = TempPath("old.dat");

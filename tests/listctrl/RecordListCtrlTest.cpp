@@ -10,6 +10,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QImage>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <cstring>
@@ -79,6 +81,8 @@ private slots:
     void fillsAndRowIds();
     void sorterOrdersAndKeepsIds();
     void shadingAndGrid();
+    void scrollingRepaintsTheWholeGrid_data();
+    void scrollingRepaintsTheWholeGrid();
     void dragImageOfVisibleSelection();
     void modelHoldsQtsContractOnDemo();
 
@@ -329,6 +333,37 @@ void RecordListCtrlTest::shadingAndGrid() {
     const int x = list->columnWidth(0) + 3;
     QCOMPARE(filled.pixelColor(x, list->RowBounds(1).center().y() - 3), kShade);
     QVERIFY(filled.pixelColor(x, list->RowBounds(0).center().y() - 3) != kShade);
+}
+
+void RecordListCtrlTest::scrollingRepaintsTheWholeGrid_data() {
+    QTest::addColumn<bool>("sideways");
+    QTest::newRow("sideways") << true;
+    QTest::newRow("down") << false;
+}
+
+// Regression: after F3 scrolled the list sideways, a copy of the grid's left line stayed.
+void RecordListCtrlTest::scrollingRepaintsTheWholeGrid() {
+    QFETCH(bool, sideways);
+    CRecordListCtrl* list = NewList(kChannelList);
+    list->resize(300, 60);
+    list->FillList(kChannelList);
+    list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(list));
+    QScrollBar* bar = sideways ? list->horizontalScrollBar() : list->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    struct PaintWatch : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } watch;
+    list->viewport()->installEventFilter(&watch);
+    bar->setValue(bar->maximum());
+    QTRY_VERIFY(!watch.painted.isEmpty());
+    QCOMPARE(watch.painted.boundingRect(), list->viewport()->rect());
 }
 
 void RecordListCtrlTest::dragImageOfVisibleSelection() {

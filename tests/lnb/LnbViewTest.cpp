@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -196,6 +197,7 @@ void LnbViewTest::opensWithStoredConnectionMode() {
     Click("tuner2Button");
     QCOMPARE(m_view->CurrentTuner(), 1);
     QCOMPARE(m_view->List()->RowCount(), 1);
+    QCOMPARE(Child<QLabel>(*m_view, "shownTunerLabel")->text(), QStringLiteral("Showing Tuner2"));
 
     // No LNB rows: neither mode is checked.
     QVERIFY(Exec("DELETE FROM LNBInfo"));
@@ -639,6 +641,15 @@ void LnbViewTest::okReadsTypedFrequencies_data() {
     QTest::newRow("no number refused") << 1 << "abc"
                                        << ""
                                        << "!Local Freq must be a whole number from 0 to 65535.";
+    // Regression: the high band edit stored text that is no number as 0 MHz.
+    const QString highBand = "!Local Freq (high band) must be a whole number from 0 to 65535.";
+    QTest::newRow("univ second no number refused") << 2 << "9750"
+                                                   << "abc" << highBand;
+    QTest::newRow("univ second trailing text refused") << 2 << "9750"
+                                                       << "10600x" << highBand;
+    QTest::newRow("hidden second not read") << 1 << "9750"
+                                            << "abc"
+                                            << "9750/9750";
 }
 
 void LnbViewTest::okReadsTypedFrequencies() {

@@ -6,6 +6,7 @@
 #include "DialogDriver.h"
 #include "TableDump.h"
 #include "TestSupport.h"
+#include "channels/ChannelFindBar.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "db/UndoHistory.h"
@@ -26,6 +27,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +40,7 @@
 
 using namespace channeltest::driver;
 using testsupport::QueryInt;
+using testsupport::QueryText;
 
 namespace {
 
@@ -337,7 +340,8 @@ void HistoryAndCountsTest::countsFollowChangesGroupsAndClose() {
         return QStringLiteral("Channels: %1   TV: %2   Radio: %3").arg(channels).arg(channels - radio).arg(radio);
     };
     const auto group = [](int id) {
-        return QStringLiteral("   Group: %1")
+        return QStringLiteral("   Group \"%1\": %2")
+            .arg(QueryText(QStringLiteral("SELECT name FROM FAVGRPInfo WHERE favgrp_id = %1").arg(id)))
             .arg(QueryInt(QStringLiteral("SELECT count(*) FROM FAVListInfo WHERE favgrp_id = %1").arg(id)));
     };
     CFavGrpView* groups = Container()->FavGrpView();
@@ -361,6 +365,13 @@ void HistoryAndCountsTest::countsFollowChangesGroupsAndClose() {
 
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditUndo")));
     QCOMPARE(label->text(), expected() + group(first)); // the tree chose its first group again
+    // Under a filter the channels shown are counted against all of them.
+    Container()->ChannelView()->ShowFindBar();
+    Container()->ChannelView()->FindBar()->findChild<QCheckBox*>(QStringLiteral("radioFilterCheckBox"))->click();
+    const int radio = QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000 AND media_mode <> 0");
+    const int all = QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000");
+    QVERIFY2(label->text().startsWith(QStringLiteral("Channels: %1 of %2 shown   TV").arg(radio).arg(all)),
+             qPrintable(label->text()));
     SwitchTo(CMainFrame::kSatelliteView);
     QCOMPARE(label->text(), expected()); // no group is current without the group tree
 

@@ -539,9 +539,21 @@ void MainFrameTest::changedLayoutIsTheSameAfterARestart() {
     QVERIFY(header()->isSectionHidden(10));
     Container()->Splitter()->setSizes({700, 150, 300});
     const QList<int> sizes = Container()->Splitter()->sizes();
+    emit header()->sectionClicked(3);
+    emit header()->sectionClicked(3); // the second click sorts downwards
+    const auto rowIds = [this] {
+        QList<int32_t> ids;
+        for (int row = 0; row < Container()->ChannelView()->List()->RowCount(); ++row) {
+            ids << Container()->ChannelView()->List()->RowId(row);
+        }
+        return ids;
+    };
+    const QList<int32_t> sorted = rowIds();
 
     m_app.reset();
     Start(QStringLiteral("demo"));
+    QCOMPARE(Container()->ChannelView()->List()->SortMarkOf(3), SortMark::Down);
+    QCOMPARE(rowIds(), sorted);
     QCOMPARE(header()->sectionSize(1), 333);
     QCOMPARE(header()->visualIndex(2), 5);
     QVERIFY(header()->isSectionHidden(10));

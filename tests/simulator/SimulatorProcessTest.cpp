@@ -104,6 +104,11 @@ TEST_F(SimulatorProcess, ParsesItsCommandLine) {
     EXPECT_FALSE(ParseSimulatorArgs(4, unknown, options, error));
     const char* slashName[] = {"kivra-simulator", "--db", "f", "--name", "a/b"};
     EXPECT_FALSE(ParseSimulatorArgs(5, slashName, options, error));
+    // --help needs no --db, and what follows it is not read.
+    const char* help[] = {"kivra-simulator", "--help", "--bogus"};
+    EXPECT_TRUE(ParseSimulatorArgs(3, help, options, error) && options.help);
+    help[1] = "-h";
+    EXPECT_TRUE(ParseSimulatorArgs(3, help, options, error) && options.help);
 }
 
 TEST_F(SimulatorProcess, StopsWhenItsParentDies) {
