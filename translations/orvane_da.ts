@@ -123,6 +123,24 @@ Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</t
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>LO-frekvens (højt bånd)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Kopiér LNB-indstillingerne fra tuner 1 til tuner 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Viser tuner %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</t
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 er den åbne kanalfil; vælg et andet navn til PDF-filen.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 af %2 vist</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Gruppe “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ Indstillingerne forbliver uændrede.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Kanaler: %1   TV: %2   Radio: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Gruppe: %1</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>LO-Frequenz (oberes Band)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>LNB-Einstellungen von Tuner 1 nach Tuner 2 kopieren</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Angezeigt: Tuner %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 ist die geöffnete Senderdatei; wählen Sie einen anderen Namen für die PDF-Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 von %2 angezeigt</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Gruppe „%1“: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ Die Einstellungen bleiben unverändert.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Sender: %1   TV: %2   Radio: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Gruppe: %1</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>Συχνότητα LO (υψηλή ζώνη)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Αντιγραφή των ρυθμίσεων LNB του δέκτη 1 στον δέκτη 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Εμφανίζεται: δέκτης %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>Το %1 είναι το ανοιχτό αρχείο καναλιών· επιλέξτε άλλο όνομα για το PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>εμφανίζονται %1 από %2</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Ομάδα «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ The settings are left unchanged.</source>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Κανάλια: %1   TV: %2   Ραδιόφωνο: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Ομάδα: %1</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>Frec. OL (banda alta)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Copiar la configuración LNB del sintonizador 1 al sintonizador 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Se muestra: sintonizador %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 es el archivo de canales abierto; elija otro nombre para el PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 de %2 mostrados</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Grupo «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ La configuración se deja sin cambios.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Canales: %1   TV: %2   Radio: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Grupo: %1</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>Fréq. OL (bande haute)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Copier les réglages LNB du tuner 1 vers le tuner 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Affiché : tuner %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 est le fichier de chaînes ouvert ; choisissez un autre nom pour le PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 affichées sur %2</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Groupe « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ Les paramètres restent inchangés.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Chaînes : %1   TV : %2   Radio : %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Groupe : %1</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>Freq. OL (banda alta)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Copia le impostazioni LNB dal tuner 1 al tuner 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Visualizzato: tuner %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 è il file dei canali aperto; scegliere un altro nome per il PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 di %2 mostrati</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Gruppo «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ Le impostazioni restano invariate.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Canali: %1   TV: %2   Radio: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Gruppo: %1</translation>
     </message>
 </context>
 <context>

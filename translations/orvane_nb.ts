@@ -123,6 +123,24 @@ Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>LO-frekvens (høyt bånd)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Kopier LNB-innstillingene fra tuner 1 til tuner 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Viser tuner %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 er den åpne kanalfilen; velg et annet navn for PDF-filen.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 av %2 vises</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Gruppe «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ Innstillingene forblir uendret.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Kanaler: %1   TV: %2   Radio: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Gruppe: %1</translation>
     </message>
 </context>
 <context>

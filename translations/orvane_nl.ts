@@ -123,6 +123,24 @@ De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annule
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>LO-frequentie (hoge band)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>LNB-instellingen van tuner 1 naar tuner 2 kopiëren</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Getoond: tuner %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annule
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 is het geopende zenderbestand; kies een andere naam voor de PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 van %2 getoond</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Groep ‘%1’: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ De instellingen blijven ongewijzigd.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Zenders: %1   TV: %2   Radio: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Groep: %1</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>Гетеродин (верхний диапазон)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Скопировать настройки конвертера тюнера 1 в тюнер 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Показан тюнер %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 — открытый файл каналов; выберите другое имя для PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>показано %1 из %2</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Группа «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ The settings are left unchanged.</source>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Каналы: %1   ТВ: %2   Радио: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Группа: %1</translation>
     </message>
 </context>
 <context>

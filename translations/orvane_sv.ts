@@ -123,6 +123,24 @@ Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej av
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>LO-frekvens (högt band)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Kopiera LNB-inställningarna från mottagare 1 till mottagare 2</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Visar mottagare %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej av
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 är den öppna kanalfilen; välj ett annat namn för PDF-filen.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 av %2 visas</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Grupp ”%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ Inställningarna lämnas oförändrade.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Kanaler: %1   TV: %2   Radio: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Grupp: %1</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır ipta
     </message>
 </context>
 <context>
+    <name>CEditLnbDlg</name>
+    <message>
+        <source>Local Freq (high band)</source>
+        <translation>LO Frekansı (yüksek bant)</translation>
+    </message>
+</context>
+<context>
+    <name>CLNBView</name>
+    <message>
+        <source>Copy Tuner1&apos;s LNB settings to Tuner2</source>
+        <translation>Tuner 1&apos;in LNB ayarlarını Tuner 2&apos;ye kopyala</translation>
+    </message>
+    <message>
+        <source>Showing Tuner%1</source>
+        <translation>Gösterilen: Tuner %1</translation>
+    </message>
+</context>
+<context>
     <name>CPrintCommands</name>
     <message>
         <source>&amp;Print…</source>
@@ -151,6 +169,17 @@ Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır ipta
     <message>
         <source>%1 is the open channel file; choose another name for the PDF.</source>
         <translation>%1 açık kanal dosyasıdır; PDF için başka bir ad seçin.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatusCounts</name>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%2 içinden %1 gösteriliyor</translation>
+    </message>
+    <message>
+        <source>   Group &quot;%1&quot;: %2</source>
+        <translation>   Grup “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -1795,10 +1824,6 @@ Ayarlar değiştirilmeden bırakıldı.</translation>
     <message>
         <source>Channels: %1   TV: %2   Radio: %3</source>
         <translation>Kanal: %1   TV: %2   Radyo: %3</translation>
-    </message>
-    <message>
-        <source>   Group: %1</source>
-        <translation>   Grup: %1</translation>
     </message>
 </context>
 <context>
