@@ -23,12 +23,21 @@ void TranslationsTest::choosesAndInstalls_data() {
     QTest::addColumn<QByteArray>("language");
     QTest::addColumn<QByteArray>("lcAll");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("LANGUAGE=de") << QString() << QByteArray("de") << QByteArray() << "de";
-    QTest::newRow("first known of LANGUAGE's list") << QString() << QByteArray("xx:no_NO:fr") << QByteArray() << "nb";
-    QTest::newRow("LC_ALL Arabic") << QString() << QByteArray() << QByteArray("ar_EG.UTF-8") << "ar";
-    QTest::newRow("C locale turns LANGUAGE off") << QString() << QByteArray("de") << QByteArray("C") << "en";
-    QTest::newRow("unknown language is English") << QString() << QByteArray("xx") << QByteArray("xx_YY") << "en";
-    QTest::newRow("remembered choice wins") << "fr" << QByteArray("de") << QByteArray() << "fr";
+    QTest::addColumn<QString>("fileMenu"); // the main window's first menu in that language
+    QTest::newRow("LANGUAGE=de") << QString() << QByteArray("de") << QByteArray() << "de"
+                                 << "&Datei";
+    QTest::newRow("LC_ALL=de_DE.UTF-8") << QString() << QByteArray() << QByteArray("de_DE.UTF-8") << "de"
+                                        << "&Datei";
+    QTest::newRow("first known of LANGUAGE's list") << QString() << QByteArray("xx:no_NO:fr") << QByteArray() << "nb"
+                                                    << "&Fil";
+    QTest::newRow("LC_ALL Arabic") << QString() << QByteArray() << QByteArray("ar_EG.UTF-8") << "ar"
+                                   << "&ملف";
+    QTest::newRow("C locale turns LANGUAGE off") << QString() << QByteArray("de") << QByteArray("C") << "en"
+                                                 << "&File";
+    QTest::newRow("unknown language is English") << QString() << QByteArray("xx") << QByteArray("xx_YY") << "en"
+                                                 << "&File";
+    QTest::newRow("remembered choice wins") << "fr" << QByteArray("de") << QByteArray() << "fr"
+                                            << "&Fichier";
 }
 
 void TranslationsTest::choosesAndInstalls() {
@@ -36,6 +45,7 @@ void TranslationsTest::choosesAndInstalls() {
     QFETCH(QByteArray, language);
     QFETCH(QByteArray, lcAll);
     QFETCH(QString, chosen);
+    QFETCH(QString, fileMenu);
     if (!remembered.isEmpty()) {
         translations::Remember(remembered);
     }
@@ -54,6 +64,7 @@ void TranslationsTest::choosesAndInstalls() {
     }
     QCOMPARE(loaded, chosen);
     QCOMPARE(QGuiApplication::layoutDirection(), chosen == QLatin1String("ar") ? Qt::RightToLeft : Qt::LeftToRight);
+    QCOMPARE(QCoreApplication::translate("MainFrame", "&File"), fileMenu);
 }
 
 QTEST_MAIN(TranslationsTest)

@@ -19,6 +19,7 @@
 #include "shell/MainFrame.h"
 #include "shell/OrvaneApp.h"
 #include "shell/SplitterView.h"
+#include "shell/Translations.h"
 #include "transfer/RestoreBackupDlg.h"
 #include "transfer/UsbDownloadDlg.h"
 #include "transfer/UsbUploadDlg.h"
@@ -91,7 +92,7 @@ QSize ScreenSize() {
 class WindowChecksTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { COrvaneApp::SelectSettingsStore(); }
+    void initTestCase();
     void init();
     void cleanup();
     void noTextIsCut_data();
@@ -107,6 +108,15 @@ private:
     std::unique_ptr<COrvaneApp> m_app;
     std::unique_ptr<QWidget> m_dialog;
 };
+
+void WindowChecksTest::initTestCase() {
+    COrvaneApp::SelectSettingsStore();
+    // The same rows in another language: German has the longest words, Arabic runs
+    // right to left.
+    if (const QString language = qEnvironmentVariable("ORVANE_TEST_LANGUAGE"); !language.isEmpty()) {
+        QVERIFY(translations::Install(language));
+    }
+}
 
 void WindowChecksTest::init() {
     testsupport::ResetEnvironment();
