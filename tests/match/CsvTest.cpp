@@ -134,7 +134,9 @@ TEST_F(CsvImportTest, ImportRenamesMovesFlagsAndRegroupsMatchedChannels) {
 
 // An import writes each changed channel back whole: it stored these values cut.
 TEST_F(CsvImportTest, AChannelHoldingAValueItsRecordWouldCutIsRefused) {
-    for (const char* stored : {"tuner_id = 70000", "name = 'ZDF with a much longer name'"}) {
+    // Exactly one past each limit too: a name of 16 bytes, a number followed by text.
+    for (const char* stored : {"tuner_id = 70000", "name = 'ZDF with a much longer name'", "name = 'ZDF sixteen byte'",
+                               "pmt_pid = '12abc'"}) {
         CloseDb();
         WriteOldFile(TempPath("db.dat"));
         OpenDb(TempPath("db.dat"));
