@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Measures the test suite against planted faults. Each mutant of tests/mutants.txt
-# (a small edit imitating a programmer's slip) is applied alone to a scratch copy of
+# Measures the test suite against planted faults. Each mutant of tests/mutants.txt and
+# tests/mutants-blind.txt (a small edit imitating a programmer's slip; the second list is
+# written by someone who has not read the tests) is applied alone to a scratch copy of
 # this tree, the copy is rebuilt incrementally and tested, and the edit is undone.
 # A mutant is caught when a test fails (or runs out of time); the tests of the
 # mutated folder run first and the whole suite only when they pass.
 #
-#   nice -n 19 scripts/mutation-check.sh [--list-only] [NAME-REGEX]
+#   nice -n 19 scripts/mutation-check.sh [--own | --blind] [--list-only] [NAME-REGEX]
 #
-#   --list-only    only check that every mutant's text occurs exactly once
+#   --own          only the mutants of tests/mutants.txt
+#   --blind        only the mutants of tests/mutants-blind.txt
+#                  (without either, both lists run and each gets its own score)
+#   --list-only    only check that every mutant's text occurs exactly once (both lists
+#                  unless --own or --blind)
 #   NAME-REGEX     only the mutants whose "name:" matches (grep -E)
 #
 # Environment: ORVANE_MUTATION_DIR (scratch folder, default /tmp/orvane-mutation,
@@ -18,7 +23,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-mutants_file="$root/tests/mutants.txt"
+own_list=tests/mutants.txt
+blind_list=tests/mutants-blind.txt
+lists=("$own_list" "$blind_list")
 work=${ORVANE_MUTATION_DIR:-/tmp/orvane-mutation}
 timeout=${ORVANE_MUTATION_TIMEOUT:-60}
 jobs=${ORVANE_MUTATION_JOBS:-2}
@@ -29,8 +36,10 @@ filter=""
 for arg in "$@"; do
     case "$arg" in
     --list-only) list_only=1 ;;
+    --own) lists=("$own_list") ;;
+    --blind) lists=("$blind_list") ;;
     -h | --help)
-        sed -n '2,16p' "$0"
+        sed -n '2,22p' "$0"
         exit 0
         ;;
     *) filter=$arg ;;
@@ -39,24 +48,24 @@ done
 
 # --- the mutants --------------------------------------------------------------
 
-names=() files=() finds=() replaces=() whats=()
+names=() files=() finds=() replaces=() whats=() origins=()
 
 unescape() { # "\n" in a mutant's text stands for a line break
     local text=$1
     printf '%s' "${text//\\n/$'\n'}"
 }
 
-read_mutants() {
-    local name="" file="" find="" replace="" what="" line have_replace=0
+read_mutants() { # reads the list tests/<name>.txt given as $1 (relative to the root)
+    local list=$1 name="" file="" find="" replace="" what="" line have_replace=0
     flush() {
         if [[ -n $file ]]; then
             if [[ -z $name || -z $find || $have_replace -eq 0 || -z $what ]]; then
-                echo "tests/mutants.txt: incomplete mutant near '$name$file'" >&2
+                echo "$list: incomplete mutant near '$name$file'" >&2
                 exit 2
             fi
             if [[ -z $filter ]] || grep -Eq -- "$filter" <<<"$name"; then
                 names+=("$name") files+=("$file") finds+=("$(unescape "$find")")
-                replaces+=("$(unescape "$replace")") whats+=("$what")
+                replaces+=("$(unescape "$replace")") whats+=("$what") origins+=("$list")
             fi
         fi
         name="" file="" find="" replace="" what="" have_replace=0
@@ -75,11 +84,11 @@ read_mutants() {
             ;;
         "what: "*) what=${line#what: } ;;
         *)
-            echo "tests/mutants.txt: cannot read line: $line" >&2
+            echo "$list: cannot read line: $line" >&2
             exit 2
             ;;
         esac
-    done <"$mutants_file"
+    done <"$root/$list"
     flush
 }
 
@@ -93,7 +102,9 @@ apply() {
     FIND=$2 REPLACE=$3 perl -0777 -pi -e 's/\Q$ENV{FIND}\E/$ENV{REPLACE}/' "$1"
 }
 
-read_mutants
+for list in "${lists[@]}"; do
+    read_mutants "$list"
+done
 if [[ ${#names[@]} -eq 0 ]]; then
     echo "no mutants selected" >&2
     exit 2
@@ -107,7 +118,7 @@ for i in "${!names[@]}"; do
     count=0
     [[ -f $path ]] && count=$(occurrences "$path" "${finds[$i]}")
     if [[ $count -ne 1 ]]; then
-        echo "STALE   ${names[$i]}: its text occurs $count times in ${files[$i]} (must be once); left out"
+        echo "STALE   ${names[$i]} (${origins[$i]}): its text occurs $count times in ${files[$i]} (must be once); left out"
         stale=$((stale + 1))
     else
         keep+=("$i")
@@ -185,7 +196,7 @@ fi
 
 # --- the mutants, one at a time ----------------------------------------------------
 
-caught=() missed=() unbuilt=()
+caught=() missed=() unbuilt=() results=()
 for i in "${keep[@]}"; do
     name=${names[$i]} file=${files[$i]}
     target="$tree/$file"
@@ -215,6 +226,7 @@ for i in "${keep[@]}"; do
         [[ -n $by ]] && result=caught || result=missed
     fi
     cp "$work/original" "$target"
+    results[$i]=$result
     by=$(echo "$by" | paste -sd, | sed 's/,/, /g')
     case "$result" in
     caught)
@@ -235,12 +247,24 @@ done
 # Leaves the scratch build matching the tree again for the next run.
 build_dir . || true
 
-total=$((${#caught[@]} + ${#missed[@]}))
 echo
-echo "Score: ${#caught[@]} of $total mutants caught ($((total > 0 ? 100 * ${#caught[@]} / total : 0))%)"
-if [[ $stale -gt 0 ]]; then
-    echo "Left out, stale: $stale"
-fi
+for list in "${lists[@]}"; do # each list gets its own score
+    n_caught=0 n_missed=0 n_stale=0
+    for i in "${!names[@]}"; do
+        [[ ${origins[$i]} == "$list" ]] || continue
+        case "${results[$i]:-stale}" in
+        caught) n_caught=$((n_caught + 1)) ;;
+        missed) n_missed=$((n_missed + 1)) ;;
+        stale) n_stale=$((n_stale + 1)) ;;
+        esac
+    done
+    total=$((n_caught + n_missed))
+    [[ $((total + n_stale)) -gt 0 ]] || continue
+    echo "Score of $list: $n_caught of $total mutants caught ($((total > 0 ? 100 * n_caught / total : 0))%)"
+    if [[ $n_stale -gt 0 ]]; then
+        echo "    left out, stale: $n_stale"
+    fi
+done
 if [[ ${#missed[@]} -gt 0 ]]; then
     echo "Missed: ${missed[*]}"
 fi

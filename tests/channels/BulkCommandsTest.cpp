@@ -115,6 +115,19 @@ void BulkCommandsTest::commandStoresOneUndoableStep_data() {
     QTest::newRow("renumber from, cancelled at the clash")
         << QString() << QList<int>{0, 1} << "actionBulkRenumberFrom" << QString() << QString() << QStringList{question}
         << "3" << false;
+    QTest::newRow("renumber from, ending at the last number") // the list's last two rows stay its last
+        << QString() << QList<int>{290, 291} << "actionBulkRenumberFrom"
+        << "UPDATE ChannelInfo SET ch_order = CASE WHEN ch_id = %1 THEN 19998 WHEN ch_id = %2 THEN 19999 ELSE "
+           "ch_order END WHERE ch_id < 20000"
+        << "Renumber 2 channels from 19998" << QStringList() << "19998" << true;
+    QTest::newRow("renumber from, one past the last number")
+        << QString() << QList<int>{290, 291} << "actionBulkRenumberFrom" << QString() << QString()
+        << QStringList{"exceed valid number!"} << "19999" << true;
+    QTest::newRow("replace giving a name of exactly 15 bytes")
+        << QString() << QList<int>() << "actionBulkReplaceNames"
+        << "UPDATE ChannelInfo SET name = 'SWR BW 15 bytes' WHERE ch_id = 8; UPDATE FAVListInfo SET name = 'SWR BW "
+           "15 bytes' WHERE ch_id = 8"
+        << "Replace in 1 names" << QStringList() << "SWR BW|SWR BW 15 bytes" << true;
     QTest::newRow("replace in all names")
         << QString() << QList<int>() << "actionBulkReplaceNames"
         << "UPDATE ChannelInfo SET name = replace(name, 'Sky', 'SKY') WHERE ch_id < 20000; UPDATE FAVListInfo SET "

@@ -204,6 +204,7 @@ void FindFilterTest::findsByNameProviderSidAndFrequency_data() {
     QTest::newRow("frequency in MHz") << QStringLiteral("1177") << QList<int>{1, 2};
     QTest::newRow("provider") << QStringLiteral("ArD") << QList<int>{3, 5, 6};
     QTest::newRow("nothing") << QStringLiteral("zzz") << QList<int>{};
+    QTest::newRow("across name and provider") << QStringLiteral("1orf") << QList<int>{}; // "ORF 1", "ORF"
 }
 
 void FindFilterTest::findsByNameProviderSidAndFrequency() {
@@ -278,6 +279,13 @@ void FindFilterTest::quickFiltersOnTheDemoDatabase_data() {
                                     << "ch_id NOT IN (SELECT ch_id FROM FAVListInfo)";
     QTest::newRow("satellite") << ""
                                << "sat_id = (SELECT SAT_ID FROM SATInfo ORDER BY posi_index LIMIT 1 OFFSET 1)";
+    // Boxes together: TV and Radio each widen the other, the rest narrow.
+    QTest::newRow("TV, Radio and Locked") << "tvFilterCheckBox,radioFilterCheckBox,lockedFilterCheckBox"
+                                          << "lock <> 0";
+    QTest::newRow("satellite and not in a group")
+        << ",noFavouriteFilterCheckBox"
+        << "sat_id = (SELECT SAT_ID FROM SATInfo ORDER BY posi_index LIMIT 1 OFFSET 1) AND ch_id NOT IN (SELECT "
+           "ch_id FROM FAVListInfo)";
 }
 
 void FindFilterTest::quickFiltersOnTheDemoDatabase() {
@@ -287,11 +295,13 @@ void FindFilterTest::quickFiltersOnTheDemoDatabase() {
     const std::set<int32_t> expected = SqlIds(where);
     QVERIFY(!expected.empty());
     QVERIFY(expected.size() < static_cast<size_t>(List()->RowCount()));
-    if (box.isEmpty()) {
-        auto* combo = Bar()->findChild<QComboBox*>(QStringLiteral("satelliteFilterCombo"));
-        combo->setCurrentIndex(2); // "Any satellite", then the satellites in the user's order
-    } else {
-        Check(box.toLatin1().constData());
+    for (const QString& name : box.split(u',')) { // "": the second satellite
+        if (name.isEmpty()) {
+            auto* combo = Bar()->findChild<QComboBox*>(QStringLiteral("satelliteFilterCombo"));
+            combo->setCurrentIndex(2); // "Any satellite", then the satellites in the user's order
+        } else {
+            Check(name.toLatin1().constData());
+        }
     }
     QCOMPARE(ShownIds(), expected);
     QVERIFY(Frame()->findChild<QLabel*>(QStringLiteral("filterNoticeLabel"))->isVisible());

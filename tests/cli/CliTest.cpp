@@ -91,6 +91,7 @@ TEST_F(CliTest, ExitCodes) {
         {{"frobnicate"}, 2, "orvane-cli: unknown command 'frobnicate'"},
         {{"--bogus", "list", old}, 2, "orvane-cli: Unknown option '--bogus'."},
         {{"list"}, 2, "orvane-cli: list takes 1 argument, not 0"},
+        {{"list", old, old}, 2, "orvane-cli: list takes 1 argument, not 2"},
         {{"list", old, "--format", "xml"}, 2, "orvane-cli: unknown format 'xml'"},
         {{"check", old, "--remove"}, 2, "orvane-cli: check does not take --remove"},
         {{"check", old}, 0, ""},
@@ -103,7 +104,7 @@ TEST_F(CliTest, ExitCodes) {
         {{"diff", old, TempPath("new.dat")}, 0, ""},
         {{"import", old, TempPath("old.csv"), "--dry-run"}, 0, "0 changes"},
         {{"import", old, TempPath("bad.csv")}, 1, TempPath("bad.csv") + ": refused"},
-        {{"apply-order", TempPath("old.csv"), TempPath("new.dat"), "--dry-run"}, 0, ""},
+        {{"apply-order", TempPath("old.csv"), TempPath("new.dat"), "--dry-run"}, 0, "dry run: nothing written\n"},
         {{"apply-order", TempPath("bad.csv"), TempPath("new.dat")}, 1, ""},
         {{"duplicates", old}, 0, "0 sets"},
         {{"export", deep, deep + ".csv"}, 0, ""},
@@ -113,6 +114,7 @@ TEST_F(CliTest, ExitCodes) {
         {{"download", old}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", TempPath("r18.dat")}, 1, "orvane-cli: " + TempPath("r18.dat")},
         {{"download", old, "--backup", m_dir, "--no-backup"}, 2, "orvane-cli: download: an option and its --no-"},
+        {{"download", old, "--verify", "--no-verify"}, 2, "orvane-cli: download: an option and its --no-"},
         {{"download", old, "--no-verify"}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"upload", m_dir, "--verify"}, 2, "orvane-cli: upload does not take --verify"},
         {{"receiver-backups", "--backup", m_dir}, 0, ""},
@@ -175,7 +177,8 @@ TEST_F(CliTest, NamesReachTheTerminalEscapedAndTriggersAndViewsAreListed) {
         ASSERT_EQ(
             sqlite3_exec(
                 db,
-                "UPDATE ChannelInfo SET name = 'A' || char(27) || '[2J' || char(7, 10) || 'B' || char(155) WHERE ch_id "
+                "UPDATE ChannelInfo SET name = 'A' || char(27) || '[2J' || char(7, 10) || 'B' || char(155, 159) WHERE "
+                "ch_id "
                 "= 1; UPDATE ChannelInfo SET name = CAST(X'5A444620E282' AS TEXT) WHERE ch_id = 2; CREATE TRIGGER t "
                 "AFTER UPDATE ON ChannelInfo BEGIN DELETE FROM SATInfo; END; CREATE VIEW v AS SELECT 1",
                 nullptr, nullptr, nullptr),
@@ -187,11 +190,11 @@ TEST_F(CliTest, NamesReachTheTerminalEscapedAndTriggersAndViewsAreListed) {
         std::string shown;
     };
     const Case cases[] = {
-        {{"list", old}, "A\\x1b[2J\\x07\\nB\\u009b"},
+        {{"list", old}, "A\\x1b[2J\\x07\\nB\\u009b\\u009f"},
         {{"list", old}, "ZDF \xEF\xBF\xBD\xEF\xBF\xBD "},
-        {{"list", old, "--format", "json"}, "\"A\\u001b[2J\\u0007\\u000aB\xC2\x9B\""},
+        {{"list", old, "--format", "json"}, "\"A\\u001b[2J\\u0007\\u000aB\xC2\x9B\xC2\x9F\""},
         {{"list", old, "--format", "json"}, "\"ZDF \xEF\xBF\xBD\xEF\xBF\xBD\""},
-        {{"list", old, "--format", "csv"}, "\"A\x1B[2J\x07\nB\xC2\x9B\""},
+        {{"list", old, "--format", "csv"}, "\"A\x1B[2J\x07\nB\xC2\x9B\xC2\x9F\""},
         {{"check", old}, "holds triggers or views that the receiver does not make (trigger t, view v)"},
     };
     for (const Case& c : cases) {
@@ -213,7 +216,9 @@ TEST_F(CliTest, WritesReplaceTheFileOnlyWithoutDryRunAndLeaveNoWorkingCopyBeside
     const std::string before = Bytes(path);
 
     const CliResult dry = RunCli({"import", path, TempPath("edited.csv"), "--dry-run"});
+    EXPECT_EQ(dry.code, 0);
     EXPECT_EQ(dry.out, "moved 2 ZDF -> 9\n");
+    EXPECT_EQ(dry.err, "1 change (dry run: nothing written)\n");
     EXPECT_EQ(Bytes(path), before);
 
     ASSERT_EQ(RunCli({"import", path, TempPath("edited.csv")}).code, 0);
@@ -232,6 +237,11 @@ TEST_F(CliTest, WritesReplaceTheFileOnlyWithoutDryRunAndLeaveNoWorkingCopyBeside
                          "unmatched 1 New One\n");
     OpenDb(TempPath("new.dat"));
     EXPECT_EQ(Numbers(), (std::map<int, int>{{106, 1}, {105, 9}, {104, 3}, {103, 4}, {102, 6}, {101, 10}}));
+    CloseDb();
+    // Already in order: --favourites still takes the groups.
+    const CliResult groups = RunCli({"apply-order", path, TempPath("new.dat"), "--favourites"});
+    EXPECT_EQ(groups.code, 0);
+    EXPECT_EQ(groups.err, "");
 }
 
 class CliTransferTest : public UsbTest {};
@@ -258,7 +268,14 @@ TEST_F(CliTransferTest, UploadAndDownloadMoveTheDatabaseByteForByte) {
     ASSERT_EQ(listed.code, 0);
     const std::string backup = listed.out.substr(listed.out.find(TempPath("backups")));
     EXPECT_EQ(ReadBytes(backup.substr(0, backup.find('\n'))), before);
-    ASSERT_EQ(RunCli({"restore-backup", backup.substr(0, backup.find('\n'))}).code, 0);
+    // The receiver's list is the user's own: no one else reads the backups.
+    using std::filesystem::perms;
+    const perms others = perms::group_all | perms::others_all;
+    EXPECT_EQ(std::filesystem::status(TempPath("backups")).permissions() & others, perms::none);
+    EXPECT_EQ(std::filesystem::status(backup.substr(0, backup.find('\n'))).permissions() & others, perms::none);
+    const CliResult restored = RunCli({"restore-backup", backup.substr(0, backup.find('\n'))});
+    ASSERT_EQ(restored.code, 0) << restored.err;
+    EXPECT_NE(restored.err.find("read back: identical"), std::string::npos) << restored.err;
     EXPECT_EQ(ReadBytes(m_dbPath), before);
 }
 

@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FitCase{"banner_timeout = 70000", "banner_timeout", "70000"}, FitCase{"opt3 = -5", "opt3", "-5"},
                       FitCase{"opt14 = 32768", "opt14", "32768"}, FitCase{"opt19 = 4294967301", "opt19", "4294967301"},
                       FitCase{"opt8_text = 'abcdef'", "opt8_text", "abcdef"}, FitCase{"opt20 = NULL", "opt20", "NULL"},
+                      FitCase{"opt8_text = 'abcde'", "opt8_text", "abcde"}, // exactly the field: no room for the NUL
                       FitCase{"timeshift = 'on'", "timeshift", "on"},
                       FitCase{"maturity_age = 1.5", "maturity_age", "1.5"},
                       // Two unfit values: the first in column order is named.

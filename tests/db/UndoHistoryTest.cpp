@@ -109,6 +109,11 @@ TEST_F(UndoHistoryTest, AWriteOutsideEveryStepGivesUpTheStepsBeforeIt) {
     // Undoing the rename would silently take the untracked write back as well.
     EXPECT_FALSE(History().CanUndo());
     EXPECT_FALSE(History().AtSavedState());
+    // The same with only a step to redo: redoing it would take the write back too.
+    RenameAllGroups("E2");
+    ASSERT_EQ(History().Undo(), 0);
+    ASSERT_EQ(m_db.RenameFavGroup("untracked again", 1), 0);
+    EXPECT_FALSE(History().CanRedo());
 }
 
 TEST_F(UndoHistoryTest, TheMemoryBoundDropsTheOldestStepsFirst) {
@@ -121,6 +126,8 @@ TEST_F(UndoHistoryTest, TheMemoryBoundDropsTheOldestStepsFirst) {
     EXPECT_EQ(History().UndoCount(), 12u);
     EXPECT_LT(History().MemoryBytes(), 3 * whole.Bytes());
 
+    History().SetByteLimit(History().MemoryBytes()); // exactly at the limit: every step stays
+    EXPECT_EQ(History().UndoCount(), 12u);
     const size_t limit = History().MemoryBytes() / 2;
     History().SetByteLimit(limit);
     EXPECT_LE(History().MemoryBytes(), limit);

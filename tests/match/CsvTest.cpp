@@ -42,6 +42,11 @@ TEST(Csv, MalformedTextIsRefusedWithItsLine) {
                              "1"));        // Latin-1
     EXPECT_FALSE(csv::IsUtf8("\xC3"));     // cut short
     EXPECT_FALSE(csv::IsUtf8("\xC0\xAF")); // overlong
+    // The smallest character of each length, and the largest overlong form below it.
+    EXPECT_TRUE(csv::IsUtf8("\xC2\x80"));
+    EXPECT_FALSE(csv::IsUtf8("\xC1\xBF"));
+    EXPECT_TRUE(csv::IsUtf8("\xE0\xA0\x80"));
+    EXPECT_FALSE(csv::IsUtf8("\xE0\x9F\xBF"));
 }
 
 class CsvImportTest : public MatchTest {
@@ -81,10 +86,12 @@ TEST_F(CsvImportTest, AnUnchangedExportImportsWithoutAnyChange) {
         "1)");
     // A number two channels already share is the file's own, not the import's doing.
     Sql("UPDATE ChannelInfo SET ch_order = 0 WHERE ch_id IN (4, 5)");
+    Sql("UPDATE NITInfo SET Frequency = -500 WHERE NIT_ID = 2"); // arte's and Old Shop's
     const std::string before = FileBytes();
     const match::ChannelSet set = ReadOpen();
     const std::string exported = Exported();
     EXPECT_NE(exported.find(",'=HYPERLINK(A1),"), std::string::npos) << exported;
+    EXPECT_NE(exported.find(",-0.5,"), std::string::npos) << exported;
     const CsvImportPlan plan = match::PlanCsvImport(exported, set);
     ASSERT_FALSE(plan.Refused()) << plan.error;
     EXPECT_EQ(plan.changes, std::vector<std::string>());
@@ -109,7 +116,7 @@ TEST_F(CsvImportTest, EveryHostileFileThatOpensExportsAndImportsWithoutAChange) 
 }
 
 TEST_F(CsvImportTest, ImportRenamesMovesFlagsAndRegroupsMatchedChannels) {
-    std::string text = Edited("2,ZDF,TV", "7,ZDF neu,TV");
+    std::string text = Edited("2,ZDF,TV", "7,ZDF neu exact15,TV"); // the name field's 15 bytes
     const size_t arte = text.find("3,arte,TV");
     const size_t lineEnd = text.find("\r\n", arte);
     // arte: locked and out of "News"; last two columns are scrambled and favourites.
@@ -117,17 +124,19 @@ TEST_F(CsvImportTest, ImportRenamesMovesFlagsAndRegroupsMatchedChannels) {
     const match::ChannelSet set = ReadOpen();
     const CsvImportPlan plan = match::PlanCsvImport(text, set);
     ASSERT_FALSE(plan.Refused()) << plan.error;
-    EXPECT_EQ(plan.changes, (std::vector<std::string>{"renamed 2 ZDF -> ZDF neu", "moved 2 ZDF -> 7", "lock on 3 arte",
-                                                      "removed from News: 3 arte"}));
+    EXPECT_EQ(plan.changes, (std::vector<std::string>{"renamed 2 ZDF -> ZDF neu exact15", "moved 2 ZDF -> 7",
+                                                      "lock on 3 arte", "removed from News: 3 arte"}));
     ASSERT_EQ(match::ApplyCsvImport(m_db, set, plan), 0);
-    EXPECT_EQ(SqlText("SELECT name || '/' || ch_order FROM ChannelInfo WHERE ch_id = 2"), "ZDF neu/7");
+    EXPECT_EQ(SqlText("SELECT name || '/' || ch_order FROM ChannelInfo WHERE ch_id = 2"), "ZDF neu exact15/7");
     EXPECT_EQ(SqlInt("SELECT lock FROM ChannelInfo WHERE ch_id = 3"), 1);
     EXPECT_EQ(SqlInt("SELECT count(*) FROM FAVListInfo WHERE ch_id = 3"), 0);
 }
 
 // An import writes each changed channel back whole: it stored these values cut.
 TEST_F(CsvImportTest, AChannelHoldingAValueItsRecordWouldCutIsRefused) {
-    for (const char* stored : {"tuner_id = 70000", "name = 'ZDF with a much longer name'"}) {
+    // Exactly one past each limit too: a name of 16 bytes, a number followed by text.
+    for (const char* stored : {"tuner_id = 70000", "name = 'ZDF with a much longer name'", "name = 'ZDF sixteen byte'",
+                               "pmt_pid = '12abc'"}) {
         CloseDb();
         WriteOldFile(TempPath("db.dat"));
         OpenDb(TempPath("db.dat"));
@@ -156,7 +165,9 @@ TEST_F(CsvImportTest, BadInputIsRefusedWithAClearMessageAndNothingChanges) {
         {"number,name,type\r\n1,A,TV\r\n", "missing columns: position, frequency, polarity, sid, network_id, ts_id"},
         {Edited("2,ZDF,TV", "two,ZDF,TV"), "line 3: bad number \"two\""},
         {Edited("2,ZDF,TV", "1,ZDF,TV"), "number 1 would be given to both Das Erste and ZDF"},
+        {Edited("1,Das Erste", "2,Das Erste"), "number 2 would be given to both Das Erste and ZDF"},
         {Edited("1,Das Erste", "1,Das Erste is far too long"), "line 2: bad name \"Das Erste is far too long\""},
+        {Edited("1,Das Erste", "1,Das Erste 16 byt"), "line 2: bad name \"Das Erste 16 byt\""},
         {Edited(",News\r\n", ",Sport\r\n"), "line 2: no favourite group is named \"Sport\""},
         {header + "1,x\r\n", "line 2: 2 fields where the header has 16"},
         {"\xD6"

@@ -87,6 +87,17 @@ TEST(MatchRules, AmbiguousIdsAndFrequenciesFallThroughToTheNextRule) {
     ASSERT_EQ(tie.matches.size(), 1u);
     EXPECT_EQ(tie.matches[0].to, 1u);
     EXPECT_EQ(tie.matches[0].rule, MatchRule::Name);
+
+    // Ids one list holds twice pair with nothing, whichever list it is.
+    EXPECT_EQ(match::MatchChannels({a, b}, {a}).counts[static_cast<size_t>(MatchRule::Ids)], 0u);
+    EXPECT_EQ(match::MatchChannels({a}, {a, b}).counts[static_cast<size_t>(MatchRule::Ids)], 0u);
+    // Exactly at the tolerance a frequency still matches, one kHz beyond it no longer.
+    match::ChannelIdentity far = below;
+    far.name = "Far";
+    for (const int32_t beyond : {0, 1}) {
+        far.frequency = a.frequency + match::kFrequencyToleranceKHz + beyond;
+        EXPECT_EQ(match::MatchChannels({a}, {far}).matches.size(), beyond == 0 ? 1u : 0u) << beyond;
+    }
 }
 
 TEST(MatchRules, DuplicatesGroupSameIdsAndNearbyTuningOnly) {

@@ -288,6 +288,8 @@ INSTANTIATE_TEST_SUITE_P(
                                    "same rows in every table (the receiver stored the file in its own way)"},
                       ReadBackCase{"changed", "UPDATE SATInfo SET Name = 'X' WHERE SAT_ID = 2",
                                    "differs in table SATInfo, row 2: the row holds other values"},
+                      ReadBackCase{"same bytes as blobs", "UPDATE SATInfo SET Name = CAST(Name AS BLOB)",
+                                   "differs in table SATInfo, row 1: the row holds other values"},
                       ReadBackCase{"row gone", "DELETE FROM SATInfo WHERE SAT_ID = 2",
                                    "differs in table SATInfo, row 2: the row is missing"},
                       ReadBackCase{"table gone", "DROP TABLE ScrambleInfo",
