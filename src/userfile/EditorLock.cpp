@@ -79,6 +79,16 @@ CEditorLock::Result CEditorLock::TakeAll(const std::vector<std::string>& paths,
     return Result::Taken;
 }
 
+bool CEditorLock::IsAt(const std::string& path) const {
+    if (path == m_path) {
+        return true;
+    }
+    struct stat named {};
+    struct stat held {};
+    return ::lstat(path.c_str(), &named) == 0 && ::fstat(m_fd.Get(), &held) == 0 && named.st_dev == held.st_dev &&
+           named.st_ino == held.st_ino;
+}
+
 CEditorLock::~CEditorLock() {
     ::unlink(m_path.c_str());
 }

@@ -30,6 +30,8 @@ public:
     CEditorLock& operator=(const CEditorLock&) = delete;
 
     const std::string& Path() const { return m_path; }
+    // Whether `path` names this lock's file, however it is spelled ("dir/./a.dat.bak.lock").
+    bool IsAt(const std::string& path) const;
 
 private:
     CEditorLock(std::string path, platform::CUniqueFd fd) : m_path(std::move(path)), m_fd(std::move(fd)) {}

@@ -143,7 +143,7 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
     // From here on this object holds the new file's locks only: those it held of it
     // already and the ones just taken.
     for (auto& lock : m_locks) {
-        if (std::find(lockPaths.begin(), lockPaths.end(), lock->Path()) != lockPaths.end()) {
+        if (std::any_of(lockPaths.begin(), lockPaths.end(), [&](const std::string& p) { return lock->IsAt(p); })) {
             taken.push_back(std::move(lock));
         }
     }
@@ -274,7 +274,7 @@ Outcome CUserFile::TakeMissingLocks(const std::vector<std::string>& lockPaths,
                                     std::vector<std::unique_ptr<CEditorLock>>& taken) const {
     std::vector<std::string> missing; // reopening this editor's own file takes none again
     std::copy_if(lockPaths.begin(), lockPaths.end(), std::back_inserter(missing), [this](const std::string& path) {
-        return std::none_of(m_locks.begin(), m_locks.end(), [&](const auto& lock) { return lock->Path() == path; });
+        return std::none_of(m_locks.begin(), m_locks.end(), [&](const auto& lock) { return lock->IsAt(path); });
     });
     std::string refused;
     switch (CEditorLock::TakeAll(missing, taken, &refused)) {

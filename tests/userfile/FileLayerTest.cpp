@@ -306,7 +306,8 @@ struct FaultCase {
     const char* name;
     int step; // a Step, or -1 for a read-only folder, -2 for a full tmpfs, -3 for the opened
               // file rewritten by another program (same size and time) and saved over, -4 the
-              // same after a Save As to the target, or the system call itself: 10 fsync, 11 rename
+              // same after a Save As to the target, -5 as -3 with the file's path spelled
+              // "dir/./a.dat", or the system call itself: 10 fsync, 11 rename
     int call;
     int error;
     bool leavesNew;
@@ -333,7 +334,8 @@ TEST_P(SaveFaultTest, FaultAtEachStepLeavesOldOrNew) {
     }
     const bool changed = row.step <= -3;
     std::filesystem::copy_file(path, folder + "/b.dat");
-    const std::string target = row.step == -3 ? path : folder + "/b.dat";
+    const std::string otherSpelling = Path("./a.dat");
+    const std::string target = row.step == -3 ? path : row.step == -5 ? otherSpelling : folder + "/b.dat";
     CUserFile file;
     ASSERT_TRUE(file.Open(path, path + ".bak", &g_db).Ok());
     ASSERT_EQ(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'New' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
@@ -400,7 +402,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, SaveFaultTest,
                                            FaultCase{"ReadOnlyFolder", -1, 0, EROFS, false},
                                            FaultCase{"FullTmpfs", -2, 0, ENOSPC, false},
                                            FaultCase{"ChangedBehindBack", -3, 0, 0, false},
-                                           FaultCase{"SavedAsThenChangedBehindBack", -4, 0, 0, true}),
+                                           FaultCase{"SavedAsThenChangedBehindBack", -4, 0, 0, true},
+                                           FaultCase{"ChangedBehindBackOtherSpelling", -5, 0, 0, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 INSTANTIATE_TEST_SUITE_P(SystemCalls, SaveFaultTest,
                          ::testing::Values(FaultCase{"FsyncOfTheCopy", 10, 1, EIO, false},
