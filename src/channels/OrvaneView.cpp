@@ -331,8 +331,8 @@ bool COrvaneView::RenumberListedChannels() {
     if (TellIfDoesNotFit(this, m_db.CheckListedChannelsFit())) {
         return false;
     }
-    // Only the numbers are written: the rows then read as storing them again from
-    // their records leaves them, in a fraction of the time.
+    // Only the numbers are written: for rows that fit, the file then holds what storing
+    // each row again from its record gives, in a fraction of the time.
     std::vector<int32_t> ids(static_cast<size_t>(rows));
     for (int row = 0; row < rows; ++row) {
         ids[static_cast<size_t>(row)] = m_list->RowId(row);
