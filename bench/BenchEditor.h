@@ -5,6 +5,7 @@
 #include "channels/OrvaneView.h"
 #include "listctrl/RecordListCtrl.h"
 #include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
 #include "shell/MainFrame.h"
 #include "shell/OrvaneApp.h"
 #include "shell/SplitterView.h"
@@ -24,13 +25,14 @@ inline void Settle(CRecordListCtrl& list) {
     QApplication::processEvents();
 }
 
-// The application with its settings kept apart from the user's, message boxes
-// answered by script, and a folder for the benchmark's files.
+// The application with its settings kept apart from the user's, message boxes and
+// dialogs answered by script, and a folder for the benchmark's files.
 class CBenchApp {
 public:
     CBenchApp(int& argc, char** argv) : m_app(argc, argv) {
         COrvaneApp::SelectSettingsStore();
         MessageBox::SetScripted(true);
+        ModalDialog::SetScripted(true);
     }
     QString FilePath(const QString& name) const { return m_dir.filePath(name); }
 

@@ -98,6 +98,7 @@ void Report(const char* label, const std::vector<double>& command, const std::ve
     const double ms = Median(command);
     const double base = Median(baseline);
     std::printf("%s: %.2f ms, baseline %.2f ms, ratio %.2f\n", label, ms, base, ms / base);
+    std::fflush(stdout); // each figure as it comes, also when the output is a file
 }
 
 } // namespace
