@@ -48,10 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ChannelFitCase{"name = 'Fifteen letters', audio_mode = -32768, sdt_id = 2147483647", ""},
                       ChannelFitCase{"name = 'Sixteen letters!'", "name Sixteen letters!"},
                       ChannelFitCase{"name = CAST('Abc' AS BLOB)", ""},
-                      ChannelFitCase{"video_pid = 512.5", "video_pid 512.5"},
-                      ChannelFitCase{"video_pid = 512.0", "video_pid 512.0"},
+                      ChannelFitCase{"video_pid = 512.5", "video_pid 512.5"}, ChannelFitCase{"video_pid = 512.0", ""},
                       ChannelFitCase{"audio_mode = 32768", "audio_mode 32768"},
-                      ChannelFitCase{"sdt_id = -2147483649", "sdt_id -2147483649"},
+                      ChannelFitCase{"sdt_id = -2147483649", "SDT_ID -2147483649"},
                       ChannelFitCase{"tuner_id = 'two'", "tuner_id two"}, ChannelFitCase{"\"lock\" = x'31'", ""}));
 
 } // namespace
