@@ -1,14 +1,18 @@
 #pragma once
 // The editor as a benchmark drives it: opened on a file in a shown 1200x800 window, with
-// its channel list laid out and painted before anything is timed.
+// its channel list laid out and painted before anything is timed; and what every
+// benchmark's main() sets up before it.
 #include "channels/OrvaneView.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/MessageBox.h"
+#include "seams/ModalDialog.h"
 #include "shell/MainFrame.h"
 #include "shell/OrvaneApp.h"
 #include "shell/SplitterView.h"
 
 #include <QApplication>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -20,6 +24,22 @@ inline void Settle(CRecordListCtrl& list) {
     list.viewport()->repaint();
     QApplication::processEvents();
 }
+
+// The application with its settings kept apart from the user's, message boxes and
+// dialogs answered by script, and a folder for the benchmark's files.
+class CBenchApp {
+public:
+    CBenchApp(int& argc, char** argv) : m_app(argc, argv) {
+        COrvaneApp::SelectSettingsStore();
+        MessageBox::SetScripted(true);
+        ModalDialog::SetScripted(true);
+    }
+    QString FilePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QApplication m_app;
+    QTemporaryDir m_dir;
+};
 
 class CBenchEditor {
 public:

@@ -28,7 +28,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -66,11 +65,8 @@ const char* Verdict(double ms, double budget) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    COrvaneApp::SelectSettingsStore();
-    MessageBox::SetScripted(true);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("large.dat"));
+    const bench::CBenchApp setup(argc, argv);
+    const QString path = setup.FilePath(QStringLiteral("large.dat"));
     fixtures::WriteLargeDb(path.toStdString());
 
     bench::CBenchEditor editor;
@@ -133,7 +129,7 @@ int main(int argc, char** argv) {
     // Snapshot before a command, against copying the file.
     CDbImage image;
     const double snapshotMs = MedianOf(9, [&] { image.Take(g_db, nullptr); });
-    const std::filesystem::path copy = dir.filePath(QStringLiteral("copy.dat")).toStdString();
+    const std::filesystem::path copy = setup.FilePath(QStringLiteral("copy.dat")).toStdString();
     const double copyMs = MedianOf(9, [&] {
         std::filesystem::copy_file(path.toStdString() + ".bak", copy,
                                    std::filesystem::copy_options::overwrite_existing);

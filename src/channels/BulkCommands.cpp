@@ -7,6 +7,7 @@
 #include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/BusyProgress.h"
 #include "seams/DbProblems.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"
@@ -187,9 +188,8 @@ void CBulkCommands::SetFlag(Cmd cmd) {
     }
     const QChar letter = info.flag == CChannelDB::ChannelFlag::Lock ? u'L' : u'H';
     CRecordListCtrl* list = m_view->List();
-    for (const int row : rows) {
-        list->SetCellText(row, kChannelFlagColumn, WithFlag(list->CellText(row, kChannelFlagColumn), letter, info.on));
-    }
+    list->SetColumnTexts(kChannelFlagColumn, rows,
+                         [&](int row) { return WithFlag(list->CellText(row, kChannelFlagColumn), letter, info.on); });
     Stored();
 }
 
@@ -330,10 +330,12 @@ void CBulkCommands::RenumberFrom(int first) {
         }
         makeRoom = true;
     }
-    CWaitCursor wait;
+    CBusyProgress progress(m_view, tr("Renumbering channels"), count);
     CUndoStep step(
         QStringLiteral("Renumber %1 from %2").arg(Counted(QString(), count).mid(1)).arg(first).toStdString());
-    if (const int rc = db.RenumberChannelsFrom(ids, first, makeRoom); rc != 0) {
+    if (const int rc = db.RenumberChannelsFrom(ids, first, makeRoom,
+                                               [&](size_t done) { progress.Step(static_cast<qsizetype>(done)); });
+        rc != 0) {
         MessageBox::Tell(m_view, FailedText(QCoreApplication::translate("BulkCommands", "Renumbering"), rc));
         return;
     }
@@ -373,9 +375,10 @@ void CBulkCommands::ReplaceInNames() {
     if (TellIfDoesNotFit(m_view, db.CheckChannelRowsFit(ids))) {
         return;
     }
-    CWaitCursor wait;
+    CBusyProgress progress(m_view, tr("Renaming channels"), static_cast<qsizetype>(renamed.size()));
     CUndoStep step(QStringLiteral("Replace in %1 names").arg(renamed.size()).toStdString());
-    if (const int rc = db.RenameChannels(renamed); rc != 0) {
+    if (const int rc = db.RenameChannels(renamed, [&](size_t done) { progress.Step(static_cast<qsizetype>(done)); });
+        rc != 0) {
         if (!TellIfDoesNotFit(m_view, rc)) {
             MessageBox::Tell(m_view, FailedText(QCoreApplication::translate("BulkCommands", "Replacing in names"), rc));
         }
@@ -385,11 +388,13 @@ void CBulkCommands::ReplaceInNames() {
     for (const CReplaceNamesDlg::Change& change : dlg.Changes()) {
         newNames.emplace(change.chId, change.newName);
     }
+    QList<int> renamedRows;
     for (const int row : rows) {
-        if (const auto it = newNames.find(list->RowId(row)); it != newNames.end()) {
-            list->SetCellText(row, kChannelServiceColumn, it->second);
+        if (newNames.contains(list->RowId(row))) {
+            renamedRows.append(row);
         }
     }
+    list->SetColumnTexts(kChannelServiceColumn, renamedRows, [&](int row) { return newNames[list->RowId(row)]; });
     Stored();
 }
 
@@ -403,11 +408,13 @@ void CBulkCommands::ShowStoredNumbers() {
         orders.emplace(block[static_cast<size_t>(i)].ch_id, block[static_cast<size_t>(i)].ch_order);
     }
     CRecordListCtrl* list = m_view->List();
+    QList<int> rows;
     for (int row = 0; row < list->RowCount(); ++row) {
-        if (const auto it = orders.find(list->RowId(row)); it != orders.end()) {
-            list->SetCellText(row, kChannelNoColumn, QString::number(it->second));
+        if (orders.contains(list->RowId(row))) {
+            rows.append(row);
         }
     }
+    list->SetColumnTexts(kChannelNoColumn, rows, [&](int row) { return QString::number(orders[list->RowId(row)]); });
 }
 
 void CBulkCommands::MoveToNumber(int number) {

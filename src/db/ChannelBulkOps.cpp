@@ -3,21 +3,14 @@
 #include "ChannelDB.h"
 
 #include <string>
-
-std::string CChannelDB::IdList(std::span<const int32_t> chIds) {
-    std::string list = "(";
-    for (size_t i = 0; i < chIds.size(); ++i) {
-        list.append(i == 0 ? "" : ",").append(std::to_string(chIds[i]));
-    }
-    return list + ")";
-}
+#include <vector>
 
 int CChannelDB::SetChannelFlag(std::span<const int32_t> chIds, ChannelFlag flag, bool on) {
     if (chIds.empty()) {
         return 0;
     }
     const std::string sql = std::string("UPDATE ChannelInfo SET ") + (flag == ChannelFlag::Lock ? "lock" : "hide") +
-                            " = " + (on ? "1" : "0") + " WHERE ch_id < 20000 AND ch_id IN " + IdList(chIds);
+                            " = " + (on ? "1" : "0") + " WHERE ch_id < 20000 AND ch_id IN " + dbutil::IdList(chIds);
     return ExecSql(sql.c_str());
 }
 
@@ -68,7 +61,7 @@ int CChannelDB::DeleteChannels(std::span<const int32_t> chIds) {
     }
     // One statement per table for the whole choice: a statement per channel scans
     // the schedule, scramble and favourite tables once for every channel.
-    const std::string ids = IdList(chIds);
+    const std::string ids = dbutil::IdList(chIds);
     for (const char* table : {"ChannelInfo", "ScheduleInfo", "ScrambleInfo", "FAVListInfo"}) {
         const std::string sql = std::string("DELETE FROM ") + table + " WHERE ch_id IN " + ids;
         if (const int rc = ExecSql(sql.c_str()); rc != 0) {
@@ -81,17 +74,18 @@ int CChannelDB::DeleteChannels(std::span<const int32_t> chIds) {
 int CChannelDB::CountOrderClashes(std::span<const int32_t> chIds, int32_t first, int32_t last) {
     const std::string sql = "SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000 AND ch_order BETWEEN " +
                             std::to_string(first) + " AND " + std::to_string(last) + " AND ch_id NOT IN " +
-                            IdList(chIds);
+                            dbutil::IdList(chIds);
     return QueryNextId(sql.c_str(), 0);
 }
 
 int CChannelDB::MaxOrderFrom(std::span<const int32_t> chIds, int32_t first) {
     const std::string sql = "SELECT coalesce(max(ch_order), 0) FROM ChannelInfo WHERE ch_id < 20000 AND ch_order >= " +
-                            std::to_string(first) + " AND ch_id NOT IN " + IdList(chIds);
+                            std::to_string(first) + " AND ch_id NOT IN " + dbutil::IdList(chIds);
     return QueryNextId(sql.c_str(), 0);
 }
 
-int CChannelDB::RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t first, bool makeRoom) {
+int CChannelDB::RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t first, bool makeRoom,
+                                     const std::function<void(size_t done)>& progress) {
     if (chIds.empty()) {
         return 0;
     }
@@ -99,12 +93,10 @@ int CChannelDB::RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t fir
     if (rc == 0 && makeRoom) {
         const std::string sql = "UPDATE ChannelInfo SET ch_order = ch_order + " + std::to_string(chIds.size()) +
                                 " WHERE ch_id < 20000 AND ch_order >= " + std::to_string(first) + " AND ch_id NOT IN " +
-                                IdList(chIds);
+                                dbutil::IdList(chIds);
         rc = ExecSql(sql.c_str());
     }
-    for (size_t i = 0; rc == 0 && i < chIds.size(); ++i) {
-        rc = UpdateChannelOrder(chIds[i], first + static_cast<int32_t>(i));
-    }
+    rc = rc == 0 ? NumberChannels(chIds, first, progress) : rc;
     rc = rc == 0 ? CommitTransaction() : rc;
     if (rc != 0) {
         Rollback();
@@ -112,7 +104,30 @@ int CChannelDB::RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t fir
     return rc;
 }
 
-int CChannelDB::RenameChannels(std::span<const ChannelName> names) {
+int CChannelDB::NumberChannels(std::span<const int32_t> chIds, int32_t first,
+                               const std::function<void(size_t done)>& progress) {
+    // One statement prepared once: parsing an UPDATE for each of 20,000 channels took
+    // most of a whole-list Renumber's time.
+    dbutil::PreparedStatement update;
+    int rc = dbutil::Prepare(g_db, "UPDATE ChannelInfo SET ch_order = ?1 WHERE ch_id = ?2", update);
+    constexpr size_t kProgressEvery = 512;
+    for (size_t i = 0; rc == SQLITE_OK && i < chIds.size(); ++i) {
+        sqlite3_bind_int(update.get(), 1, first + static_cast<int32_t>(i));
+        sqlite3_bind_int(update.get(), 2, chIds[i]);
+        rc = sqlite3_step(update.get());
+        rc = rc == SQLITE_DONE ? sqlite3_reset(update.get()) : rc;
+        if (progress && ((i + 1) % kProgressEvery == 0 || i + 1 == chIds.size())) {
+            progress(i + 1);
+        }
+    }
+    if (rc != SQLITE_OK) {
+        LogDbError(kSqliteError, rc);
+        return -rc;
+    }
+    return 0;
+}
+
+int CChannelDB::RenameChannels(std::span<const ChannelName> names, const std::function<void(size_t done)>& progress) {
     for (const ChannelName& name : names) {
         if (name.name.size() > sizeof(ChannelRecord{}.name) - 1) {
             return RefuseUnfit("name " + name.name);
@@ -122,10 +137,32 @@ int CChannelDB::RenameChannels(std::span<const ChannelName> names) {
         }
     }
     int rc = BeginTransaction();
-    for (size_t i = 0; rc == 0 && i < names.size(); ++i) {
-        rc = Execute(kSqliteError, "UPDATE ChannelInfo SET name = '%q' WHERE ch_id = %d", names[i].name.c_str(),
-                     names[i].chId);
-        rc = rc == 0 ? RenameFavEntries(names[i].chId, names[i].name.c_str()) : rc;
+    // One prepared statement for the channels, then one for their favourite entries:
+    // an UPDATE of the entries per channel read the whole favourite table each time.
+    dbutil::PreparedStatement update;
+    int sqlRc =
+        rc == 0 ? dbutil::Prepare(g_db, "UPDATE ChannelInfo SET name = ?1 WHERE ch_id = ?2", update) : SQLITE_OK;
+    std::vector<int32_t> ids;
+    ids.reserve(names.size());
+    for (size_t i = 0; rc == 0 && sqlRc == SQLITE_OK && i < names.size(); ++i) {
+        sqlite3_bind_text(update.get(), 1, names[i].name.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_int(update.get(), 2, names[i].chId);
+        sqlRc = sqlite3_step(update.get());
+        sqlRc = sqlRc == SQLITE_DONE ? sqlite3_reset(update.get()) : sqlRc;
+        ids.push_back(names[i].chId);
+        if (progress && ((i + 1) % 512 == 0 || i + 1 == names.size())) {
+            progress(i + 1);
+        }
+    }
+    if (sqlRc != SQLITE_OK) {
+        LogDbError(kSqliteError, sqlRc);
+        rc = -sqlRc;
+    }
+    if (rc == 0 && !ids.empty()) {
+        const std::string entries = "UPDATE FAVListInfo SET Name = (SELECT name FROM ChannelInfo c WHERE c.ch_id = "
+                                    "FAVListInfo.ch_id) WHERE ch_id IN " +
+                                    dbutil::IdList(ids);
+        rc = ExecSql(entries.c_str());
     }
     rc = rc == 0 ? CommitTransaction() : rc;
     if (rc != 0) {

@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
 #include <new>
 #include <span>
 #include <string>
@@ -187,8 +188,14 @@ public:
     int CountOrderClashes(std::span<const int32_t> chIds, int32_t first, int32_t last);
     // The chosen channels get `first`, `first` + 1, ... in the given order; with
     // `makeRoom` every other listed channel numbered `first` or more moves up by the
-    // number chosen first. One transaction.
-    int RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t first, bool makeRoom);
+    // number chosen first. One transaction; `progress` as for NumberChannels.
+    int RenumberChannelsFrom(std::span<const int32_t> chIds, int32_t first, bool makeRoom,
+                             const std::function<void(size_t done)>& progress = {});
+    // Channel chIds[i] gets number `first` + i; only the numbers are written, through
+    // one prepared statement. `progress` (if set) hears the count done every few
+    // hundred channels and at the end. Callers run it inside their transaction.
+    int NumberChannels(std::span<const int32_t> chIds, int32_t first,
+                       const std::function<void(size_t done)>& progress = {});
     // The highest number of a listed channel outside the choice from `first` on, 0
     // when none, or the negated code.
     int MaxOrderFrom(std::span<const int32_t> chIds, int32_t first);
@@ -198,7 +205,7 @@ public:
         int32_t chId;
         std::string name;
     };
-    int RenameChannels(std::span<const ChannelName> names);
+    int RenameChannels(std::span<const ChannelName> names, const std::function<void(size_t done)>& progress = {});
     // As DeleteChannel for each chosen channel: its row and its schedule, scramble
     // and favourite rows. Callers run it inside their transaction.
     int DeleteChannels(std::span<const int32_t> chIds);
@@ -221,8 +228,6 @@ protected:
     int RefuseUnfit(const std::string& what);
     // 0 when every value of the rows `sql` selects lies in its column's range.
     int CheckRowsFit(const char* sql, std::span<const ColumnRange> ranges);
-    // "(1,2,3)": ids as an SQL list; integers need no quoting.
-    static std::string IdList(std::span<const int32_t> chIds);
     // Deletes one channel and its rows in other tables by its exact stored id.
     int DeleteChannelRows(int32_t chId);
 

@@ -5,6 +5,14 @@
 
 namespace dbutil {
 
+std::string IdList(std::span<const int32_t> ids) {
+    std::string list = "(";
+    for (size_t i = 0; i < ids.size(); ++i) {
+        list.append(i == 0 ? "" : ",").append(std::to_string(ids[i]));
+    }
+    return list + ")";
+}
+
 int32_t ReadInt(const char* text) {
     if (text == nullptr) {
         return 0;

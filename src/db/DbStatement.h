@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ void CopyFixedText(char* buffer, size_t size, const char* text);
 template <size_t N> void CopyFixedText(char (&buffer)[N], const char* text) {
     CopyFixedText(buffer, N, text);
 }
+
+// "(1,2,3)": ids as an SQL list for IN; integers need no quoting.
+std::string IdList(std::span<const int32_t> ids);
 
 // A statement text made by sqlite3_mprintf ('%q' doubles apostrophes).
 class SqlStatement {

@@ -78,6 +78,37 @@ int FindUnfitValue(const char* sql, std::span<const ColumnRange> ranges, std::st
     return SQLITE_OK;
 }
 
+// The rows of `table` that `where` selects and that may hold a value outside its
+// column's range: one not NULL and not a stored integer within the range, or a text
+// longer than allowed. Every row left out fits for certain, so Fits reads only the
+// few rows kept instead of every chosen row's values as texts.
+std::string MayNotFit(const char* table, const std::string& where, std::span<const ColumnRange> ranges) {
+    const std::string all = std::string("SELECT * FROM ") + table;
+    dbutil::PreparedStatement columns;
+    if (dbutil::Prepare(g_db, all.c_str(), columns) != SQLITE_OK || columns == nullptr) {
+        return all + " WHERE " + where; // the check's own run reports the fault
+    }
+    std::string doubtful;
+    const int count = std::min(sqlite3_column_count(columns.get()), static_cast<int>(ranges.size()));
+    for (int col = 0; col < count; ++col) {
+        const ColumnRange range = ranges[static_cast<size_t>(col)];
+        if (range.low > range.high) {
+            continue;
+        }
+        std::string name = "\"";
+        for (const char* c = sqlite3_column_name(columns.get(), col); c != nullptr && *c != '\0'; ++c) {
+            name += *c == '"' ? std::string("\"\"") : std::string(1, *c);
+        }
+        name += '"';
+        doubtful += doubtful.empty() ? "" : " OR ";
+        doubtful += range.text
+                        ? "length(CAST(" + name + " AS BLOB)) > " + std::to_string(range.high)
+                        : "NOT (" + name + " IS NULL OR (typeof(" + name + ") = 'integer' AND " + name + " BETWEEN " +
+                              std::to_string(range.low) + " AND " + std::to_string(range.high) + "))";
+    }
+    return all + " WHERE (" + where + ") AND (" + (doubtful.empty() ? "0" : doubtful) + ")";
+}
+
 } // namespace
 
 int CChannelDB::CheckRowsFit(const char* sql, std::span<const ColumnRange> ranges) {
@@ -114,7 +145,7 @@ int CChannelDB::CheckChannelRowFits(int32_t chId) {
 }
 
 int CChannelDB::CheckListedChannelsFit() {
-    return CheckRowsFit("SELECT * FROM ChannelInfo WHERE ch_id < 20000", kChannelColumns);
+    return CheckRowsFit(MayNotFit("ChannelInfo", "ch_id < 20000", kChannelColumns).c_str(), kChannelColumns);
 }
 
 int CChannelDB::CheckChannelRowsFit(std::span<const int32_t> chIds) {
@@ -126,7 +157,7 @@ int CChannelDB::CheckChannelRowsFit(std::span<const int32_t> chIds) {
     if (chIds.empty()) {
         return 0;
     }
-    const std::string sql = "SELECT * FROM ChannelInfo WHERE ch_id IN " + IdList(chIds);
+    const std::string sql = MayNotFit("ChannelInfo", "ch_id IN " + dbutil::IdList(chIds), kChannelColumns);
     return CheckRowsFit(sql.c_str(), kChannelColumns);
 }
 

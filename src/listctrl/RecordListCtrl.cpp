@@ -190,6 +190,11 @@ void CRecordListCtrl::SetCellText(int row, int column, const QString& text) {
     m_model->SetCellText(row, column, text);
 }
 
+void CRecordListCtrl::SetColumnTexts(int column, const QList<int>& rows,
+                                     const std::function<QString(int row)>& textOf) {
+    m_model->SetColumnTexts(column, rows, textOf);
+}
+
 QStringList CRecordListCtrl::RowTexts(int row) const {
     return m_model->RowTexts(row);
 }

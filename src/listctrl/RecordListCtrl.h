@@ -69,6 +69,8 @@ public:
     void SetRowId(int row, int32_t id);
     QString CellText(int row, int column) const;
     void SetCellText(int row, int column, const QString& text);
+    // One column of many rows at once (see CRecordListModel::SetColumnTexts).
+    void SetColumnTexts(int column, const QList<int>& rows, const std::function<QString(int row)>& textOf);
     QStringList RowTexts(int row) const;
     void SetRowTexts(int row, const QStringList& texts);
     // Inserts before `index` (RowCount() appends); returns the new row's index.

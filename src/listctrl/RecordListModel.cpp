@@ -158,6 +158,22 @@ void CRecordListModel::SetCellText(int row, int column, const QString& text) {
     }
 }
 
+void CRecordListModel::SetColumnTexts(int column, const QList<int>& rows,
+                                      const std::function<QString(int row)>& textOf) {
+    int first = -1;
+    int last = -1;
+    for (const int row : rows) {
+        if (IsRow(row)) {
+            m_rows[static_cast<size_t>(row)].texts.SetCell(column, textOf(row));
+            first = first < 0 ? row : std::min(first, row);
+            last = std::max(last, row);
+        }
+    }
+    if (first >= 0 && column >= 0 && column < static_cast<int>(m_columns.size())) {
+        emit dataChanged(index(first, column), index(last, column));
+    }
+}
+
 void CRecordListModel::SetRowTexts(int row, CRowTexts texts) {
     if (IsRow(row)) {
         m_rows[static_cast<size_t>(row)].texts = std::move(texts);

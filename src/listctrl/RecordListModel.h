@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CRecordListModel : public QAbstractTableModel {
@@ -45,6 +46,9 @@ public:
     QStringView RowView(int row) const;
     QStringList RowTexts(int row) const;
     void SetCellText(int row, int column, const QString& text);
+    // Sets `column` of each of `rows` to textOf(row), with one change notice over
+    // the rows' span instead of one per row.
+    void SetColumnTexts(int column, const QList<int>& rows, const std::function<QString(int row)>& textOf);
     void SetRowTexts(int row, CRowTexts texts);
     // New row i is old row order[i]; `order` must be a permutation of all rows.
     void Permute(const std::vector<int>& order);

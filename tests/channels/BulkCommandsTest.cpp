@@ -139,6 +139,18 @@ void BulkCommandsTest::commandStoresOneUndoableStep_data() {
         << QStringList{"This row holds a value that the receiver's format does not allow (name A name too long to "
                        "fit). It is left unchanged."}
         << QString() << true;
+    // The fit check reads in SQL only the rows that may not fit: NULL fits, a real
+    // number does not.
+    QTest::newRow("a NULL fits and stays")
+        << "UPDATE ChannelInfo SET pg_id = NULL WHERE ch_id = " + first << QList<int>{0, 1} << "actionBulkLock"
+        << "UPDATE ChannelInfo SET lock = 1 WHERE ch_id IN (%1, %2)"
+        << "Lock 2 channels" << QStringList() << QString() << true;
+    QTest::newRow("a real number the record cannot hold")
+        << "UPDATE ChannelInfo SET video_pid = 512.5 WHERE ch_id = " + first << QList<int>{1, 0} << "actionBulkHide"
+        << QString() << QString()
+        << QStringList{"This row holds a value that the receiver's format does not allow (video_pid 512.5). It is "
+                       "left unchanged."}
+        << QString() << true;
 }
 
 void BulkCommandsTest::commandStoresOneUndoableStep() {

@@ -5,18 +5,21 @@
 #include "ChannelFixture.h"
 #include "DialogDriver.h"
 #include "FixtureBuilder.h"
+#include "TableDump.h"
 #include "TestSupport.h"
 #include "channels/ChannelDropTargets.h"
 #include "db/ChannelDB.h"
 #include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/BusyProgress.h"
 #include "seams/ModalDialog.h"
 #include "seams/PopupMenu.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QProgressDialog>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -98,6 +101,8 @@ private slots:
     void blockMoveThenRenumberSurvivesReopen();
     void downwardDropAndReleaseBelowLastRow();
     void sortByServiceThenRenumber();
+    void renumberStoresWhatStoringEveryRowAgainStores_data();
+    void renumberStoresWhatStoringEveryRowAgainStores();
     void dragNearTheEdgesScrollsTheList();
     void renumberRefusesListNotMatchingTheDb();
     void renumberFailureLeavesTableAsItWas();
@@ -470,6 +475,51 @@ void OrvaneViewTest::sortByServiceThenRenumber() {
     QCOMPARE(names, (QStringList{"Alpha", "Arte", "bravo", "Das Erste", "Eins", "Radio 1", "ZDF"}));
 }
 
+void OrvaneViewTest::renumberStoresWhatStoringEveryRowAgainStores_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("clicks"); // on the column's header
+    QTest::newRow("by service") << kChannelServiceColumn << 1;
+    QTest::newRow("by service, descending") << kChannelServiceColumn << 2;
+    QTest::newRow("by number, descending") << kChannelNoColumn << 2;
+}
+
+void OrvaneViewTest::renumberStoresWhatStoringEveryRowAgainStores() {
+    QFETCH(int, column);
+    QFETCH(int, clicks);
+    CRecordListCtrl* list = m_view->List();
+    for (int i = 0; i < clicks; ++i) {
+        QTest::mouseClick(list->Header()->viewport(), Qt::LeftButton, {},
+                          QPoint(list->Header()->sectionViewportPosition(column) + 5, 5));
+    }
+    // The receiver's own sequence: every listed row deleted and stored again from its
+    // record, numbered as it is shown.
+    CChannelDB db;
+    std::vector<ChannelRecord> records(static_cast<size_t>(list->RowCount()));
+    for (int row = 0; row < list->RowCount(); ++row) {
+        QCOMPARE(db.GetChannelInfo(list->RowId(row), records[static_cast<size_t>(row)]), 1);
+        records[static_cast<size_t>(row)].ch_order = row + 1;
+    }
+    const std::string before = fixtures::DumpTables(g_db);
+    QVERIFY(Exec(QStringLiteral("SAVEPOINT own")));
+    QCOMPARE(db.DeleteListedChannels(), 0);
+    for (const ChannelRecord& record : records) {
+        QCOMPARE(db.InsertChannelInfo(record), 0);
+    }
+    const std::string expected = fixtures::DumpTables(g_db);
+    QVERIFY(Exec(QStringLiteral("ROLLBACK TO own; RELEASE own")));
+    QVERIFY(expected != before);
+
+    CBusyProgress::SetDelayMs(0);
+    m_view->OnRenumber();
+    CBusyProgress::SetDelayMs(1000);
+    QCOMPARE(fixtures::DumpTables(g_db), expected);
+    // Past its delay the progress dialog shows the count, and goes with the command.
+    QCOMPARE(CBusyProgress::TakeShownCounts(), QStringList{QStringLiteral("Renumbering channels: 7 of 7")});
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        QVERIFY(qobject_cast<QProgressDialog*>(widget) == nullptr || !widget->isVisible());
+    }
+}
+
 void OrvaneViewTest::dragNearTheEdgesScrollsTheList() {
     for (int id = 100; id < 160; ++id) {
         QVERIFY(Exec(QString::fromStdString(fixtures::CopyChannelSql(7, id, "More", id))));
@@ -521,7 +571,8 @@ void OrvaneViewTest::renumberRefusesListNotMatchingTheDb() {
 }
 
 void OrvaneViewTest::renumberFailureLeavesTableAsItWas() {
-    QVERIFY(Exec("CREATE TRIGGER refuse BEFORE INSERT ON ChannelInfo WHEN new.ch_id = 11 "
+    // Renumber writes the numbers alone: the fault comes at the update of channel 11.
+    QVERIFY(Exec("CREATE TRIGGER refuse BEFORE UPDATE ON ChannelInfo WHEN new.ch_id = 11 "
                  "BEGIN SELECT RAISE(ABORT, 'no'); END"));
     Select({0});
     DropOnChannelRow(0, -1, 0);

@@ -5,6 +5,7 @@
 #include "SqlHelpers.h"
 #include "db/ChannelDB.h"
 #include "listctrl/RecordListCtrl.h"
+#include "seams/BusyProgress.h"
 #include "seams/ModalDialog.h"
 #include "seams/PopupMenu.h"
 
@@ -24,6 +25,8 @@ void ResetEnvironment() {
     FileChooser::SetScripted(true);
     ModalDialog::SetScripted(true);
     PopupMenu::SetScripted(true);
+    CBusyProgress::SetDelayMs(1000);
+    CBusyProgress::TakeShownCounts();
     QSettings().clear();
 }
 
