@@ -123,6 +123,24 @@ Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</t
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 af %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Omnummererer kanaler</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Omdøber kanaler</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</t
     <message>
         <source>Showing Tuner%1</source>
         <translation>Viser tuner %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Omnummererer kanaler</translation>
     </message>
 </context>
 <context>

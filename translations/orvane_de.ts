@@ -123,6 +123,24 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 von %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Sender werden neu nummeriert</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Sender werden umbenannt</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
     <message>
         <source>Showing Tuner%1</source>
         <translation>Angezeigt: Tuner %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Sender werden neu nummeriert</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 από %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Νέα αρίθμηση καναλιών</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Μετονομασία καναλιών</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>Showing Tuner%1</source>
         <translation>Εμφανίζεται: δέκτης %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Νέα αρίθμηση καναλιών</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1 : %2 sur %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Renumérotation des chaînes</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Renommage des chaînes</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
     <message>
         <source>Showing Tuner%1</source>
         <translation>Affiché : tuner %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Renumérotation des chaînes</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 di %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Rinumerazione dei canali</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Rinomina dei canali</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
     <message>
         <source>Showing Tuner%1</source>
         <translation>Visualizzato: tuner %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Rinumerazione dei canali</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 av %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Nummererer kanaler på nytt</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Gir kanaler nye navn</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</
     <message>
         <source>Showing Tuner%1</source>
         <translation>Viser tuner %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Nummererer kanaler på nytt</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,24 @@ De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annule
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 van %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Zenders worden opnieuw genummerd</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Zenders worden hernoemd</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annule
     <message>
         <source>Showing Tuner%1</source>
         <translation>Getoond: tuner %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Zenders worden opnieuw genummerd</translation>
     </message>
 </context>
 <context>

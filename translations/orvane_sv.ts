@@ -123,6 +123,24 @@ Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej av
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 av %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Numrerar om kanaler</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Byter namn på kanaler</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej av
     <message>
         <source>Showing Tuner%1</source>
         <translation>Visar mottagare %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Numrerar om kanaler</translation>
     </message>
 </context>
 <context>

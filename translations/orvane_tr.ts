@@ -123,6 +123,24 @@ Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır ipta
     </message>
 </context>
 <context>
+    <name>BusyProgress</name>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 / %3</translation>
+    </message>
+</context>
+<context>
+    <name>CBulkCommands</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Kanallar yeniden numaralandırılıyor</translation>
+    </message>
+    <message>
+        <source>Renaming channels</source>
+        <translation>Kanallar yeniden adlandırılıyor</translation>
+    </message>
+</context>
+<context>
     <name>CEditLnbDlg</name>
     <message>
         <source>Local Freq (high band)</source>
@@ -138,6 +156,13 @@ Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır ipta
     <message>
         <source>Showing Tuner%1</source>
         <translation>Gösterilen: Tuner %1</translation>
+    </message>
+</context>
+<context>
+    <name>COrvaneView</name>
+    <message>
+        <source>Renumbering channels</source>
+        <translation>Kanallar yeniden numaralandırılıyor</translation>
     </message>
 </context>
 <context>
