@@ -87,6 +87,11 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
 }
 
 bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error) {
+    return ReadFileWith(
+        path, [&set](CChannelDB& db) { return ReadChannelSet(db, set); }, error);
+}
+
+bool ReadFileWith(const std::string& path, const std::function<int(CChannelDB&)>& read, std::string& error) {
     sqlite3* raw = nullptr;
     const int rc = dbconn::Open(path.c_str(), SQLITE_OPEN_READONLY, &raw);
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(raw, &sqlite3_close);
@@ -104,9 +109,9 @@ bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::strin
         error = path + ": " + problem;
         return false;
     }
-    if (const int read = ReadChannelSet(db, set); read != 0) {
+    if (const int rc = read(db); rc != 0) {
         // SQLite's reason, or the table a read too long to finish was stopped in.
-        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-read) + ": " +
+        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ": " +
                 LastDbErrorText() + ")";
         return false;
     }

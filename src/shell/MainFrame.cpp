@@ -2,6 +2,7 @@
 
 #include "channels/BulkCommands.h"
 #include "channels/ChannelTools.h"
+#include "channels/CrossFileTools.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "document/CloseCommand.h"
@@ -26,6 +27,7 @@
 #include "shell/StatusCounts.h"
 #include "shell/UndoCommands.h"
 #include "shell/UsbCommands.h"
+#include "transfer/SendCheck.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -234,7 +236,9 @@ void CMainFrame::BuildMenus() {
     tools->setObjectName(QStringLiteral("toolsMenu"));
     connect(AddAction(tools, QStringLiteral("&Setting"), QStringLiteral("actionToolsSetting")), &QAction::triggered,
             this, &CMainFrame::OnSetting);
-    (new CChannelTools(m_doc, this))->AddActions(tools);
+    auto* channelTools = new CChannelTools(m_doc, this);
+    channelTools->AddActions(tools);
+    (new CCrossFileTools(m_doc, channelTools, &transfer::ReceiverFileProblems, this))->AddActions(tools);
 
     // Nothing handles the Format and Language items, so they stay disabled.
     QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
