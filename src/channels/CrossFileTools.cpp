@@ -17,6 +17,7 @@
 #include "seams/WaitCursor.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
@@ -206,7 +207,7 @@ void CCrossFileTools::AddChannelsFrom(const QString& path) {
             MessageBox::Tell(Parent(), tr("%1 could not be read.\n%2").arg(path, Text(error)));
             return;
         }
-        rc = match::ReadMergeFile(db, current);
+        rc = match::ReadMergeFile(db, current, false);
     }
     if (TellIfReadFailed(Parent(), rc)) {
         return;

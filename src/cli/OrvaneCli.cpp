@@ -83,7 +83,7 @@ struct Context {
     bool favourites = false;
     bool remove = false;
     bool allNew = false;
-    std::vector<int32_t> ids;
+    std::vector<int32_t> ids{};
     ListFormat format = ListFormat::Table;
     DownloadOptions download{};
 
@@ -365,7 +365,7 @@ int Merge(Context& ctx) {
             return ctx.Fail(error);
         }
         CChannelDB db;
-        if (const int rc = match::ReadMergeFile(db, current); rc != 0) {
+        if (const int rc = match::ReadMergeFile(db, current, false); rc != 0) {
             return ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ")");
         }
     } else if (!match::ReadMergeFileFromPath(path, current, error)) {

@@ -36,7 +36,7 @@ int CollectUnfit(const std::vector<int32_t>& ids, Fits fits, std::map<int32_t, s
 
 } // namespace
 
-int ReadMergeFile(CChannelDB& db, MergeFile& file) {
+int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks) {
     file = MergeFile{};
     if (const int rc = ReadChannelSet(db, file.set); rc != 0) {
         return rc;
@@ -64,6 +64,9 @@ int ReadMergeFile(CChannelDB& db, MergeFile& file) {
     file.nits.assign(nits.begin(), nits.end());
     file.providers.assign(providers.begin(), providers.end());
 
+    if (!withFitChecks) {
+        return 0;
+    }
     // A whole-table check first: row by row only where it found something.
     if (const int rc = db.CheckListedChannelsFit(); rc == kValueDoesNotFit) {
         std::vector<int32_t> ids;

@@ -30,7 +30,8 @@ struct MergeFile {
 };
 
 // Reads the open database g_db; 0, or the negated code of the read that failed.
-int ReadMergeFile(CChannelDB& db, MergeFile& file);
+// `withFitChecks` fills the unfit lists, which only the file channels come from needs.
+int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks = true);
 // As ReadChannelSetFromFile, for a merge's other file.
 bool ReadMergeFileFromPath(const std::string& path, MergeFile& file, std::string& error);
 

@@ -15,6 +15,7 @@
 #include "transfer/SendCheck.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
