@@ -145,13 +145,15 @@ int main(int argc, char** argv) {
                 return 1;
             }
             const std::string sql =
+                "WITH k AS MATERIALIZED (SELECT n.network_id AS a, n.ts_id AS b, c.pg_id AS p FROM main.ChannelInfo c "
+                "JOIN main.NITInfo n ON n.NIT_ID = c.nit_id) "
                 "INSERT INTO main.ChannelInfo SELECT b.id + row_number() OVER (ORDER BY s.ch_order), s.ch_seq, s.name, "
                 "s.nit_id, s.pg_id, s.sat_id, s.cas_type, s.media_mode, s.video_pid, s.audio_pid, s.pcr_pid, "
                 "s.pmt_pid, s.pch_id, s.tuner_id, s.audio_mode, s.lock, s.hide, s.day, b.n + row_number() OVER "
                 "(ORDER BY s.ch_order), s.SDT_ID FROM o.ChannelInfo s JOIN o.NITInfo sn ON sn.NIT_ID = s.nit_id, "
                 "(SELECT max(ch_id) AS id, max(ch_order) AS n FROM main.ChannelInfo WHERE ch_id < 20000) AS b "
-                "WHERE s.ch_id < 20000 AND NOT EXISTS (SELECT 1 FROM main.ChannelInfo c JOIN main.NITInfo n ON "
-                "n.NIT_ID = c.nit_id WHERE n.network_id = sn.network_id AND n.ts_id = sn.ts_id AND c.pg_id = s.pg_id)";
+                "LEFT JOIN k ON k.a = sn.network_id AND k.b = sn.ts_id AND k.p = s.pg_id WHERE s.ch_id < 20000 AND "
+                "k.a IS NULL";
             baselines.push_back(Baseline(smaller, copy, large, sql));
             editor.Frame()->UndoCommands()->Undo();
             bench::Settle(*editor.List());

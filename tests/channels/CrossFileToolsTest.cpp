@@ -14,6 +14,7 @@
 #include "seams/ModalDialog.h"
 #include "transfer/SendCheck.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -96,6 +97,14 @@ void CrossFileToolsTest::compareCountsAsDiffAndFiltersByKind() {
     ModalDialog::QueueScript([&](QDialog& dlg) {
         counts = dlg.findChild<QLabel*>(QStringLiteral("countsLabel"))->text();
         auto* kind = dlg.findChild<QComboBox*>(QStringLiteral("kindFilterCombo"));
+        auto* view = dlg.findChild<QTableView*>(QStringLiteral("changesView"));
+        QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        // Numbers sort by value, not as texts ("10" after "9"), blanks (added rows) first.
+        view->sortByColumn(1, Qt::AscendingOrder);
+        for (int row = 1; row < view->model()->rowCount(); ++row) {
+            QVERIFY(view->model()->index(row - 1, 1).data().toString().toInt() <=
+                    view->model()->index(row, 1).data().toString().toInt());
+        }
         for (int i = 0; i < kind->count(); ++i) {
             kind->setCurrentIndex(i);
             shown << dlg.findChild<QTableView*>(QStringLiteral("changesView"))->model()->rowCount();
