@@ -78,7 +78,7 @@ void CCrossFileTools::AddActions(QMenu* menu) {
     QAction* compare = menu->addAction(tr("&Compare with File…"));
     compare->setObjectName(QStringLiteral("actionToolsCompareFile"));
     connect(compare, &QAction::triggered, this, &CCrossFileTools::OnCompareWithFile);
-    QAction* add = menu->addAction(tr("Add &Channels from Another File…"));
+    QAction* add = menu->addAction(tr("&Add Channels from Another File…"));
     add->setObjectName(QStringLiteral("actionToolsAddChannels"));
     connect(add, &QAction::triggered, this, &CCrossFileTools::OnAddChannels);
 }
