@@ -186,9 +186,12 @@ void CChannelTools::OnApplyOrder() {
     const QString path = FileChooser::GetOpenFileName(
         Parent(), QCoreApplication::translate("ChannelTools", "Apply Order from Reference File"),
         QCoreApplication::translate("ChannelTools", "Reference Lists (*.dat *.csv);;All Files (*.*)"));
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        ApplyOrderFrom(path);
     }
+}
+
+void CChannelTools::ApplyOrderFrom(const QString& path) {
     match::ReferenceList reference;
     std::string error;
     if (!match::ReadReferenceFile(Native(path), reference, error)) {

@@ -27,6 +27,8 @@ public:
     void OnExportCsv();
     void OnImportCsv();
     void OnApplyOrder();
+    // The order (and on request the favourites) of the reference file `path`.
+    void ApplyOrderFrom(const QString& path);
     void OnFindDuplicates();
 
 private:

@@ -6,8 +6,10 @@
 #include "WorkingCopy.h"
 #include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
+#include "match/ChannelCompare.h"
 #include "match/ChannelCsv.h"
 #include "match/ChannelEdits.h"
+#include "match/ChannelMerge.h"
 #include "transfer/SendCheck.h"
 #include "userfile/AtomicFileCopy.h"
 
@@ -22,6 +24,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace cli {
@@ -50,6 +53,10 @@ const std::vector<CommandHelp>& CommandHelps() {
         {"duplicates",
          "duplicates FILE [--remove]",
          {"channels with the same identity; --remove keeps", "one of each set and removes the others"}},
+        {"merge",
+         "merge FILE OTHER [--dry-run] [--ids ID,... | --all-new]",
+         {"adds channels of OTHER that FILE lacks (without", "--ids or --all-new: lists them), with the",
+          "satellites, transponders and providers they need;", "any clash is listed and nothing is written"}},
         {"upload", "upload DIR", {"fetches the receiver's database into DIR"}},
         {"download",
          "download FILE [--backup DIR | --no-backup] [--verify | --no-verify]",
@@ -132,6 +139,8 @@ struct Context {
     bool dryRun = false;
     bool favourites = false;
     bool remove = false;
+    bool allNew = false;
+    std::vector<int32_t> ids{};
     ListFormat format = ListFormat::Table;
     DownloadOptions download{};
     PrintOptions print{};
@@ -316,31 +325,12 @@ int Diff(Context& ctx) {
     if (!ReadSet(ctx, ctx.Arg(0), a) || !ReadSet(ctx, ctx.Arg(1), b)) {
         return kExitFailed;
     }
-    const match::MatchResult result = match::MatchChannels(match::IdentitiesOf(a), match::IdentitiesOf(b));
+    const match::Comparison comparison = match::CompareSets(a, b);
     std::ostringstream out;
-    for (const size_t i : result.unmatchedFrom) {
-        out << "removed " << match::ChannelLabel(a.channels[i].record) << "\n";
+    for (const match::ChannelChange& change : comparison.changes) {
+        out << match::DescribeChange(a, b, change) << "\n";
     }
-    for (const size_t j : result.unmatchedTo) {
-        out << "added " << match::ChannelLabel(b.channels[j].record) << "\n";
-    }
-    size_t moved = 0;
-    size_t renamed = 0;
-    for (const match::ChannelMatch& m : result.matches) {
-        const ChannelRecord& x = a.channels[m.from].record;
-        const ChannelRecord& y = b.channels[m.to].record;
-        const std::string rule = std::string(" (") + match::RuleName(m.rule) + ")";
-        if (x.ch_order != y.ch_order) {
-            out << "moved " << match::ChannelLabel(x) << " -> " << y.ch_order << rule << "\n";
-            ++moved;
-        }
-        if (std::string_view(x.name) != y.name) {
-            out << "renamed " << match::ChannelLabel(x) << " -> " << match::NameText(y.name) << rule << "\n";
-            ++renamed;
-        }
-    }
-    out << result.unmatchedTo.size() << " added, " << result.unmatchedFrom.size() << " removed, " << moved << " moved, "
-        << renamed << " renamed\n";
+    out << match::DescribeCounts(comparison) << "\n";
     ctx.io.out << Shown(out.str());
     return kExitOk;
 }
@@ -403,6 +393,98 @@ int Duplicates(Context& ctx) {
     return SaveWorking(ctx, copy, match::RemoveDuplicates(db, set, sets), path);
 }
 
+// The other file must pass what `check` asks of a file, as the file edited does.
+bool PassesCheck(const Context& ctx, const std::string& path) {
+    const std::vector<std::string> problems = transfer::ReceiverFileProblems(path);
+    for (const std::string& problem : problems) {
+        ctx.io.err << "orvane-cli: refused, nothing changed: " << Shown(path + ": " + problem) << "\n";
+    }
+    return problems.empty();
+}
+
+// "3,5,9" as ids; false for anything else.
+bool ParseIds(const QString& text, std::vector<int32_t>& ids) {
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int id = part.trimmed().toInt(&ok);
+        if (!ok || id < 0) {
+            return false;
+        }
+        ids.push_back(id);
+    }
+    return !ids.empty();
+}
+
+int Merge(Context& ctx) {
+    const std::string path = ctx.Arg(0);
+    const std::string otherPath = ctx.Arg(1);
+    if (!PassesCheck(ctx, path) || !PassesCheck(ctx, otherPath)) {
+        return kExitFailed;
+    }
+    match::MergeFile other;
+    std::string error;
+    if (!match::ReadMergeFileFromPath(otherPath, other, error)) {
+        return ctx.Fail(error);
+    }
+    const bool writes = !ctx.dryRun && (ctx.allNew || !ctx.ids.empty());
+    CWorkingCopy copy;
+    match::MergeFile current;
+    if (writes) {
+        if (!copy.Open(path, error)) {
+            return ctx.Fail(error);
+        }
+        CChannelDB db;
+        if (const int rc = match::ReadMergeFile(db, current, false); rc != 0) {
+            return ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ")");
+        }
+    } else if (!match::ReadMergeFileFromPath(path, current, error)) {
+        return ctx.Fail(error);
+    }
+    const std::vector<size_t> fresh = match::NewChannels(current.set, other.set);
+    if (!ctx.allNew && ctx.ids.empty()) {
+        for (const size_t i : fresh) {
+            const ChannelRecord& record = other.set.channels[i].record;
+            ctx.io.out << Shown("new " + match::ChannelLabel(record) + " (id " + std::to_string(record.ch_id) + ")")
+                       << "\n";
+        }
+        ctx.io.err << fresh.size() << " channels of " << Shown(otherPath)
+                   << " are not in the file; choose them with --ids or --all-new\n";
+        return kExitOk;
+    }
+    std::vector<size_t> picks = fresh;
+    if (!ctx.allNew) {
+        std::unordered_map<int32_t, size_t> freshById;
+        for (const size_t i : fresh) {
+            freshById.emplace(other.set.channels[i].record.ch_id, i);
+        }
+        picks.clear();
+        for (const int32_t id : ctx.ids) {
+            const auto found = freshById.find(id);
+            if (found == freshById.end()) {
+                return ctx.Fail(otherPath + ": channel id " + std::to_string(id) +
+                                " is no channel that the file lacks; nothing changed");
+            }
+            picks.push_back(found->second);
+        }
+    }
+    const match::MergePlan plan = match::PlanMerge(current, other, picks);
+    for (const std::string& line : match::DescribeMerge(other, plan)) {
+        ctx.io.out << Shown(line) << "\n";
+    }
+    if (plan.Clashes()) {
+        ctx.io.err << "orvane-cli: " << plan.clashes.size() << (plan.clashes.size() == 1 ? " clash" : " clashes")
+                   << "; nothing written (leave the clashing channels out of --ids)\n";
+        return kExitFailed;
+    }
+    ctx.io.err << plan.channels.size() << (plan.channels.size() == 1 ? " channel" : " channels")
+               << (ctx.dryRun ? " to add (dry run: nothing written)" : " added") << "\n";
+    if (!writes || plan.channels.empty()) {
+        return kExitOk;
+    }
+    CChannelDB db;
+    return SaveWorking(ctx, copy, match::ApplyMerge(db, plan), path);
+}
+
 // ---- parsing ------------------------------------------------------------------
 
 struct Command {
@@ -420,6 +502,8 @@ const std::map<QString, Command>& Commands() {
         {QStringLiteral("diff"), {2, {}, Diff}},
         {QStringLiteral("apply-order"), {2, {QStringLiteral("dry-run"), QStringLiteral("favourites")}, ApplyOrder}},
         {QStringLiteral("duplicates"), {1, {QStringLiteral("remove")}, Duplicates}},
+        {QStringLiteral("merge"),
+         {2, {QStringLiteral("dry-run"), QStringLiteral("ids"), QStringLiteral("all-new")}, Merge}},
         {QStringLiteral("upload"), {1, {}, [](Context& ctx) { return Upload(ctx.io, ctx.Arg(0)); }}},
         {QStringLiteral("download"),
          {1,
@@ -481,8 +565,10 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
     const QCommandLineOption group(QStringLiteral("group"), QString(), QStringLiteral("name"));
     const QCommandLineOption card(QStringLiteral("card"), QString());
     const QCommandLineOption landscape(QStringLiteral("landscape"), QString());
+    const QCommandLineOption ids(QStringLiteral("ids"), QString(), QStringLiteral("ids"));
+    const QCommandLineOption allNew(QStringLiteral("all-new"), QString());
     parser.addOptions({help, version, format, dryRun, favourites, remove, backup, noBackup, verify, noVerify, pdf,
-                       group, card, landscape});
+                       group, card, landscape, ids, allNew});
     if (!parser.parse(arguments)) {
         // The parser names an unknown option without its dashes; the user typed them.
         const QStringList unknown = parser.unknownOptionNames();
@@ -534,6 +620,13 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
     ctx.dryRun = parser.isSet(dryRun);
     ctx.favourites = parser.isSet(favourites);
     ctx.remove = parser.isSet(remove);
+    ctx.allNew = parser.isSet(allNew);
+    if (ctx.allNew && parser.isSet(ids)) {
+        return Usage(io, QStringLiteral("%1: --ids and --all-new exclude each other").arg(name));
+    }
+    if (parser.isSet(ids) && !ParseIds(parser.value(ids), ctx.ids)) {
+        return Usage(io, QStringLiteral("%1: --ids takes channel ids separated by commas").arg(name));
+    }
     if ((parser.isSet(backup) && parser.isSet(noBackup)) || (parser.isSet(verify) && parser.isSet(noVerify))) {
         return Usage(io, QStringLiteral("%1: an option and its --no- form exclude each other").arg(name));
     }

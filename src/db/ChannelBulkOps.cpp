@@ -2,6 +2,7 @@
 // transaction, over the whole choice instead of one statement per channel.
 #include "ChannelDB.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -169,4 +170,40 @@ int CChannelDB::RenameChannels(std::span<const ChannelName> names, const std::fu
         Rollback();
     }
     return rc;
+}
+
+int CChannelDB::InsertChannels(std::span<const ChannelRecord> channels) {
+    for (const ChannelRecord& c : channels) {
+        if (c.ch_id >= 20000 || c.ch_id < 0) {
+            // A row stored with such an id would vanish from the editor's list.
+            LogDbError(kSqliteError, SQLITE_FULL);
+            return -SQLITE_FULL;
+        }
+    }
+    // One statement of many rows parses once instead of once per channel.
+    constexpr size_t kRowsPerStatement = 256;
+    for (size_t start = 0; start < channels.size(); start += kRowsPerStatement) {
+        std::string sql = "INSERT INTO ChannelInfo values ";
+        const size_t stop = std::min(channels.size(), start + kRowsPerStatement);
+        for (size_t i = start; i < stop; ++i) {
+            const ChannelRecord& c = channels[i];
+            const dbutil::SqlStatement row(
+                "(%d, %d, '%q', %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d)", c.ch_id, c.ch_seq,
+                c.name, c.nit_id, c.pg_id, c.sat_id, c.cas_type, c.media_mode, c.video_pid, c.audio_pid, c.pcr_pid,
+                c.pmt_pid, c.pch_id, c.tuner_id, c.audio_mode, c.lock, c.hide, c.day, c.ch_order, c.sdt_id);
+            if (row.Text() == nullptr) {
+                return -SQLITE_NOMEM;
+            }
+            sql.append(i == start ? "" : ",").append(row.Text());
+        }
+        if (const int rc = ExecSql(sql.c_str()); rc != 0) {
+            return rc;
+        }
+    }
+    return 0;
+}
+
+int CChannelDB::ShiftChannelNumbers(int32_t from, int32_t by) {
+    return Execute(kSqliteError,
+                   "UPDATE ChannelInfo SET ch_order = ch_order + %d WHERE ch_id < 20000 AND ch_order >= %d", by, from);
 }

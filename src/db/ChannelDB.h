@@ -210,6 +210,16 @@ public:
     // and favourite rows. Callers run it inside their transaction.
     int DeleteChannels(std::span<const int32_t> chIds);
 
+    // Channels brought over from another file: the rows as given (every ch_id below
+    // 20000, else -SQLITE_FULL and nothing stored), a few hundred to a statement.
+    // Callers run it inside their transaction.
+    int InsertChannels(std::span<const ChannelRecord> channels);
+    // Every listed channel numbered `from` or more moves up by `by`, making room for
+    // channels numbered from `from`.
+    int ShiftChannelNumbers(int32_t from, int32_t by);
+    // Whether every transponder row fits its record (CheckNitRowFits for all at once).
+    int CheckNitRowsFit();
+
     // Ending a caller's transaction after a failure; the layer itself has no
     // rollback operation in its contract, this only spares callers the raw call.
     static void Rollback();

@@ -165,3 +165,7 @@ int CChannelDB::CheckLnbRowsFit() {
     // Only the two tuners' rows are written back by a save; others stay as stored.
     return CheckRowsFit("SELECT * FROM LNBInfo WHERE Tuner_ID IN (0, 1)", kLnbColumns);
 }
+
+int CChannelDB::CheckNitRowsFit() {
+    return CheckRowsFit("SELECT * FROM NITInfo", kNitColumns);
+}

@@ -87,6 +87,11 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
 }
 
 bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error) {
+    return ReadFileWith(
+        path, [&set](CChannelDB& db) { return ReadChannelSet(db, set); }, error);
+}
+
+bool ReadFileWith(const std::string& path, const std::function<int(CChannelDB&)>& read, std::string& error) {
     CReadOnlyDb connection; // leaves nothing beside the file
     if (std::string reason; connection.Open(path, &reason) != SQLITE_OK) {
         error = path + ": cannot be opened: " + reason;
@@ -102,9 +107,9 @@ bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::strin
         error = path + ": " + problem;
         return false;
     }
-    if (const int read = ReadChannelSet(db, set); read != 0) {
+    if (const int rc = read(db); rc != 0) {
         // SQLite's reason, or the table a read too long to finish was stopped in.
-        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-read) + ": " +
+        error = path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ": " +
                 LastDbErrorText() + ")";
         return false;
     }

@@ -5,6 +5,7 @@
 // plus the favourite groups and entries themselves. Plain data, no connection kept.
 #include "db/ChannelDB.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set);
 // Opens `path` read-only on a connection of its own, checks its schema revision and
 // reads it; g_db is left as it was. False with a one-line reason in `error`.
 bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error);
+// The same steps around another read of the file (0 or its negated code).
+bool ReadFileWith(const std::string& path, const std::function<int(CChannelDB&)>& read, std::string& error);
 
 // g_db pointed at another connection for the lifetime of the object, and put back
 // after; the matching commands read a second file through the same operations.

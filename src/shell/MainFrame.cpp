@@ -2,6 +2,7 @@
 
 #include "channels/BulkCommands.h"
 #include "channels/ChannelTools.h"
+#include "channels/CrossFileTools.h"
 #include "channels/OrvaneView.h"
 #include "db/ChannelDB.h"
 #include "document/CloseCommand.h"
@@ -28,6 +29,7 @@
 #include "shell/Translations.h"
 #include "shell/UndoCommands.h"
 #include "shell/UsbCommands.h"
+#include "transfer/SendCheck.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -245,7 +247,9 @@ void CMainFrame::BuildMenus() {
     connect(
         AddAction(tools, QCoreApplication::translate("MainFrame", "&Setting"), QStringLiteral("actionToolsSetting")),
         &QAction::triggered, this, &CMainFrame::OnSetting);
-    (new CChannelTools(m_doc, this))->AddActions(tools);
+    auto* channelTools = new CChannelTools(m_doc, this);
+    channelTools->AddActions(tools);
+    (new CCrossFileTools(m_doc, channelTools, &transfer::ReceiverFileProblems, this))->AddActions(tools);
 
     // Nothing handles the Format items, so they stay disabled.
     QMenu* format = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "F&ormat"));

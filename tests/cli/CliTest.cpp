@@ -244,6 +244,58 @@ TEST_F(CliTest, WritesReplaceTheFileOnlyWithoutDryRunAndLeaveNoWorkingCopyBeside
     EXPECT_EQ(groups.err, "");
 }
 
+// merge: lists, plans and writes only when asked, refuses clashes and files failing check.
+TEST_F(CliTest, MergeWritesOnlyChosenNewChannelsAndRefusesClashesAndBadFiles) {
+    const std::string old = TempPath("old.dat");
+    const std::string fresh = TempPath("new.dat");
+    std::filesystem::copy_file(fresh, TempPath("clash.dat"));
+    std::filesystem::copy_file(fresh, TempPath("bad.dat"));
+    OpenDb(TempPath("clash.dat"));
+    Sql("UPDATE ChannelInfo SET name = 'ZDF' WHERE ch_id = 101");
+    OpenDb(TempPath("bad.dat"));
+    Sql("UPDATE ChannelInfo SET name = 'A name far too long' WHERE ch_id = 101");
+    CloseDb();
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string out;       // the whole of stdout; "-" for anything
+        std::string errStarts; // the start of stderr
+    };
+    const Case cases[] = {
+        {{"merge", old, fresh}, 0, "new 1 New One (id 101)\n", "1 channels of " + fresh + " are not in the file"},
+        {{"merge", old, fresh, "--all-new", "--dry-run"},
+         0,
+         "add 1 New One as channel 7, number 7\n",
+         "1 channel to add (dry run: nothing written)"},
+        {{"merge", old, fresh, "--ids", "104"}, 1, "", "orvane-cli: " + fresh + ": channel id 104 is no channel"},
+        {{"merge", old, fresh, "--ids", "x"}, 2, "", "orvane-cli: merge: --ids takes channel ids"},
+        {{"merge", old, fresh, "--ids", "101", "--all-new"}, 2, "", "orvane-cli: merge: --ids and --all-new exclude"},
+        {{"merge", old, TempPath("clash.dat"), "--all-new"},
+         1,
+         "clash: 1 ZDF: the name is used on the satellite already\n",
+         "orvane-cli: 1 clash; nothing written"},
+        {{"merge", old, TempPath("bad.dat"), "--all-new"},
+         1,
+         "",
+         "orvane-cli: refused, nothing changed: " + TempPath("bad.dat") + ": "},
+    };
+    const std::string before = Bytes(old);
+    for (const Case& c : cases) {
+        const CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.code, c.code) << c.args.back() << "\n" << result.err;
+        EXPECT_EQ(result.out, c.out) << c.args.back();
+        EXPECT_EQ(result.err.substr(0, c.errStarts.size()), c.errStarts) << c.args.back();
+    }
+    EXPECT_EQ(Bytes(old), before);
+
+    const CliResult merged = RunCli({"merge", old, fresh, "--ids", "101"});
+    EXPECT_EQ(merged.code, 0) << merged.err;
+    EXPECT_EQ(merged.err, "1 channel added\n");
+    const std::string diff = RunCli({"diff", old, fresh}).out;
+    EXPECT_EQ(diff.find("added "), std::string::npos) << diff;
+    EXPECT_NE(diff.find("\n0 added, 1 removed"), std::string::npos) << diff;
+}
+
 class CliTransferTest : public UsbTest {};
 
 TEST_F(CliTransferTest, UploadAndDownloadMoveTheDatabaseByteForByte) {
