@@ -130,6 +130,72 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>إضافة قنوات من ملف آخر</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>لا توجد أي قناة من %1 في هذا الملف:</numerusform>
+            <numerusform>قناة واحدة من %1 ليست في هذا الملف:</numerusform>
+            <numerusform>قناتان من %1 ليستا في هذا الملف:</numerusform>
+            <numerusform>%n قنوات من %1 ليست في هذا الملف:</numerusform>
+            <numerusform>%n قناة من %1 ليست في هذا الملف:</numerusform>
+            <numerusform>%n قناة من %1 ليست في هذا الملف:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>التصفية حسب الاسم أو القمر الصناعي أو المزوّد</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>التردد (TP)</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>المزوّد</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>بعد آخر قناة</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>الترقيم &amp;بدءاً من:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>تحديد ال&amp;كل</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>اختر القنوات المراد إضافتها.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>أدخل رقم قناة من 1 إلى 99999، أو اترك الحقل فارغاً.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +204,187 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>Renaming channels</source>
         <translation>جارٍ إعادة تسمية القنوات</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>المقارنة مع %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>أضيف %1، أزيل %2، نُقل %3، أعيدت تسمية %4</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>كل التغييرات</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>المضافة</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>المزالة</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>المنقولة</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>المعاد تسميتها</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>التغيير</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>الرقم الجديد</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>الاسم الجديد</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>القاعدة</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>مضافة</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>مزالة</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>منقولة</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>معاد تسميتها</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>تطبيق &amp;ترتيب هذا الملف</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>إضافة القنوات ال&amp;جديدة إلى مجموعة…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>إضافة القنوات الجديدة إلى مجموعة</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>ال&amp;مجموعة:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>م&amp;قارنة مع ملف…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>إ&amp;ضافة قنوات من ملف آخر…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 لا يجتاز فحوص جهاز الاستقبال ولم يُستخدم؛ لم يتغير شيء.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>المقارنة مع ملف</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>إضافة قنوات من ملف آخر</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>تعذرت قراءة %1.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>لا توجد في هذا الملف مجموعة مفضلة لإضافة القنوات إليها.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>إضافة %n قناة جديدة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة جديدة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة جديدة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة جديدة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة جديدة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة جديدة إلى %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>فشلت الإضافة إلى «%1» (خطأ sqlite3 رقم %2)؛ لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>يحتوي هذا الملف على كل قنوات %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>لا يمكن إضافة أي من القنوات المختارة؛ لم يتغير شيء.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>لا يمكن إضافة %n من القنوات المختارة. هل تُضاف القنوات الأخرى وعددها %1؟</numerusform>
+            <numerusform>لا يمكن إضافة %n من القنوات المختارة. هل تُضاف القنوات الأخرى وعددها %1؟</numerusform>
+            <numerusform>لا يمكن إضافة %n من القنوات المختارة. هل تُضاف القنوات الأخرى وعددها %1؟</numerusform>
+            <numerusform>لا يمكن إضافة %n من القنوات المختارة. هل تُضاف القنوات الأخرى وعددها %1؟</numerusform>
+            <numerusform>لا يمكن إضافة %n من القنوات المختارة. هل تُضاف القنوات الأخرى وعددها %1؟</numerusform>
+            <numerusform>لا يمكن إضافة %n من القنوات المختارة. هل تُضاف القنوات الأخرى وعددها %1؟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>إضافة ال&amp;أخرى</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>إضافة %n قناة من %1</numerusform>
+            <numerusform>إضافة %n قناة من %1</numerusform>
+            <numerusform>إضافة %n قناة من %1</numerusform>
+            <numerusform>إضافة %n قناة من %1</numerusform>
+            <numerusform>إضافة %n قناة من %1</numerusform>
+            <numerusform>إضافة %n قناة من %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>فشلت إضافة القنوات (خطأ sqlite3 رقم %1)؛ لم يتغير شيء.</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,68 @@ Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</t
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Tilføj kanaler fra en anden fil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n kanal fra %1 er ikke i denne fil:</numerusform>
+            <numerusform>%n kanaler fra %1 er ikke i denne fil:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Filtrér efter navn, satellit eller udbyder</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Udbyder</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>efter den sidste kanal</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Nummerér fra:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Vælg &amp;alle</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Vælg de kanaler, der skal tilføjes.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Angiv et kanalnummer fra 1 til 99999, eller lad feltet stå tomt.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</t
     <message>
         <source>Renaming channels</source>
         <translation>Omdøber kanaler</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Sammenligning med %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 tilføjet, %2 fjernet, %3 flyttet, %4 omdøbt</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alle ændringer</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Tilføjet</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Fjernet</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Flyttet</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Omdøbt</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ændring</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Nyt nr.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nyt navn</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>tilføjet</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>fjernet</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>flyttet</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>omdøbt</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Anvend &amp;rækkefølgen fra denne fil</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Tilføj &amp;nye kanaler til en gruppe…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Tilføj nye kanaler til en gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppe:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Sammenlign med fil…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>&amp;Tilføj kanaler fra en anden fil…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 består ikke modtagerens kontroller og blev ikke brugt; intet er ændret.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Sammenlign med fil</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Tilføj kanaler fra en anden fil</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>%1 kunne ikke læses.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Denne fil har ingen favoritgruppe at tilføje kanalerne til.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Tilføj %n ny kanal til %1</numerusform>
+            <numerusform>Tilføj %n nye kanaler til %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Tilføjelse til “%1” mislykkedes (sqlite3-fejl %2); intet er ændret.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Denne fil indeholder alle kanaler fra %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Ingen af de valgte kanaler kan tilføjes; intet er ændret.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n af de valgte kanaler kan ikke tilføjes. Tilføj de %1 andre?</numerusform>
+            <numerusform>%n af de valgte kanaler kan ikke tilføjes. Tilføj de %1 andre?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Tilføj de andre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Tilføj %n kanal fra %1</numerusform>
+            <numerusform>Tilføj %n kanaler fra %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Tilføjelse af kanalerne mislykkedes (sqlite3-fejl %1); intet er ændret.</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,68 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Sender aus einer anderen Datei hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n Sender von %1 ist nicht in dieser Datei:</numerusform>
+            <numerusform>%n Sender von %1 sind nicht in dieser Datei:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Nach Name, Satellit oder Anbieter filtern</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>nach dem letzten Sender</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Nummer ab:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Wählen Sie die hinzuzufügenden Sender.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Geben Sie eine Sendernummer von 1 bis 99999 ein oder lassen Sie das Feld leer.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
     <message>
         <source>Renaming channels</source>
         <translation>Sender werden umbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 hinzugekommen, %2 entfernt, %3 verschoben, %4 umbenannt</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alle Änderungen</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugekommen</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Verschoben</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Umbenannt</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Neue Nr.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugekommen</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verschoben</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>umbenannt</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>&amp;Reihenfolge aus dieser Datei übernehmen</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>&amp;Neue Sender zu einer Gruppe hinzufügen…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Neue Sender zu einer Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppe:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>Mit Datei &amp;vergleichen…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>Sender aus &amp;anderer Datei hinzufügen…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 besteht die Prüfungen des Receivers nicht und wurde nicht verwendet; nichts wurde geändert.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Sender aus einer anderen Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>%1 konnte nicht gelesen werden.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Diese Datei hat keine Favoritengruppe, zu der die Sender hinzugefügt werden könnten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>%n neuen Sender zu %1 hinzufügen</numerusform>
+            <numerusform>%n neue Sender zu %1 hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Hinzufügen zu „%1“ fehlgeschlagen (sqlite3-Fehler %2); nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Diese Datei enthält jeden Sender von %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Keiner der gewählten Sender kann hinzugefügt werden; nichts wurde geändert.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n der gewählten Sender kann nicht hinzugefügt werden. Die %1 anderen hinzufügen?</numerusform>
+            <numerusform>%n der gewählten Sender können nicht hinzugefügt werden. Die %1 anderen hinzufügen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Die anderen hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%n Sender aus %1 hinzufügen</numerusform>
+            <numerusform>%n Sender aus %1 hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Hinzufügen der Sender fehlgeschlagen (sqlite3-Fehler %1); nichts wurde geändert.</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,68 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Προσθήκη καναλιών από άλλο αρχείο</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n κανάλι του %1 δεν υπάρχει σε αυτό το αρχείο:</numerusform>
+            <numerusform>%n κανάλια του %1 δεν υπάρχουν σε αυτό το αρχείο:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Φιλτράρισμα κατά όνομα, δορυφόρο ή πάροχο</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Αρ.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Είδος</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Δορυφόρος</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Αναμεταδότης</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Πάροχος</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>μετά το τελευταίο κανάλι</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Αρίθμηση από:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Επιλογή &amp;όλων</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Επιλέξτε τα κανάλια προς προσθήκη.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Δώστε αριθμό καναλιού από 1 έως 99999 ή αφήστε το κενό.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>Renaming channels</source>
         <translation>Μετονομασία καναλιών</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Σύγκριση με %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 προστέθηκαν, %2 αφαιρέθηκαν, %3 μετακινήθηκαν, %4 μετονομάστηκαν</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Όλες οι αλλαγές</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Προστέθηκαν</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Αφαιρέθηκαν</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Μετακινήθηκαν</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Μετονομάστηκαν</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Αλλαγή</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Αρ.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Νέος αρ.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Νέο όνομα</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Κανόνας</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Δορυφόρος</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>προστέθηκε</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>αφαιρέθηκε</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>μετακινήθηκε</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>μετονομάστηκε</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Εφαρμογή της &amp;σειράς αυτού του αρχείου</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Προσθήκη των &amp;νέων καναλιών σε ομάδα…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Προσθήκη των νέων καναλιών σε ομάδα</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Ομάδα:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Σύγκριση με αρχείο…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>Προσθήκη καναλιών από &amp;άλλο αρχείο…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>Το %1 δεν περνά τους ελέγχους του δέκτη και δεν χρησιμοποιήθηκε· δεν άλλαξε τίποτα.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Σύγκριση με αρχείο</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Προσθήκη καναλιών από άλλο αρχείο</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση του %1.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Αυτό το αρχείο δεν έχει ομάδα αγαπημένων για την προσθήκη των καναλιών.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Προσθήκη %n νέου καναλιού στο %1</numerusform>
+            <numerusform>Προσθήκη %n νέων καναλιών στο %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Η προσθήκη στο «%1» απέτυχε (σφάλμα sqlite3 %2)· δεν άλλαξε τίποτα.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Αυτό το αρχείο περιέχει κάθε κανάλι του %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Κανένα από τα επιλεγμένα κανάλια δεν μπορεί να προστεθεί· δεν άλλαξε τίποτα.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n από τα επιλεγμένα κανάλια δεν μπορεί να προστεθεί. Προσθήκη των %1 υπολοίπων;</numerusform>
+            <numerusform>%n από τα επιλεγμένα κανάλια δεν μπορούν να προστεθούν. Προσθήκη των %1 υπολοίπων;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Προσθήκη των υπολοίπων</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Προσθήκη %n καναλιού από το %1</numerusform>
+            <numerusform>Προσθήκη %n καναλιών από το %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Η προσθήκη των καναλιών απέτυχε (σφάλμα sqlite3 %1)· δεν άλλαξε τίποτα.</translation>
     </message>
 </context>
 <context>

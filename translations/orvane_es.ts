@@ -130,6 +130,68 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Añadir canales de otro archivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n canal de %1 no está en este archivo:</numerusform>
+            <numerusform>%n canales de %1 no están en este archivo:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Filtrar por nombre, satélite o proveedor</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>tras el último canal</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Numerar desde:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Seleccione los canales que desea añadir.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Indique un número de canal del 1 al 99999 o deje el campo vacío.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>Renaming channels</source>
         <translation>Renombrando canales</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparación con %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 añadidos, %2 eliminados, %3 movidos, %4 renombrados</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Todos los cambios</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Añadidos</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Eliminados</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Movidos</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Renombrados</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>N.º nuevo</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regla</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>añadido</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminado</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>movido</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renombrado</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Aplicar el &amp;orden de este archivo</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Añadir los canales &amp;nuevos a un grupo…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Añadir los canales nuevos a un grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Grupo:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Comparar con un archivo…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>&amp;Añadir canales de otro archivo…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 no supera las comprobaciones del receptor y no se ha usado; no se ha cambiado nada.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparar con un archivo</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Añadir canales de otro archivo</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>No se pudo leer %1.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Este archivo no tiene ningún grupo de favoritos al que añadir los canales.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Añadir %n canal nuevo a %1</numerusform>
+            <numerusform>Añadir %n canales nuevos a %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Falló la adición a «%1» (error de sqlite3 %2); no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Este archivo contiene todos los canales de %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>No se puede añadir ninguno de los canales elegidos; no se ha cambiado nada.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n de los canales elegidos no se puede añadir. ¿Añadir los otros %1?</numerusform>
+            <numerusform>%n de los canales elegidos no se pueden añadir. ¿Añadir los otros %1?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Añadir los otros</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Añadir %n canal de %1</numerusform>
+            <numerusform>Añadir %n canales de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Falló la adición de los canales (error de sqlite3 %1); no se ha cambiado nada.</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,68 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Ajouter des chaînes d&apos;un autre fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n chaîne de %1 n&apos;est pas dans ce fichier :</numerusform>
+            <numerusform>%n chaînes de %1 ne sont pas dans ce fichier :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Filtrer par nom, satellite ou fournisseur</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>après la dernière chaîne</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Numéroter à partir de :</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Sélectionnez les chaînes à ajouter.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Indiquez un numéro de chaîne de 1 à 99999, ou laissez le champ vide.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
     <message>
         <source>Renaming channels</source>
         <translation>Renommage des chaînes</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparaison avec %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 ajoutées, %2 supprimées, %3 déplacées, %4 renommées</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Toutes les modifications</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Ajoutées</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Supprimées</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Déplacées</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Renommées</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Nouveau n°</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>ajoutée</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>supprimée</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>déplacée</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renommée</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Appliquer l&apos;&amp;ordre de ce fichier</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Ajouter les &amp;nouvelles chaînes à un groupe…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Ajouter les nouvelles chaînes à un groupe</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Groupe :</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Comparer avec un fichier…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>&amp;Ajouter des chaînes d&apos;un autre fichier…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 ne passe pas les contrôles du récepteur et n&apos;a pas été utilisé ; rien n&apos;a été modifié.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Ajouter des chaînes d&apos;un autre fichier</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>%1 n&apos;a pas pu être lu.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Ce fichier n&apos;a aucun groupe de favoris auquel ajouter les chaînes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Ajouter %n nouvelle chaîne à %1</numerusform>
+            <numerusform>Ajouter %n nouvelles chaînes à %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>L&apos;ajout à « %1 » a échoué (erreur sqlite3 %2) ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Ce fichier contient toutes les chaînes de %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Aucune des chaînes choisies ne peut être ajoutée ; rien n&apos;a été modifié.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n des chaînes choisies ne peut pas être ajoutée. Ajouter les %1 autres ?</numerusform>
+            <numerusform>%n des chaînes choisies ne peuvent pas être ajoutées. Ajouter les %1 autres ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Ajouter les autres</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Ajouter %n chaîne de %1</numerusform>
+            <numerusform>Ajouter %n chaînes de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>L&apos;ajout des chaînes a échoué (erreur sqlite3 %1) ; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>

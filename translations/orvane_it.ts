@@ -130,6 +130,68 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Aggiungi canali da un altro file</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n canale di %1 non è in questo file:</numerusform>
+            <numerusform>%n canali di %1 non sono in questo file:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Filtra per nome, satellite o provider</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>dopo l&apos;ultimo canale</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Numera da:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Selezionare i canali da aggiungere.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Indicare un numero di canale da 1 a 99999 o lasciare vuoto.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
     <message>
         <source>Renaming channels</source>
         <translation>Rinomina dei canali</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Confronto con %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 aggiunti, %2 rimossi, %3 spostati, %4 rinominati</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Tutte le modifiche</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Aggiunti</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Rimossi</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Spostati</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Rinominati</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Nuovo n.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nuovo nome</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regola</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>aggiunto</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>rimosso</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>spostato</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>rinominato</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Applica l&apos;&amp;ordine di questo file</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Aggiungi i canali &amp;nuovi a un gruppo…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Aggiungi i canali nuovi a un gruppo</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppo:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Confronta con un file…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>&amp;Aggiungi canali da un altro file…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 non supera i controlli del ricevitore e non è stato usato; non è stato modificato nulla.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Confronta con un file</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Aggiungi canali da un altro file</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>Impossibile leggere %1.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Questo file non ha alcun gruppo preferiti a cui aggiungere i canali.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Aggiungi %n nuovo canale a %1</numerusform>
+            <numerusform>Aggiungi %n nuovi canali a %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Aggiunta a «%1» non riuscita (errore sqlite3 %2); non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Questo file contiene tutti i canali di %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Nessuno dei canali scelti può essere aggiunto; non è stato modificato nulla.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n dei canali scelti non può essere aggiunto. Aggiungere gli altri %1?</numerusform>
+            <numerusform>%n dei canali scelti non possono essere aggiunti. Aggiungere gli altri %1?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Aggiungi gli altri</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Aggiungi %n canale da %1</numerusform>
+            <numerusform>Aggiungi %n canali da %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Aggiunta dei canali non riuscita (errore sqlite3 %1); non è stato modificato nulla.</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,68 @@ Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Legg til kanaler fra en annen fil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n kanal fra %1 er ikke i denne filen:</numerusform>
+            <numerusform>%n kanaler fra %1 er ikke i denne filen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Filtrer etter navn, satellitt eller leverandør</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellitt</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Leverandør</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>etter den siste kanalen</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Nummerer fra:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Velg &amp;alle</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Velg kanalene som skal legges til.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Oppgi et kanalnummer fra 1 til 99999, eller la feltet stå tomt.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</
     <message>
         <source>Renaming channels</source>
         <translation>Gir kanaler nye navn</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Sammenligning med %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 lagt til, %2 fjernet, %3 flyttet, %4 gitt nytt navn</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alle endringer</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Lagt til</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Fjernet</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Flyttet</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Nytt navn</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Endring</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Nytt nr.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nytt navn</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellitt</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>lagt til</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>fjernet</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>flyttet</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>nytt navn</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Bruk &amp;rekkefølgen fra denne filen</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Legg til &amp;nye kanaler i en gruppe…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Legg til nye kanaler i en gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppe:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Sammenlign med fil…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>&amp;Legg til kanaler fra en annen fil…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 består ikke mottakerens kontroller og ble ikke brukt; ingenting er endret.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Sammenlign med fil</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Legg til kanaler fra en annen fil</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>%1 kunne ikke leses.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Denne filen har ingen favorittgruppe å legge kanalene til i.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Legg til %n ny kanal i %1</numerusform>
+            <numerusform>Legg til %n nye kanaler i %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Å legge til i «%1» mislyktes (sqlite3-feil %2); ingenting er endret.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Denne filen inneholder hver kanal fra %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Ingen av de valgte kanalene kan legges til; ingenting er endret.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n av de valgte kanalene kan ikke legges til. Legge til de %1 andre?</numerusform>
+            <numerusform>%n av de valgte kanalene kan ikke legges til. Legge til de %1 andre?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Legg til de andre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Legg til %n kanal fra %1</numerusform>
+            <numerusform>Legg til %n kanaler fra %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Å legge til kanalene mislyktes (sqlite3-feil %1); ingenting er endret.</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,68 @@ De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annule
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Zenders uit een ander bestand toevoegen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n zender van %1 staat niet in dit bestand:</numerusform>
+            <numerusform>%n zenders van %1 staan niet in dit bestand:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Filteren op naam, satelliet of provider</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>na de laatste zender</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Nummeren vanaf:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Kies de zenders om toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Geef een zendernummer van 1 tot 99999, of laat het leeg.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annule
     <message>
         <source>Renaming channels</source>
         <translation>Zenders worden hernoemd</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Vergelijking met %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 toegevoegd, %2 verwijderd, %3 verplaatst, %4 hernoemd</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alle wijzigingen</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Toegevoegd</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Verwijderd</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Verplaatst</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Hernoemd</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijziging</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Nieuw nr.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nieuwe naam</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>toegevoegd</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>verwijderd</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verplaatst</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>hernoemd</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>&amp;Volgorde uit dit bestand overnemen</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>&amp;Nieuwe zenders aan een groep toevoegen…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Nieuwe zenders aan een groep toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Groep:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Vergelijken met bestand…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>Zenders uit &amp;ander bestand toevoegen…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 doorstaat de controles van de ontvanger niet en is niet gebruikt; er is niets gewijzigd.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Vergelijken met bestand</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Zenders uit een ander bestand toevoegen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>%1 kon niet worden gelezen.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Dit bestand heeft geen favorietengroep om de zenders aan toe te voegen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>%n nieuwe zender aan %1 toevoegen</numerusform>
+            <numerusform>%n nieuwe zenders aan %1 toevoegen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Toevoegen aan ‘%1’ mislukt (sqlite3-fout %2); er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Dit bestand bevat elke zender van %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Geen van de gekozen zenders kan worden toegevoegd; er is niets gewijzigd.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n van de gekozen zenders kan niet worden toegevoegd. De %1 andere toevoegen?</numerusform>
+            <numerusform>%n van de gekozen zenders kunnen niet worden toegevoegd. De %1 andere toevoegen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>De &amp;andere toevoegen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%n zender uit %1 toevoegen</numerusform>
+            <numerusform>%n zenders uit %1 toevoegen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Toevoegen van de zenders mislukt (sqlite3-fout %1); er is niets gewijzigd.</translation>
     </message>
 </context>
 <context>

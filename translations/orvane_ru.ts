@@ -130,6 +130,69 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Добавить каналы из другого файла</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n канал из %1 отсутствует в этом файле:</numerusform>
+            <numerusform>%n канала из %1 отсутствуют в этом файле:</numerusform>
+            <numerusform>%n каналов из %1 отсутствуют в этом файле:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Фильтр по названию, спутнику или провайдеру</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>после последнего канала</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Нумеровать с:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Выделить &amp;всё</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Выберите каналы для добавления.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Укажите номер канала от 1 до 99999 или оставьте поле пустым.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +201,178 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
     <message>
         <source>Renaming channels</source>
         <translation>Переименование каналов</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Сравнение с %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>добавлено: %1, удалено: %2, перемещено: %3, переименовано: %4</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Все изменения</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Добавленные</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Удалённые</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Перемещённые</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Переименованные</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменение</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Новый №</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Новое название</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Правило</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>добавлен</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>удалён</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>перемещён</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>переименован</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Применить &amp;порядок из этого файла</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Добавить &amp;новые каналы в группу…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Добавить новые каналы в группу</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Группа:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Сравнить с файлом…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>&amp;Добавить каналы из другого файла…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 не проходит проверки ресивера и не использован; ничего не изменено.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Сравнить с файлом</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Добавить каналы из другого файла</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>Не удалось прочитать %1.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>В этом файле нет группы избранного, в которую можно добавить каналы.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Добавить %n новый канал в %1</numerusform>
+            <numerusform>Добавить %n новых канала в %1</numerusform>
+            <numerusform>Добавить %n новых каналов в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Не удалось добавить в «%1» (ошибка sqlite3 %2); ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Этот файл содержит все каналы из %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Ни один из выбранных каналов нельзя добавить; ничего не изменено.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n из выбранных каналов нельзя добавить. Добавить остальные (%1)?</numerusform>
+            <numerusform>%n из выбранных каналов нельзя добавить. Добавить остальные (%1)?</numerusform>
+            <numerusform>%n из выбранных каналов нельзя добавить. Добавить остальные (%1)?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Добавить остальные</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Добавить %n канал из %1</numerusform>
+            <numerusform>Добавить %n канала из %1</numerusform>
+            <numerusform>Добавить %n каналов из %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Не удалось добавить каналы (ошибка sqlite3 %1); ничего не изменено.</translation>
     </message>
 </context>
 <context>

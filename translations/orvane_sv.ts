@@ -130,6 +130,68 @@ Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej av
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Lägg till kanaler från en annan fil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%n kanal från %1 finns inte i denna fil:</numerusform>
+            <numerusform>%n kanaler från %1 finns inte i denna fil:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Filtrera efter namn, satellit eller leverantör</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Leverantör</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>efter den sista kanalen</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>&amp;Numrera från:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Markera &amp;alla</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Välj kanalerna som ska läggas till.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>Ange ett kanalnummer från 1 till 99999, eller lämna fältet tomt.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +200,175 @@ Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej av
     <message>
         <source>Renaming channels</source>
         <translation>Byter namn på kanaler</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Jämförelse med %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 tillagda, %2 borttagna, %3 flyttade, %4 omdöpta</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alla ändringar</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Tillagda</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Borttagna</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Flyttade</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Omdöpta</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändring</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Nytt nr</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nytt namn</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>tillagd</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>borttagen</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>flyttad</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>omdöpt</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Använd &amp;ordningen från denna fil</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>Lägg till &amp;nya kanaler i en grupp…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Lägg till nya kanaler i en grupp</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Grupp:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Jämför med fil…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>&amp;Lägg till kanaler från en annan fil…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 klarar inte mottagarens kontroller och användes inte; inget har ändrats.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Jämför med fil</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Lägg till kanaler från en annan fil</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>%1 kunde inte läsas.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Denna fil har ingen favoritgrupp att lägga till kanalerna i.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>Lägg till %n ny kanal i %1</numerusform>
+            <numerusform>Lägg till %n nya kanaler i %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>Det gick inte att lägga till i ”%1” (sqlite3-fel %2); inget har ändrats.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Denna fil innehåller varje kanal från %1.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Ingen av de valda kanalerna kan läggas till; inget har ändrats.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>%n av de valda kanalerna kan inte läggas till. Lägga till de %1 andra?</numerusform>
+            <numerusform>%n av de valda kanalerna kan inte läggas till. Lägga till de %1 andra?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Lägg till de andra</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Lägg till %n kanal från %1</numerusform>
+            <numerusform>Lägg till %n kanaler från %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Det gick inte att lägga till kanalerna (sqlite3-fel %1); inget har ändrats.</translation>
     </message>
 </context>
 <context>

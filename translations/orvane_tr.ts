@@ -130,6 +130,67 @@ Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır ipta
     </message>
 </context>
 <context>
+    <name>CAddChannelsDlg</name>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Başka Bir Dosyadan Kanal Ekle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of %1 are not in this file:</source>
+        <translation>
+            <numerusform>%1 içindeki %n kanal bu dosyada yok:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Filter by name, satellite or provider</source>
+        <translation>Ada, uyduya veya sağlayıcıya göre süz</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Sağlayıcı</translation>
+    </message>
+    <message>
+        <source>after the last channel</source>
+        <translation>son kanaldan sonra</translation>
+    </message>
+    <message>
+        <source>&amp;Number from:</source>
+        <translation>Şu &amp;numaradan başla:</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tümünü Seç</translation>
+    </message>
+    <message>
+        <source>Select the channels to add.</source>
+        <translation>Eklenecek kanalları seçin.</translation>
+    </message>
+    <message>
+        <source>Give a channel number from 1 to 99999, or leave it blank.</source>
+        <translation>1 ile 99999 arasında bir kanal numarası girin veya boş bırakın.</translation>
+    </message>
+</context>
+<context>
     <name>CBulkCommands</name>
     <message>
         <source>Renumbering channels</source>
@@ -138,6 +199,172 @@ Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır ipta
     <message>
         <source>Renaming channels</source>
         <translation>Kanallar yeniden adlandırılıyor</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareFileDlg</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>%1 ile karşılaştırma</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 moved, %4 renamed</source>
+        <translation>%1 eklendi, %2 kaldırıldı, %3 taşındı, %4 yeniden adlandırıldı</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Tüm değişiklikler</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Eklenenler</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Kaldırılanlar</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Taşınanlar</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Yeniden adlandırılanlar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değişiklik</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>New No</source>
+        <translation>Yeni No</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Yeni Ad</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Kural</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>eklendi</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>kaldırıldı</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>taşındı</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>yeniden adlandırıldı</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from This File</source>
+        <translation>Bu dosyadaki &amp;sırayı uygula</translation>
+    </message>
+    <message>
+        <source>Add &amp;New Channels to Group…</source>
+        <translation>&amp;Yeni kanalları bir gruba ekle…</translation>
+    </message>
+</context>
+<context>
+    <name>CCrossFileTools</name>
+    <message>
+        <source>Add New Channels to Group</source>
+        <translation>Yeni kanalları bir gruba ekle</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Grup:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with File…</source>
+        <translation>Dosyayla &amp;karşılaştır…</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channels from Another File…</source>
+        <translation>Başka bir dosyadan kanal &amp;ekle…</translation>
+    </message>
+    <message>
+        <source>%1 fails the receiver&apos;s checks and was not used; nothing was changed.
+%2</source>
+        <translation>%1 alıcının denetimlerinden geçmedi ve kullanılmadı; hiçbir şey değiştirilmedi.
+%2</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Dosyayla karşılaştır</translation>
+    </message>
+    <message>
+        <source>Add Channels from Another File</source>
+        <translation>Başka Bir Dosyadan Kanal Ekle</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.
+%2</source>
+        <translation>%1 okunamadı.
+%2</translation>
+    </message>
+    <message>
+        <source>This file has no favourite group to add the channels to.</source>
+        <translation>Bu dosyada kanalların ekleneceği bir favori grubu yok.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n new channel(s) to %1</source>
+        <translation>
+            <numerusform>%1 grubuna %n yeni kanal ekle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding to &quot;%1&quot; failed (sqlite3 error %2); nothing was changed.</source>
+        <translation>“%1” grubuna ekleme başarısız oldu (sqlite3 hatası %2); hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>This file holds every channel of %1.</source>
+        <translation>Bu dosya %1 içindeki her kanalı içeriyor.</translation>
+    </message>
+    <message>
+        <source>None of the chosen channels can be added; nothing was changed.
+%1</source>
+        <translation>Seçilen kanalların hiçbiri eklenemiyor; hiçbir şey değiştirilmedi.
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the chosen channels cannot be added. Add the %1 others?</source>
+        <translation>
+            <numerusform>Seçilen kanallardan %n tanesi eklenemiyor. Diğer %1 kanal eklensin mi?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Add the Others</source>
+        <translation>&amp;Diğerlerini Ekle</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%1 içinden %n kanal ekle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding the channels failed (sqlite3 error %1); nothing was changed.</source>
+        <translation>Kanallar eklenemedi (sqlite3 hatası %1); hiçbir şey değiştirilmedi.</translation>
     </message>
 </context>
 <context>
