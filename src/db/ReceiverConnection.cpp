@@ -101,24 +101,10 @@ int OnProgress(void* context) {
     return 1;
 }
 
-// The system's own file access under another name, taking paths as long as the system
-// does: SQLite's default refuses any of more than 512 bytes, which a user's folders
-// may well reach. The files it opens are the same files, locked the same way.
-const char* LongPathVfs() {
-    static const char* const name = [] {
-        static sqlite3_vfs vfs = *sqlite3_vfs_find(nullptr);
-        vfs.zName = "orvane-long-paths";
-        vfs.mxPathname = std::max(vfs.mxPathname, 4096); // Linux's PATH_MAX
-        vfs.pNext = nullptr;
-        return sqlite3_vfs_register(&vfs, 0) == SQLITE_OK ? vfs.zName : nullptr;
-    }();
-    return name;
-}
-
 } // namespace
 
 int Open(const char* path, int flags, sqlite3** db) {
-    const int rc = sqlite3_open_v2(path, db, flags, LongPathVfs());
+    const int rc = sqlite3_open_v2(path, db, flags, nullptr);
     if (rc != SQLITE_OK || *db == nullptr) {
         return rc != SQLITE_OK ? rc : SQLITE_NOMEM;
     }

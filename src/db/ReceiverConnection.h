@@ -10,8 +10,7 @@
 //   - no text or blob may be longer than kMaxValueBytes (the receiver's texts are a few
 //     bytes; whole files are copied and serialized by pages, which this does not limit);
 //   - a statement that works longer than the time limit is stopped; the failure then
-//     names the table it read;
-//   - a path may be as long as the system allows, not only SQLite's own 512 bytes.
+//     names the table it read.
 // Plain C++ over SQLite, no Qt.
 #include <sqlite3.h>
 

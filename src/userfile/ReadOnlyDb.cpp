@@ -55,7 +55,12 @@ int CReadOnlyDb::Open(const std::string& path, std::string* error) {
     int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
     // SQLite keeps them beside the file a link names.
     const std::string file = filecopy::FollowLinks(path);
-    if (filecopy::HasSqliteSidecars(file)) {
+    // SQLite's own file access takes no path longer than its limit (its buffers are
+    // sized by it), so a file deeper than that is read from a private copy too.
+    const auto tooLong = [](const std::string& name) {
+        return name.size() + sizeof("-journal") > static_cast<size_t>(sqlite3_vfs_find(nullptr)->mxPathname);
+    };
+    if (filecopy::HasSqliteSidecars(file) || tooLong(path) || tooLong(file)) {
         const char* tmp = std::getenv("TMPDIR");
         std::string folder = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/orvane-read-XXXXXX";
         if (::mkdtemp(folder.data()) == nullptr) {

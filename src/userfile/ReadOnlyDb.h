@@ -4,7 +4,8 @@
 // lock and makes no -shm or -wal file beside it, even for a file in WAL mode. When a
 // rollback journal or WAL stands beside the file, it changes what SQLite reads, so the
 // file and those are copied into a private temporary folder and SQLite settles them
-// there instead. The connection is guarded as every connection on a receiver file is.
+// there instead, as is a file whose path is longer than SQLite takes. The connection is
+// guarded as every connection on a receiver file is.
 #include <sqlite3.h>
 
 #include <string>
