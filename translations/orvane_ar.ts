@@ -1527,15 +1527,15 @@ Nothing has been removed.</source>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>تحرير القنوات</translation>
+        <translation>القنوات</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>تحرير NIT</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>تحرير LNB</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>

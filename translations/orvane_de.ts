@@ -1511,19 +1511,19 @@ Es wurde nichts entfernt.</translation>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Sender bearbeiten</translation>
+        <translation>Sender</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>NIT bearbeiten</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>LNB bearbeiten</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
 </context>
 <context>

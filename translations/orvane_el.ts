@@ -1511,15 +1511,15 @@ Nothing has been removed.</source>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Επεξεργασία καναλιών</translation>
+        <translation>Κανάλια</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>Επεξεργασία NIT</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>Επεξεργασία LNB</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>

@@ -1511,19 +1511,19 @@ No se ha eliminado nada.</translation>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Edición de canales</translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>Edición de NIT</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>Edición de LNB</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation>Configuración</translation>
+        <translation>Ajustes</translation>
     </message>
 </context>
 <context>
@@ -1741,11 +1741,11 @@ Do you want to save them now?</source>
     </message>
     <message>
         <source>Old name</source>
-        <translation>Nombre anterior</translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation>Nombre nuevo</translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>&amp;Find:</source>

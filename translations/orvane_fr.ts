@@ -1511,19 +1511,19 @@ Rien n&apos;a été supprimé.</translation>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Édition des chaînes</translation>
+        <translation>Chaînes</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>Édition du NIT</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>Édition du LNB</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation>Paramètres</translation>
+        <translation>Réglages</translation>
     </message>
 </context>
 <context>

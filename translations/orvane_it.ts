@@ -1511,19 +1511,19 @@ Non è stato rimosso nulla.</translation>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Modifica canali</translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>Modifica NIT</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>Modifica LNB</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation>Impostazioni</translation>
+        <translation>Opzioni</translation>
     </message>
 </context>
 <context>
@@ -1741,11 +1741,11 @@ Salvarle ora?</translation>
     </message>
     <message>
         <source>Old name</source>
-        <translation>Nome precedente</translation>
+        <translation>Nome prima</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation>Nome nuovo</translation>
+        <translation>Nome dopo</translation>
     </message>
     <message>
         <source>&amp;Find:</source>

@@ -1511,19 +1511,19 @@ Ingenting er fjernet.</translation>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Kanalredigering</translation>
+        <translation>Kanaler</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>NIT-redigering</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>LNB-redigering</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation>Innstillinger</translation>
+        <translation>Oppsett</translation>
     </message>
 </context>
 <context>

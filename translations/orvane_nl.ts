@@ -1511,19 +1511,19 @@ Er is niets verwijderd.</translation>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Zenders bewerken</translation>
+        <translation>Zenders</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>NIT bewerken</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>LNB bewerken</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation>Instellingen</translation>
+        <translation>Opties</translation>
     </message>
 </context>
 <context>

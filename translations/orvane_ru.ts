@@ -1255,7 +1255,7 @@ Nothing has been removed.</source>
     </message>
     <message>
         <source>Symbol Rate</source>
-        <translation>Скорость потока</translation>
+        <translation>Скорость</translation>
     </message>
     <message>
         <source>Polarity</source>
@@ -1515,15 +1515,15 @@ Nothing has been removed.</source>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Редактор каналов</translation>
+        <translation>Каналы</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>Редактор NIT</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>Редактор конвертеров</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
@@ -1745,11 +1745,11 @@ Do you want to save them now?</source>
     </message>
     <message>
         <source>Old name</source>
-        <translation>Старое название</translation>
+        <translation>Было</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation>Новое название</translation>
+        <translation>Стало</translation>
     </message>
     <message>
         <source>&amp;Find:</source>

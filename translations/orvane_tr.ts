@@ -1507,15 +1507,15 @@ Hiçbir şey kaldırılmadı.</translation>
     <name>MenuBar</name>
     <message>
         <source>Channel Edit</source>
-        <translation>Kanal Düzenleme</translation>
+        <translation>Kanallar</translation>
     </message>
     <message>
         <source>NIT Edit</source>
-        <translation>NIT Düzenleme</translation>
+        <translation>NIT</translation>
     </message>
     <message>
         <source>LNB Edit</source>
-        <translation>LNB Düzenleme</translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Setting</source>
