@@ -38,21 +38,13 @@ int CollectUnfit(const std::vector<int32_t>& ids, Fits fits, std::map<int32_t, s
 
 int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks) {
     file = MergeFile{};
-    if (const int rc = ReadChannelSet(db, file.set); rc != 0) {
+    ChannelTables tables;
+    if (const int rc = ReadChannelSet(db, file.set, tables); rc != 0) {
         return rc;
-    }
-    RecordBlock<SatRecord> sats;
-    RecordBlock<NitRecord> nits;
-    RecordBlock<ProviderRecord> providers;
-    for (const int rc : {sats.Read(db, &CChannelDB::GetSatList), nits.Read(db, &CChannelDB::GetNitList),
-                         providers.Read(db, &CChannelDB::GetSdtList)}) {
-        if (rc < 0) {
-            return rc;
-        }
     }
     // The list read holds a satellite's name and position only; an added one is copied whole.
     std::vector<int32_t> satIds;
-    for (const SatRecord& listed : sats) {
+    for (const SatRecord& listed : tables.sats) {
         SatRecord sat{};
         if (const int rc = db.GetSatInfo(listed.sat_id, sat); rc < 0 && rc != kValueDoesNotFit) {
             return rc;
@@ -61,8 +53,8 @@ int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks) {
         file.sats.push_back(sat);
         satIds.push_back(listed.sat_id);
     }
-    file.nits.assign(nits.begin(), nits.end());
-    file.providers.assign(providers.begin(), providers.end());
+    file.nits = std::move(tables.nits);
+    file.providers = std::move(tables.providers);
 
     if (!withFitChecks) {
         return 0;

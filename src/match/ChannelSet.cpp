@@ -19,6 +19,11 @@ const FavGroupRecord* ChannelSet::FindGroup(int groupId) const {
 }
 
 int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
+    ChannelTables tables;
+    return ReadChannelSet(db, set, tables);
+}
+
+int ReadChannelSet(CChannelDB& db, ChannelSet& set, ChannelTables& tables) {
     RecordBlock<ChannelRecord> channels;
     RecordBlock<NitRecord> nits;
     RecordBlock<SatRecord> sats;
@@ -83,6 +88,9 @@ int ReadChannelSet(CChannelDB& db, ChannelSet& set) {
             }
         }
     }
+    tables.sats.assign(sats.begin(), sats.end());
+    tables.nits.assign(nits.begin(), nits.end());
+    tables.providers.assign(providers.begin(), providers.end());
     return 0;
 }
 

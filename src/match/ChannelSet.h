@@ -39,6 +39,15 @@ struct ChannelSet {
 // Reads the open database g_db; 0, or the negated code of the read that failed.
 int ReadChannelSet(CChannelDB& db, ChannelSet& set);
 
+// The satellite, transponder and provider tables as the channel set's read found them.
+struct ChannelTables {
+    std::vector<SatRecord> sats; // as listed: name and position
+    std::vector<NitRecord> nits;
+    std::vector<ProviderRecord> providers;
+};
+// The same read, keeping those tables for a caller that needs them too.
+int ReadChannelSet(CChannelDB& db, ChannelSet& set, ChannelTables& tables);
+
 // Opens `path` read-only on a connection of its own, checks its schema revision and
 // reads it; g_db is left as it was. False with a one-line reason in `error`.
 bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::string& error);
