@@ -134,10 +134,10 @@ ReadBackOutcome CompareDatabases(const std::string& sentPath, const std::string&
     CReadOnlyDb read;
     bool sentOk = false;
     bool readOk = false;
-    const auto sentTables = sent.Open(sentPath, nullptr) == SQLITE_OK ? Tables(sent.Handle(), sentOk)
-                                                                       : decltype(Tables(nullptr, sentOk)){};
-    const auto readTables = read.Open(readPath, nullptr) == SQLITE_OK ? Tables(read.Handle(), readOk)
-                                                                       : decltype(Tables(nullptr, readOk)){};
+    const auto sentTables =
+        sent.Open(sentPath, nullptr) == SQLITE_OK ? Tables(sent.Handle(), sentOk) : decltype(Tables(nullptr, sentOk)){};
+    const auto readTables =
+        read.Open(readPath, nullptr) == SQLITE_OK ? Tables(read.Handle(), readOk) : decltype(Tables(nullptr, readOk)){};
     if (!sentOk || !readOk) {
         return {
             ReadBackOutcome::Kind::Unreadable, {}, 0, (sentOk ? readPath : sentPath) + " does not open as a database"};
