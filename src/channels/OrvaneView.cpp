@@ -76,26 +76,6 @@ bool IsAncestorOf(const QWidget* ancestor, const QWidget* widget) {
 }
 
 // Every channel the editor lists, keyed by id.
-class CListedChannels {
-public:
-    explicit CListedChannels(CChannelDB& db) {
-        m_block.Read(db, &CChannelDB::GetChannelList);
-        for (const ChannelRecord& channel : m_block) {
-            m_byId.emplace(channel.ch_id, &channel);
-        }
-    }
-    bool ReadFailed() const { return m_block.Failed(); }
-    int Count() const { return m_block.Count(); }
-    const ChannelRecord* Find(int32_t chId) const {
-        const auto it = m_byId.find(chId);
-        return it == m_byId.end() ? nullptr : it->second;
-    }
-
-private:
-    RecordBlock<ChannelRecord> m_block;
-    std::unordered_map<int32_t, const ChannelRecord*> m_byId;
-};
-
 // "Delete 3 channels", "Delete 1 channel": the name of an undo step.
 std::string CountedName(const char* verb, qsizetype count, const char* noun) {
     return std::string(verb) + ' ' + std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
@@ -316,18 +296,24 @@ void COrvaneView::OnRenumber() {
 }
 
 bool COrvaneView::RenumberListedChannels() {
-    const CListedChannels channels(m_db);
+    // Only the listed ids are read: every row must be one of them, once.
+    std::vector<int32_t> listed;
+    const int listedCount = m_db.GetListedChannelIds(listed);
     const int rows = m_list->RowCount();
-    std::vector<const ChannelRecord*> byRow(static_cast<size_t>(rows), nullptr);
     std::unordered_map<int32_t, int> seen;
+    seen.reserve(listed.size());
+    for (const int32_t id : listed) {
+        seen.emplace(id, -1);
+    }
     for (int row = 0; row < rows; ++row) {
-        byRow[static_cast<size_t>(row)] = channels.Find(m_list->RowId(row));
-        if (byRow[static_cast<size_t>(row)] == nullptr || !seen.emplace(m_list->RowId(row), row).second) {
+        const auto it = seen.find(m_list->RowId(row));
+        if (it == seen.end() || it->second >= 0) {
             MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kRenumberMismatchMessage));
             return false;
         }
+        it->second = row;
     }
-    if (channels.ReadFailed() || channels.Count() != rows) {
+    if (listedCount < 0 || listedCount != rows) {
         MessageBox::Tell(this, QCoreApplication::translate("OrvaneView", kRenumberMismatchMessage));
         return false;
     }

@@ -51,6 +51,14 @@ int CChannelDB::GetChannelIdsWithoutFav(std::vector<int32_t>& ids) {
     return ReadIds(table, ids);
 }
 
+int CChannelDB::GetListedChannelIds(std::vector<int32_t>& ids) {
+    dbutil::ResultTable table;
+    if (const int rc = Query(table, kSqliteError, "SELECT ch_id FROM ChannelInfo WHERE ch_id < 20000"); rc != 0) {
+        return rc;
+    }
+    return ReadIds(table, ids);
+}
+
 int CChannelDB::ReadIds(const dbutil::ResultTable& table, std::vector<int32_t>& ids) {
     ids.clear();
     ids.reserve(static_cast<size_t>(table.Rows()));

@@ -161,6 +161,8 @@ public:
     int CountFavEntries(int32_t groupId);
     int GetChannelIdsBySat(int32_t satId, std::vector<int32_t>& ids);
     int GetChannelIdsWithoutFav(std::vector<int32_t>& ids);
+    // Every listed channel's id, without reading its record.
+    int GetListedChannelIds(std::vector<int32_t>& ids);
     // Whole-table reads for the channel-matching commands (reference lists, CSV,
     // duplicates): one query each instead of one per satellite, group or channel.
     int GetNitList(NitRecord** list);

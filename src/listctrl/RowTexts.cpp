@@ -96,12 +96,25 @@ void CRowTexts::SetCell(int column, QStringView text) {
     if (column < 0) {
         return;
     }
-    QStringList cells = ToList();
-    while (cells.size() <= column) {
-        cells.append(QString());
+    while (m_count <= column) {
+        StartCell();
     }
-    cells[column] = text.toString();
-    *this = FromList(cells);
+    // Replaced in place: splitting the row into a list and joining it again cost a
+    // bulk command on thousands of rows more than its SQL.
+    const QString cell = text.toString(); // the text may be a view into this row
+    const QStringView all(m_joined);
+    qsizetype start = 0;
+    for (int i = 0; i < column; ++i) {
+        start = all.indexOf(kSeparator, start) + 1;
+    }
+    qsizetype end = all.indexOf(kSeparator, start);
+    end = end < 0 ? m_joined.size() : end;
+    m_joined.replace(start, end - start, cell);
+    for (qsizetype i = start; i < start + cell.size(); ++i) {
+        if (m_joined[i] == kSeparator) {
+            m_joined[i] = QChar(u' ');
+        }
+    }
 }
 
 QStringList CRowTexts::ToList() const {
