@@ -486,6 +486,10 @@ CReceiverSimulator::Answer CReceiverSimulator::HandlePipeWrite(std::span<const u
 }
 
 void CReceiverSimulator::AfterInstall() {
+    if (m_options.garbleOnInstall) {
+        const platform::CUniqueFd file(::open(m_options.dbPath.c_str(), O_WRONLY | O_CLOEXEC));
+        Log("garble result=%s", file && ::pwrite(file.Get(), "no database here", 16, 0) == 16 ? "ok" : "failed");
+    }
     if (!m_options.rewriteOnInstall && m_options.changeRowOnInstall.empty()) {
         return;
     }

@@ -78,6 +78,8 @@ bool ParseSimulatorArgs(int argc, const char* const* argv, SimulatorOptions& opt
             options.rewriteOnInstall = true;
         } else if (flag == "--change-row-on-install") {
             ok = value(text) && (options.changeRowOnInstall = text, true);
+        } else if (flag == "--garble-on-install") {
+            options.garbleOnInstall = true;
         } else if (flag == "--drop-link-after") {
             uint64_t bytes = 0;
             ok = number(bytes) && (options.dropLinkAfter = bytes, true);

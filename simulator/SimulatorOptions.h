@@ -24,6 +24,7 @@ struct SimulatorOptions {
     // What a receiver may do to a database it installs, and a link that breaks.
     bool rewriteOnInstall = false;         // --rewrite-on-install: VACUUM it (same rows, other bytes)
     std::string changeRowOnInstall;        // --change-row-on-install TABLE: alter its first row
+    bool garbleOnInstall = false;          // --garble-on-install: overwrite its header (no database then)
     std::optional<uint64_t> dropLinkAfter; // --drop-link-after K: once, K bytes into a download,
                                            // close every connection
 };
@@ -32,7 +33,7 @@ inline constexpr const char* kSimulatorUsage =
     "usage: kivra-simulator --db FILE [--dir DIR] [--name NAME] [--log FILE] [--firmware N]\n"
     "                       [--refuse CODE]... [--fail-pipe-after BYTES] [--zero-reads] [--short-writes]\n"
     "                       [--chunk-delay-ms MS] [--unplugged] [--unplug-after CODE]\n"
-    "                       [--busy-while-pipe-open] [--rewrite-on-install]\n"
+    "                       [--busy-while-pipe-open] [--rewrite-on-install] [--garble-on-install]\n"
     "                       [--change-row-on-install TABLE] [--drop-link-after BYTES]\n";
 
 inline constexpr const char* kSimulatorHelp =
@@ -55,6 +56,7 @@ inline constexpr const char* kSimulatorHelp =
     "  --rewrite-on-install      store an installed database in other bytes (same rows)\n"
     "  --change-row-on-install TABLE\n"
     "                            alter the first row of TABLE on install\n"
+    "  --garble-on-install       overwrite an installed database's header, so it no longer opens\n"
     "  --drop-link-after BYTES   once, close every connection this far into a download\n"
     "  --help, -h                this text\n"
     "\n"

@@ -141,6 +141,8 @@ TEST_F(CliTest, ExitCodes) {
 // Each command's --help is its own; a file that is no database is one error, not one per check.
 TEST_F(CliTest, CommandHelpAndOneErrorForAFileThatIsNoDatabase) {
     RunCli({"export", TempPath("old.dat"), TempPath("old.csv")});
+    std::filesystem::create_directory(TempPath("backups"));
+    WriteText(TempPath("backups/receiver-20261201-010000.dat"), std::string(512, 'x'));
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -152,6 +154,7 @@ TEST_F(CliTest, CommandHelpAndOneErrorForAFileThatIsNoDatabase) {
         {{"download", "-h"}, 0, "Usage: orvane-cli download FILE [--backup DIR | --no-backup]"},
         {{"frobnicate", "--help"}, 0, "Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS\n"},
         {{"--help"}, 0, "Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS\n"},
+        {{"receiver-backups", "--backup", TempPath("backups")}, 0, "2026-12-01 01:00:00  512 bytes  ? channels  "},
     };
     for (const Case& c : cases) {
         const CliResult result = RunCli(c.args);

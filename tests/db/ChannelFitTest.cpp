@@ -9,8 +9,9 @@
 namespace {
 
 struct ChannelFitCase {
-    const char* assignment; // SET clause for channel 2
+    const char* assignment; // SET clause for channel 2 (with `lnb`: for tuner 1's first LNB row)
     const char* value;      // the value named, or "" when every value fits
+    bool lnb = false;
 };
 
 void PrintTo(const ChannelFitCase& c, std::ostream* out) {
@@ -29,6 +30,12 @@ protected:
 
 TEST_P(ChannelFitTest, FindsEveryRowThatDoesNotFit) {
     const ChannelFitCase& c = GetParam();
+    if (c.lnb) {
+        Sql(std::string("UPDATE LNBInfo SET ") + c.assignment + " WHERE rowid = 1");
+        EXPECT_EQ(m_db.CheckLnbRowsFit(), *c.value != '\0' ? kValueDoesNotFit : 0);
+        EXPECT_NE(std::string(LastDbErrorText()).find(c.value), std::string::npos) << LastDbErrorText();
+        return;
+    }
     Sql(std::string("UPDATE ChannelInfo SET ") + c.assignment + " WHERE ch_id = 2");
     const int32_t ids[] = {1, 2, 3};
     const bool unfit = *c.value != '\0';
@@ -51,6 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ChannelFitCase{"video_pid = 512.5", "video_pid 512.5"}, ChannelFitCase{"video_pid = 512.0", ""},
                       ChannelFitCase{"audio_mode = 32768", "audio_mode 32768"},
                       ChannelFitCase{"sdt_id = -2147483649", "SDT_ID -2147483649"},
-                      ChannelFitCase{"tuner_id = 'two'", "tuner_id two"}, ChannelFitCase{"\"lock\" = x'31'", ""}));
+                      ChannelFitCase{"tuner_id = 'two'", "tuner_id two"}, ChannelFitCase{"\"lock\" = x'31'", ""},
+                      ChannelFitCase{"SAT_ID = 65535", "", true},
+                      ChannelFitCase{"SAT_ID = 65536", "SAT_ID 65536", true}));
 
 } // namespace
