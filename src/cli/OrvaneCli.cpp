@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -31,50 +32,26 @@ namespace cli {
 
 namespace {
 
-// One command of the help: its synopsis and what it does, a line each.
-struct CommandHelp {
+struct Context;
+
+// One command: its synopsis and what it does (a line each) for the help, how many
+// arguments and which options it takes, and what runs it. Commands() lists them in
+// the help's order.
+struct Command {
     const char* name;
     const char* synopsis;
     std::vector<const char*> lines;
+    int arguments;
+    QStringList options;
+    std::function<int(Context&)> run;
 };
 
-const std::vector<CommandHelp>& CommandHelps() {
-    static const std::vector<CommandHelp> helps{
-        {"check", "check FILE", {"revision, table layout, integrity and row counts"}},
-        {"list", "list FILE [--format table|csv|json]", {"the channels in the receiver's order"}},
-        {"export", "export FILE OUT.csv", {"the channels as CSV (identity and editable columns)"}},
-        {"import",
-         "import FILE IN.csv [--dry-run]",
-         {"takes names, numbers, lock, hide and favourite", "groups from a CSV, matching rows by identity"}},
-        {"diff", "diff A.dat B.dat", {"channels added, removed, moved and renamed"}},
-        {"apply-order",
-         "apply-order REFERENCE FILE [--dry-run] [--favourites]",
-         {"gives FILE the order (and with --favourites the", "favourite groups) of an older file or a CSV"}},
-        {"duplicates",
-         "duplicates FILE [--remove]",
-         {"channels with the same identity; --remove keeps", "one of each set and removes the others"}},
-        {"merge",
-         "merge FILE OTHER [--dry-run] [--ids ID,... | --all-new]",
-         {"adds channels of OTHER that FILE lacks (without", "--ids or --all-new: lists them), with the",
-          "satellites, transponders and providers they need;", "any clash is listed and nothing is written"}},
-        {"upload", "upload DIR", {"fetches the receiver's database into DIR"}},
-        {"download",
-         "download FILE [--backup DIR | --no-backup] [--verify | --no-verify]",
-         {"sends FILE into the receiver, replacing its", "database: first a backup of the receiver's",
-          "database into DIR (default the editor's backup", "folder), afterwards a read-back that compares"}},
-        {"receiver-backups", "receiver-backups [--backup DIR]", {"lists the backups: date, size, channels"}},
-        {"restore-backup", "restore-backup FILE", {"sends a backup back into the receiver"}},
-        {"print",
-         "print FILE --pdf OUT.pdf [--group NAME] [--card] [--landscape]",
-         {"the channel list (or one favourite group) as a", "PDF table with a header and page numbers;",
-          "--card prints number and name in large type in", "two columns"}},
-    };
-    return helps;
-}
+const std::vector<Command>& Commands();
+const Command* FindCommand(const QString& name);
 
 // A command's lines in the help: the synopsis, and the description from column 37
 // (on the lines below when the synopsis reaches that far).
-std::string HelpLines(const CommandHelp& help) {
+std::string HelpLines(const Command& help) {
     constexpr size_t kColumn = 37;
     const std::string indent(kColumn, ' ');
     std::string text = std::string("  ") + help.synopsis;
@@ -97,7 +74,7 @@ const char* const kHelpExitCodes = "\nExit codes: 0 success, 1 a failed check or
 std::string Help() {
     std::string text = "Usage: orvane-cli [--help] [--version] COMMAND ARGUMENTS\n\n"
                        "Commands on Melvex400 receiver files (.dat):\n";
-    for (const CommandHelp& help : CommandHelps()) {
+    for (const Command& help : Commands()) {
         text += HelpLines(help);
     }
     return text + kHelpMatching + kHelpExitCodes;
@@ -105,16 +82,15 @@ std::string Help() {
 
 // `orvane-cli COMMAND --help`: that command alone.
 std::string CommandHelpText(const QString& name) {
-    for (const CommandHelp& help : CommandHelps()) {
-        if (name == QLatin1String(help.name)) {
-            std::string text = std::string("Usage: orvane-cli ") + help.synopsis + "\n\n";
-            for (const char* line : help.lines) {
-                text += std::string("  ") + line + "\n";
-            }
-            return text + kHelpExitCodes;
-        }
+    const Command* help = FindCommand(name);
+    if (help == nullptr) {
+        return {};
     }
-    return {};
+    std::string text = std::string("Usage: orvane-cli ") + help->synopsis + "\n\n";
+    for (const char* line : help->lines) {
+        text += std::string("  ") + line + "\n";
+    }
+    return text + kHelpExitCodes;
 }
 
 // Text for the terminal: each line's control characters escaped (names come from the
@@ -487,46 +463,86 @@ int Merge(Context& ctx) {
 
 // ---- parsing ------------------------------------------------------------------
 
-struct Command {
-    int arguments;
-    QStringList options; // the options the command takes
-    std::function<int(Context&)> run;
-};
-
-const std::map<QString, Command>& Commands() {
-    static const std::map<QString, Command> commands{
-        {QStringLiteral("check"), {1, {}, Check}},
-        {QStringLiteral("list"), {1, {QStringLiteral("format")}, List}},
-        {QStringLiteral("export"), {2, {}, Export}},
-        {QStringLiteral("import"), {2, {QStringLiteral("dry-run")}, Import}},
-        {QStringLiteral("diff"), {2, {}, Diff}},
-        {QStringLiteral("apply-order"), {2, {QStringLiteral("dry-run"), QStringLiteral("favourites")}, ApplyOrder}},
-        {QStringLiteral("duplicates"), {1, {QStringLiteral("remove")}, Duplicates}},
-        {QStringLiteral("merge"),
-         {2, {QStringLiteral("dry-run"), QStringLiteral("ids"), QStringLiteral("all-new")}, Merge}},
-        {QStringLiteral("upload"), {1, {}, [](Context& ctx) { return Upload(ctx.io, ctx.Arg(0)); }}},
-        {QStringLiteral("download"),
-         {1,
-          {QStringLiteral("backup"), QStringLiteral("no-backup"), QStringLiteral("verify"),
-           QStringLiteral("no-verify")},
-          [](Context& ctx) { return Download(ctx.io, ctx.Arg(0), ctx.download); }}},
-        {QStringLiteral("receiver-backups"),
-         {0,
-          {QStringLiteral("backup")},
-          [](Context& ctx) { return ListReceiverBackups(ctx.io, ctx.download.backupFolder); }}},
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands{
+        {"check", "check FILE", {"revision, table layout, integrity and row counts"}, 1, {}, Check},
+        {"list",
+         "list FILE [--format table|csv|json]",
+         {"the channels in the receiver's order"},
+         1,
+         {QStringLiteral("format")},
+         List},
+        {"export", "export FILE OUT.csv", {"the channels as CSV (identity and editable columns)"}, 2, {}, Export},
+        {"import",
+         "import FILE IN.csv [--dry-run]",
+         {"takes names, numbers, lock, hide and favourite", "groups from a CSV, matching rows by identity"},
+         2,
+         {QStringLiteral("dry-run")},
+         Import},
+        {"diff", "diff A.dat B.dat", {"channels added, removed, moved and renamed"}, 2, {}, Diff},
+        {"apply-order",
+         "apply-order REFERENCE FILE [--dry-run] [--favourites]",
+         {"gives FILE the order (and with --favourites the", "favourite groups) of an older file or a CSV"},
+         2,
+         {QStringLiteral("dry-run"), QStringLiteral("favourites")},
+         ApplyOrder},
+        {"duplicates",
+         "duplicates FILE [--remove]",
+         {"channels with the same identity; --remove keeps", "one of each set and removes the others"},
+         1,
+         {QStringLiteral("remove")},
+         Duplicates},
+        {"merge",
+         "merge FILE OTHER [--dry-run] [--ids ID,... | --all-new]",
+         {"adds channels of OTHER that FILE lacks (without", "--ids or --all-new: lists them), with the",
+          "satellites, transponders and providers they need;", "any clash is listed and nothing is written"},
+         2,
+         {QStringLiteral("dry-run"), QStringLiteral("ids"), QStringLiteral("all-new")},
+         Merge},
+        {"upload",
+         "upload DIR",
+         {"fetches the receiver's database into DIR"},
+         1,
+         {},
+         [](Context& ctx) { return Upload(ctx.io, ctx.Arg(0)); }},
+        {"download",
+         "download FILE [--backup DIR | --no-backup] [--verify | --no-verify]",
+         {"sends FILE into the receiver, replacing its", "database: first a backup of the receiver's",
+          "database into DIR (default the editor's backup", "folder), afterwards a read-back that compares"},
+         1,
+         {QStringLiteral("backup"), QStringLiteral("no-backup"), QStringLiteral("verify"), QStringLiteral("no-verify")},
+         [](Context& ctx) { return Download(ctx.io, ctx.Arg(0), ctx.download); }},
+        {"receiver-backups",
+         "receiver-backups [--backup DIR]",
+         {"lists the backups: date, size, channels"},
+         0,
+         {QStringLiteral("backup")},
+         [](Context& ctx) { return ListReceiverBackups(ctx.io, ctx.download.backupFolder); }},
         // A backup is the receiver's own list: it is sent without a new backup, and read back.
-        {QStringLiteral("restore-backup"),
-         {1,
-          {},
-          [](Context& ctx) {
-              return Download(ctx.io, ctx.Arg(0), {false, {}, true});
-          }}},
-        {QStringLiteral("print"),
-         {1,
-          {QStringLiteral("pdf"), QStringLiteral("group"), QStringLiteral("card"), QStringLiteral("landscape")},
-          [](Context& ctx) { return Print(ctx.io, ctx.Arg(0), ctx.print); }}},
+        {"restore-backup",
+         "restore-backup FILE",
+         {"sends a backup back into the receiver"},
+         1,
+         {},
+         [](Context& ctx) {
+             return Download(ctx.io, ctx.Arg(0), {false, {}, true});
+         }},
+        {"print",
+         "print FILE --pdf OUT.pdf [--group NAME] [--card] [--landscape]",
+         {"the channel list (or one favourite group) as a", "PDF table with a header and page numbers;",
+          "--card prints number and name in large type in", "two columns"},
+         1,
+         {QStringLiteral("pdf"), QStringLiteral("group"), QStringLiteral("card"), QStringLiteral("landscape")},
+         [](Context& ctx) { return Print(ctx.io, ctx.Arg(0), ctx.print); }},
     };
     return commands;
+}
+
+const Command* FindCommand(const QString& name) {
+    const std::vector<Command>& commands = Commands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command& command) { return name == QLatin1String(command.name); });
+    return found == commands.end() ? nullptr : &*found;
 }
 
 int Usage(Streams& io, const QString& problem) {
@@ -596,12 +612,12 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
         return Usage(io, QStringLiteral("no command given"));
     }
     const QString name = positional.takeFirst();
-    const auto command = Commands().find(name);
-    if (command == Commands().end()) {
+    const Command* command = FindCommand(name);
+    if (command == nullptr) {
         return Usage(io, QStringLiteral("unknown command '%1'").arg(name));
     }
-    if (positional.size() != command->second.arguments) {
-        const int wanted = command->second.arguments;
+    if (positional.size() != command->arguments) {
+        const int wanted = command->arguments;
         return Usage(io, QStringLiteral("%1 takes %2 argument%3, not %4")
                              .arg(name)
                              .arg(wanted)
@@ -609,7 +625,7 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
                              .arg(positional.size()));
     }
     for (const QString& option : parser.optionNames()) {
-        if (!command->second.options.contains(option)) {
+        if (!command->options.contains(option)) {
             return Usage(io, QStringLiteral("%1 does not take --%2").arg(name, option));
         }
     }
@@ -647,7 +663,7 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
         }
         ctx.format = chosen->second;
     }
-    return command->second.run(ctx);
+    return command->run(ctx);
 }
 
 } // namespace cli
