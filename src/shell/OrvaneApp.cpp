@@ -23,7 +23,7 @@ void COrvaneApp::SelectSettingsStore() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.melvex400.orvane"));
 }
 
-bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow) {
+bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow, const std::vector<std::string>& raw) {
     m_recentFiles.Load();
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.svg")));
     m_doc = std::make_unique<COrvaneDoc>();
@@ -32,7 +32,9 @@ bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow) {
     if (arguments.isEmpty()) {
         m_doc->OnNewDocument();
         m_doc->InitialUpdateAllViews();
-    } else if (!m_doc->OpenDocumentFile(arguments.first())) {
+    } else if (!m_doc->OpenDocumentFile(arguments.first(), raw.size() == static_cast<size_t>(arguments.size())
+                                                               ? raw.front()
+                                                               : std::string())) {
         return false;
     }
     if (showWindow) {
