@@ -10,6 +10,7 @@
 #include "match/ChannelCsv.h"
 #include "match/ChannelEdits.h"
 #include "match/ChannelMerge.h"
+#include "seams/NativeNames.h"
 #include "transfer/SendCheck.h"
 #include "userfile/AtomicFileCopy.h"
 
@@ -550,18 +551,6 @@ int Usage(Streams& io, const QString& problem) {
     return kExitUsage;
 }
 
-// The bytes behind each of `positional`: the raw arguments, in order, whose decoded
-// text is the next positional one; empty when they cannot all be told.
-std::vector<std::string> RawPositional(const QStringList& positional, const std::vector<std::string>& raw) {
-    std::vector<std::string> found;
-    for (size_t i = 1; i < raw.size() && found.size() < static_cast<size_t>(positional.size()); ++i) {
-        if (QString::fromLocal8Bit(raw[i]) == positional.at(static_cast<qsizetype>(found.size()))) {
-            found.push_back(raw[i]);
-        }
-    }
-    return found.size() == static_cast<size_t>(positional.size()) ? found : std::vector<std::string>{};
-}
-
 } // namespace
 
 int Run(const QStringList& arguments, Streams& io, const std::vector<std::string>& raw) {
@@ -607,7 +596,7 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
         return kExitOk;
     }
     QStringList positional = parser.positionalArguments();
-    std::vector<std::string> rawPositional = RawPositional(positional, raw);
+    std::vector<std::string> rawPositional = nativenames::RawArguments(positional, raw);
     if (positional.isEmpty()) {
         return Usage(io, QStringLiteral("no command given"));
     }

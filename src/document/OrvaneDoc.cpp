@@ -8,12 +8,17 @@
 #include "seams/FileChooser.h"
 #include "seams/MessageBox.h"
 #include "seams/ModalDialog.h"
+#include "seams/NativeNames.h"
 #include "seams/PendingEdits.h"
 #include "userfile/AtomicFileCopy.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <climits>
+
+#include <unistd.h>
 
 namespace {
 
@@ -54,17 +59,24 @@ bool COrvaneDoc::OnNewDocument() {
     CloseDatabase();
     ClearPaths();
     m_pathName.clear();
+    m_nativePathName.clear();
     SetTitle(QCoreApplication::translate("OrvaneDoc", "Untitled"));
     return true;
 }
 
-bool COrvaneDoc::OnOpenDocument(const QString& path) {
-    const QString workPath = path + QStringLiteral(".bak");
+bool COrvaneDoc::OnOpenDocument(const QString& path, const std::string& native) {
+    const std::string file = native.empty() ? Native(path) : native;
+    // The views and transfers name the working copy as text, so one whose name is no
+    // text is made in a private folder (as is one too long for SQLite).
+    const std::string nativeWork = nativenames::RoundTrips(file) ? file + ".bak" : std::string();
+    QString workPath = path + QStringLiteral(".bak");
     bool released = false;
-    const CUserFile::Outcome opened = m_file.Open(Native(path), Native(workPath), &g_db, [&] {
+    const CUserFile::Outcome opened = m_file.Open(file, nativeWork, &g_db, [&] {
         released = true;
+        workPath = QFile::decodeName(QByteArray::fromStdString(m_file.WorkPath()));
         m_strWorkPath = workPath;
         m_strOrigPath = path;
+        m_nativeOrigPath = file;
         g_dbModified = 0;
         // The steps of the old file cannot be undone in another one.
         UndoHistory().Clear();
@@ -130,8 +142,8 @@ bool COrvaneDoc::OnOpenDocument(const QString& path) {
     return false;
 }
 
-bool COrvaneDoc::OnSaveDocument(const QString& target) {
-    if (!CopyWorkingCopyTo(target, true)) {
+bool COrvaneDoc::OnSaveDocument(const QString& target, const std::string& native) {
+    if (!CopyWorkingCopyTo(target, native, true)) {
         return false;
     }
     g_dbModified = 0;
@@ -152,7 +164,7 @@ bool COrvaneDoc::SaveModified() {
         const bool yes = answer == MessageBox::Answer::Yes;
         // A failed copy keeps the flag and stops the pending action: the changes exist
         // only in the working copy, which the next open of the file would re-make.
-        if (yes && !CopyWorkingCopyTo(m_strOrigPath, false)) {
+        if (yes && !CopyWorkingCopyTo(m_strOrigPath, m_nativeOrigPath, false)) {
             return false;
         }
         g_dbModified = 0;
@@ -174,8 +186,9 @@ bool COrvaneDoc::SettlePendingEdits(bool cancellable) {
     return true;
 }
 
-bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, bool takeTargetLocks) {
-    CUserFile::Outcome saved = m_file.Save(Native(target), g_db, takeTargetLocks);
+bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, const std::string& native, bool takeTargetLocks) {
+    const std::string file = native.empty() ? Native(target) : native;
+    CUserFile::Outcome saved = m_file.Save(file, g_db, takeTargetLocks);
     if (saved.result == Result::ChangedOnDisk) {
         // No keeps the changes unsaved, for Save As.
         if (!MessageBox::AskYesNo(m_dialogParent,
@@ -185,7 +198,7 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, bool takeTargetLocks) 
                                       .arg(target))) {
             return false;
         }
-        saved = m_file.Save(Native(target), g_db, takeTargetLocks, true);
+        saved = m_file.Save(file, g_db, takeTargetLocks, true);
     }
     const QString detail = QString::fromLocal8Bit(saved.detail.c_str());
     QString text;
@@ -236,6 +249,7 @@ bool COrvaneDoc::CopyWorkingCopyTo(const QString& target, bool takeTargetLocks) 
 void COrvaneDoc::ClearPaths() {
     m_strWorkPath.clear();
     m_strOrigPath.clear();
+    m_nativeOrigPath.clear();
     m_file.Close();
 }
 
@@ -257,21 +271,22 @@ void COrvaneDoc::FileOpen() {
     }
 }
 
-bool COrvaneDoc::OpenDocumentFile(const QString& path) {
-    if (!SettlePendingEdits() || !SaveModified() || !OnOpenDocument(path)) {
+bool COrvaneDoc::OpenDocumentFile(const QString& path, const std::string& native) {
+    if (!SettlePendingEdits() || !SaveModified() || !OnOpenDocument(path, native)) {
         return false;
     }
-    SetPathName(path);
+    // The recent list keeps names as text: one that is no text could not be opened from it.
+    SetPathName(path, native.empty() || nativenames::RoundTrips(native), native);
     InitialUpdateAllViews();
     return true;
 }
 
 void COrvaneDoc::FileSave() {
-    if (m_pathName.isEmpty() || !QFileInfo::exists(m_pathName)) {
+    if (m_pathName.isEmpty() || ::access(m_nativePathName.c_str(), F_OK) != 0) {
         FileSaveAs();
         return;
     }
-    if (filecopy::IsReadOnlyFile(Native(m_pathName))) {
+    if (filecopy::IsReadOnlyFile(m_nativePathName)) {
         // Said before the chooser, so the user knows why a name is asked for.
         MessageBox::Tell(
             m_dialogParent,
@@ -281,7 +296,7 @@ void COrvaneDoc::FileSave() {
         FileSaveAs();
         return;
     }
-    OnSaveDocument(m_pathName);
+    OnSaveDocument(m_pathName, m_nativePathName);
 }
 
 void COrvaneDoc::FileSaveAs() {
@@ -336,8 +351,15 @@ void COrvaneDoc::InitialUpdateAllViews() {
     }
 }
 
-void COrvaneDoc::SetPathName(const QString& path, bool addToRecent) {
+void COrvaneDoc::SetPathName(const QString& path, bool addToRecent, const std::string& native) {
     m_pathName = QFileInfo(path).absoluteFilePath();
+    m_nativePathName = Native(m_pathName);
+    if (!native.empty()) {
+        char folder[PATH_MAX];
+        m_nativePathName = native.front() == '/' || ::getcwd(folder, sizeof folder) == nullptr
+                               ? native
+                               : std::string(folder) + "/" + native;
+    }
     SetTitle(QFileInfo(path).fileName());
     if (addToRecent) {
         emit recentFileUsed(m_pathName);

@@ -23,16 +23,18 @@ void COrvaneApp::SelectSettingsStore() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.melvex400.orvane"));
 }
 
-bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow) {
+bool COrvaneApp::InitInstance(const QStringList& arguments, bool showWindow, const std::vector<std::string>& raw) {
     m_recentFiles.Load();
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orvane.svg")));
     m_doc = std::make_unique<COrvaneDoc>();
     m_frame = std::make_unique<CMainFrame>(m_doc.get(), &m_recentFiles);
 
+    // The file's name as the system gave its bytes, when known.
+    const std::string native = raw.size() == static_cast<size_t>(arguments.size()) && !raw.empty() ? raw.front() : "";
     if (arguments.isEmpty()) {
         m_doc->OnNewDocument();
         m_doc->InitialUpdateAllViews();
-    } else if (!m_doc->OpenDocumentFile(arguments.first())) {
+    } else if (!m_doc->OpenDocumentFile(arguments.first(), native)) {
         return false;
     }
     if (showWindow) {

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 #include <memory>
+#include <string>
+#include <vector>
 
 class CMainFrame;
 class COrvaneDoc;
@@ -19,9 +21,10 @@ public:
     static void SelectSettingsStore();
 
     // Builds the document and the window; `arguments` are the command line without
-    // the program name (at most one: the file to open). False when that file could
-    // not be opened, and start-up ends.
-    bool InitInstance(const QStringList& arguments, bool showWindow = true);
+    // the program name (at most one: the file to open), `raw` the same as the system
+    // gave their bytes, when known. False when that file could not be opened, and
+    // start-up ends.
+    bool InitInstance(const QStringList& arguments, bool showWindow = true, const std::vector<std::string>& raw = {});
 
     COrvaneDoc* Document() const { return m_doc.get(); }
     CMainFrame* MainFrame() const { return m_frame.get(); }

@@ -27,7 +27,7 @@ void UsbUpload(COrvaneDoc& doc) {
     }
     // Through the save prompt: the received file replaces the open one, and its
     // unsaved changes would otherwise be left behind in a working copy nobody reopens.
-    if (doc.OpenDocumentFile(QFile::decodeName(received.data()))) {
+    if (doc.OpenDocumentFile(QFile::decodeName(received.data()), received.data())) {
         emit doc.channelContainerWanted();
     }
 }

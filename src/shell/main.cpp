@@ -1,3 +1,4 @@
+#include "seams/NativeNames.h"
 #include "shell/OrvaneApp.h"
 #include "shell/Translations.h"
 
@@ -7,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -68,7 +71,10 @@ int main(int argc, char** argv) {
     COrvaneApp app;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    if (!app.InitInstance(arguments)) {
+    // The window system's options are gone from argv by now; a file name keeps its bytes.
+    const std::vector<std::string> raw =
+        nativenames::RawArguments(arguments, std::vector<std::string>(argv, argv + argc));
+    if (!app.InitInstance(arguments, true, raw)) {
         return 1;
     }
     return QApplication::exec();

@@ -4,8 +4,6 @@
 #include "userfile/AtomicFileCopy.h"
 #include "userfile/SqliteSidecars.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include <unistd.h>
@@ -55,20 +53,15 @@ int CReadOnlyDb::Open(const std::string& path, std::string* error) {
     int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
     // SQLite keeps them beside the file a link names.
     const std::string file = filecopy::FollowLinks(path);
-    // SQLite's own file access takes no path longer than its limit (its buffers are
-    // sized by it), so a file deeper than that is read from a private copy too.
-    const auto tooLong = [](const std::string& name) {
-        return name.size() + sizeof("-journal") > static_cast<size_t>(sqlite3_vfs_find(nullptr)->mxPathname);
-    };
-    if (filecopy::HasSqliteSidecars(file) || tooLong(path) || tooLong(file)) {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string folder = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/orvane-read-XXXXXX";
-        if (::mkdtemp(folder.data()) == nullptr) {
-            return fail(SQLITE_CANTOPEN, "no private folder to read it in: " + std::string(std::strerror(errno)));
+    // A file deeper than SQLite's own path limit is read from a private copy too.
+    if (filecopy::HasSqliteSidecars(file) || CPrivateFolder::TooLongForSqlite(path) ||
+        CPrivateFolder::TooLongForSqlite(file)) {
+        std::string reason;
+        if (!m_folder.Make("orvane-read", &reason)) {
+            return fail(SQLITE_CANTOPEN, "no private folder to read it in: " + reason);
         }
-        m_folder = folder;
         // The file first: a copy made over a name settles what stands beside that name.
-        const std::string copy = m_folder + "/db";
+        const std::string copy = m_folder.File();
         std::string copyError;
         bool copied = filecopy::ReplaceWithCopy(file, copy, &copyError, filecopy::kOwnTarget);
         for (const char* suffix : kSidecars) {
@@ -94,12 +87,5 @@ void CReadOnlyDb::Close() {
         sqlite3_close(m_db);
         m_db = nullptr;
     }
-    if (!m_folder.empty()) {
-        const std::string copy = m_folder + "/db";
-        std::string ignored;
-        filecopy::RemoveSqliteSidecars(copy, &ignored);
-        ::unlink(copy.c_str());
-        ::rmdir(m_folder.c_str());
-        m_folder.clear();
-    }
+    m_folder.Remove();
 }

@@ -6,6 +6,8 @@
 // file and those are copied into a private temporary folder and SQLite settles them
 // there instead, as is a file whose path is longer than SQLite takes. The connection is
 // guarded as every connection on a receiver file is.
+#include "userfile/PrivateFolder.h"
+
 #include <sqlite3.h>
 
 #include <string>
@@ -29,5 +31,5 @@ public:
 
 private:
     sqlite3* m_db = nullptr;
-    std::string m_folder; // the private copy's folder, empty when the file is read in place
+    CPrivateFolder m_folder; // the private copy's, when the file is not read in place
 };

@@ -140,6 +140,19 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
     if (!filecopy::ResolveSqliteSidecars(filecopy::FollowLinks(path), &error)) {
         return {Result::SidecarsUnsettled, error};
     }
+    // SQLite's own file access takes no path longer than its limit, so a working copy
+    // that deep (or one the caller cannot name) is made in a private folder; the locks
+    // stay beside the user's file, where every editor of it looks for them, and Save
+    // writes the file with plain system calls, which take any path the system takes.
+    std::unique_ptr<CPrivateFolder> privateFolder;
+    std::string work = workPath;
+    if (workPath.empty() || CPrivateFolder::TooLongForSqlite(workPath)) {
+        privateFolder = std::make_unique<CPrivateFolder>();
+        if (!privateFolder->Make("orvane-edit", &error)) {
+            return {Result::CopyFailed, "no private folder for it: " + error};
+        }
+        work = privateFolder->File();
+    }
     // From here on this object holds the new file's locks only: those it held of it
     // already and the ones just taken.
     for (auto& lock : m_locks) {
@@ -148,23 +161,24 @@ Outcome CUserFile::Open(const std::string& path, const std::string& workPath, sq
         }
     }
     m_locks = std::move(taken);
-    m_workPath = workPath;
+    m_workPath = work;
     if (release) {
         release();
     }
     // The old connection is closed before its file can be replaced beneath it.
     CloseConnection(db);
+    m_privateFolder = std::move(privateFolder);
 
     m_filePath = path;
     m_fileResolved = CanonicalPath(path);
     Outcome failed;
     filecopy::CopyInfo copied;
-    const bool copiedOk = MakeWorkingCopy(path, workPath, &error, &copied);
+    const bool copiedOk = MakeWorkingCopy(path, work, &error, &copied);
     // What the file was as it was copied, for Save to tell a change by another program.
     m_fileState = copiedOk ? StateFrom(copied.source, copied) : FileState{};
     if (!copiedOk) {
         failed = {Result::CopyFailed, error};
-    } else if (dbconn::Open(workPath.c_str(), SQLITE_OPEN_READWRITE, db) != SQLITE_OK || *db == nullptr) {
+    } else if (dbconn::Open(work.c_str(), SQLITE_OPEN_READWRITE, db) != SQLITE_OK || *db == nullptr) {
         failed = {Result::OpenFailed, {}};
     } else {
         failed = CheckReceiverFile(*db);
@@ -235,6 +249,7 @@ Outcome CUserFile::Save(const std::string& target, sqlite3* db, bool takeTargetL
 
 void CUserFile::Close() {
     m_workPath.clear();
+    m_privateFolder.reset();
     m_filePath.clear();
     m_fileResolved.clear();
     m_fileState = {};

@@ -8,6 +8,7 @@
 // (the system's reason) where there is one; the caller turns them into its messages.
 // The editor window and orvane-cli run the same steps through this class.
 #include "userfile/EditorLock.h"
+#include "userfile/PrivateFolder.h"
 
 #include <sqlite3.h>
 
@@ -53,7 +54,9 @@ public:
     // The revision and layout checks of Open's last step, on an open connection.
     static Outcome CheckReceiverFile(sqlite3* db);
 
-    // Opens `path` for editing in the working copy `workPath`, opened as *db. Once
+    // Opens `path` for editing in the working copy `workPath`, opened as *db; when
+    // `workPath` is empty or longer than SQLite takes, the working copy is made in a
+    // private folder instead (WorkPath() names it), removed again by Close. Once
     // the file is checked, locked and settled, `release` runs (the caller lets go of
     // its previous file there; *db is closed after it) and the working copy is made
     // afresh. A failure before that point changes nothing the caller holds; one after
@@ -70,7 +73,7 @@ public:
     // remembered.
     Outcome Save(const std::string& target, sqlite3* db, bool takeTargetLocks, bool replaceChanged = false);
 
-    // Forgets the working copy and lets go of every lock.
+    // Forgets the working copy (removing a private one) and lets go of every lock.
     void Close();
     const std::string& WorkPath() const { return m_workPath; }
 
@@ -102,8 +105,9 @@ private:
     bool IsOpenedFile(const std::string& target) const;
 
     std::string m_workPath;
-    std::string m_filePath;     // the file opened or last saved, as its path was given
-    std::string m_fileResolved; // that path with every link resolved
+    std::unique_ptr<CPrivateFolder> m_privateFolder; // holds the working copy when it is not beside the file
+    std::string m_filePath;                          // the file opened or last saved, as its path was given
+    std::string m_fileResolved;                      // that path with every link resolved
     FileState m_fileState;
     std::vector<std::unique_ptr<CEditorLock>> m_locks;
 };

@@ -79,6 +79,8 @@ TEST_F(CliTest, ExitCodes) {
         std::filesystem::create_directory(deep += "/" + std::string(200, 'd'));
     }
     std::filesystem::copy_file(old, deep += "/alt\xe9.dat");
+    std::string renamed = Bytes(TempPath("old.csv"));
+    WriteText(TempPath("renamed.csv"), renamed.replace(renamed.find("Old Shop"), 8, "New Shop"));
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -109,6 +111,7 @@ TEST_F(CliTest, ExitCodes) {
         {{"duplicates", old}, 0, "0 sets"},
         {{"export", deep, deep + ".csv"}, 0, ""},
         {{"import", deep, deep + ".csv"}, 0, "0 changes"},
+        {{"import", deep, TempPath("renamed.csv")}, 0, "1 change"},
         {{"duplicates", linked, "--remove"}, 1, "orvane-cli: " + linked + ": " + linked + ".bak.lock is a link"},
         {{"upload", m_dir}, 1, "orvane-cli: USB is not connected. Try again!"},
         {{"download", old}, 1, "orvane-cli: USB is not connected. Try again!"},
@@ -136,6 +139,7 @@ TEST_F(CliTest, ExitCodes) {
     }
     EXPECT_EQ(Bytes(old), before);
     EXPECT_EQ(Bytes(TempPath("mine.txt")), "mine");
+    EXPECT_NE(Bytes(deep).find("New Shop"), std::string::npos);
 }
 
 // Each command's --help is its own; a file that is no database is one error, not one per check.

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "db/ChannelDB.h"
 #include "document/OrvaneDoc.h"
+#include "seams/NativeNames.h"
 #include "shell/MainFrame.h"
 #include "shell/OrvaneApp.h"
 #include "userfile/AtomicFileCopy.h"
@@ -16,6 +17,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -169,6 +171,7 @@ void UserFileTest::openReadsWhatSqliteReads_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("hot journal of a writer that died") << QStringLiteral("hot-journal") << QStringLiteral("Astra");
     QTest::newRow("committed change only in the WAL") << QStringLiteral("wal") << QStringLiteral("InWal");
+    QTest::newRow("a name that is no UTF-8, given on the command line") << QString() << QStringLiteral("Astra");
 }
 
 void UserFileTest::openReadsWhatSqliteReads() {
@@ -176,6 +179,24 @@ void UserFileTest::openReadsWhatSqliteReads() {
     QFETCH(QString, childMode);
     QFETCH(QString, expected);
     const QString path = WriteDb(Path(QStringLiteral("db.dat")), "Astra");
+    if (childMode.isEmpty()) {
+        // As text the name would be another file's; the editor is started on its bytes.
+        const std::string raw = QFile::encodeName(Path(QStringLiteral("x"))).toStdString() + "\xe9.dat";
+        QCOMPARE(::rename(QFile::encodeName(path).constData(), raw.c_str()), 0);
+        const QString shown = QFile::decodeName(QByteArray::fromStdString(raw));
+        m_app.reset();
+        m_app = std::make_unique<COrvaneApp>();
+        QVERIFY(m_app->InitInstance({shown}, false, nativenames::RawArguments({shown}, {"orvane", raw})));
+        QCOMPARE(SatNameOfFileAlone(Doc()->WorkPath()), expected);
+        QCOMPARE(sqlite3_exec(g_db, "UPDATE SATInfo SET Name = 'Edited' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        g_dbModified = 1;
+        Doc()->FileSave();
+        QVERIFY(MessageBox::TakeShownTexts().isEmpty());
+        QCOMPARE(::link(raw.c_str(), QFile::encodeName(Path(QStringLiteral("back.dat"))).constData()), 0);
+        QCOMPARE(SatNameAsSqliteReads(Path(QStringLiteral("back.dat"))), QStringLiteral("Edited"));
+        return;
+    }
     QVERIFY(RunChild({childMode, path, QStringLiteral("InWal")}));
     QVERIFY(SatNameOfFileAlone(path) != expected); // the file alone tells another story
 

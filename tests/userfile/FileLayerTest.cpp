@@ -206,9 +206,9 @@ class OpenStepTest : public FileLayerTest, public ::testing::WithParamInterface<
 protected:
     // Puts `what` at `path`, which a row may move to a name of its own.
     void Arrange(const std::string& what, std::string& path) {
-        if (what == "long name") { // near SQLite's own 512 bytes, with bytes that are no UTF-8
+        if (what == "long name" || what == "deep name") { // near or past SQLite's own 512 bytes, no UTF-8
             std::string folder = m_folder;
-            while (folder.size() < 400) {
+            while (folder.size() < (what == "long name" ? 400u : 3800u)) {
                 ASSERT_TRUE(std::filesystem::create_directory(folder += "/" + std::string(100, 'd')));
             }
             std::filesystem::rename(WriteDb(path, "Astra"), folder + "/db\xff\xfe.dat");
@@ -266,7 +266,23 @@ TEST_P(OpenStepTest, EachStepRefusesWithItsResultAndLeavesNothingOpen) {
         const auto before = std::filesystem::last_write_time(path);
         EXPECT_TRUE(file.Save(path, db, false).Ok());
         EXPECT_EQ(std::filesystem::last_write_time(path), before);
+        // An edit reaches the file; another editor is kept out meanwhile.
+        EXPECT_EQ(sqlite3_exec(db, "UPDATE SATInfo SET Name = 'Edited' WHERE SAT_ID = 1", nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3* otherDb = nullptr;
+        EXPECT_EQ(other.Open(path, Path("other.bak"), &otherDb).result, Result::HeldElsewhere);
+        EXPECT_TRUE(file.Save(path, db, false).Ok());
+        std::filesystem::copy_file(path, Path("saved.dat"));
+        EXPECT_EQ(SatNameAsSqliteReads(Path("saved.dat")), "Edited");
+        // A change by another program since is not saved over.
+        std::ofstream(path, std::ios::app) << "appended";
+        EXPECT_EQ(file.Save(path, db, false).result, Result::ChangedOnDisk);
+        // Only a working copy SQLite could not reach beside the file lives in a private folder.
+        const std::string work = file.WorkPath();
+        EXPECT_EQ(work == path + ".bak", std::string(row.file) != "deep name");
         sqlite3_close(db);
+        file.Close();
+        EXPECT_TRUE(work == path + ".bak" || !std::filesystem::exists(std::filesystem::path(work).parent_path()));
         return;
     }
     EXPECT_EQ(db, nullptr);
@@ -297,7 +313,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"TableMissing", "no SATInfo", Result::WrongLayout, "The table SATInfo"},
                       OpenCase{"ReceiverFile", "receiver file", Result::Ok, ""},
                       OpenCase{"SparseFile", "sparse file", Result::Ok, ""},
-                      OpenCase{"LongPathThatIsNoUtf8", "long name", Result::Ok, ""}),
+                      OpenCase{"LongPathThatIsNoUtf8", "long name", Result::Ok, ""},
+                      OpenCase{"PathDeeperThanSqliteTakes", "deep name", Result::Ok, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the save under faults ---------------------------------------------------------
