@@ -12,11 +12,9 @@
 #include "match/ChannelMerge.h"
 #include "seams/NativeNames.h"
 #include "transfer/SendCheck.h"
-#include "userfile/AtomicFileCopy.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <filesystem>
@@ -200,14 +198,7 @@ bool ReadText(const Context& ctx, const std::string& path, std::string& text) {
 }
 
 bool WriteText(const Context& ctx, const std::string& path, const std::string& text) {
-    // Written whole into a private file, then put in place by the save's atomic replace,
-    // which takes the path as the bytes it was given.
-    const QTemporaryDir dir;
-    const std::string staged = QFile::encodeName(dir.filePath(QStringLiteral("text"))).toStdString();
-    std::ofstream file(staged, std::ios::binary);
-    std::string error = "no private folder to write it in";
-    if (!dir.isValid() || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush() ||
-        !filecopy::ReplaceWithCopy(staged, path, &error)) {
+    if (std::string error; !WriteWholeFile(path, text, error)) {
         ctx.Fail(path + ": cannot be written: " + error);
         return false;
     }
@@ -635,12 +626,13 @@ int Run(const QStringList& arguments, Streams& io, const std::vector<std::string
     if ((parser.isSet(backup) && parser.isSet(noBackup)) || (parser.isSet(verify) && parser.isSet(noVerify))) {
         return Usage(io, QStringLiteral("%1: an option and its --no- form exclude each other").arg(name));
     }
-    ctx.download = {!parser.isSet(noBackup), QFile::encodeName(parser.value(backup)).toStdString(),
+    // Paths as the bytes the system gave, as the arguments are.
+    ctx.download = {!parser.isSet(noBackup), nativenames::RawOptionValue("backup", parser.value(backup), raw),
                     !parser.isSet(noVerify)};
     if (name == QLatin1String("print") && parser.value(pdf).isEmpty()) {
         return Usage(io, QStringLiteral("print needs --pdf OUT.pdf"));
     }
-    ctx.print = {QFile::encodeName(parser.value(pdf)).toStdString(), parser.value(group).toStdString(),
+    ctx.print = {nativenames::RawOptionValue("pdf", parser.value(pdf), raw), parser.value(group).toStdString(),
                  parser.isSet(card), parser.isSet(landscape)};
     if (parser.isSet(format)) {
         static const std::map<QString, ListFormat> formats{{QStringLiteral("table"), ListFormat::Table},

@@ -6,11 +6,13 @@
 #include "match/ChannelSet.h"
 #include "print/PageLayout.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstring>
+#include <filesystem>
 #include <unordered_map>
 
 namespace cli {
@@ -85,18 +87,23 @@ int Print(Streams& io, const std::string& path, const PrintOptions& options) {
         sheet.subject = QStringLiteral("Favourite group: ") + QString::fromStdString(TerminalText(options.group));
     }
     // The PDF never takes the place of the receiver file it is made from.
-    if (QFileInfo(QFile::decodeName(options.pdf.c_str())) == QFileInfo(QFile::decodeName(path.c_str()))) {
+    // Told by the bytes of both names: two names that are no UTF-8 may read alike as text.
+    if (std::error_code ec; std::filesystem::equivalent(options.pdf, path, ec)) {
         return Fail(io, options.pdf + ": is the receiver file itself; choose another name for the PDF");
     }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return Fail(io, "print: painting the pages needs the program's graphical start-up");
     }
     sheet.counts = print::CountsText(qsizetype(sheet.rows.size()), qsizetype(set.channels.size()));
-    QString failure;
-    if (!print::WritePdf(QFile::decodeName(options.pdf.c_str()), sheet,
-                         options.card ? print::Layout::Card : print::Layout::Table,
-                         options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, failure)) {
-        return Fail(io, failure.toStdString());
+    // Painted in memory and written under the name's own bytes, which a QString may not hold.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!print::PaintPdf(pdf, sheet, options.card ? print::Layout::Card : print::Layout::Table,
+                         options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait)) {
+        return Fail(io, options.pdf + ": cannot be written: the PDF could not be painted");
+    }
+    if (std::string error; !WriteWholeFile(options.pdf, pdf.data().toStdString(), error)) {
+        return Fail(io, options.pdf + ": cannot be written: " + error);
     }
     io.err << TerminalText(options.pdf) << ": " << sheet.rows.size() << " channels printed\n";
     return kExitOk;

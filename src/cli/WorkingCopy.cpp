@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 
 namespace cli {
 
@@ -55,6 +56,15 @@ bool CheckRegularFile(const std::string& path, std::string& error) {
         return false;
     }
     return true;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& error) {
+    const QTemporaryDir dir;
+    const std::string staged = QFile::encodeName(dir.filePath(QStringLiteral("staged"))).toStdString();
+    std::ofstream file(staged, std::ios::binary);
+    error = "no private folder to write it in";
+    return dir.isValid() && file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && file.flush() &&
+           filecopy::ReplaceWithCopy(staged, path, &error);
 }
 
 std::string CheckReceiverFile(sqlite3* db) {

@@ -21,6 +21,10 @@ namespace cli {
 
 // False with a reason when `path` is no regular file that can be read.
 bool CheckRegularFile(const std::string& path, std::string& error);
+// Writes `bytes` as the file `path` (the bytes the system takes, any length): whole
+// into a private file first, then put in place by the save's atomic replace, so a
+// failure leaves `path` as it was. False with a reason.
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& error);
 // The revision and table layout checks of the editor's open step; empty when both pass.
 std::string CheckReceiverFile(sqlite3* db);
 

@@ -258,6 +258,16 @@ bool PrintSheetOn(QPagedPaintDevice& device, const PrintSheet& sheet, Layout lay
     return painter.end();
 }
 
+bool PaintPdf(QIODevice& out, const PrintSheet& sheet, Layout layout, QPageLayout::Orientation orientation) {
+    QPdfWriter writer(&out);
+    writer.setResolution(72);
+    writer.setCreator(QStringLiteral("Orvane"));
+    writer.setTitle(sheet.fileName);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    return PrintSheetOn(writer, sheet, layout);
+}
+
 bool WritePdf(const QString& path, const PrintSheet& sheet, Layout layout, QPageLayout::Orientation orientation,
               QString& error) {
     QSaveFile file(path);
@@ -265,16 +275,7 @@ bool WritePdf(const QString& path, const PrintSheet& sheet, Layout layout, QPage
         error = QCoreApplication::translate("PageLayout", "%1: cannot be written: %2").arg(path, file.errorString());
         return false;
     }
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(72);
-        writer.setCreator(QStringLiteral("Orvane"));
-        writer.setTitle(sheet.fileName);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        painted = PrintSheetOn(writer, sheet, layout);
-    }
+    const bool painted = PaintPdf(file, sheet, layout, orientation);
     if (!painted || !file.commit()) {
         error = QCoreApplication::translate("PageLayout", "%1: cannot be written: %2")
                     .arg(path, painted ? file.errorString()

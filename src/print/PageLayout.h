@@ -16,6 +16,7 @@
 
 #include <vector>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -82,6 +83,10 @@ private:
 // Paints every page of `sheet` on `device` (a printer or a PDF writer), using its page
 // layout. False when the device cannot be painted on.
 bool PrintSheetOn(QPagedPaintDevice& device, const PrintSheet& sheet, Layout layout);
+
+// Paints `sheet` as a PDF on A4 in the given orientation into `out`, open for writing.
+// False when the pages could not be painted.
+bool PaintPdf(QIODevice& out, const PrintSheet& sheet, Layout layout, QPageLayout::Orientation orientation);
 
 // Writes `sheet` as a PDF file at `path` in place of any file there, on A4 in the
 // given orientation. False with a one-line reason in `error`.

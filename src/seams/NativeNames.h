@@ -15,6 +15,11 @@ namespace nativenames {
 // decoded text is the next of `decoded`; empty when they cannot all be told.
 std::vector<std::string> RawArguments(const QStringList& decoded, const std::vector<std::string>& raw);
 
+// The bytes behind `value`, the value the parser took for option `name` ("--name VALUE"
+// or "--name=VALUE", the last one given): `value` encoded as a file name when `raw`
+// does not tell them.
+std::string RawOptionValue(const std::string& name, const QString& value, const std::vector<std::string>& raw);
+
 // True when `name`, made text and encoded again, is still `name`.
 bool RoundTrips(const std::string& name);
 

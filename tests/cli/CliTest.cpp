@@ -73,6 +73,7 @@ TEST_F(CliTest, ExitCodes) {
     std::filesystem::copy_file(old, linked);
     WriteText(TempPath("mine.txt"), "mine");
     std::filesystem::create_symlink(TempPath("mine.txt"), linked + ".bak.lock");
+    std::filesystem::create_symlink(old, TempPath("same\xe9.pdf"));
     // A path as the system takes it: longer than SQLite's own limit, with bytes that are no UTF-8.
     std::string deep = m_dir;
     while (deep.size() < 3800) {
@@ -126,6 +127,7 @@ TEST_F(CliTest, ExitCodes) {
         // Run here without the graphical start-up that main() gives print: refused, not a crash.
         {{"print", old, "--pdf", TempPath("out.pdf")}, 1, "orvane-cli: print: painting the pages needs"},
         {{"print", old, "--pdf", old}, 1, "orvane-cli: " + old + ": is the receiver file itself"},
+        {{"print", old, "--pdf", TempPath("same\xe9.pdf")}, 1, "orvane-cli: " + TempPath("same")},
         {{"print", old, "--pdf", TempPath("out.pdf"), "--group", "Nope"},
          1,
          "orvane-cli: " + old + ": no favourite group named 'Nope'"},
@@ -318,19 +320,20 @@ TEST_F(CliTransferTest, UploadAndDownloadMoveTheDatabaseByteForByte) {
     const std::string sent = TempPath("pc/large.dat");
     fixtures::WriteLargeDb(sent, 300);
     const std::vector<uint8_t> before = ReadBytes(m_dbPath);
-    const CliResult down = RunCli({"download", sent, "--backup", TempPath("backups")});
+    const std::string backups = TempPath("backups\xe9"); // a folder name that is no UTF-8
+    const CliResult down = RunCli({"download", sent, "--backup", backups});
     ASSERT_EQ(down.code, 0) << down.err;
     EXPECT_EQ(ReadBytes(m_dbPath), ReadBytes(sent));
     EXPECT_NE(down.err.find("read back: identical"), std::string::npos) << down.err;
     // The backup taken first is listed and, sent back, restores the receiver's list.
-    const CliResult listed = RunCli({"receiver-backups", "--backup", TempPath("backups")});
+    const CliResult listed = RunCli({"receiver-backups", "--backup", backups});
     ASSERT_EQ(listed.code, 0);
-    const std::string backup = listed.out.substr(listed.out.find(TempPath("backups")));
+    const std::string backup = listed.out.substr(listed.out.find(backups));
     EXPECT_EQ(ReadBytes(backup.substr(0, backup.find('\n'))), before);
     // The receiver's list is the user's own: no one else reads the backups.
     using std::filesystem::perms;
     const perms others = perms::group_all | perms::others_all;
-    EXPECT_EQ(std::filesystem::status(TempPath("backups")).permissions() & others, perms::none);
+    EXPECT_EQ(std::filesystem::status(backups).permissions() & others, perms::none);
     EXPECT_EQ(std::filesystem::status(backup.substr(0, backup.find('\n'))).permissions() & others, perms::none);
     const CliResult restored = RunCli({"restore-backup", backup.substr(0, backup.find('\n'))});
     ASSERT_EQ(restored.code, 0) << restored.err;

@@ -4,6 +4,7 @@
 #include "ChannelFixture.h"
 #include "TestSupport.h"
 #include "channels/OrvaneView.h"
+#include "cli/OrvaneCli.h"
 #include "listctrl/RecordListCtrl.h"
 #include "print/PageLayout.h"
 #include "seams/ModalDialog.h"
@@ -23,8 +24,10 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <filesystem>
 #include <memory>
 #include <numeric>
+#include <sstream>
 
 namespace {
 
@@ -55,6 +58,7 @@ private slots:
     void cleanup();
     void cliPdfHoldsEveryListedName_data();
     void cliPdfHoldsEveryListedName();
+    void cliPdfKeepsTheBytesOfItsName();
     void namesOfAnyScriptReachThePdf_data();
     void namesOfAnyScriptReachThePdf();
     void columnsStayOnThePaper_data();
@@ -138,6 +142,22 @@ void PrintTest::cliPdfHoldsEveryListedName() {
         }
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+}
+
+// Run here, where print has the graphical start-up it needs: a PDF name that is no
+// UTF-8 is written under its own bytes.
+void PrintTest::cliPdfKeepsTheBytesOfItsName() {
+    const QString demo = m_folder->Path(QStringLiteral("demo.dat"));
+    Output(QStringLiteral(ORVANE_FIXTURE_PATH), {QStringLiteral("demo"), demo});
+    const std::string pdf = QFile::encodeName(demo).toStdString() + "\xe9.pdf";
+    const std::vector<std::string> raw{"orvane-cli", "print", QFile::encodeName(demo).toStdString(), "--pdf=" + pdf};
+    std::ostringstream sink;
+    cli::Streams io{sink, sink};
+    QCOMPARE(
+        cli::Run({QStringLiteral("orvane-cli"), QStringLiteral("print"), demo, QString::fromLocal8Bit("--pdf=" + pdf)},
+                 io, raw),
+        cli::kExitOk);
+    QVERIFY(std::filesystem::is_regular_file(pdf));
 }
 
 // Latin-1 names take the glyph table, others Qt's full text layout; both must print
