@@ -7,6 +7,7 @@
 #include "document/OrvaneDoc.h"
 #include "listctrl/ListColumns.h"
 #include "listctrl/RecordListCtrl.h"
+#include "listctrl/RecordListModel.h"
 #include "seams/BusyProgress.h"
 #include "seams/DbProblems.h"
 #include "seams/MessageBox.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QPointer>
 
@@ -450,10 +452,11 @@ void CBulkCommands::MoveToNumber(int number) {
         m_view->ApplyFilter();
         return;
     }
-    list->clearSelection();
-    for (int row = first - 1; row < first - 1 + count; ++row) {
-        list->SetRowSelected(row, true);
-    }
+    // One selection of the whole block: selecting its rows one by one took time in
+    // the square of their count.
+    list->selectionModel()->select(
+        QItemSelection(list->Model()->index(first - 1, 0), list->Model()->index(first - 2 + count, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list->EnsureRowVisible(first - 1);
     Stored();
 }

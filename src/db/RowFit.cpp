@@ -57,56 +57,50 @@ std::string Shortened(const char* value) {
     return text.substr(0, cut) + "...";
 }
 
-// Runs `sql` and finds the first value outside its column's range; the SQLite
-// result code, with `what` naming the value ("tuner_id 70000") or left empty.
+// Steps through the rows of `sql` and finds the first value outside its column's
+// range; the SQLite result code, with `what` naming the value ("tuner_id 70000") or
+// left empty. A stored integer is compared as a number; any other value is read as
+// the text the record field would be filled from. Nothing is kept of the rows read:
+// the check of every listed channel once cost more than the command it guarded.
 int FindUnfitValue(const char* sql, std::span<const ColumnRange> ranges, std::string& what) {
-    dbutil::ResultTable table;
-    if (const int rc = table.Run(g_db, sql); rc != SQLITE_OK) {
+    dbutil::PreparedStatement statement;
+    if (const int rc = dbutil::Prepare(g_db, sql, statement); rc != SQLITE_OK || statement == nullptr) {
         return rc;
     }
-    const int cols = std::min(table.Cols(), static_cast<int>(ranges.size()));
-    for (int row = 0; row < table.Rows(); ++row) {
+    sqlite3_stmt* const rows = statement.get();
+    const int cols = std::min(sqlite3_column_count(rows), static_cast<int>(ranges.size()));
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(rows)) == SQLITE_ROW) {
         for (int col = 0; col < cols; ++col) {
-            const char* value = table.Value(row, col);
-            if (!Fits(value, ranges[static_cast<size_t>(col)])) {
-                const char* name = table.ColumnName(col);
+            const ColumnRange range = ranges[static_cast<size_t>(col)];
+            const int type = sqlite3_column_type(rows, col);
+            if (range.low > range.high || type == SQLITE_NULL) {
+                continue;
+            }
+            if (type == SQLITE_INTEGER && !range.text) {
+                const sqlite3_int64 value = sqlite3_column_int64(rows, col);
+                if (value >= range.low && value <= range.high) {
+                    continue;
+                }
+            }
+            const char* value = reinterpret_cast<const char*>(sqlite3_column_text(rows, col));
+            if (!Fits(value, range)) {
+                const char* name = sqlite3_column_name(rows, col);
                 what = std::string(name != nullptr ? name : "?") + " " + Shortened(value);
                 return SQLITE_OK;
             }
         }
     }
-    return SQLITE_OK;
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
-// The rows of `table` that `where` selects and that may hold a value outside its
-// column's range: one not NULL and not a stored integer within the range, or a text
-// longer than allowed. Every row left out fits for certain, so Fits reads only the
-// few rows kept instead of every chosen row's values as texts.
-std::string MayNotFit(const char* table, const std::string& where, std::span<const ColumnRange> ranges) {
-    const std::string all = std::string("SELECT * FROM ") + table;
-    dbutil::PreparedStatement columns;
-    if (dbutil::Prepare(g_db, all.c_str(), columns) != SQLITE_OK || columns == nullptr) {
-        return all + " WHERE " + where; // the check's own run reports the fault
-    }
-    std::string doubtful;
-    const int count = std::min(sqlite3_column_count(columns.get()), static_cast<int>(ranges.size()));
-    for (int col = 0; col < count; ++col) {
-        const ColumnRange range = ranges[static_cast<size_t>(col)];
-        if (range.low > range.high) {
-            continue;
-        }
-        std::string name = "\"";
-        for (const char* c = sqlite3_column_name(columns.get(), col); c != nullptr && *c != '\0'; ++c) {
-            name += *c == '"' ? std::string("\"\"") : std::string(1, *c);
-        }
-        name += '"';
-        doubtful += doubtful.empty() ? "" : " OR ";
-        doubtful += range.text
-                        ? "length(CAST(" + name + " AS BLOB)) > " + std::to_string(range.high)
-                        : "NOT (" + name + " IS NULL OR (typeof(" + name + ") = 'integer' AND " + name + " BETWEEN " +
-                              std::to_string(range.low) + " AND " + std::to_string(range.high) + "))";
-    }
-    return all + " WHERE (" + where + ") AND (" + (doubtful.empty() ? "0" : doubtful) + ")";
+// The ids as a subquery over one JSON text, for `ch_id IN ...`: SQLite parses one
+// string instead of thousands of numbers.
+std::string IdSet(std::span<const int32_t> ids) {
+    std::string list = dbutil::IdList(ids);
+    list.front() = '[';
+    list.back() = ']';
+    return "(SELECT value FROM json_each('" + list + "'))";
 }
 
 } // namespace
@@ -145,7 +139,7 @@ int CChannelDB::CheckChannelRowFits(int32_t chId) {
 }
 
 int CChannelDB::CheckListedChannelsFit() {
-    return CheckRowsFit(MayNotFit("ChannelInfo", "ch_id < 20000", kChannelColumns).c_str(), kChannelColumns);
+    return CheckRowsFit("SELECT * FROM ChannelInfo WHERE ch_id < 20000", kChannelColumns);
 }
 
 int CChannelDB::CheckChannelRowsFit(std::span<const int32_t> chIds) {
@@ -157,7 +151,7 @@ int CChannelDB::CheckChannelRowsFit(std::span<const int32_t> chIds) {
     if (chIds.empty()) {
         return 0;
     }
-    const std::string sql = MayNotFit("ChannelInfo", "ch_id IN " + dbutil::IdList(chIds), kChannelColumns);
+    const std::string sql = "SELECT * FROM ChannelInfo WHERE ch_id IN " + IdSet(chIds);
     return CheckRowsFit(sql.c_str(), kChannelColumns);
 }
 

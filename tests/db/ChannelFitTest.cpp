@@ -1,6 +1,6 @@
-// The channel rows a command would write back from their records: the check reads in
-// SQL only the rows that may not fit, and must still find every one that does not, and
-// name the same value as reading every row did.
+// The channel rows a command would write back from their records: the check compares
+// stored integers as numbers and reads every other value as text, and must still find
+// every row that does not fit, and name the same value as reading every row did.
 #include "DbTestSupport.h"
 
 #include <ostream>

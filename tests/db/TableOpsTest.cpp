@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -184,6 +185,23 @@ TEST_F(TableTest, ChannelInsertedWithAnOrderIsListedThere) {
     EXPECT_EQ(list[1].ch_id, 8);
     EXPECT_STREQ(list[1].name, "Rock'n'Roll FM");
     EXPECT_EQ(list[1].ch_order, 2);
+}
+
+TEST_F(TableTest, NumberChannelsGivesEachItsPlaceAcrossStatements) {
+    // More ids than one statement takes, one that names no channel, and channel 5
+    // twice: its later place counts, as one single-row update after another left it.
+    std::vector<int32_t> ids(600, 9999);
+    ids[0] = 5;
+    ids[1] = 7;
+    ids[513] = 6;
+    ids[599] = 5;
+    std::vector<size_t> heard;
+    ASSERT_EQ(m_db.NumberChannels(ids, 10, [&](size_t done) { heard.push_back(done); }), 0);
+    EXPECT_EQ(SqlInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 5"), 609);
+    EXPECT_EQ(SqlInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 7"), 11);
+    EXPECT_EQ(SqlInt("SELECT ch_order FROM ChannelInfo WHERE ch_id = 6"), 523);
+    EXPECT_EQ(heard, (std::vector<size_t>{512, 600}));
+    EXPECT_EQ(Count("ChannelInfo"), 4);
 }
 
 TEST_F(TableTest, ChannelIdTwentyThousandIsRefused) {
