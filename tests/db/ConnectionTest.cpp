@@ -157,6 +157,23 @@ TEST(DbReading, ResultTableKeepsTheTableShape) {
     sqlite3_close(db);
 }
 
+// A stored integer is read without SQLite's text of it: it must give the text and the
+// number the text read gave, at the edges of 32 and 64 bits too.
+TEST(DbReading, StoredIntegersReadAsTheirTexts) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+    dbutil::ResultTable table;
+    ASSERT_EQ(table.Run(db, "SELECT v, CAST(v AS TEXT) FROM (VALUES (0), (-5), (2147483648), (-2147483649), "
+                            "(-9223372036854775808), (9223372036854775807), (12.9), ('12abc'), (NULL))"),
+              SQLITE_OK);
+    ASSERT_EQ(table.Rows(), 9);
+    for (int row = 0; row < table.Rows(); ++row) {
+        EXPECT_STREQ(table.Value(row, 0), table.Value(row, 1)) << row;
+        EXPECT_EQ(table.Int(row, 0), dbutil::ReadInt(table.Value(row, 1))) << row;
+    }
+    sqlite3_close(db);
+}
+
 // A file can make a read endless or its values huge; the guarded connection stops both.
 TEST_F(DbTest, AGuardedConnectionStopsLongStatementsAndHugeValues) {
     const std::string path = TempPath("guarded.dat");
