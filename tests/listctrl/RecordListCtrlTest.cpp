@@ -79,6 +79,8 @@ private slots:
     void transponderCells();
     void lnbCells();
     void fillsAndRowIds();
+    void aFillShowsWhatEachRowsOwnLookupShows_data();
+    void aFillShowsWhatEachRowsOwnLookupShows();
     void sorterOrdersAndKeepsIds();
     void shadingAndGrid();
     void scrollingRepaintsTheWholeGrid_data();
@@ -284,6 +286,33 @@ void RecordListCtrlTest::fillsAndRowIds() {
     CRecordListCtrl* closed = NewList(kChannelList);
     QCOMPARE(closed->FillList(kChannelList), 0);
     QCOMPARE(closed->RowCount(), 0);
+}
+
+// The fill reads the transponder table whole where it can: each row must still show
+// what a lookup of that row's own transponder shows.
+void RecordListCtrlTest::aFillShowsWhatEachRowsOwnLookupShows_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("plain table") << QString();
+    QTest::newRow("value no record holds") << QStringLiteral("UPDATE NITInfo SET drift = 'x' WHERE NIT_ID = 6");
+    QTest::newRow("missing transponder") << QStringLiteral("UPDATE ChannelInfo SET nit_id = 99 WHERE ch_id = 1");
+    QTest::newRow("transponder id 0") << QStringLiteral(
+        "UPDATE NITInfo SET NIT_ID = 0 WHERE NIT_ID = 5; UPDATE ChannelInfo SET nit_id = 0 WHERE ch_id = 1");
+}
+
+void RecordListCtrlTest::aFillShowsWhatEachRowsOwnLookupShows() {
+    QFETCH(QString, change);
+    QVERIFY(change.isEmpty() || testsupport::Exec(change));
+    CRecordListCtrl* list = NewList(kChannelList);
+    QCOMPARE(list->FillList(kChannelList), 1);
+    CRecordListCtrl single;
+    single.InsertColumns(kChannelList);
+    CChannelDB db;
+    for (int row = 0; row < list->RowCount(); ++row) {
+        ChannelRecord channel{};
+        QCOMPARE(db.GetChannelInfo(list->RowId(row), channel), 1);
+        single.AddChannelRow(channel);
+        QCOMPARE(list->RowTexts(row), single.RowTexts(row));
+    }
 }
 
 void RecordListCtrlTest::sorterOrdersAndKeepsIds() {
