@@ -95,18 +95,27 @@ QString CCrossFileTools::Choose(const QString& caption) const {
     return FileChooser::GetOpenFileName(Parent(), caption, FileChooser::DbFileFilter());
 }
 
-bool CCrossFileTools::Usable(const QString& path) const {
+bool CCrossFileTools::ReadChosen(const QString& path, const std::function<int(CChannelDB&)>& read) const {
     if (g_db == nullptr) {
         MessageBox::Tell(Parent(), QString::fromLatin1(kNoDbMessage));
         return false;
     }
-    const std::vector<std::string> problems = m_check ? m_check(Native(path)) : std::vector<std::string>{};
+    std::vector<std::string> problems;
+    std::string error;
+    bool done = false;
+    {
+        CWaitCursor wait;
+        done = match::ReadCheckedFileWith(Native(path), m_check, read, problems, error);
+    }
     if (!problems.empty()) {
         MessageBox::Tell(Parent(), tr("%1 fails the receiver's checks and was not used; nothing was changed.\n%2")
                                        .arg(path, Lines(problems).join(QLatin1Char('\n'))));
         return false;
     }
-    return true;
+    if (!done) {
+        MessageBox::Tell(Parent(), tr("%1 could not be read.\n%2").arg(path, Text(error)));
+    }
+    return done;
 }
 
 void CCrossFileTools::OnCompareWithFile() {
@@ -124,20 +133,15 @@ void CCrossFileTools::OnAddChannels() {
 }
 
 void CCrossFileTools::CompareWith(const QString& path) {
-    if (!Usable(path)) {
+    match::ChannelSet chosen;
+    if (!ReadChosen(path, [&chosen](CChannelDB& db) { return match::ReadChannelSet(db, chosen); })) {
         return;
     }
-    match::ChannelSet chosen;
     match::ChannelSet open;
-    std::string error;
     CChannelDB db;
     int rc = 0;
     {
         CWaitCursor wait;
-        if (!match::ReadChannelSetFromFile(Native(path), chosen, error)) {
-            MessageBox::Tell(Parent(), tr("%1 could not be read.\n%2").arg(path, Text(error)));
-            return;
-        }
         rc = match::ReadChannelSet(db, open);
     }
     if (TellIfReadFailed(Parent(), rc)) {
@@ -193,21 +197,19 @@ void CCrossFileTools::AddNewToGroup(const std::vector<int32_t>& ids) {
 }
 
 void CCrossFileTools::AddChannelsFrom(const QString& path) {
-    if (!Usable(path)) {
+    match::MergeFile other;
+    // The checks cover the fit of the file's channels; its satellites and transponders
+    // are checked in the read.
+    const match::FitChecks checks = m_check ? match::FitChecks::BesideChannels : match::FitChecks::All;
+    if (!ReadChosen(path, [&other, checks](CChannelDB& db) { return match::ReadMergeFile(db, other, checks); })) {
         return;
     }
-    match::MergeFile other;
     match::MergeFile current;
-    std::string error;
     CChannelDB db;
     int rc = 0;
     {
         CWaitCursor wait;
-        if (!match::ReadMergeFileFromPath(Native(path), other, error)) {
-            MessageBox::Tell(Parent(), tr("%1 could not be read.\n%2").arg(path, Text(error)));
-            return;
-        }
-        rc = match::ReadMergeFile(db, current, false);
+        rc = match::ReadMergeFile(db, current, match::FitChecks::None);
     }
     if (TellIfReadFailed(Parent(), rc)) {
         return;

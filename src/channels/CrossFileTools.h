@@ -6,6 +6,8 @@
 // satellites, transponders and providers they need. A chosen file that fails the
 // checks of `orvane-cli check` is refused with its problem named; a merge lists its
 // clashes before it writes, and writes as one undoable step.
+#include "match/ChannelSet.h"
+
 #include <QObject>
 #include <QString>
 
@@ -21,8 +23,9 @@ class QWidget;
 class CCrossFileTools : public QObject {
     Q_OBJECT
 public:
-    // The problems of a file, as `orvane-cli check` finds them; empty when it passes.
-    using FileCheck = std::function<std::vector<std::string>(const std::string& path)>;
+    // The problems of the file open on a connection, as `orvane-cli check` finds them;
+    // empty when it passes.
+    using FileCheck = match::FileCheck;
 
     CCrossFileTools(COrvaneDoc* doc, CChannelTools* channelTools, FileCheck check, QWidget* parent);
 
@@ -36,8 +39,10 @@ public:
 
 private:
     QWidget* Parent() const;
-    // An open database and a chosen file that passes the checks; otherwise tells the user.
-    bool Usable(const QString& path) const;
+    // Opens the chosen file once: the checks, then `read` on the same connection. False,
+    // with the user told, without an open database or when the file fails the checks
+    // or cannot be read.
+    bool ReadChosen(const QString& path, const std::function<int(CChannelDB&)>& read) const;
     QString Choose(const QString& caption) const;
     void AddNewToGroup(const std::vector<int32_t>& ids);
 

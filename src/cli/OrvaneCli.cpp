@@ -361,13 +361,17 @@ int Duplicates(Context& ctx) {
     return SaveWorking(ctx, copy, match::RemoveDuplicates(db, set, sets), path);
 }
 
-// The other file must pass what `check` asks of a file, as the file edited does.
-bool PassesCheck(const Context& ctx, const std::string& path) {
-    const std::vector<std::string> problems = transfer::ReceiverFileProblems(path);
+// Says why a file failing what `check` asks of it is refused; true when nothing was found.
+bool NoProblems(const Context& ctx, const std::string& path, const std::vector<std::string>& problems) {
     for (const std::string& problem : problems) {
         ctx.io.err << "orvane-cli: refused, nothing changed: " << Shown(path + ": " + problem) << "\n";
     }
     return problems.empty();
+}
+
+// The other file must pass what `check` asks of a file, as the file edited does.
+bool PassesCheck(const Context& ctx, const std::string& path) {
+    return NoProblems(ctx, path, transfer::ReceiverFileProblems(path));
 }
 
 // "3,5,9" as ids; false for anything else.
@@ -386,13 +390,15 @@ bool ParseIds(const QString& text, std::vector<int32_t>& ids) {
 int Merge(Context& ctx) {
     const std::string path = ctx.Arg(0);
     const std::string otherPath = ctx.Arg(1);
-    if (!PassesCheck(ctx, path) || !PassesCheck(ctx, otherPath)) {
+    if (!PassesCheck(ctx, path)) {
         return kExitFailed;
     }
+    // The other file is checked and read on one connection.
     match::MergeFile other;
     std::string error;
-    if (!match::ReadMergeFileFromPath(otherPath, other, error)) {
-        return ctx.Fail(error);
+    std::vector<std::string> problems;
+    if (!match::ReadCheckedMergeFile(otherPath, &transfer::ReceiverDbProblems, other, problems, error)) {
+        return NoProblems(ctx, otherPath, problems) ? ctx.Fail(error) : kExitFailed;
     }
     const bool writes = !ctx.dryRun && (ctx.allNew || !ctx.ids.empty());
     CWorkingCopy copy;
@@ -402,7 +408,7 @@ int Merge(Context& ctx) {
             return ctx.Fail(error);
         }
         CChannelDB db;
-        if (const int rc = match::ReadMergeFile(db, current, false); rc != 0) {
+        if (const int rc = match::ReadMergeFile(db, current, match::FitChecks::None); rc != 0) {
             return ctx.Fail(path + ": reading the channels failed (sqlite3 error " + std::to_string(-rc) + ")");
         }
     } else if (!match::ReadMergeFileFromPath(path, current, error)) {

@@ -1,5 +1,6 @@
 #include "DbStatement.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 
@@ -86,7 +87,16 @@ int ResultTable::RunOne(sqlite3_stmt* statement, std::vector<ptrdiff_t>& offsets
             return SQLITE_ERROR;
         }
         for (int col = 0; col < cols; ++col) {
-            Append(reinterpret_cast<const char*>(sqlite3_column_text(statement, col)), offsets);
+            // An integer is written out here rather than by SQLite, which would turn it
+            // into text in its own buffer for the copy to be parsed back again.
+            // One call into the connection per value: sqlite3_column_value takes its
+            // lock once, where sqlite3_column_type and then a read would take it twice.
+            sqlite3_value* value = sqlite3_column_value(statement, col);
+            if (sqlite3_value_type(value) == SQLITE_INTEGER) {
+                AppendInt(sqlite3_value_int64(value), offsets);
+            } else {
+                Append(reinterpret_cast<const char*>(sqlite3_value_text(value)), offsets);
+            }
         }
         ++m_rows;
     }
@@ -94,6 +104,8 @@ int ResultTable::RunOne(sqlite3_stmt* statement, std::vector<ptrdiff_t>& offsets
 }
 
 void ResultTable::Append(const char* text, std::vector<ptrdiff_t>& offsets) {
+    m_isInt.push_back(0);
+    m_ints.push_back(0);
     if (text == nullptr) {
         offsets.push_back(kNullValue);
         return;
@@ -103,9 +115,22 @@ void ResultTable::Append(const char* text, std::vector<ptrdiff_t>& offsets) {
     m_texts.push_back('\0');
 }
 
+void ResultTable::AppendInt(int64_t value, std::vector<ptrdiff_t>& offsets) {
+    // The text SQLite gives an integer: plain decimal, a minus sign when negative.
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    m_isInt.push_back(1);
+    m_ints.push_back(value);
+    offsets.push_back(static_cast<ptrdiff_t>(m_texts.size()));
+    m_texts.append(digits, written.ptr);
+    m_texts.push_back('\0');
+}
+
 void ResultTable::Release() {
     m_texts.clear();
     m_values.clear();
+    m_isInt.clear();
+    m_ints.clear();
     m_rows = 0;
     m_cols = 0;
 }

@@ -83,7 +83,17 @@ public:
         }
         return m_values[static_cast<size_t>((row + 1) * m_cols + col)];
     }
-    int32_t Int(int row, int col) const { return ReadInt(Value(row, col)); }
+    // A stored integer is kept as SQLite gave it, so reading it needs no text parse
+    // (the same value ReadInt gives for its text: the low 32 bits).
+    int32_t Int(int row, int col) const {
+        if (row >= 0 && row < m_rows && col >= 0 && col < m_cols) {
+            const size_t at = static_cast<size_t>((row + 1) * m_cols + col);
+            if (m_isInt[at] != 0) {
+                return static_cast<int32_t>(m_ints[at]);
+            }
+        }
+        return ReadInt(Value(row, col));
+    }
     template <size_t N> void Text(int row, int col, char (&buffer)[N]) const {
         CopyFixedText(buffer, N, Value(row, col));
     }
@@ -98,9 +108,13 @@ private:
     void Release();
     int RunOne(sqlite3_stmt* statement, std::vector<ptrdiff_t>& offsets);
     void Append(const char* text, std::vector<ptrdiff_t>& offsets);
+    void AppendInt(int64_t value, std::vector<ptrdiff_t>& offsets);
 
     std::string m_texts;
     std::vector<const char*> m_values;
+    // Per value (header included): whether it was stored as an integer, and that integer.
+    std::vector<uint8_t> m_isInt;
+    std::vector<int64_t> m_ints;
     int m_rows = 0;
     int m_cols = 0;
 };

@@ -85,6 +85,7 @@ int CRecordListCtrl::FillChannelList() {
     // Channels share few satellites, transponders and providers: one lookup per
     // distinct id for this fill instead of three queries per channel.
     CRecordLookup lookup(m_db, true);
+    lookup.ReadAllTps();
     std::vector<CRecordListModel::Row> rows;
     rows.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {

@@ -1,6 +1,7 @@
 #include "RecordLookup.h"
 
 #include "db/ChannelDB.h"
+#include "db/RecordBlock.h"
 
 namespace {
 
@@ -53,6 +54,30 @@ CRecordLookup::TpParams CRecordLookup::Tp(int32_t nitId) {
         ok = Answered(m_db.GetTpParams(id, nit));
         return TpParams{nit.frequency, nit.symbol_rate, nit.pol};
     });
+}
+
+void CRecordLookup::ReadAllTps() {
+    // Only a table whose every value is a plain integer its record holds, with each id
+    // stored once, reads whole as it reads row by row; any other is asked id by id.
+    if (!m_remember || m_db.CheckNitRowsFit() != 0) {
+        return;
+    }
+    RecordBlock<NitRecord> nits;
+    if (nits.Read(m_db, &CChannelDB::GetNitList) < 0) {
+        return;
+    }
+    std::unordered_map<int32_t, TpParams> tps;
+    for (const NitRecord& nit : nits) {
+        // Id 0 may stand for a NULL id, which no single-row query finds; ids beyond 16
+        // bits are refused by it: both are left to it.
+        if (nit.nit_id == 0 || nit.nit_id < INT16_MIN || nit.nit_id > INT16_MAX) {
+            continue;
+        }
+        if (!tps.emplace(nit.nit_id, TpParams{nit.frequency, nit.symbol_rate, nit.pol}).second) {
+            return;
+        }
+    }
+    m_tps = std::move(tps);
 }
 
 QString CRecordLookup::ProviderName(int32_t sdtId) {

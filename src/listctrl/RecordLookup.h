@@ -17,6 +17,11 @@ class CRecordLookup {
 public:
     CRecordLookup(CChannelDB& db, bool remember) : m_db(db), m_remember(remember) {}
 
+    // For a remembering lookup that will ask for most transponders (a whole channel
+    // list): reads the transponder table once instead of one query per transponder,
+    // where that gives every transponder as its own query would.
+    void ReadAllTps();
+
     ChannelLinks LinksOf(const ChannelRecord& channel);
     QString SatName(int32_t satId);
 

@@ -36,7 +36,7 @@ int CollectUnfit(const std::vector<int32_t>& ids, Fits fits, std::map<int32_t, s
 
 } // namespace
 
-int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks) {
+int ReadMergeFile(CChannelDB& db, MergeFile& file, FitChecks checks) {
     file = MergeFile{};
     ChannelTables tables;
     if (const int rc = ReadChannelSet(db, file.set, tables); rc != 0) {
@@ -56,11 +56,11 @@ int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks) {
     file.nits = std::move(tables.nits);
     file.providers = std::move(tables.providers);
 
-    if (!withFitChecks) {
+    if (checks == FitChecks::None) {
         return 0;
     }
     // A whole-table check first: row by row only where it found something.
-    if (const int rc = db.CheckListedChannelsFit(); rc == kValueDoesNotFit) {
+    if (const int rc = checks == FitChecks::All ? db.CheckListedChannelsFit() : 0; rc == kValueDoesNotFit) {
         std::vector<int32_t> ids;
         for (const ChannelItem& item : file.set.channels) {
             ids.push_back(item.record.ch_id);
@@ -93,6 +93,13 @@ int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks) {
 bool ReadMergeFileFromPath(const std::string& path, MergeFile& file, std::string& error) {
     return ReadFileWith(
         path, [&file](CChannelDB& db) { return ReadMergeFile(db, file); }, error);
+}
+
+bool ReadCheckedMergeFile(const std::string& path, const FileCheck& check, MergeFile& file,
+                          std::vector<std::string>& problems, std::string& error) {
+    const FitChecks checks = check ? FitChecks::BesideChannels : FitChecks::All;
+    return ReadCheckedFileWith(
+        path, check, [&file, checks](CChannelDB& db) { return ReadMergeFile(db, file, checks); }, problems, error);
 }
 
 std::vector<size_t> NewChannels(const ChannelSet& current, const ChannelSet& other) {

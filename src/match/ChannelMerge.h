@@ -29,11 +29,24 @@ struct MergeFile {
     std::map<int32_t, std::string> unfitNits;
 };
 
+// Which rows a read checks for values their records cannot hold (the unfit lists),
+// which only the file channels come from needs.
+enum class FitChecks {
+    None,
+    // The listed channels are known to fit (the file passed the receiver's checks,
+    // which cover them): satellites and transponders only.
+    BesideChannels,
+    All,
+};
+
 // Reads the open database g_db; 0, or the negated code of the read that failed.
-// `withFitChecks` fills the unfit lists, which only the file channels come from needs.
-int ReadMergeFile(CChannelDB& db, MergeFile& file, bool withFitChecks = true);
+int ReadMergeFile(CChannelDB& db, MergeFile& file, FitChecks checks = FitChecks::All);
 // As ReadChannelSetFromFile, for a merge's other file.
 bool ReadMergeFileFromPath(const std::string& path, MergeFile& file, std::string& error);
+// The same on the connection `check` has passed (ReadCheckedFileWith): the file is
+// opened once, and its channels' fit is not checked a second time.
+bool ReadCheckedMergeFile(const std::string& path, const FileCheck& check, MergeFile& file,
+                          std::vector<std::string>& problems, std::string& error);
 
 // The channels of `other` that `current` does not hold (indices into other's
 // channels, in its order).

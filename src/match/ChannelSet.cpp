@@ -100,10 +100,26 @@ bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::strin
 }
 
 bool ReadFileWith(const std::string& path, const std::function<int(CChannelDB&)>& read, std::string& error) {
+    std::vector<std::string> problems;
+    return ReadCheckedFileWith(path, nullptr, read, problems, error);
+}
+
+bool ReadCheckedFileWith(const std::string& path, const FileCheck& check, const std::function<int(CChannelDB&)>& read,
+                         std::vector<std::string>& problems, std::string& error) {
+    problems.clear();
     CReadOnlyDb connection; // leaves nothing beside the file
     if (std::string reason; connection.Open(path, &reason) != SQLITE_OK) {
+        if (check) {
+            problems.push_back("it cannot be opened");
+        }
         error = path + ": cannot be opened: " + reason;
         return false;
+    }
+    if (check) {
+        problems = check(connection.Handle());
+        if (!problems.empty() || !read) {
+            return problems.empty();
+        }
     }
     CScopedConnection use(connection.Handle());
     CChannelDB db;

@@ -54,6 +54,16 @@ bool ReadChannelSetFromFile(const std::string& path, ChannelSet& set, std::strin
 // The same steps around another read of the file (0 or its negated code).
 bool ReadFileWith(const std::string& path, const std::function<int(CChannelDB&)>& read, std::string& error);
 
+// The problems a check finds in the file open on `db`; empty when it passes.
+using FileCheck = std::function<std::vector<std::string>(sqlite3* db)>;
+// ReadFileWith with `check` run first on the same connection, so that a chosen file is
+// opened once for both. When the check finds problems (a file that does not open is
+// the problem "it cannot be opened") they are in `problems` and nothing is read; a
+// failed read leaves `problems` empty and its reason in `error`. No check: ReadFileWith;
+// no read: the check alone.
+bool ReadCheckedFileWith(const std::string& path, const FileCheck& check, const std::function<int(CChannelDB&)>& read,
+                         std::vector<std::string>& problems, std::string& error);
+
 // g_db pointed at another connection for the lifetime of the object, and put back
 // after; the matching commands read a second file through the same operations.
 class CScopedConnection {

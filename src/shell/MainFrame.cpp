@@ -249,7 +249,7 @@ void CMainFrame::BuildMenus() {
         &QAction::triggered, this, &CMainFrame::OnSetting);
     auto* channelTools = new CChannelTools(m_doc, this);
     channelTools->AddActions(tools);
-    (new CCrossFileTools(m_doc, channelTools, &transfer::ReceiverFileProblems, this))->AddActions(tools);
+    (new CCrossFileTools(m_doc, channelTools, &transfer::ReceiverDbProblems, this))->AddActions(tools);
 
     // Nothing handles the Format items, so they stay disabled.
     QMenu* format = menuBar()->addMenu(QCoreApplication::translate("MainFrame", "F&ormat"));

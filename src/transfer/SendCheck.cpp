@@ -4,7 +4,6 @@
 #include "db/ReceiverConnection.h"
 #include "db/SchemaGate.h"
 #include "match/ChannelSet.h"
-#include "userfile/ReadOnlyDb.h"
 
 namespace transfer {
 
@@ -59,11 +58,10 @@ std::vector<std::string> ReceiverDbProblems(sqlite3* handle) {
 std::vector<std::string> ReceiverFileProblems(const std::string& path) {
     // The file to send runs none of its triggers or views while it is checked, and
     // nothing is left beside it.
-    CReadOnlyDb db;
-    if (db.Open(path, nullptr) != SQLITE_OK) {
-        return {"it cannot be opened"};
-    }
-    return ReceiverDbProblems(db.Handle());
+    std::vector<std::string> problems;
+    std::string ignored;
+    match::ReadCheckedFileWith(path, &ReceiverDbProblems, nullptr, problems, ignored);
+    return problems;
 }
 
 } // namespace transfer

@@ -35,6 +35,7 @@ private slots:
     void init();
     void cleanup();
 
+    void compareCountsAsDiffAndFiltersByKind_data();
     void compareCountsAsDiffAndFiltersByKind();
     void addingEveryNewChannelLeavesNoneMissingAndUndoRestoresTheTables();
     void aFileFailingTheChecksIsRefusedWithItsProblem();
@@ -64,7 +65,7 @@ void CrossFileToolsTest::init() {
     m_doc = std::make_unique<COrvaneDoc>();
     m_window = std::make_unique<QWidget>();
     m_channelTools = std::make_unique<CChannelTools>(m_doc.get(), m_window.get());
-    m_tools = std::make_unique<CCrossFileTools>(m_doc.get(), m_channelTools.get(), &transfer::ReceiverFileProblems,
+    m_tools = std::make_unique<CCrossFileTools>(m_doc.get(), m_channelTools.get(), &transfer::ReceiverDbProblems,
                                                 m_window.get());
     UndoHistory().Clear();
 }
@@ -83,7 +84,19 @@ void CrossFileToolsTest::Open(const QString& path) {
     m_doc->SetPathName(path, false);
 }
 
+void CrossFileToolsTest::compareCountsAsDiffAndFiltersByKind_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("close") << QStringLiteral("closeButton");
+    // The open file's new channels go into the group picked, as one step Undo takes back.
+    QTest::newRow("add new channels to a group") << QStringLiteral("addToGroupButton");
+}
+
 void CrossFileToolsTest::compareCountsAsDiffAndFiltersByKind() {
+    QFETCH(QString, button);
+    const bool adds = button == QStringLiteral("addToGroupButton");
+    QVERIFY(testsupport::OpenDbDirect(m_new));
+    QVERIFY(testsupport::Exec(QStringLiteral("INSERT INTO FAVGRPInfo VALUES (1, 'News', 1), (2, 'Sport', 2)")));
+    testsupport::CloseDbDirect();
     std::ostringstream out;
     std::ostringstream err;
     cli::Streams io{out, err};
@@ -92,6 +105,7 @@ void CrossFileToolsTest::compareCountsAsDiffAndFiltersByKind() {
     const QString diffCounts = diff.section(QLatin1Char('\n'), -1);
 
     Open(m_new);
+    const std::string before = fixtures::DumpTables(g_db);
     QString counts;
     QList<int> shown; // rows per kind filter: all, added, removed, moved, renamed
     ModalDialog::QueueScript([&](QDialog& dlg) {
@@ -109,8 +123,14 @@ void CrossFileToolsTest::compareCountsAsDiffAndFiltersByKind() {
             kind->setCurrentIndex(i);
             shown << dlg.findChild<QTableView*>(QStringLiteral("changesView"))->model()->rowCount();
         }
-        dlg.findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
+        dlg.findChild<QPushButton*>(button)->click();
     });
+    if (adds) {
+        ModalDialog::QueueScript([](QDialog& dlg) {
+            dlg.findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentIndex(1);
+            dlg.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        });
+    }
     m_tools->CompareWith(m_old);
     QCOMPARE(counts, diffCounts);
     const QStringList numbers = diffCounts.split(QLatin1Char(' '));
@@ -119,7 +139,11 @@ void CrossFileToolsTest::compareCountsAsDiffAndFiltersByKind() {
     for (int kind = 0; kind < 4; ++kind) {
         QCOMPARE(QString::number(shown[kind + 1]), numbers[kind * 2]);
     }
-    QCOMPARE(g_dbModified, int16_t(0));
+    QCOMPARE(g_dbModified, int16_t(adds ? 1 : 0));
+    QCOMPARE(QueryText(QStringLiteral("SELECT group_concat(favgrp_id || ':' || ch_id) FROM FAVListInfo")),
+             adds ? QStringLiteral("2:101") : QString());
+    QCOMPARE(adds ? UndoHistory().Undo() : 0, 0);
+    QCOMPARE(fixtures::DumpTables(g_db), before);
 }
 
 void CrossFileToolsTest::addingEveryNewChannelLeavesNoneMissingAndUndoRestoresTheTables() {

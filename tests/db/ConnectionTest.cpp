@@ -140,6 +140,12 @@ TEST(DbReading, ResultTableKeepsTheTableShape) {
     EXPECT_EQ(table.Value(2, 0), nullptr);
     EXPECT_EQ(table.Value(-1, 0), nullptr);
     EXPECT_EQ(table.Int(1, 7), 0);
+    // Stored integers are kept as numbers: their texts and values must be those of the texts.
+    ASSERT_EQ(table.Run(db, "SELECT -9223372036854775808, 2147483648, -5, 12.9"), SQLITE_OK);
+    EXPECT_STREQ(table.Value(0, 0), "-9223372036854775808");
+    EXPECT_EQ(table.Int(0, 1), dbutil::ReadInt("2147483648"));
+    EXPECT_EQ(table.Int(0, 2), -5);
+    EXPECT_EQ(table.Int(0, 3), 12);
 
     ASSERT_EQ(table.Run(db, "SELECT a FROM t WHERE a = 7; SELECT 8;  "), SQLITE_OK);
     EXPECT_EQ(table.Rows(), 2);

@@ -79,6 +79,7 @@ private slots:
     void transponderCells();
     void lnbCells();
     void fillsAndRowIds();
+    void aFillShowsWhatEachRowsOwnLookupShows();
     void sorterOrdersAndKeepsIds();
     void shadingAndGrid();
     void scrollingRepaintsTheWholeGrid_data();
@@ -284,6 +285,24 @@ void RecordListCtrlTest::fillsAndRowIds() {
     CRecordListCtrl* closed = NewList(kChannelList);
     QCOMPARE(closed->FillList(kChannelList), 0);
     QCOMPARE(closed->RowCount(), 0);
+}
+
+// The fill reads the transponder table whole, leaving id 0 (NULL reads as 0) to a query
+// of its own: each row must still show what a lookup of its own transponder shows.
+void RecordListCtrlTest::aFillShowsWhatEachRowsOwnLookupShows() {
+    QVERIFY(testsupport::Exec(QStringLiteral(
+        "UPDATE NITInfo SET NIT_ID = 0 WHERE NIT_ID = 5; UPDATE ChannelInfo SET nit_id = 0 WHERE ch_id = 1")));
+    CRecordListCtrl* list = NewList(kChannelList);
+    QCOMPARE(list->FillList(kChannelList), 1);
+    CRecordListCtrl single;
+    single.InsertColumns(kChannelList);
+    CChannelDB db;
+    for (int row = 0; row < list->RowCount(); ++row) {
+        ChannelRecord channel{};
+        QCOMPARE(db.GetChannelInfo(list->RowId(row), channel), 1);
+        single.AddChannelRow(channel);
+        QCOMPARE(list->RowTexts(row), single.RowTexts(row));
+    }
 }
 
 void RecordListCtrlTest::sorterOrdersAndKeepsIds() {
