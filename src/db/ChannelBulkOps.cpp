@@ -9,24 +9,12 @@
 #include <unordered_map>
 #include <vector>
 
-namespace {
-// The ids as a subquery over one JSON text, for `ch_id IN ...`: SQLite parses one
-// string instead of thousands of numbers.
-std::string IdSet(std::span<const int32_t> ids) {
-    std::string list = dbutil::IdList(ids);
-    list.front() = '[';
-    list.back() = ']';
-    return "(SELECT value FROM json_each('" + list + "'))";
-}
-
-} // namespace
-
 int CChannelDB::SetChannelFlag(std::span<const int32_t> chIds, ChannelFlag flag, bool on) {
     if (chIds.empty()) {
         return 0;
     }
     const std::string sql = std::string("UPDATE ChannelInfo SET ") + (flag == ChannelFlag::Lock ? "lock" : "hide") +
-                            " = " + (on ? "1" : "0") + " WHERE ch_id < 20000 AND ch_id IN " + IdSet(chIds);
+                            " = " + (on ? "1" : "0") + " WHERE ch_id < 20000 AND ch_id IN " + dbutil::IdSet(chIds);
     return ExecSql(sql.c_str());
 }
 

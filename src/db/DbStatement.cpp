@@ -14,6 +14,13 @@ std::string IdList(std::span<const int32_t> ids) {
     return list + ")";
 }
 
+std::string IdSet(std::span<const int32_t> ids) {
+    std::string list = IdList(ids);
+    list.front() = '[';
+    list.back() = ']';
+    return "(SELECT value FROM json_each('" + list + "'))";
+}
+
 int32_t ReadInt(const char* text) {
     if (text == nullptr) {
         return 0;

@@ -94,15 +94,6 @@ int FindUnfitValue(const char* sql, std::span<const ColumnRange> ranges, std::st
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
-// The ids as a subquery over one JSON text, for `ch_id IN ...`: SQLite parses one
-// string instead of thousands of numbers.
-std::string IdSet(std::span<const int32_t> ids) {
-    std::string list = dbutil::IdList(ids);
-    list.front() = '[';
-    list.back() = ']';
-    return "(SELECT value FROM json_each('" + list + "'))";
-}
-
 } // namespace
 
 int CChannelDB::CheckRowsFit(const char* sql, std::span<const ColumnRange> ranges) {
@@ -151,7 +142,7 @@ int CChannelDB::CheckChannelRowsFit(std::span<const int32_t> chIds) {
     if (chIds.empty()) {
         return 0;
     }
-    const std::string sql = "SELECT * FROM ChannelInfo WHERE ch_id IN " + IdSet(chIds);
+    const std::string sql = "SELECT * FROM ChannelInfo WHERE ch_id IN " + dbutil::IdSet(chIds);
     return CheckRowsFit(sql.c_str(), kChannelColumns);
 }
 
