@@ -7,8 +7,10 @@
 #include "seams/DbProblems.h"
 
 #include <QCoreApplication>
+#include <QHoverEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -427,8 +429,107 @@ void CRecordListCtrl::startDrag(Qt::DropActions) {
 }
 
 void CRecordListCtrl::paintEvent(QPaintEvent* event) {
+    GatherPaintSelection(event->rect());
     QTreeView::paintEvent(event);
     PaintGrid();
+}
+
+// Qt's own row painting asks the selection model about every cell, and each
+// question walks all of the selection's ranges: with thousands of scattered rows
+// selected (a filtered Select All gives one range per shown row) one page took
+// tens of milliseconds to paint. The ranges are walked once per paint instead.
+void CRecordListCtrl::GatherPaintSelection(const QRect& exposed) {
+    m_paintSelected.clear();
+    const int first = RowAt(exposed.topLeft());
+    if (first < 0 || selectionModel() == nullptr) {
+        m_paintFirstRow = 0;
+        return;
+    }
+    const int below = RowAt(exposed.bottomLeft());
+    const int last = below < 0 ? RowCount() - 1 : below;
+    m_paintFirstRow = first;
+    m_paintSelected.assign(static_cast<size_t>(last - first + 1), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = std::max(range.top(), first); row <= std::min(range.bottom(), last); ++row) {
+            m_paintSelected[static_cast<size_t>(row - first)] = 1;
+        }
+    }
+}
+
+// The flat, row-selecting list's part of QTreeView::drawRow, with the row's
+// selection looked up in what GatherPaintSelection found.
+void CRecordListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const int row = index.row();
+    const size_t slot = static_cast<size_t>(row - m_paintFirstRow);
+    const bool selected = row >= m_paintFirstRow && slot < m_paintSelected.size() && m_paintSelected[slot] != 0;
+    const bool focusRow = hasFocus() && currentIndex().row() == row;
+    QStyleOptionViewItem cell = option;
+    int firstShown = 0;
+    int lastShown = m_header->count() - 1;
+    while (firstShown <= lastShown && m_header->isSectionHidden(m_header->logicalIndex(firstShown))) {
+        ++firstShown;
+    }
+    while (lastShown >= firstShown && m_header->isSectionHidden(m_header->logicalIndex(lastShown))) {
+        --lastShown;
+    }
+    for (int visual = firstShown; visual <= lastShown; ++visual) {
+        const int column = m_header->logicalIndex(visual);
+        const int x = columnViewportPosition(column);
+        const int width = m_header->sectionSize(column);
+        if (m_header->isSectionHidden(column) || x + width <= option.rect.left() || x > option.rect.right()) {
+            continue;
+        }
+        const QModelIndex cellIndex = m_model->index(row, column);
+        cell.rect = QRect(x, option.rect.y(), width, option.rect.height());
+        cell.state = option.state;
+        cell.state.setFlag(QStyle::State_Selected, selected);
+        cell.state.setFlag(QStyle::State_MouseOver, row == m_hoverRow);
+        cell.viewItemPosition = firstShown == lastShown ? QStyleOptionViewItem::OnlyOne
+                                : visual == firstShown  ? QStyleOptionViewItem::Beginning
+                                : visual == lastShown   ? QStyleOptionViewItem::End
+                                                        : QStyleOptionViewItem::Middle;
+        if (option.state & QStyle::State_Enabled) {
+            const bool enabled = (m_model->flags(cellIndex) & Qt::ItemIsEnabled) != 0;
+            cell.state.setFlag(QStyle::State_Enabled, enabled);
+            cell.palette.setCurrentColorGroup(!enabled                                   ? QPalette::Disabled
+                                              : (cell.state & QStyle::State_Active) != 0 ? QPalette::Active
+                                                                                         : QPalette::Inactive);
+        }
+        // The row's own background never shows the selection; the cell's does.
+        QStyleOptionViewItem background = cell;
+        background.state &= ~QStyle::State_Selected;
+        style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &background, painter, this);
+        itemDelegateForIndex(cellIndex)->paint(painter, cell, cellIndex);
+    }
+    if (focusRow) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.state |= QStyle::State_KeyboardFocusChange;
+        const QPalette::ColorGroup group =
+            (option.state & QStyle::State_Enabled) != 0 ? QPalette::Normal : QPalette::Disabled;
+        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        const int x = option.showDecorationSelected ? 0 : m_header->sectionPosition(0);
+        const QRect rect(x - m_header->offset(), option.rect.y(), m_header->length() - x, option.rect.height());
+        focus.rect = style()->visualRect(layoutDirection(), viewport()->rect(), rect);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
+    }
+}
+
+bool CRecordListCtrl::viewportEvent(QEvent* event) {
+    // Remembered before Qt's own handling, which repaints the rows the hover left and entered.
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+        m_hoverRow = indexAt(static_cast<QHoverEvent*>(event)->position().toPoint()).row();
+        break;
+    case QEvent::HoverLeave:
+    case QEvent::Leave:
+        m_hoverRow = -1;
+        break;
+    default:
+        break;
+    }
+    return QTreeView::viewportEvent(event);
 }
 
 void CRecordListCtrl::scrollContentsBy(int dx, int dy) {

@@ -29,6 +29,7 @@
 #include <QTreeView>
 
 #include <cstdint>
+#include <vector>
 
 class CRecordLookup;
 
@@ -125,6 +126,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool viewportEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -135,6 +138,13 @@ private:
     int FillSatList();
     int AppendRow(int32_t id, CRowTexts texts);
     void PaintGrid();
+    void GatherPaintSelection(const QRect& exposed);
+
+    // Which model rows of the rows being painted are selected: rows
+    // m_paintFirstRow onwards, one entry each.
+    int m_paintFirstRow = 0;
+    std::vector<char> m_paintSelected;
+    int m_hoverRow = -1;
 
     CChannelDB m_db;
     CRecordListModel* m_model;

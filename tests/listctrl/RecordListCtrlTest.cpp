@@ -85,6 +85,8 @@ private slots:
     void scrollingRepaintsTheWholeGrid_data();
     void scrollingRepaintsTheWholeGrid();
     void dragImageOfVisibleSelection();
+    void rowsPaintAsQtPaintsThem_data();
+    void rowsPaintAsQtPaintsThem();
     void modelHoldsQtsContractOnDemo();
 
 private:
@@ -407,6 +409,52 @@ void RecordListCtrlTest::dragImageOfVisibleSelection() {
     // The gap between the two rows is transparent.
     const QImage pixels = image.toImage();
     QCOMPARE(pixels.pixelColor(5, list->RowBounds(2).center().y() - united.top()).alpha(), 0);
+}
+
+void RecordListCtrlTest::rowsPaintAsQtPaintsThem_data() {
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("rearranged");
+    QTest::newRow("focused") << true << false;
+    QTest::newRow("unfocused, columns moved, hidden and scrolled") << false << true;
+}
+
+// The list paints its rows itself (the selection looked up once per paint); the page
+// must come out pixel for pixel as QTreeView's own row painting draws it.
+void RecordListCtrlTest::rowsPaintAsQtPaintsThem() {
+    QFETCH(bool, focused);
+    QFETCH(bool, rearranged);
+    struct PaintSwitch : CRecordListCtrl {
+        bool qtRows = false;
+        void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+            qtRows ? QTreeView::drawRow(painter, option, index) : CRecordListCtrl::drawRow(painter, option, index);
+        }
+    };
+    PaintSwitch list;
+    list.InsertColumns(kChannelList);
+    list.resize(500, 300);
+    for (int i = 0; i < 40; ++i) {
+        list.AddChannelRow(Channel(100 + i, "Row", 5, 1, 1));
+    }
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    for (const int row : {0, 2, 3, 4, 9, 30}) {
+        list.SetRowSelected(row, true);
+    }
+    list.setRowHidden(3, QModelIndex(), true);
+    list.setCurrentIndex(list.Model()->index(4, 0));
+    if (rearranged) {
+        list.Header()->moveSection(5, 0);
+        list.Header()->hideSection(2);
+        list.horizontalScrollBar()->setValue(40);
+    }
+    if (focused) {
+        list.activateWindow();
+        list.setFocus();
+        QTRY_VERIFY(list.hasFocus());
+    }
+    const QImage ours = list.viewport()->grab().toImage();
+    list.qtRows = true;
+    QCOMPARE(list.viewport()->grab().toImage(), ours);
 }
 
 // Qt's own model checker watches every signal of the channel list's model while the
