@@ -6,6 +6,7 @@
 #include "db/RecordBlock.h"
 #include "seams/DbProblems.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QHoverEvent>
 #include <QKeyEvent>
@@ -513,6 +514,17 @@ void CRecordListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& opt
         focus.rect = style()->visualRect(layoutDirection(), viewport()->rect(), rect);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
     }
+}
+
+void CRecordListCtrl::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+    // For a change over many rows (a column of 5,000 flags) Qt measures each row's
+    // rectangle to find the part on the page; the rows keep their height, so the page
+    // is simply painted again. A screen reader still hears of the change Qt's way.
+    if (bottomRight.row() - topLeft.row() > RowsPerPage() && !QAccessible::isActive()) {
+        viewport()->update();
+        return;
+    }
+    QTreeView::dataChanged(topLeft, bottomRight, roles);
 }
 
 bool CRecordListCtrl::viewportEvent(QEvent* event) {

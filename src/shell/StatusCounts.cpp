@@ -53,6 +53,14 @@ void CStatusCounts::SetShown(int shown) {
 }
 
 void CStatusCounts::Refresh() {
+    if (!m_refreshQueued) {
+        m_refreshQueued = true;
+        QMetaObject::invokeMethod(this, &CStatusCounts::RefreshNow, Qt::QueuedConnection);
+    }
+}
+
+void CStatusCounts::RefreshNow() {
+    m_refreshQueued = false;
     ChannelCounts counts;
     if (g_db == nullptr || m_db.CountChannels(counts) < 0) {
         setText(QString());

@@ -50,6 +50,17 @@ LnbRecord Lnb(uint8_t type, uint8_t motor, uint8_t port10, uint8_t port11, uint8
     return lnb;
 }
 
+// Gathers the regions painted on the widget it filters.
+struct PaintWatch : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
 bool ImageHasColour(const QImage& image, const QColor& colour) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -372,15 +383,7 @@ void RecordListCtrlTest::scrollingRepaintsTheWholeGrid() {
     QVERIFY(QTest::qWaitForWindowExposed(list));
     QScrollBar* bar = sideways ? list->horizontalScrollBar() : list->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 0);
-    struct PaintWatch : QObject {
-        QRegion painted;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) {
-                painted += static_cast<QPaintEvent*>(event)->region();
-            }
-            return false;
-        }
-    } watch;
+    PaintWatch watch;
     list->viewport()->installEventFilter(&watch);
     bar->setValue(bar->maximum());
     QTRY_VERIFY(!watch.painted.isEmpty());
@@ -455,6 +458,14 @@ void RecordListCtrlTest::rowsPaintAsQtPaintsThem() {
     const QImage ours = list.viewport()->grab().toImage();
     list.qtRows = true;
     QCOMPARE(list.viewport()->grab().toImage(), ours);
+
+    // A column changed over more rows than the page holds is painted again.
+    PaintWatch watch;
+    list.viewport()->installEventFilter(&watch);
+    QCoreApplication::processEvents();
+    watch.painted = QRegion();
+    list.SetColumnTexts(kChannelFlagColumn, {0, 39}, [](int) { return QStringLiteral("L"); });
+    QTRY_VERIFY(!watch.painted.isEmpty());
 }
 
 // Qt's own model checker watches every signal of the channel list's model while the

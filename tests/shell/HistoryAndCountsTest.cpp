@@ -347,36 +347,36 @@ void HistoryAndCountsTest::countsFollowChangesGroupsAndClose() {
     CFavGrpView* groups = Container()->FavGrpView();
     QTreeWidgetItem* root = groups->Tree()->topLevelItem(0);
     const int first = CFavGrpView::GroupIdOf(root->child(0));
-    QCOMPARE(label->text(), expected() + group(first));
+    QTRY_COMPARE(label->text(), expected() + group(first));
     QVERIFY(QueryInt("SELECT count(*) FROM ChannelInfo WHERE media_mode <> 0") > 0);
 
     DeleteWithKey(Container()->ChannelView()->List(), {0, 1, 2});
-    QCOMPARE(label->text(), expected() + group(first));
+    QTRY_COMPARE(label->text(), expected() + group(first));
     QVERIFY(label->text() != QStringLiteral("Channels: 0"));
     Commands().at(0).second(*this); // Add channel
-    QCOMPARE(label->text(), expected() + group(first));
+    QTRY_COMPARE(label->text(), expected() + group(first));
 
     root->child(1)->setSelected(true);
     groups->Tree()->setCurrentItem(root->child(1));
     const int second = CFavGrpView::GroupIdOf(root->child(1));
-    QCOMPARE(label->text(), expected() + group(second));
+    QTRY_COMPARE(label->text(), expected() + group(second));
     Commands().at(6).second(*this); // Remove favourite entries of the shown group
-    QCOMPARE(label->text(), expected() + group(second));
+    QTRY_COMPARE(label->text(), expected() + group(second));
 
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionEditUndo")));
-    QCOMPARE(label->text(), expected() + group(first)); // the tree chose its first group again
+    QTRY_COMPARE(label->text(), expected() + group(first)); // the tree chose its first group again
     // Under a filter the channels shown are counted against all of them.
     Container()->ChannelView()->ShowFindBar();
     Container()->ChannelView()->FindBar()->findChild<QCheckBox*>(QStringLiteral("radioFilterCheckBox"))->click();
     const int radio = QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000 AND media_mode <> 0");
     const int all = QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000");
-    QVERIFY2(label->text().startsWith(QStringLiteral("Channels: %1 of %2 shown   TV").arg(radio).arg(all)),
+    QTRY_VERIFY2(label->text().startsWith(QStringLiteral("Channels: %1 of %2 shown   TV").arg(radio).arg(all)),
              qPrintable(label->text()));
     SwitchTo(CMainFrame::kSatelliteView);
-    QCOMPARE(label->text(), expected()); // no group is current without the group tree
+    QTRY_COMPARE(label->text(), expected()); // no group is current without the group tree
 
     QVERIFY(testsupport::TriggerAction(Frame(), QStringLiteral("actionFileClose")));
-    QCOMPARE(label->text(), QString());
+    QTRY_COMPARE(label->text(), QString());
 }
 
 QTEST_MAIN(HistoryAndCountsTest)
