@@ -14,11 +14,15 @@ std::string IdList(std::span<const int32_t> ids) {
     return list + ")";
 }
 
-std::string IdSet(std::span<const int32_t> ids) {
+std::string IdArray(std::span<const int32_t> ids) {
     std::string list = IdList(ids);
     list.front() = '[';
     list.back() = ']';
-    return "(SELECT value FROM json_each('" + list + "'))";
+    return "'" + list + "'";
+}
+
+std::string IdSet(std::span<const int32_t> ids) {
+    return "(SELECT value FROM json_each(" + IdArray(ids) + "))";
 }
 
 int32_t ReadInt(const char* text) {

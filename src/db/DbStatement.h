@@ -28,8 +28,10 @@ template <size_t N> void CopyFixedText(char (&buffer)[N], const char* text) {
 // "(1,2,3)": ids as an SQL list for IN; integers need no quoting.
 std::string IdList(std::span<const int32_t> ids);
 
-// The same ids as a subquery over one JSON text, for `IN`: SQLite parses one string
-// instead of thousands of numbers.
+// The same ids as a JSON array text in quotes ('[1,2,3]'), for json_each: SQLite
+// parses one string instead of thousands of numbers.
+std::string IdArray(std::span<const int32_t> ids);
+// A subquery over IdArray, for `IN`.
 std::string IdSet(std::span<const int32_t> ids);
 
 // A statement text made by sqlite3_mprintf ('%q' doubles apostrophes).

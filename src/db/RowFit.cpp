@@ -210,7 +210,9 @@ int CChannelDB::CheckChannelRowsFit(std::span<const int32_t> chIds) {
     if (chIds.empty()) {
         return 0;
     }
-    const std::string sql = "SELECT * FROM ChannelInfo WHERE ch_id IN " + dbutil::IdSet(chIds);
+    // Led by the ids rather than filtered by them: SQLite then builds no index of them.
+    const std::string sql =
+        "SELECT c.* FROM json_each(" + dbutil::IdArray(chIds) + ") AS j JOIN ChannelInfo AS c ON c.ch_id = j.value";
     return CheckRowsFit(sql.c_str(), kChannelColumns);
 }
 
