@@ -21,7 +21,7 @@ if grep -q 'Cannot invoke tr\|warning' "$work/lupdate.log"; then
     grep -i 'warning\|Cannot invoke' "$work/lupdate.log"
     failed=1
 fi
-for lang in "${ORVANE_TS_LANGUAGES[@]}"; do
+for lang in en "${ORVANE_TS_LANGUAGES[@]}"; do
     committed=translations/orvane_$lang.ts
     updated=$work/orvane_$lang.ts
     new=$(diff <(grep -o '<source>.*' "$committed" | sort -u) <(grep -o '<source>.*' "$updated" | sort -u) |

@@ -17,4 +17,7 @@ orvane_lupdate() {
         files+=("$dir/orvane_$lang.ts")
     done
     "$LUPDATE" -locations none -extensions cpp,h -source-language en "$@" "${ORVANE_TS_SOURCES[@]}" -ts "${files[@]}"
+    # English: the plural forms of the counted texts only.
+    "$LUPDATE" -locations none -extensions cpp,h -source-language en -target-language en -pluralonly "$@" \
+        "${ORVANE_TS_SOURCES[@]}" -ts "$dir/orvane_en.ts"
 }

@@ -104,22 +104,136 @@
         <translation>إعادة الترقيم</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>قنوات أخرى عددها %1%2مرقمة بالفعل من %3 إلى %4.
-هل تُزاح القنوات من الرقم %3 فما فوق بمقدار %5 لإفساح المجال؟ «لا» تلغي العملية.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> </translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> </translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>جارٍ الاستبدال في الأسماء</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>قفل %n قناة</numerusform>
+            <numerusform>قفل %n قناة</numerusform>
+            <numerusform>قفل %n قناة</numerusform>
+            <numerusform>قفل %n قنوات</numerusform>
+            <numerusform>قفل %n قناة</numerusform>
+            <numerusform>قفل %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>إلغاء قفل %n قناة</numerusform>
+            <numerusform>إلغاء قفل %n قناة</numerusform>
+            <numerusform>إلغاء قفل %n قناة</numerusform>
+            <numerusform>إلغاء قفل %n قنوات</numerusform>
+            <numerusform>إلغاء قفل %n قناة</numerusform>
+            <numerusform>إلغاء قفل %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>إخفاء %n قناة</numerusform>
+            <numerusform>إخفاء %n قناة</numerusform>
+            <numerusform>إخفاء %n قناة</numerusform>
+            <numerusform>إخفاء %n قنوات</numerusform>
+            <numerusform>إخفاء %n قناة</numerusform>
+            <numerusform>إخفاء %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>إظهار %n قناة</numerusform>
+            <numerusform>إظهار %n قناة</numerusform>
+            <numerusform>إظهار %n قناة</numerusform>
+            <numerusform>إظهار %n قنوات</numerusform>
+            <numerusform>إظهار %n قناة</numerusform>
+            <numerusform>إظهار %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>إضافة %n قناة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة إلى %1</numerusform>
+            <numerusform>إضافة %n قنوات إلى %1</numerusform>
+            <numerusform>إضافة %n قناة إلى %1</numerusform>
+            <numerusform>إضافة %n قناة إلى %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>قنوات أخرى عددها %n مرقمة بالفعل من %1 إلى %2.
+هل تُزاح القنوات من الرقم %1 فما فوق بمقدار %3 لإفساح المجال؟ «لا» تلغي العملية.</numerusform>
+            <numerusform>قنوات أخرى عددها %n مرقمة بالفعل من %1 إلى %2.
+هل تُزاح القنوات من الرقم %1 فما فوق بمقدار %3 لإفساح المجال؟ «لا» تلغي العملية.</numerusform>
+            <numerusform>قنوات أخرى عددها %n مرقمة بالفعل من %1 إلى %2.
+هل تُزاح القنوات من الرقم %1 فما فوق بمقدار %3 لإفساح المجال؟ «لا» تلغي العملية.</numerusform>
+            <numerusform>قنوات أخرى عددها %n مرقمة بالفعل من %1 إلى %2.
+هل تُزاح القنوات من الرقم %1 فما فوق بمقدار %3 لإفساح المجال؟ «لا» تلغي العملية.</numerusform>
+            <numerusform>قنوات أخرى عددها %n مرقمة بالفعل من %1 إلى %2.
+هل تُزاح القنوات من الرقم %1 فما فوق بمقدار %3 لإفساح المجال؟ «لا» تلغي العملية.</numerusform>
+            <numerusform>قنوات أخرى عددها %n مرقمة بالفعل من %1 إلى %2.
+هل تُزاح القنوات من الرقم %1 فما فوق بمقدار %3 لإفساح المجال؟ «لا» تلغي العملية.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>إعادة ترقيم %n قناة بدءاً من %1</numerusform>
+            <numerusform>إعادة ترقيم %n قناة بدءاً من %1</numerusform>
+            <numerusform>إعادة ترقيم %n قناة بدءاً من %1</numerusform>
+            <numerusform>إعادة ترقيم %n قنوات بدءاً من %1</numerusform>
+            <numerusform>إعادة ترقيم %n قناة بدءاً من %1</numerusform>
+            <numerusform>إعادة ترقيم %n قناة بدءاً من %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>استبدال في %n اسم</numerusform>
+            <numerusform>استبدال في %n اسم</numerusform>
+            <numerusform>استبدال في %n اسم</numerusform>
+            <numerusform>استبدال في %n أسماء</numerusform>
+            <numerusform>استبدال في %n اسم</numerusform>
+            <numerusform>استبدال في %n اسم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>نقل %n قناة إلى الأعلى</numerusform>
+            <numerusform>نقل %n قناة إلى الأعلى</numerusform>
+            <numerusform>نقل %n قناة إلى الأعلى</numerusform>
+            <numerusform>نقل %n قنوات إلى الأعلى</numerusform>
+            <numerusform>نقل %n قناة إلى الأعلى</numerusform>
+            <numerusform>نقل %n قناة إلى الأعلى</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>نقل %n قناة إلى الأسفل</numerusform>
+            <numerusform>نقل %n قناة إلى الأسفل</numerusform>
+            <numerusform>نقل %n قناة إلى الأسفل</numerusform>
+            <numerusform>نقل %n قنوات إلى الأسفل</numerusform>
+            <numerusform>نقل %n قناة إلى الأسفل</numerusform>
+            <numerusform>نقل %n قناة إلى الأسفل</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>نقل %n قناة إلى الرقم %1</numerusform>
+            <numerusform>نقل %n قناة إلى الرقم %1</numerusform>
+            <numerusform>نقل %n قناة إلى الرقم %1</numerusform>
+            <numerusform>نقل %n قنوات إلى الرقم %1</numerusform>
+            <numerusform>نقل %n قناة إلى الرقم %1</numerusform>
+            <numerusform>نقل %n قناة إلى الرقم %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -702,6 +816,18 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
         <source>Removing the duplicates</source>
         <translation>جارٍ إزالة المكررات</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>استيراد القنوات من CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>تطبيق الترتيب من ملف مرجعي</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>إزالة القنوات المكررة</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1082,6 +1208,22 @@ Nothing has been changed.</source>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>هل تريد إزالة مجموعة المفضلة هذه من قاعدة البيانات؟</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>إضافة مجموعة مفضلة</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>إعادة تسمية مجموعة مفضلة</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>حذف مجموعة مفضلة</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>نقل مجموعة مفضلة</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1106,6 +1248,14 @@ Nothing has been changed.</source>
 Nothing has been removed.</source>
         <translation>تعذرت إزالة الإدخالات من قاعدة البيانات.
 لم تتم إزالة شيء.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>إزالة عناصر من المفضلة</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>نقل عنصر مفضل</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1321,10 @@ Nothing has been removed.</source>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>تعذر حفظ إعدادات LNB؛ وتبقى الإعدادات المحفوظة.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>حفظ إعدادات LNB</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1710,34 @@ Nothing has been removed.</source>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>انقر أولاً على القمر الصناعي للتردد الجديد في القائمة اليسرى.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>إضافة قمر صناعي</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>تحرير القمر الصناعي %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>إضافة تردد</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>تحرير التردد</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>حذف أقمار صناعية</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>حذف ترددات</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>نقل أقمار صناعية</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1711,6 +1893,51 @@ Nothing has been changed.</source>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>المرشح مفعّل: تظهر %1 من %2 قناة. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>إضافة قناة</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>تحرير القناة %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قنوات</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>إعادة الترقيم</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>إضافة %n قناة إلى مجموعة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى مجموعة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى مجموعة مفضلة</numerusform>
+            <numerusform>إضافة %n قنوات إلى مجموعة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى مجموعة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى مجموعة مفضلة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>إضافة %n قناة إلى قائمة المفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة المفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة المفضلة</numerusform>
+            <numerusform>إضافة %n قنوات إلى قائمة المفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة المفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة المفضلة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1950,6 +2177,10 @@ The settings are left unchanged.</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>إعدادات جهاز الاستقبال</translation>
     </message>
 </context>
 <context>

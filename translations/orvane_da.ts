@@ -104,22 +104,88 @@
         <translation>Omnummerering</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 anden/andre kanal(er)%2 allerede nummereret fra %3 til %4.
-Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> er</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> er</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Erstatter i navne</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Lås %n kanal</numerusform>
+            <numerusform>Lås %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Lås %n kanal op</numerusform>
+            <numerusform>Lås %n kanaler op</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Skjul %n kanal</numerusform>
+            <numerusform>Skjul %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Vis %n kanal</numerusform>
+            <numerusform>Vis %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Tilføj %n kanal til %1</numerusform>
+            <numerusform>Tilføj %n kanaler til %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n anden kanal er allerede nummereret fra %1 til %2.
+Flyt kanalerne fra nummer %1 og op med %3 for at gøre plads? Nej annullerer.</numerusform>
+            <numerusform>%n andre kanaler er allerede nummereret fra %1 til %2.
+Flyt kanalerne fra nummer %1 og op med %3 for at gøre plads? Nej annullerer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Omnummerér %n kanal fra %1</numerusform>
+            <numerusform>Omnummerér %n kanaler fra %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Erstat i %n navn</numerusform>
+            <numerusform>Erstat i %n navne</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Flyt %n kanal til toppen</numerusform>
+            <numerusform>Flyt %n kanaler til toppen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Flyt %n kanal til bunden</numerusform>
+            <numerusform>Flyt %n kanaler til bunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Flyt %n kanal til nummer %1</numerusform>
+            <numerusform>Flyt %n kanaler til nummer %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Flyt kanalerne fra nummer %3 og op med %5 for at gøre plads? Nej annullerer.</t
         <source>Removing the duplicates</source>
         <translation>Fjerner dubletterne</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Importér kanaler fra CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Anvend rækkefølge fra referencefil</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Fjern dublerede kanaler</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Intet er ændret.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Vil du fjerne denne favoritgruppe fra DB?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Tilføj favoritgruppe</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Omdøb favoritgruppe</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Slet favoritgruppe</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Flyt favoritgruppe</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Intet er ændret.</translation>
 Nothing has been removed.</source>
         <translation>Rækkerne kunne ikke fjernes fra DB.
 Intet er fjernet.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Fjern favoritposter</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Flyt favoritpost</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Intet er fjernet.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>LNB-indstillingerne kunne ikke gemmes; de gemte bevares.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Gem LNB-indstillinger</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Intet er fjernet.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Klik først på den nye transponders satellit i listen til venstre.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Tilføj satellit</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Redigér satellit %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Tilføj transponder</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Redigér transponder</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Slet satellitter</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Slet transpondere</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Flyt satellitter</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Intet er ændret.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filter til: %1 af %2 kanaler vises. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Tilføj kanal</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Redigér kanal %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Slet %n kanal</numerusform>
+            <numerusform>Slet %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Omnummerér</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Tilføj %n kanal til en favoritgruppe</numerusform>
+            <numerusform>Tilføj %n kanaler til en favoritgruppe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Tilføj %n kanal til favoritlisten</numerusform>
+            <numerusform>Tilføj %n kanaler til favoritlisten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ Indstillingerne forbliver uændrede.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annullér</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Modtagerindstillinger</translation>
     </message>
 </context>
 <context>

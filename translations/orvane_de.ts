@@ -104,22 +104,88 @@
         <translation>Neu nummerieren</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 andere(r) Sender%2 bereits von %3 bis %4 nummeriert.
-Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nein bricht ab.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> ist</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> sind</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Ersetzen in Namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender sperren</numerusform>
+            <numerusform>%n Sender sperren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender entsperren</numerusform>
+            <numerusform>%n Sender entsperren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender ausblenden</numerusform>
+            <numerusform>%n Sender ausblenden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender einblenden</numerusform>
+            <numerusform>%n Sender einblenden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n Sender zu %1 hinzufügen</numerusform>
+            <numerusform>%n Sender zu %1 hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n anderer Sender ist bereits von %1 bis %2 nummeriert.
+Die Sender ab Nummer %1 um %3 nach hinten verschieben, um Platz zu schaffen? Nein bricht ab.</numerusform>
+            <numerusform>%n andere Sender sind bereits von %1 bis %2 nummeriert.
+Die Sender ab Nummer %1 um %3 nach hinten verschieben, um Platz zu schaffen? Nein bricht ab.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%n Sender ab %1 neu nummerieren</numerusform>
+            <numerusform>%n Sender ab %1 neu nummerieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>In %n Namen ersetzen</numerusform>
+            <numerusform>In %n Namen ersetzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>%n Sender nach oben verschieben</numerusform>
+            <numerusform>%n Sender nach oben verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>%n Sender nach unten verschieben</numerusform>
+            <numerusform>%n Sender nach unten verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>%n Sender auf Nummer %1 verschieben</numerusform>
+            <numerusform>%n Sender auf Nummer %1 verschieben</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Die Sender ab Nummer %3 um %5 nach hinten verschieben, um Platz zu schaffen? Nei
         <source>Removing the duplicates</source>
         <translation>Doppelte werden entfernt</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Sender aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Reihenfolge aus Referenzdatei übernehmen</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Doppelte Sender entfernen</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Es wurde nichts geändert.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Soll diese Favoritengruppe aus der DB entfernt werden?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Favoritengruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Favoritengruppe umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Favoritengruppe löschen</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Favoritengruppe verschieben</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Es wurde nichts geändert.</translation>
 Nothing has been removed.</source>
         <translation>Die Einträge konnten nicht aus der DB entfernt werden.
 Es wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Favoriteneinträge entfernen</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Favoriteneintrag verschieben</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Es wurde nichts entfernt.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>Die LNB-Einstellungen konnten nicht gespeichert werden; die gespeicherten bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>LNB-Einstellungen speichern</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Es wurde nichts entfernt.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Klicken Sie zuerst links auf den Satelliten des neuen Transponders.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Satellit %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Satelliten löschen</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Satelliten verschieben</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filter aktiv: %1 von %2 Sendern angezeigt. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Sender hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Sender %1 bearbeiten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender löschen</numerusform>
+            <numerusform>%n Sender löschen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Neu nummerieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>%n Sender zu einer Favoritengruppe hinzufügen</numerusform>
+            <numerusform>%n Sender zu einer Favoritengruppe hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>%n Sender zur Favoritenliste hinzufügen</numerusform>
+            <numerusform>%n Sender zur Favoritenliste hinzufügen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ Die Einstellungen bleiben unverändert.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Receiver-Einstellungen</translation>
     </message>
 </context>
 <context>

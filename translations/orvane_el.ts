@@ -104,22 +104,88 @@
         <translation>Νέα αρίθμηση</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 άλλο/α κανάλι/α%2 ήδη αριθμημένο/α από %3 έως %4.
-Μετακίνηση των καναλιών από τον αριθμό %3 και πάνω κατά %5 για να γίνει χώρος; Το Όχι ακυρώνει.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> είναι</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> είναι</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Αντικατάσταση στα ονόματα</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Κλείδωμα %n καναλιού</numerusform>
+            <numerusform>Κλείδωμα %n καναλιών</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Ξεκλείδωμα %n καναλιού</numerusform>
+            <numerusform>Ξεκλείδωμα %n καναλιών</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Απόκρυψη %n καναλιού</numerusform>
+            <numerusform>Απόκρυψη %n καναλιών</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Εμφάνιση %n καναλιού</numerusform>
+            <numerusform>Εμφάνιση %n καναλιών</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Προσθήκη %n καναλιού στο %1</numerusform>
+            <numerusform>Προσθήκη %n καναλιών στο %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n άλλο κανάλι είναι ήδη αριθμημένο από %1 έως %2.
+Μετακίνηση των καναλιών από τον αριθμό %1 και πάνω κατά %3 για να γίνει χώρος; Το Όχι ακυρώνει.</numerusform>
+            <numerusform>%n άλλα κανάλια είναι ήδη αριθμημένα από %1 έως %2.
+Μετακίνηση των καναλιών από τον αριθμό %1 και πάνω κατά %3 για να γίνει χώρος; Το Όχι ακυρώνει.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Νέα αρίθμηση %n καναλιού από %1</numerusform>
+            <numerusform>Νέα αρίθμηση %n καναλιών από %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Αντικατάσταση σε %n όνομα</numerusform>
+            <numerusform>Αντικατάσταση σε %n ονόματα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Μετακίνηση %n καναλιού στην αρχή</numerusform>
+            <numerusform>Μετακίνηση %n καναλιών στην αρχή</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Μετακίνηση %n καναλιού στο τέλος</numerusform>
+            <numerusform>Μετακίνηση %n καναλιών στο τέλος</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Μετακίνηση %n καναλιού στον αριθμό %1</numerusform>
+            <numerusform>Μετακίνηση %n καναλιών στον αριθμό %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
         <source>Removing the duplicates</source>
         <translation>Αφαίρεση των διπλών</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Εισαγωγή καναλιών από CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Εφαρμογή σειράς από αρχείο αναφοράς</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Αφαίρεση διπλών καναλιών</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Nothing has been changed.</source>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Θέλετε να αφαιρέσετε αυτή την ομάδα αγαπημένων από τη ΒΔ;</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Προσθήκη ομάδας αγαπημένων</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Μετονομασία ομάδας αγαπημένων</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Διαγραφή ομάδας αγαπημένων</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Μετακίνηση ομάδας αγαπημένων</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Nothing has been changed.</source>
 Nothing has been removed.</source>
         <translation>Δεν ήταν δυνατή η αφαίρεση των εγγραφών από τη ΒΔ.
 Δεν αφαιρέθηκε τίποτα.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Αφαίρεση καταχωρίσεων αγαπημένων</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Μετακίνηση καταχώρισης αγαπημένων</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Nothing has been removed.</source>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>Δεν ήταν δυνατή η αποθήκευση των ρυθμίσεων LNB· διατηρούνται οι αποθηκευμένες.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Αποθήκευση ρυθμίσεων LNB</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Nothing has been removed.</source>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Κάντε πρώτα κλικ αριστερά στον δορυφόρο του νέου αναμεταδότη.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Προσθήκη δορυφόρου</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Επεξεργασία δορυφόρου %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Προσθήκη αναμεταδότη</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Επεξεργασία αναμεταδότη</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Διαγραφή δορυφόρων</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Διαγραφή αναμεταδοτών</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Μετακίνηση δορυφόρων</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Nothing has been changed.</source>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Φίλτρο ενεργό: εμφανίζονται %1 από %2 κανάλια. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Προσθήκη καναλιού</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Επεξεργασία καναλιού %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Διαγραφή %n καναλιού</numerusform>
+            <numerusform>Διαγραφή %n καναλιών</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Νέα αρίθμηση</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Προσθήκη %n καναλιού σε ομάδα αγαπημένων</numerusform>
+            <numerusform>Προσθήκη %n καναλιών σε ομάδα αγαπημένων</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Προσθήκη %n καναλιού στη λίστα αγαπημένων</numerusform>
+            <numerusform>Προσθήκη %n καναλιών στη λίστα αγαπημένων</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ The settings are left unchanged.</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Άκυρο</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Ρυθμίσεις δέκτη</translation>
     </message>
 </context>
 <context>

@@ -104,22 +104,88 @@
         <translation>Renumerando</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 canal(es) más%2 ya numerado(s) del %3 al %4.
-¿Desplazar %5 posiciones los canales numerados desde el %3 para hacer sitio? No cancela.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> está</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> están</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Reemplazando en los nombres</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Bloquear %n canal</numerusform>
+            <numerusform>Bloquear %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Desbloquear %n canal</numerusform>
+            <numerusform>Desbloquear %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Ocultar %n canal</numerusform>
+            <numerusform>Ocultar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Mostrar %n canal</numerusform>
+            <numerusform>Mostrar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Añadir %n canal a %1</numerusform>
+            <numerusform>Añadir %n canales a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n canal más ya está numerado del %1 al %2.
+¿Desplazar %3 posiciones los canales numerados desde el %1 para hacer sitio? No cancela.</numerusform>
+            <numerusform>%n canales más ya están numerados del %1 al %2.
+¿Desplazar %3 posiciones los canales numerados desde el %1 para hacer sitio? No cancela.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Renumerar %n canal desde %1</numerusform>
+            <numerusform>Renumerar %n canales desde %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Reemplazar en %n nombre</numerusform>
+            <numerusform>Reemplazar en %n nombres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Mover %n canal al principio</numerusform>
+            <numerusform>Mover %n canales al principio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Mover %n canal al final</numerusform>
+            <numerusform>Mover %n canales al final</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Mover %n canal al número %1</numerusform>
+            <numerusform>Mover %n canales al número %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
         <source>Removing the duplicates</source>
         <translation>Eliminando los duplicados</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Importar canales desde CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Aplicar el orden de un archivo de referencia</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Quitar canales duplicados</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ No se ha cambiado nada.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>¿Desea eliminar este grupo de favoritos de la BD?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Añadir grupo de favoritos</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Renombrar grupo de favoritos</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Eliminar grupo de favoritos</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Mover grupo de favoritos</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ No se ha cambiado nada.</translation>
 Nothing has been removed.</source>
         <translation>No se pudieron eliminar las entradas de la BD.
 No se ha eliminado nada.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Quitar entradas de favoritos</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Mover entrada de favoritos</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ No se ha eliminado nada.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>No se pudo guardar la configuración del LNB; se conserva la guardada.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Guardar la configuración LNB</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ No se ha eliminado nada.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Haga clic primero en la lista de la izquierda en el satélite del nuevo transpondedor.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Añadir satélite</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Editar satélite %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Añadir transpondedor</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Editar transpondedor</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Eliminar satélites</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Eliminar transpondedores</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Mover satélites</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filtro activo: se muestran %1 de %2 canales. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Añadir canal</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Editar canal %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Eliminar %n canal</numerusform>
+            <numerusform>Eliminar %n canales</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renumerar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Añadir %n canal a un grupo de favoritos</numerusform>
+            <numerusform>Añadir %n canales a un grupo de favoritos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Añadir %n canal a la lista de favoritos</numerusform>
+            <numerusform>Añadir %n canales a la lista de favoritos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ La configuración se deja sin cambios.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Configuración del receptor</translation>
     </message>
 </context>
 <context>

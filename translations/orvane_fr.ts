@@ -104,22 +104,88 @@
         <translation>Renumérotation</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 autre(s) chaîne(s)%2 déjà numérotée(s) de %3 à %4.
-Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place ? Non annule.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> est</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> sont</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Remplacement dans les noms</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Verrouiller %n chaîne</numerusform>
+            <numerusform>Verrouiller %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Déverrouiller %n chaîne</numerusform>
+            <numerusform>Déverrouiller %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Masquer %n chaîne</numerusform>
+            <numerusform>Masquer %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Afficher %n chaîne</numerusform>
+            <numerusform>Afficher %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Ajouter %n chaîne à %1</numerusform>
+            <numerusform>Ajouter %n chaînes à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n autre chaîne est déjà numérotée de %1 à %2.
+Décaler de %3 les chaînes numérotées à partir de %1 pour faire de la place ? Non annule.</numerusform>
+            <numerusform>%n autres chaînes sont déjà numérotées de %1 à %2.
+Décaler de %3 les chaînes numérotées à partir de %1 pour faire de la place ? Non annule.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Renuméroter %n chaîne à partir de %1</numerusform>
+            <numerusform>Renuméroter %n chaînes à partir de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Remplacer dans %n nom</numerusform>
+            <numerusform>Remplacer dans %n noms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Déplacer %n chaîne en haut</numerusform>
+            <numerusform>Déplacer %n chaînes en haut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Déplacer %n chaîne en bas</numerusform>
+            <numerusform>Déplacer %n chaînes en bas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Déplacer %n chaîne au numéro %1</numerusform>
+            <numerusform>Déplacer %n chaînes au numéro %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Décaler de %5 les chaînes numérotées à partir de %3 pour faire de la place 
         <source>Removing the duplicates</source>
         <translation>Suppression des doubles</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Importer les chaînes depuis un CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Appliquer l&apos;ordre d&apos;un fichier de référence</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Supprimer les chaînes en double</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Rien n&apos;a été modifié.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Voulez-vous supprimer ce groupe de favoris de la base ?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Ajouter un groupe de favoris</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Renommer le groupe de favoris</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Supprimer le groupe de favoris</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Déplacer le groupe de favoris</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Rien n&apos;a été modifié.</translation>
 Nothing has been removed.</source>
         <translation>Les entrées n&apos;ont pas pu être supprimées de la base.
 Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Retirer des entrées favorites</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Déplacer l&apos;entrée favorite</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Rien n&apos;a été supprimé.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>Les réglages du LNB n&apos;ont pas pu être enregistrés ; les réglages enregistrés sont conservés.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Enregistrer les réglages LNB</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Rien n&apos;a été supprimé.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Cliquez d&apos;abord à gauche sur le satellite du nouveau transpondeur.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Ajouter un satellite</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Modifier le satellite %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Ajouter un transpondeur</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Modifier le transpondeur</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Supprimer des satellites</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Supprimer des transpondeurs</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Déplacer des satellites</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filtre actif : %1 chaînes affichées sur %2. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Ajouter une chaîne</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Modifier la chaîne %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Supprimer %n chaîne</numerusform>
+            <numerusform>Supprimer %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renuméroter</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Ajouter %n chaîne à un groupe de favoris</numerusform>
+            <numerusform>Ajouter %n chaînes à un groupe de favoris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Ajouter %n chaîne à la liste des favoris</numerusform>
+            <numerusform>Ajouter %n chaînes à la liste des favoris</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ Les paramètres restent inchangés.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Réglages du récepteur</translation>
     </message>
 </context>
 <context>

@@ -104,22 +104,88 @@
         <translation>Rinumerazione</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 altro/i canale/i%2 già numerato/i da %3 a %4.
-Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> è</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> sono</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Sostituzione nei nomi</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Blocca %n canale</numerusform>
+            <numerusform>Blocca %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Sblocca %n canale</numerusform>
+            <numerusform>Sblocca %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Nascondi %n canale</numerusform>
+            <numerusform>Nascondi %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Mostra %n canale</numerusform>
+            <numerusform>Mostra %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Aggiungi %n canale a %1</numerusform>
+            <numerusform>Aggiungi %n canali a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n altro canale è già numerato da %1 a %2.
+Spostare di %3 i canali numerati da %1 in su per fare spazio? No annulla.</numerusform>
+            <numerusform>Altri %n canali sono già numerati da %1 a %2.
+Spostare di %3 i canali numerati da %1 in su per fare spazio? No annulla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Rinumera %n canale da %1</numerusform>
+            <numerusform>Rinumera %n canali da %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Sostituisci in %n nome</numerusform>
+            <numerusform>Sostituisci in %n nomi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Sposta %n canale in cima</numerusform>
+            <numerusform>Sposta %n canali in cima</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Sposta %n canale in fondo</numerusform>
+            <numerusform>Sposta %n canali in fondo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Sposta %n canale al numero %1</numerusform>
+            <numerusform>Sposta %n canali al numero %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Spostare di %5 i canali numerati da %3 in su per fare spazio? No annulla.</trans
         <source>Removing the duplicates</source>
         <translation>Rimozione dei duplicati</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Importa canali da CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Applica l&apos;ordine da un file di riferimento</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Rimuovi canali duplicati</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Non è stato modificato nulla.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Rimuovere questo gruppo di preferiti dal DB?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Aggiungi gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Rinomina gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Elimina gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Sposta gruppo preferiti</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Non è stato modificato nulla.</translation>
 Nothing has been removed.</source>
         <translation>Impossibile rimuovere le voci dal DB.
 Non è stato rimosso nulla.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Rimuovi voci preferite</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Sposta voce preferita</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Non è stato rimosso nulla.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>Impossibile salvare le impostazioni LNB; restano quelle salvate.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Salva impostazioni LNB</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Non è stato rimosso nulla.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Fare prima clic a sinistra sul satellite del nuovo transponder.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Aggiungi satellite</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Modifica satellite %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Aggiungi transponder</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Modifica transponder</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Elimina satelliti</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Elimina transponder</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Sposta satelliti</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Non è stato modificato nulla.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filtro attivo: mostrati %1 di %2 canali. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Aggiungi canale</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Modifica canale %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Elimina %n canale</numerusform>
+            <numerusform>Elimina %n canali</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Rinumera</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Aggiungi %n canale a un gruppo preferiti</numerusform>
+            <numerusform>Aggiungi %n canali a un gruppo preferiti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Aggiungi %n canale alla lista preferiti</numerusform>
+            <numerusform>Aggiungi %n canali alla lista preferiti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ Le impostazioni restano invariate.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Impostazioni del ricevitore</translation>
     </message>
 </context>
 <context>

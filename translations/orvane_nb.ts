@@ -104,22 +104,88 @@
         <translation>Ny nummerering</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 annen/andre kanal(er)%2 allerede nummerert fra %3 til %4.
-Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> er</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> er</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Erstatter i navn</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Lås %n kanal</numerusform>
+            <numerusform>Lås %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Lås opp %n kanal</numerusform>
+            <numerusform>Lås opp %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Skjul %n kanal</numerusform>
+            <numerusform>Skjul %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Vis %n kanal</numerusform>
+            <numerusform>Vis %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Legg til %n kanal i %1</numerusform>
+            <numerusform>Legg til %n kanaler i %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n annen kanal er allerede nummerert fra %1 til %2.
+Flytte kanalene fra nummer %1 og oppover med %3 for å gi plass? Nei avbryter.</numerusform>
+            <numerusform>%n andre kanaler er allerede nummerert fra %1 til %2.
+Flytte kanalene fra nummer %1 og oppover med %3 for å gi plass? Nei avbryter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Nummerer %n kanal på nytt fra %1</numerusform>
+            <numerusform>Nummerer %n kanaler på nytt fra %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Erstatt i %n navn</numerusform>
+            <numerusform>Erstatt i %n navn</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Flytt %n kanal til toppen</numerusform>
+            <numerusform>Flytt %n kanaler til toppen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Flytt %n kanal til bunnen</numerusform>
+            <numerusform>Flytt %n kanaler til bunnen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Flytt %n kanal til nummer %1</numerusform>
+            <numerusform>Flytt %n kanaler til nummer %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Flytte kanalene fra nummer %3 og oppover med %5 for å gi plass? Nei avbryter.</
         <source>Removing the duplicates</source>
         <translation>Fjerner duplikatene</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Importer kanaler fra CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Bruk rekkefølge fra referansefil</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Fjern dupliserte kanaler</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Ingenting er endret.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Vil du fjerne denne favorittgruppen fra DB?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Legg til favorittgruppe</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Gi nytt navn til favorittgruppe</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Slett favorittgruppe</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Flytt favorittgruppe</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Ingenting er endret.</translation>
 Nothing has been removed.</source>
         <translation>Radene kunne ikke fjernes fra DB.
 Ingenting er fjernet.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Fjern favorittoppføringer</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Flytt favorittoppføring</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Ingenting er fjernet.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>LNB-innstillingene kunne ikke lagres; de lagrede beholdes.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Lagre LNB-innstillinger</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Ingenting er fjernet.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Klikk først på satellitten til den nye transponderen i listen til venstre.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Legg til satellitt</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Rediger satellitt %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Legg til transponder</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Rediger transponder</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Slett satellitter</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Slett transpondere</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Flytt satellitter</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Ingenting er endret.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filter på: %1 av %2 kanaler vises. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Legg til kanal</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Rediger kanal %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Slett %n kanal</numerusform>
+            <numerusform>Slett %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Nummerer på nytt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Legg til %n kanal i en favorittgruppe</numerusform>
+            <numerusform>Legg til %n kanaler i en favorittgruppe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Legg til %n kanal i favorittlisten</numerusform>
+            <numerusform>Legg til %n kanaler i favorittlisten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ Innstillingene forblir uendret.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Mottakerinnstillinger</translation>
     </message>
 </context>
 <context>

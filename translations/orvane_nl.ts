@@ -104,22 +104,88 @@
         <translation>Opnieuw nummeren</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 andere zender(s)%2 al genummerd van %3 tot %4.
-De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annuleert.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> is</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> zijn</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Vervangen in namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender vergrendelen</numerusform>
+            <numerusform>%n zenders vergrendelen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender ontgrendelen</numerusform>
+            <numerusform>%n zenders ontgrendelen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender verbergen</numerusform>
+            <numerusform>%n zenders verbergen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender tonen</numerusform>
+            <numerusform>%n zenders tonen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n zender aan %1 toevoegen</numerusform>
+            <numerusform>%n zenders aan %1 toevoegen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n andere zender is al genummerd van %1 tot %2.
+De zenders vanaf nummer %1 %3 plaatsen opschuiven om ruimte te maken? Nee annuleert.</numerusform>
+            <numerusform>%n andere zenders zijn al genummerd van %1 tot %2.
+De zenders vanaf nummer %1 %3 plaatsen opschuiven om ruimte te maken? Nee annuleert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%n zender opnieuw nummeren vanaf %1</numerusform>
+            <numerusform>%n zenders opnieuw nummeren vanaf %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Vervangen in %n naam</numerusform>
+            <numerusform>Vervangen in %n namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>%n zender naar boven verplaatsen</numerusform>
+            <numerusform>%n zenders naar boven verplaatsen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>%n zender naar onder verplaatsen</numerusform>
+            <numerusform>%n zenders naar onder verplaatsen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>%n zender naar nummer %1 verplaatsen</numerusform>
+            <numerusform>%n zenders naar nummer %1 verplaatsen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ De zenders vanaf nummer %3 %5 plaatsen opschuiven om ruimte te maken? Nee annule
         <source>Removing the duplicates</source>
         <translation>Dubbele worden verwijderd</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Zenders importeren uit CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Volgorde uit referentiebestand overnemen</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Dubbele zenders verwijderen</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Er is niets gewijzigd.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Wilt u deze favorietengroep uit de DB verwijderen?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Favorietengroep toevoegen</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Favorietengroep hernoemen</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Favorietengroep verwijderen</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Favorietengroep verplaatsen</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Er is niets gewijzigd.</translation>
 Nothing has been removed.</source>
         <translation>De regels konden niet uit de DB worden verwijderd.
 Er is niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Favorieten verwijderen</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Favoriet verplaatsen</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Er is niets verwijderd.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>De LNB-instellingen konden niet worden opgeslagen; de opgeslagen instellingen blijven behouden.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>LNB-instellingen opslaan</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Er is niets verwijderd.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Klik eerst links op de satelliet van de nieuwe transponder.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Satelliet toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Satelliet %1 bewerken</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bewerken</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Satellieten verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Transponders verwijderen</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Satellieten verplaatsen</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Er is niets gewijzigd.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filter aan: %1 van %2 zenders getoond. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Zender toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Zender %1 bewerken</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender verwijderen</numerusform>
+            <numerusform>%n zenders verwijderen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Opnieuw nummeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>%n zender aan een favorietengroep toevoegen</numerusform>
+            <numerusform>%n zenders aan een favorietengroep toevoegen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>%n zender aan de favorietenlijst toevoegen</numerusform>
+            <numerusform>%n zenders aan de favorietenlijst toevoegen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ De instellingen blijven ongewijzigd.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Ontvangerinstellingen</translation>
     </message>
 </context>
 <context>

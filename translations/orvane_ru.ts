@@ -104,22 +104,100 @@
         <translation>Перенумерация</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>Другие каналы (%1)%2 уже с номерами от %3 до %4.
-Сдвинуть каналы с номера %3 и выше на %5, чтобы освободить место? «Нет» — отмена.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> —</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> —</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Замена в названиях</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Заблокировать %n канал</numerusform>
+            <numerusform>Заблокировать %n канала</numerusform>
+            <numerusform>Заблокировать %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Разблокировать %n канал</numerusform>
+            <numerusform>Разблокировать %n канала</numerusform>
+            <numerusform>Разблокировать %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Скрыть %n канал</numerusform>
+            <numerusform>Скрыть %n канала</numerusform>
+            <numerusform>Скрыть %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Показать %n канал</numerusform>
+            <numerusform>Показать %n канала</numerusform>
+            <numerusform>Показать %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Добавить %n канал в %1</numerusform>
+            <numerusform>Добавить %n канала в %1</numerusform>
+            <numerusform>Добавить %n каналов в %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>Ещё %n канал уже имеет номер от %1 до %2.
+Сдвинуть каналы с номера %1 и выше на %3, чтобы освободить место? «Нет» — отмена.</numerusform>
+            <numerusform>Ещё %n канала уже имеют номера от %1 до %2.
+Сдвинуть каналы с номера %1 и выше на %3, чтобы освободить место? «Нет» — отмена.</numerusform>
+            <numerusform>Ещё %n каналов уже имеют номера от %1 до %2.
+Сдвинуть каналы с номера %1 и выше на %3, чтобы освободить место? «Нет» — отмена.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Перенумеровать %n канал с %1</numerusform>
+            <numerusform>Перенумеровать %n канала с %1</numerusform>
+            <numerusform>Перенумеровать %n каналов с %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Замена в %n названии</numerusform>
+            <numerusform>Замена в %n названиях</numerusform>
+            <numerusform>Замена в %n названиях</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Переместить %n канал в начало</numerusform>
+            <numerusform>Переместить %n канала в начало</numerusform>
+            <numerusform>Переместить %n каналов в начало</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Переместить %n канал в конец</numerusform>
+            <numerusform>Переместить %n канала в конец</numerusform>
+            <numerusform>Переместить %n каналов в конец</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Переместить %n канал на номер %1</numerusform>
+            <numerusform>Переместить %n канала на номер %1</numerusform>
+            <numerusform>Переместить %n каналов на номер %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -690,6 +768,18 @@ Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
         <source>Removing the duplicates</source>
         <translation>Удаление дубликатов</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Импорт каналов из CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Применение порядка из эталонного файла</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Удаление повторяющихся каналов</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -893,7 +983,7 @@ Nothing has been changed.</source>
     </message>
     <message>
         <source>Renumber</source>
-        <translation>Перенумеровать</translation>
+        <translation>Перенумерация</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1160,22 @@ Nothing has been changed.</source>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Удалить эту группу избранного из БД?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Добавление группы избранного</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Переименование группы избранного</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Удаление группы избранного</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Перемещение группы избранного</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1094,6 +1200,14 @@ Nothing has been changed.</source>
 Nothing has been removed.</source>
         <translation>Не удалось удалить записи из БД.
 Ничего не удалено.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Удаление записей избранного</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Перемещение записи избранного</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1273,10 @@ Nothing has been removed.</source>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>Не удалось сохранить настройки конвертера; сохранённые остаются в силе.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Сохранение настроек конвертера</translation>
     </message>
 </context>
 <context>
@@ -1500,7 +1618,7 @@ Nothing has been removed.</source>
     </message>
     <message>
         <source>Renumber</source>
-        <translation>Перенумеровать</translation>
+        <translation>Перенумерация</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -1543,6 +1661,34 @@ Nothing has been removed.</source>
     <message>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Сначала щёлкните слева спутник нового транспондера.</translation>
+    </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Добавление спутника</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Изменение спутника %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Добавление транспондера</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Изменение транспондера</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Удаление спутников</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Удаление транспондеров</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Перемещение спутников</translation>
     </message>
 </context>
 <context>
@@ -1699,6 +1845,42 @@ Nothing has been changed.</source>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Фильтр включён: показано %1 из %2 каналов. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Добавление канала</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Изменение канала %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Удалить %n канал</numerusform>
+            <numerusform>Удалить %n канала</numerusform>
+            <numerusform>Удалить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Перенумерация</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Добавить %n канал в группу избранного</numerusform>
+            <numerusform>Добавить %n канала в группу избранного</numerusform>
+            <numerusform>Добавить %n каналов в группу избранного</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Добавить %n канал в список избранного</numerusform>
+            <numerusform>Добавить %n канала в список избранного</numerusform>
+            <numerusform>Добавить %n каналов в список избранного</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1938,6 +2120,10 @@ The settings are left unchanged.</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Настройки приёмника</translation>
     </message>
 </context>
 <context>

@@ -104,22 +104,88 @@
         <translation>Omnumrering</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>%1 annan/andra kanal(er)%2 redan numrerade från %3 till %4.
-Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej avbryter.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> är</translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> är</translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Ersätter i namn</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>Lås %n kanal</numerusform>
+            <numerusform>Lås %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>Lås upp %n kanal</numerusform>
+            <numerusform>Lås upp %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>Dölj %n kanal</numerusform>
+            <numerusform>Dölj %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>Visa %n kanal</numerusform>
+            <numerusform>Visa %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Lägg till %n kanal i %1</numerusform>
+            <numerusform>Lägg till %n kanaler i %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>%n annan kanal är redan numrerad från %1 till %2.
+Flytta kanalerna från nummer %1 och uppåt %3 steg för att göra plats? Nej avbryter.</numerusform>
+            <numerusform>%n andra kanaler är redan numrerade från %1 till %2.
+Flytta kanalerna från nummer %1 och uppåt %3 steg för att göra plats? Nej avbryter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>Numrera om %n kanal från %1</numerusform>
+            <numerusform>Numrera om %n kanaler från %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>Ersätt i %n namn</numerusform>
+            <numerusform>Ersätt i %n namn</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>Flytta %n kanal överst</numerusform>
+            <numerusform>Flytta %n kanaler överst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>Flytta %n kanal nederst</numerusform>
+            <numerusform>Flytta %n kanaler nederst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>Flytta %n kanal till nummer %1</numerusform>
+            <numerusform>Flytta %n kanaler till nummer %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,6 +752,18 @@ Flytta kanalerna från nummer %3 och uppåt %5 steg för att göra plats? Nej av
         <source>Removing the duplicates</source>
         <translation>Tar bort dubbletterna</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Importera kanaler från CSV</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Använd ordning från referensfil</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Ta bort dubblettkanaler</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1066,6 +1144,22 @@ Inget har ändrats.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Vill du ta bort denna favoritgrupp från DB?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Lägg till favoritgrupp</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Byt namn på favoritgrupp</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Ta bort favoritgrupp</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Flytta favoritgrupp</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1090,6 +1184,14 @@ Inget har ändrats.</translation>
 Nothing has been removed.</source>
         <translation>Raderna kunde inte tas bort från DB.
 Inget har tagits bort.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Ta bort favoritposter</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Flytta favoritpost</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1257,10 @@ Inget har tagits bort.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>LNB-inställningarna kunde inte sparas; de sparade behålls.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>Spara LNB-inställningar</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1646,34 @@ Inget har tagits bort.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Klicka först på den nya transponderns satellit i listan till vänster.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Lägg till satellit</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>Redigera satellit %1</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Lägg till transponder</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Redigera transponder</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Ta bort satelliter</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Ta bort transpondrar</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Flytta satelliter</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1695,6 +1829,39 @@ Inget har ändrats.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filter på: %1 av %2 kanaler visas. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Lägg till kanal</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Redigera kanal %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Ta bort %n kanal</numerusform>
+            <numerusform>Ta bort %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Numrera om</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Lägg till %n kanal i en favoritgrupp</numerusform>
+            <numerusform>Lägg till %n kanaler i en favoritgrupp</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Lägg till %n kanal i favoritlistan</numerusform>
+            <numerusform>Lägg till %n kanaler i favoritlistan</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2101,10 @@ Inställningarna lämnas oförändrade.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Mottagarinställningar</translation>
     </message>
 </context>
 <context>

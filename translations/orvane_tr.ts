@@ -104,22 +104,76 @@
         <translation>Yeniden numaralandırma</translation>
     </message>
     <message>
-        <source>%1 other channel%2 already numbered from %3 to %4.
-Move the channels numbered %3 and up by %5 to make room? No cancels.</source>
-        <translation>Diğer %1 kanal%2zaten %3 ile %4 arasında numaralı.
-Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır iptal eder.</translation>
-    </message>
-    <message>
-        <source> is</source>
-        <translation> </translation>
-    </message>
-    <message>
-        <source>s are</source>
-        <translation> </translation>
-    </message>
-    <message>
         <source>Replacing in names</source>
         <translation>Adlarda değiştiriliyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lock %n channel(s)</source>
+        <translation>
+            <numerusform>%n kanalı kilitle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unlock %n channel(s)</source>
+        <translation>
+            <numerusform>%n kanalın kilidini aç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hide %n channel(s)</source>
+        <translation>
+            <numerusform>%n kanalı gizle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unhide %n channel(s)</source>
+        <translation>
+            <numerusform>%n kanalı göster</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%1 grubuna %n kanal ekle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other channel(s) are already numbered from %1 to %2.
+Move the channels numbered %1 and up by %3 to make room? No cancels.</source>
+        <translation>
+            <numerusform>Diğer %n kanal zaten %1 ile %2 arasında numaralı.
+Yer açmak için %1 ve sonrasındaki kanallar %3 kaydırılsın mı? Hayır iptal eder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Renumber %n channel(s) from %1</source>
+        <translation>
+            <numerusform>%n kanalı %1 numarasından yeniden numaralandır</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace in %n name(s)</source>
+        <translation>
+            <numerusform>%n adda değiştir</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the top</source>
+        <translation>
+            <numerusform>%n kanalı en üste taşı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to the bottom</source>
+        <translation>
+            <numerusform>%n kanalı en alta taşı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s) to number %1</source>
+        <translation>
+            <numerusform>%n kanalı %1 numarasına taşı</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -682,6 +736,18 @@ Yer açmak için %3 ve sonrasındaki kanallar %5 kaydırılsın mı? Hayır ipta
         <source>Removing the duplicates</source>
         <translation>Yinelenenler kaldırılıyor</translation>
     </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Kanalları CSV&apos;den içe aktar</translation>
+    </message>
+    <message>
+        <source>Apply order from reference file</source>
+        <translation>Başvuru dosyasındaki sırayı uygula</translation>
+    </message>
+    <message>
+        <source>Remove duplicate channels</source>
+        <translation>Yinelenen kanalları kaldır</translation>
+    </message>
 </context>
 <context>
     <name>CloseCommand</name>
@@ -1062,6 +1128,22 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>Do you want to remove this favorite group from DB?</source>
         <translation>Bu favori grubunu DB&apos;den kaldırmak istiyor musunuz?</translation>
     </message>
+    <message>
+        <source>Add favourite group</source>
+        <translation>Favori grubu ekle</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Favori grubunu yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Favori grubunu sil</translation>
+    </message>
+    <message>
+        <source>Move favourite group</source>
+        <translation>Favori grubunu taşı</translation>
+    </message>
 </context>
 <context>
     <name>FavListView</name>
@@ -1086,6 +1168,14 @@ Hiçbir şey değiştirilmedi.</translation>
 Nothing has been removed.</source>
         <translation>Kayıtlar DB&apos;den kaldırılamadı.
 Hiçbir şey kaldırılmadı.</translation>
+    </message>
+    <message>
+        <source>Remove favourite entries</source>
+        <translation>Favori girdilerini kaldır</translation>
+    </message>
+    <message>
+        <source>Move favourite entry</source>
+        <translation>Favori girdisini taşı</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1241,10 @@ Hiçbir şey kaldırılmadı.</translation>
     <message>
         <source>The LNB settings could not be saved; the stored ones are kept.</source>
         <translation>LNB ayarları kaydedilemedi; kayıtlı ayarlar korunuyor.</translation>
+    </message>
+    <message>
+        <source>Save LNB settings</source>
+        <translation>LNB ayarlarını kaydet</translation>
     </message>
 </context>
 <context>
@@ -1536,6 +1630,34 @@ Hiçbir şey kaldırılmadı.</translation>
         <source>Click the satellite of the new TP in the left list first.</source>
         <translation>Önce soldaki listede yeni transponderin uydusuna tıklayın.</translation>
     </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Uydu ekle</translation>
+    </message>
+    <message>
+        <source>Edit satellite %1</source>
+        <translation>%1 uydusunu düzenle</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder ekle</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponderi düzenle</translation>
+    </message>
+    <message>
+        <source>Delete satellites</source>
+        <translation>Uyduları sil</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Transponderleri sil</translation>
+    </message>
+    <message>
+        <source>Move satellites</source>
+        <translation>Uyduları taşı</translation>
+    </message>
 </context>
 <context>
     <name>OrvaneDoc</name>
@@ -1691,6 +1813,36 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>Filter on: %1 of %2 channels shown. %3</source>
         <translation>Filtre açık: %2 kanaldan %1 tanesi gösteriliyor. %3</translation>
+    </message>
+    <message>
+        <source>Add channel</source>
+        <translation>Kanal ekle</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>%1 kanalını düzenle</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>%n kanalı sil</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Yeniden numaralandır</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite group</source>
+        <translation>
+            <numerusform>Bir favori grubuna %n kanal ekle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to the favourite list</source>
+        <translation>
+            <numerusform>Favori listesine %n kanal ekle</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2082,10 @@ Ayarlar değiştirilmeden bırakıldı.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;İptal</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Alıcı ayarları</translation>
     </message>
 </context>
 <context>

@@ -30,48 +30,50 @@ namespace {
 struct CmdInfo {
     CBulkCommands::Cmd cmd;
     const char* text;
-    const char* verb; // the undo step's
+    const char* step; // the undo step's name, counted; null where the command names its own
     const char* name;
     CChannelDB::ChannelFlag flag;
     bool on;
 };
 
 constexpr CmdInfo kCmds[] = {
-    {CBulkCommands::Cmd::Lock, QT_TRANSLATE_NOOP("BulkCommands", "Loc&k"), "Lock", "actionBulkLock",
-     CChannelDB::ChannelFlag::Lock, true},
-    {CBulkCommands::Cmd::Unlock, QT_TRANSLATE_NOOP("BulkCommands", "U&nlock"), "Unlock", "actionBulkUnlock",
-     CChannelDB::ChannelFlag::Lock, false},
-    {CBulkCommands::Cmd::Hide, QT_TRANSLATE_NOOP("BulkCommands", "&Hide"), "Hide", "actionBulkHide",
-     CChannelDB::ChannelFlag::Hide, true},
-    {CBulkCommands::Cmd::Unhide, QT_TRANSLATE_NOOP("BulkCommands", "Un&hide"), "Unhide", "actionBulkUnhide",
-     CChannelDB::ChannelFlag::Hide, false},
+    {CBulkCommands::Cmd::Lock, QT_TRANSLATE_NOOP("BulkCommands", "Loc&k"),
+     QT_TRANSLATE_N_NOOP("BulkCommands", "Lock %n channel(s)"), "actionBulkLock", CChannelDB::ChannelFlag::Lock, true},
+    {CBulkCommands::Cmd::Unlock, QT_TRANSLATE_NOOP("BulkCommands", "U&nlock"),
+     QT_TRANSLATE_N_NOOP("BulkCommands", "Unlock %n channel(s)"), "actionBulkUnlock", CChannelDB::ChannelFlag::Lock,
+     false},
+    {CBulkCommands::Cmd::Hide, QT_TRANSLATE_NOOP("BulkCommands", "&Hide"),
+     QT_TRANSLATE_N_NOOP("BulkCommands", "Hide %n channel(s)"), "actionBulkHide", CChannelDB::ChannelFlag::Hide, true},
+    {CBulkCommands::Cmd::Unhide, QT_TRANSLATE_NOOP("BulkCommands", "Un&hide"),
+     QT_TRANSLATE_N_NOOP("BulkCommands", "Unhide %n channel(s)"), "actionBulkUnhide", CChannelDB::ChannelFlag::Hide,
+     false},
     {CBulkCommands::Cmd::MoveToTop,
      QT_TRANSLATE_NOOP("BulkCommands", "Move to &Top"),
-     "Move",
+     nullptr,
      "actionBulkMoveTop",
      {},
      false},
     {CBulkCommands::Cmd::MoveToBottom,
      QT_TRANSLATE_NOOP("BulkCommands", "Move to &Bottom"),
-     "Move",
+     nullptr,
      "actionBulkMoveBottom",
      {},
      false},
     {CBulkCommands::Cmd::MoveToNumber,
      QT_TRANSLATE_NOOP("BulkCommands", "Move to N&umber\u2026"),
-     "Move",
+     nullptr,
      "actionBulkMoveNumber",
      {},
      false},
     {CBulkCommands::Cmd::ReplaceInNames,
      QT_TRANSLATE_NOOP("BulkCommands", "Replace in &Names\u2026"),
-     "Replace",
+     nullptr,
      "actionBulkReplaceNames",
      {},
      false},
     {CBulkCommands::Cmd::RenumberFrom,
      QT_TRANSLATE_NOOP("BulkCommands", "&Renumber Selection From\u2026"),
-     "Renumber",
+     nullptr,
      "actionBulkRenumberFrom",
      {},
      false},
@@ -90,9 +92,9 @@ const char* const kCmdProperty = "bulkCmd";
 const char* const kGroupProperty = "bulkGroup";
 constexpr int kGroupItem = 100;
 
-// "Lock 3 channels", "Lock 1 channel".
-QString Counted(const QString& verb, qsizetype count) {
-    return QStringLiteral("%1 %2 channel%3").arg(verb).arg(count).arg(count == 1 ? "" : "s");
+// A counted undo step name: "Lock %n channel(s)" as "Lock 3 channels".
+QString Counted(const char* text, qsizetype count) {
+    return QCoreApplication::translate("BulkCommands", text, nullptr, static_cast<int>(count));
 }
 
 // The Flag cell's letters L, S, H in their fixed order, with `letter` set or cleared.
@@ -181,7 +183,7 @@ void CBulkCommands::SetFlag(Cmd cmd) {
     }
     const CmdInfo& info = kCmds[static_cast<int>(cmd)];
     CWaitCursor wait;
-    const QString name = Counted(QLatin1String(info.verb), rows.size());
+    const QString name = Counted(info.step, rows.size());
     CUndoStep step(name.toStdString());
     CChannelDB db;
     if (const int rc = db.SetChannelFlag(ids, info.flag, info.on); rc != 0) {
@@ -202,7 +204,8 @@ void CBulkCommands::AddToGroup(int groupId, const QString& groupName) {
         return;
     }
     CWaitCursor wait;
-    CUndoStep step(Counted(QStringLiteral("Add"), rows.size()).toStdString());
+    const char* const stepName = QT_TRANSLATE_N_NOOP("BulkCommands", "Add %n channel(s) to %1");
+    CUndoStep step(Counted(stepName, rows.size()).arg(groupName).toStdString());
     CChannelDB db;
     int skipped = 0;
     if (const int rc = db.AddFavEntries(ids, groupId, skipped); rc != 0) {
@@ -213,7 +216,7 @@ void CBulkCommands::AddToGroup(int groupId, const QString& groupName) {
         return;
     }
     const qsizetype added = rows.size() - skipped;
-    step.SetName(QStringLiteral("%1 to %2").arg(Counted(QStringLiteral("Add"), added), groupName).toStdString());
+    step.SetName(Counted(stepName, added).arg(groupName).toStdString());
     if (added > 0) {
         Stored();
     }
@@ -312,11 +315,10 @@ void CBulkCommands::RenumberFrom(int first) {
     if (clashes > 0) {
         // Nothing is stored before the user has chosen.
         const QString question =
-            QCoreApplication::translate("BulkCommands", "%1 other channel%2 already numbered from %3 to %4.\nMove the "
-                                                        "channels numbered %3 and up by %5 to make room? No cancels.")
-                .arg(clashes)
-                .arg(clashes == 1 ? QCoreApplication::translate("BulkCommands", " is")
-                                  : QCoreApplication::translate("BulkCommands", "s are"))
+            Counted(QT_TRANSLATE_N_NOOP("BulkCommands",
+                                        "%n other channel(s) are already numbered from %1 to %2.\nMove the "
+                                        "channels numbered %1 and up by %3 to make room? No cancels."),
+                    clashes)
                 .arg(first)
                 .arg(last)
                 .arg(count);
@@ -334,7 +336,7 @@ void CBulkCommands::RenumberFrom(int first) {
     }
     CBusyProgress progress(m_view, tr("Renumbering channels"), count);
     CUndoStep step(
-        QStringLiteral("Renumber %1 from %2").arg(Counted(QString(), count).mid(1)).arg(first).toStdString());
+        Counted(QT_TRANSLATE_N_NOOP("BulkCommands", "Renumber %n channel(s) from %1"), count).arg(first).toStdString());
     if (const int rc = db.RenumberChannelsFrom(ids, first, makeRoom,
                                                [&](size_t done) { progress.Step(static_cast<qsizetype>(done)); });
         rc != 0) {
@@ -378,7 +380,9 @@ void CBulkCommands::ReplaceInNames() {
         return;
     }
     CBusyProgress progress(m_view, tr("Renaming channels"), static_cast<qsizetype>(renamed.size()));
-    CUndoStep step(QStringLiteral("Replace in %1 names").arg(renamed.size()).toStdString());
+    CUndoStep step(
+        Counted(QT_TRANSLATE_N_NOOP("BulkCommands", "Replace in %n name(s)"), static_cast<qsizetype>(renamed.size()))
+            .toStdString());
     if (const int rc = db.RenameChannels(renamed, [&](size_t done) { progress.Step(static_cast<qsizetype>(done)); });
         rc != 0) {
         if (!TellIfDoesNotFit(m_view, rc)) {
@@ -440,10 +444,12 @@ void CBulkCommands::MoveToNumber(int number) {
     CWaitCursor wait;
     const int count = static_cast<int>(rows.size());
     const int first = std::min(number, list->RowCount() - count + 1);
-    const QString where = first == 1                              ? QStringLiteral("the top")
-                          : first + count - 1 == list->RowCount() ? QStringLiteral("the bottom")
-                                                                  : QStringLiteral("number %1").arg(first);
-    CUndoStep step(QStringLiteral("%1 to %2").arg(Counted(QStringLiteral("Move"), count), where).toStdString());
+    const QString name =
+        first == 1 ? Counted(QT_TRANSLATE_N_NOOP("BulkCommands", "Move %n channel(s) to the top"), count)
+        : first + count - 1 == list->RowCount()
+            ? Counted(QT_TRANSLATE_N_NOOP("BulkCommands", "Move %n channel(s) to the bottom"), count)
+            : Counted(QT_TRANSLATE_N_NOOP("BulkCommands", "Move %n channel(s) to number %1"), count).arg(first);
+    CUndoStep step(name.toStdString());
     list->MoveRowsAsBlock(rows, dropRow);
     if (!m_view->RenumberListedChannels()) {
         // Nothing was stored (the view has said why): the list shows the stored order again.

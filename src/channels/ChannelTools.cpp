@@ -173,7 +173,7 @@ void CChannelTools::OnImportCsv() {
                            .arg(plan.changes.size()),
                        Lines(plan.changes), QCoreApplication::translate("ChannelTools", "&Import"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
-        CUndoStep step("Import channels from CSV");
+        CUndoStep step(QCoreApplication::translate("ChannelTools", "Import channels from CSV").toStdString());
         CWaitCursor wait;
         Changed(match::ApplyCsvImport(db, set, plan), QCoreApplication::translate("ChannelTools", "The import"));
     }
@@ -215,7 +215,7 @@ void CChannelTools::ApplyOrderFrom(const QString& path) {
                        QCoreApplication::translate("ChannelTools", "&Apply"),
                        QCoreApplication::translate("ChannelTools", "Also take the reference's &favourite groups"));
     if (ModalDialog::Exec(dlg) == QDialog::Accepted) {
-        CUndoStep step("Apply order from reference file");
+        CUndoStep step(QCoreApplication::translate("ChannelTools", "Apply order from reference file").toStdString());
         CWaitCursor wait;
         Changed(match::ApplyOrder(db, set, plan, reference, dlg.Checked()),
                 QCoreApplication::translate("ChannelTools", "Applying the order"));
@@ -260,7 +260,7 @@ void CChannelTools::OnFindDuplicates() {
             MessageBox::Icon::Question)) {
         return;
     }
-    CUndoStep step("Remove duplicate channels");
+    CUndoStep step(QCoreApplication::translate("ChannelTools", "Remove duplicate channels").toStdString());
     CWaitCursor wait;
     Changed(match::RemoveDuplicates(db, set, sets),
             QCoreApplication::translate("ChannelTools", "Removing the duplicates"));

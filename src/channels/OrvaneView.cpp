@@ -77,8 +77,9 @@ bool IsAncestorOf(const QWidget* ancestor, const QWidget* widget) {
 
 // Every channel the editor lists, keyed by id.
 // "Delete 3 channels", "Delete 1 channel": the name of an undo step.
-std::string CountedName(const char* verb, qsizetype count, const char* noun) {
-    return std::string(verb) + ' ' + std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+// An undo step's name with a count ("Delete %n channel(s)").
+std::string CountedName(const char* text, qsizetype count) {
+    return QCoreApplication::translate("OrvaneView", text, nullptr, static_cast<int>(count)).toStdString();
 }
 
 } // namespace
@@ -202,7 +203,7 @@ void COrvaneView::OnEditAdd() {
 }
 
 void COrvaneView::OpenNewChannel() {
-    CUndoStep step("Add channel");
+    CUndoStep step(QCoreApplication::translate("OrvaneView", "Add channel").toStdString());
     CEditChannelDlg dlg(-1, this);
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -231,7 +232,9 @@ void COrvaneView::OnEditEdit() {
     if (TellIfDoesNotFit(this, m_db.CheckChannelRowFits(m_list->RowId(row)))) {
         return;
     }
-    CUndoStep step("Edit channel " + m_list->CellText(row, kChannelServiceColumn).toStdString());
+    CUndoStep step(QCoreApplication::translate("OrvaneView", "Edit channel %1")
+                       .arg(m_list->CellText(row, kChannelServiceColumn))
+                       .toStdString());
     CEditChannelDlg dlg(m_list->RowId(row), this);
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -255,7 +258,7 @@ void COrvaneView::OnEditDelete() {
     }
     CWaitCursor wait;
     const QList<int> rows = m_list->SelectedRows();
-    CUndoStep step(CountedName("Delete", rows.size(), "channel"));
+    CUndoStep step(CountedName(QT_TRANSLATE_N_NOOP("OrvaneView", "Delete %n channel(s)"), rows.size()));
     // Every row stays on screen until the whole delete is stored, so a failure
     // that rolls the delete back leaves the list showing what is stored.
     std::vector<int32_t> ids;
@@ -289,7 +292,7 @@ void COrvaneView::OnRenumber() {
         return;
     }
     CWaitCursor wait;
-    CUndoStep step("Renumber");
+    CUndoStep step(QCoreApplication::translate("OrvaneView", "Renumber").toStdString());
     if (RenumberListedChannels()) {
         g_dbModified = true;
     }
@@ -456,7 +459,8 @@ void COrvaneView::DropOnGroupTree(CGroupDropTree& tree) {
         return;
     }
     CWaitCursor wait;
-    CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to a favourite group");
+    CUndoStep step(CountedName(QT_TRANSLATE_N_NOOP("OrvaneView", "Add %n channel(s) to a favourite group"),
+                               m_list->SelectedRows().size()));
     m_db.BeginTransaction();
     // The group's channels are told of once for the whole drop, not once each.
     bool already = false;
@@ -489,7 +493,8 @@ void COrvaneView::DropOnFavList(CFavDropList& target) {
     favList->clearSelection();
     int insertAt = favList->RowCount();
     const int32_t groupId = m_favGroupId;
-    CUndoStep step(CountedName("Add", m_list->SelectedRows().size(), "channel") + " to the favourite list");
+    CUndoStep step(CountedName(QT_TRANSLATE_N_NOOP("OrvaneView", "Add %n channel(s) to the favourite list"),
+                               m_list->SelectedRows().size()));
     m_db.BeginTransaction();
     // One box for the whole drop, naming the first channel the list held already.
     QString already;

@@ -173,7 +173,7 @@ void CFavGrpView::OnEditAdd() {
         return;
     }
     // Stored first, so that no item stands for a group the file does not hold.
-    CUndoStep step("Add favourite group");
+    CUndoStep step(QCoreApplication::translate("FavGrpView", "Add favourite group").toStdString());
     const int groupId = m_db.InsertFavGroup(kNewGroupLabel);
     if (groupId <= 0) {
         return;
@@ -200,7 +200,7 @@ void CFavGrpView::StoreLabel(QTreeWidgetItem* item, const QString& text) {
         return;
     }
     const QByteArray name = StoredName(text);
-    CUndoStep step("Rename favourite group");
+    CUndoStep step(QCoreApplication::translate("FavGrpView", "Rename favourite group").toStdString());
     // A label the database did not take stays as it was.
     if (m_db.RenameFavGroup(name.constData(), GroupIdOf(item)) != 0) {
         return;
@@ -220,7 +220,7 @@ void CFavGrpView::OnEditDelete() {
         return;
     }
     const int32_t groupId = GroupIdOf(item);
-    CUndoStep step("Delete favourite group");
+    CUndoStep step(QCoreApplication::translate("FavGrpView", "Delete favourite group").toStdString());
     if (!StoreAtomically(m_db, [&] { return m_db.DeleteFavGroup(groupId); })) {
         return;
     }
@@ -349,7 +349,7 @@ void CFavGrpView::ExchangeGroups(QTreeWidgetItem* dragged, QTreeWidgetItem* targ
     const int targetId = GroupIdOf(target);
     // A swap that fails half way would leave a group parked outside the order; the
     // tree then keeps showing what is stored.
-    CUndoStep step("Move favourite group");
+    CUndoStep step(QCoreApplication::translate("FavGrpView", "Move favourite group").toStdString());
     if (!StoreAtomically(m_db, [&] { return m_db.SwapFavGroupSeq(targetId, draggedId); })) {
         return;
     }

@@ -110,7 +110,7 @@ void CFavListView::OnEditDelete() {
 }
 
 void CFavListView::RemoveSelected(Removal mode) {
-    CUndoStep step("Remove favourite entries");
+    CUndoStep step(QCoreApplication::translate("FavListView", "Remove favourite entries").toStdString());
     if (mode == Removal::EachOnItsOwn) {
         if (!MessageBox::AskYesNo(this, QCoreApplication::translate("FavListView", kKeyRemoveQuestion),
                                   MessageBox::Icon::Question)) {
@@ -228,7 +228,7 @@ void CFavListView::ExchangeEntries(int source, int target) {
     // exchange.
     const int32_t first = m_list->RowId(source);
     const int32_t second = m_list->RowId(target);
-    CUndoStep step("Move favourite entry");
+    CUndoStep step(QCoreApplication::translate("FavListView", "Move favourite entry").toStdString());
     if (m_db.BeginTransaction() != 0) {
         return;
     }

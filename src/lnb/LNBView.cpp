@@ -322,7 +322,7 @@ bool CLNBView::Save() {
         if (m_separated->isChecked() || m_loopThru->isChecked()) {
             m_slots.SetConnection(m_loopThru->isChecked() ? 1 : 0);
         }
-        CUndoStep step("Save LNB settings");
+        CUndoStep step(QCoreApplication::translate("LNBView", "Save LNB settings").toStdString());
         // Every stored row is written again from its slot, which has cut what it cannot hold.
         if (TellIfDoesNotFit(this, m_db.CheckLnbRowsFit())) {
             return false;

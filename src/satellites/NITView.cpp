@@ -208,8 +208,10 @@ void CNITView::EditSatellite(int row) {
             return;
         }
     }
-    CUndoStep step(adding ? "Add satellite"
-                          : "Edit satellite " + m_satList->CellText(row, kSatNameColumn).toStdString());
+    CUndoStep step((adding ? QCoreApplication::translate("NITView", "Add satellite")
+                           : QCoreApplication::translate("NITView", "Edit satellite %1")
+                                 .arg(m_satList->CellText(row, kSatNameColumn)))
+                       .toStdString());
     CEditSatDlg dlg(this, adding ? 0 : m_satList->RowId(row));
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -249,7 +251,9 @@ void CNITView::EditTransponder(int row) {
             satId = stored.sat_id;
         }
     }
-    CUndoStep step(adding ? "Add transponder" : "Edit transponder");
+    CUndoStep step((adding ? QCoreApplication::translate("NITView", "Add transponder")
+                           : QCoreApplication::translate("NITView", "Edit transponder"))
+                       .toStdString());
     CEditNitDlg dlg(this, adding ? 0 : m_tpList->RowId(row), satId);
     if (ModalDialog::Exec(dlg) != QDialog::Accepted) {
         return;
@@ -282,7 +286,9 @@ void CNITView::DeleteRows(CRecordListCtrl* list) {
         return;
     }
     CWaitCursor wait;
-    CUndoStep step(list == m_satList ? "Delete satellites" : "Delete transponders");
+    CUndoStep step((list == m_satList ? QCoreApplication::translate("NITView", "Delete satellites")
+                                      : QCoreApplication::translate("NITView", "Delete transponders"))
+                       .toStdString());
     int removed = 0;
     for (const int selected : list->SelectedRows()) {
         const int row = selected - removed;
@@ -376,7 +382,7 @@ void CNITView::DropOnSatList() {
         --target;
     }
     bool changed = false;
-    CUndoStep step("Move satellites");
+    CUndoStep step(QCoreApplication::translate("NITView", "Move satellites").toStdString());
     bool stored = m_db.BeginTransaction() == 0;
     for (const int row : m_satList->SelectedRows()) {
         if (!stored || target >= rows) {

@@ -33,7 +33,7 @@ const char* const kUnfitDefaultMessage = QT_TRANSLATE_NOOP(
     "SettingDlg", "The default settings hold a value that the receiver's format does not allow (%1 = %2).\n"
                   "The settings are left unchanged.");
 
-const char* const kUndoName = "Receiver settings";
+const char* const kUndoName = QT_TRANSLATE_NOOP("SettingDlg", "Receiver settings");
 
 constexpr int16_t kDefaultRow = 0;
 constexpr int16_t kWorkingRow = 1;
@@ -112,7 +112,7 @@ void CSettingDlg::Run(QWidget* parent) {
         return;
     }
     // One opening is one step of Edit > Undo, whether Default, OK or both stored.
-    CUndoStep step(kUndoName);
+    CUndoStep step(QCoreApplication::translate("SettingDlg", kUndoName).toStdString());
     ModalDialog::Exec(dlg);
 }
 

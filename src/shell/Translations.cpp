@@ -89,10 +89,17 @@ bool Install(const QString& code) {
     RemoveTranslators();
     g_current = QStringLiteral("en");
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    if (code == QLatin1String("en") || Match(code) != code) {
-        return code == QLatin1String("en");
+    if (Match(code) != code) {
+        return false;
     }
     g_own = new QTranslator(QCoreApplication::instance());
+    if (code == QLatin1String("en")) {
+        // English needs only the plural forms of the counted texts ("Lock %n channel(s)").
+        if (g_own->load(QStringLiteral(":/i18n/orvane_en.qm"))) {
+            QCoreApplication::installTranslator(g_own);
+        }
+        return true;
+    }
     if (!g_own->load(QStringLiteral(":/i18n/orvane_") + code + QStringLiteral(".qm"))) {
         RemoveTranslators();
         return false;

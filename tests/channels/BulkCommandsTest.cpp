@@ -127,7 +127,7 @@ void BulkCommandsTest::commandStoresOneUndoableStep_data() {
         << QString() << QList<int>() << "actionBulkReplaceNames"
         << "UPDATE ChannelInfo SET name = 'SWR BW 15 bytes' WHERE ch_id = 8; UPDATE FAVListInfo SET name = 'SWR BW "
            "15 bytes' WHERE ch_id = 8"
-        << "Replace in 1 names" << QStringList() << "SWR BW|SWR BW 15 bytes" << true;
+        << "Replace in 1 name" << QStringList() << "SWR BW|SWR BW 15 bytes" << true;
     QTest::newRow("replace in all names")
         << QString() << QList<int>() << "actionBulkReplaceNames"
         << "UPDATE ChannelInfo SET name = replace(name, 'Sky', 'SKY') WHERE ch_id < 20000; UPDATE FAVListInfo SET "

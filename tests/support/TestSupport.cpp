@@ -8,6 +8,7 @@
 #include "seams/BusyProgress.h"
 #include "seams/ModalDialog.h"
 #include "seams/PopupMenu.h"
+#include "shell/Translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +29,7 @@ void ResetEnvironment() {
     CBusyProgress::SetDelayMs(1000);
     CBusyProgress::TakeShownCounts();
     QSettings().clear();
+    translations::Install(QStringLiteral("en")); // the English plural forms users see
 }
 
 FixtureFolder::FixtureFolder() = default;
