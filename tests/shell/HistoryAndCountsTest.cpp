@@ -371,7 +371,7 @@ void HistoryAndCountsTest::countsFollowChangesGroupsAndClose() {
     const int radio = QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000 AND media_mode <> 0");
     const int all = QueryInt("SELECT count(*) FROM ChannelInfo WHERE ch_id < 20000");
     QTRY_VERIFY2(label->text().startsWith(QStringLiteral("Channels: %1 of %2 shown   TV").arg(radio).arg(all)),
-             qPrintable(label->text()));
+                 qPrintable(label->text()));
     SwitchTo(CMainFrame::kSatelliteView);
     QTRY_COMPARE(label->text(), expected()); // no group is current without the group tree
 
