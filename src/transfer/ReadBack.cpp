@@ -139,8 +139,12 @@ ReadBackOutcome CompareDatabases(const std::string& sentPath, const std::string&
     const auto readTables =
         read.Open(readPath, nullptr) == SQLITE_OK ? Tables(read.Handle(), readOk) : decltype(Tables(nullptr, readOk)){};
     if (!sentOk || !readOk) {
-        return {
-            ReadBackOutcome::Kind::Unreadable, {}, 0, (sentOk ? readPath : sentPath) + " does not open as a database"};
+        // The read-back is a temporary file, gone when the user reads this: it is named by what it holds.
+        return {ReadBackOutcome::Kind::Unreadable,
+                {},
+                0,
+                (sentOk ? std::string("the list read back from the receiver") : sentPath) +
+                    " does not open as a database"};
     }
     for (std::size_t i = 0; i < std::max(sentTables.size(), readTables.size()); ++i) {
         if (i >= readTables.size() || (i < sentTables.size() && sentTables[i].first < readTables[i].first)) {

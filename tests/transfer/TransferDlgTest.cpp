@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -379,7 +378,8 @@ void TransferDlgTest::downloadReadBackOutcomes_data() {
                                                    "SATInfo, row 1: the row holds other values.");
     QTest::newRow("no database") << Tweak([](SimulatorOptions& o) { o.garbleOnInstall = true; }) << false
                                  << QStringLiteral("The receiver's list is not what was sent: not comparable: "
-                                                   ".../read-back.dat does not open as a database.");
+                                                   "the list read back from the receiver does not open as a "
+                                                   "database.");
     QTest::newRow("link dropped") << Tweak([](SimulatorOptions& o) { o.dropLinkAfter = 20000; }) << false
                                   << QStringLiteral("Writing PIPE03 failed!");
     QTest::newRow("stopped") << Tweak([](SimulatorOptions& o) { o.chunkDelayMs = 100; }) << true
@@ -430,11 +430,7 @@ void TransferDlgTest::downloadReadBackOutcomes() {
         QVERIFY2(ResultLine(*dlg).contains(said), qPrintable(ResultLine(*dlg)));
     } else {
         QCOMPARE(shown.size(), 2);
-        // The read-back's temporary folder differs from run to run.
-        QCOMPARE(shown[1]
-                     .section(QLatin1Char('\n'), 0, 0)
-                     .replace(QRegularExpression(QStringLiteral("/.*/")), QStringLiteral(".../")),
-                 said);
+        QCOMPARE(shown[1].section(QLatin1Char('\n'), 0, 0), said);
     }
 }
 
