@@ -79,8 +79,7 @@ bool CReadConnection::Open(const std::string& path, std::string& error) {
     if (!CheckRegularFile(path, error)) {
         return false;
     }
-    if (std::string reason; m_db.Open(path, &reason) != SQLITE_OK) {
-        error = path + ": cannot be opened: " + reason;
+    if (!m_db.OpenOrSay(path, error)) {
         return false;
     }
     m_use.emplace(m_db.Handle());

@@ -108,11 +108,10 @@ bool ReadCheckedFileWith(const std::string& path, const FileCheck& check, const 
                          std::vector<std::string>& problems, std::string& error) {
     problems.clear();
     CReadOnlyDb connection; // leaves nothing beside the file
-    if (std::string reason; connection.Open(path, &reason) != SQLITE_OK) {
+    if (!connection.OpenOrSay(path, error)) {
         if (check) {
             problems.push_back("it cannot be opened");
         }
-        error = path + ": cannot be opened: " + reason;
         return false;
     }
     if (check) {

@@ -37,6 +37,15 @@ std::string CReadOnlyDb::ImmutableUri(const std::string& path) {
     return uri + "?immutable=1";
 }
 
+bool CReadOnlyDb::OpenOrSay(const std::string& path, std::string& error) {
+    std::string reason;
+    if (Open(path, &reason) != SQLITE_OK) {
+        error = path + ": cannot be opened: " + reason;
+        return false;
+    }
+    return true;
+}
+
 int CReadOnlyDb::Open(const std::string& path, std::string* error) {
     Close();
     const auto fail = [&](int rc, const std::string& reason) {

@@ -22,6 +22,8 @@ public:
     // Opens `path` (any bytes, any length the system allows); SQLITE_OK, or SQLite's
     // code with the reason in *error.
     int Open(const std::string& path, std::string* error);
+    // Open for the commands that tell the user: false with "PATH: cannot be opened: REASON".
+    bool OpenOrSay(const std::string& path, std::string& error);
     sqlite3* Handle() const { return m_db; }
     // Closes the connection and removes the private copy, if one was made.
     void Close();
