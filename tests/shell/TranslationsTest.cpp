@@ -16,6 +16,8 @@ private slots:
     void cleanup() { translations::Install(QStringLiteral("en")); }
     void choosesAndInstalls_data();
     void choosesAndInstalls();
+    void countedTextsTakeEachLanguagesPlural_data();
+    void countedTextsTakeEachLanguagesPlural();
 };
 
 void TranslationsTest::choosesAndInstalls_data() {
@@ -55,7 +57,7 @@ void TranslationsTest::choosesAndInstalls() {
 
     QVERIFY(translations::Install(chosen));
     QCOMPARE(translations::Current(), chosen);
-    // The application holds the catalogue of that language (none for English).
+    // The application holds the catalogue of that language (English's holds plural forms only).
     QString loaded = QStringLiteral("en");
     for (const QTranslator* translator : qApp->findChildren<QTranslator*>()) {
         if (translator->filePath().startsWith(QLatin1String(":/i18n/"))) {
@@ -65,6 +67,28 @@ void TranslationsTest::choosesAndInstalls() {
     QCOMPARE(loaded, chosen);
     QCOMPARE(QGuiApplication::layoutDirection(), chosen == QLatin1String("ar") ? Qt::RightToLeft : Qt::LeftToRight);
     QCOMPARE(QCoreApplication::translate("MainFrame", "&File"), fileMenu);
+}
+
+void TranslationsTest::countedTextsTakeEachLanguagesPlural_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("en 1") << "en" << 1 << "Lock 1 channel";
+    QTest::newRow("en 3") << "en" << 3 << "Lock 3 channels";
+    QTest::newRow("ru 1") << "ru" << 1 << "Заблокировать 1 канал";
+    QTest::newRow("ru 3") << "ru" << 3 << "Заблокировать 3 канала";
+    QTest::newRow("ru 5") << "ru" << 5 << "Заблокировать 5 каналов";
+    QTest::newRow("de 1") << "de" << 1 << "1 Sender sperren";
+}
+
+// Undo step names and questions with a count are said in each language's plural
+// forms, English's included (they were once made of English pieces).
+void TranslationsTest::countedTextsTakeEachLanguagesPlural() {
+    QFETCH(QString, language);
+    QFETCH(int, count);
+    QFETCH(QString, name);
+    QVERIFY(translations::Install(language));
+    QCOMPARE(QCoreApplication::translate("BulkCommands", "Lock %n channel(s)", nullptr, count), name);
 }
 
 QTEST_MAIN(TranslationsTest)
