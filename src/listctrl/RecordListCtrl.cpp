@@ -463,8 +463,6 @@ void CRecordListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& opt
     const int row = index.row();
     const size_t slot = static_cast<size_t>(row - m_paintFirstRow);
     const bool selected = row >= m_paintFirstRow && slot < m_paintSelected.size() && m_paintSelected[slot] != 0;
-    const bool focusRow = hasFocus() && currentIndex().row() == row;
-    QStyleOptionViewItem cell = option;
     int firstShown = 0;
     int lastShown = m_header->count() - 1;
     while (firstShown <= lastShown && m_header->isSectionHidden(m_header->logicalIndex(firstShown))) {
@@ -473,6 +471,7 @@ void CRecordListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& opt
     while (lastShown >= firstShown && m_header->isSectionHidden(m_header->logicalIndex(lastShown))) {
         --lastShown;
     }
+    QStyleOptionViewItem cell = option;
     for (int visual = firstShown; visual <= lastShown; ++visual) {
         const int column = m_header->logicalIndex(visual);
         const int x = columnViewportPosition(column);
@@ -502,18 +501,23 @@ void CRecordListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& opt
         style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &background, painter, this);
         itemDelegateForIndex(cellIndex)->paint(painter, cell, cellIndex);
     }
-    if (focusRow) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.state |= QStyle::State_KeyboardFocusChange;
-        const QPalette::ColorGroup group =
-            (option.state & QStyle::State_Enabled) != 0 ? QPalette::Normal : QPalette::Disabled;
-        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
-        const int x = option.showDecorationSelected ? 0 : m_header->sectionPosition(0);
-        const QRect rect(x - m_header->offset(), option.rect.y(), m_header->length() - x, option.rect.height());
-        focus.rect = style()->visualRect(layoutDirection(), viewport()->rect(), rect);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
+    if (hasFocus() && currentIndex().row() == row) {
+        PaintFocusFrame(painter, option, selected);
     }
+}
+
+// The current row's focus frame across all columns, as the list shows focus.
+void CRecordListCtrl::PaintFocusFrame(QPainter* painter, const QStyleOptionViewItem& option, bool selected) const {
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(option);
+    focus.state |= QStyle::State_KeyboardFocusChange;
+    const QPalette::ColorGroup group =
+        (option.state & QStyle::State_Enabled) != 0 ? QPalette::Normal : QPalette::Disabled;
+    focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+    const int x = option.showDecorationSelected ? 0 : m_header->sectionPosition(0);
+    const QRect rect(x - m_header->offset(), option.rect.y(), m_header->length() - x, option.rect.height());
+    focus.rect = style()->visualRect(layoutDirection(), viewport()->rect(), rect);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
 }
 
 void CRecordListCtrl::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {

@@ -141,6 +141,7 @@ private:
     int AppendRow(int32_t id, CRowTexts texts);
     void PaintGrid();
     void GatherPaintSelection(const QRect& exposed);
+    void PaintFocusFrame(QPainter* painter, const QStyleOptionViewItem& option, bool selected) const;
 
     // Which model rows of the rows being painted are selected: rows
     // m_paintFirstRow onwards, one entry each.

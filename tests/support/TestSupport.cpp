@@ -29,7 +29,9 @@ void ResetEnvironment() {
     CBusyProgress::SetDelayMs(1000);
     CBusyProgress::TakeShownCounts();
     QSettings().clear();
-    translations::Install(QStringLiteral("en")); // the English plural forms users see
+    if (translations::Current() == QLatin1String("en")) {
+        translations::Install(QStringLiteral("en")); // the English plural forms users see
+    }
 }
 
 FixtureFolder::FixtureFolder() = default;
